@@ -1,0 +1,49 @@
+// show FILE [--json]: a template (.qmc, .qmy) or an item (.qmx, .qmi).
+#include <ostream>
+
+#include "cli/args.h"
+#include "cli/command.h"
+#include "cli/record_files.h"
+#include "cli/record_json.h"
+#include "cli/record_text.h"
+
+namespace qm::cli {
+namespace {
+
+constexpr std::string_view kUsage = "show FILE [--json]";
+
+int RunShow(CommandContext& context) {
+  std::string error;
+  auto args = Args::Parse(context.args, {"json"}, {}, error);
+  if (!args || args->Positional().size() != 1) return UsageError(context, kUsage);
+  const std::string& path = args->Positional()[0];
+  const bool json = args->Has("json");
+
+  const RecordFileKind kind = KindOfPath(path);
+  if (kind == RecordFileKind::kTemplate || kind == RecordFileKind::kOldTemplate) {
+    auto tpl = LoadAnyTemplate(path);
+    if (!tpl.Ok()) return InputError(context, tpl.Error());
+    if (json) {
+      context.out << TemplateToJson(tpl.Value()).dump(2) << '\n';
+    } else {
+      for (const std::string& line : TemplateLines(tpl.Value())) context.out << line << '\n';
+    }
+    return kExitOk;
+  }
+  if (kind == RecordFileKind::kItem || kind == RecordFileKind::kOldItem) {
+    auto item = LoadAnyItem(path);
+    if (!item.Ok()) return InputError(context, item.Error());
+    if (json) {
+      context.out << ItemToJson(item.Value()).dump(2) << '\n';
+    } else {
+      for (const std::string& line : ItemLines(item.Value())) context.out << line << '\n';
+    }
+    return kExitOk;
+  }
+  return InputError(context, "\"" + path + "\": unknown file kind (.qmc, .qmy, .qmx or .qmi expected)");
+}
+
+const CommandRegistration kShow({"show", kUsage, RunShow});
+
+}  // namespace
+}  // namespace qm::cli

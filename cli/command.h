@@ -1,0 +1,42 @@
+#pragma once
+// quillmark-cli commands register themselves: each cmd_*.cpp defines one
+// command and a static CommandRegistration, so adding a command touches no
+// shared file. Exit codes: 0 success, 1 bad input or unreadable file (one-line
+// message on stderr), 2 bad usage.
+#include <iosfwd>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace qm::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitBadInput = 1;
+inline constexpr int kExitUsage = 2;
+
+struct CommandContext {
+  std::vector<std::string> args;  // the words after the command name
+  std::ostream& out;
+  std::ostream& err;
+};
+
+using CommandFunction = int (*)(CommandContext& context);
+
+struct Command {
+  std::string_view name;   // e.g. "show", or "vault pack" for a two-word command
+  std::string_view usage;  // one line, shown by --help and on bad usage
+  CommandFunction run;
+};
+
+struct CommandRegistration {
+  explicit CommandRegistration(const Command& command);
+};
+
+const std::vector<Command>& RegisteredCommands();
+
+// Prints "usage: quillmark-cli <usage>" to err and returns kExitUsage.
+int UsageError(CommandContext& context, std::string_view usage);
+// Prints the one-line message to err and returns kExitBadInput.
+int InputError(CommandContext& context, std::string_view message);
+
+}  // namespace qm::cli

@@ -1,0 +1,41 @@
+#include "core/template_rules.h"
+
+#include "core/class_table.h"
+
+namespace qm {
+namespace {
+
+bool ExistsOnServer(const TItemRecord& item, int serverType) {
+  switch (serverType) {
+    case kNormal: return item.ServerNormal == 1;
+    case kCoop: return item.ServerCoop == 1;
+    case kClassic: return item.ServerClassic == 1;
+    case kPvP: return item.ServerPvP == 1;
+    case kOrigins: return item.ServerOrigins == 1;
+    default: return true;  // an unknown server type names no flag to test
+  }
+}
+
+// Cloak and the armour and weapon slots may not hold crafted items after a
+// class or server change; jewellery keeps them.
+bool RefusesCraftedItems(int slot) { return slot == kCloak || slot >= kChest; }
+
+bool BreaksRules(const TTemplateRecord& tpl, int slot) {
+  const TItemRecord& item = tpl.Slot(slot);
+  const bool classAllowed = tpl.ClassIndex < kClassCount && item.ClassUsable[tpl.ClassIndex] == 1;
+  if (!classAllowed) return true;
+  const bool realmMatters =
+      tpl.ServerType == kNormal || tpl.ServerType == kClassic || tpl.ServerType == kOrigins;
+  if (realmMatters && item.Realm != 3 && item.Realm != RealmOfClass(tpl.ClassIndex)) return true;
+  if (!ExistsOnServer(item, tpl.ServerType)) return true;
+  return RefusesCraftedItems(slot) && item.Crafted != 0;
+}
+
+}  // namespace
+
+void EnforceTemplateRules(TTemplateRecord& tpl) {
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    if (BreaksRules(tpl, slot)) InitItem(tpl.Slot(slot));
+}
+
+}  // namespace qm
