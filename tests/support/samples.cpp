@@ -197,7 +197,8 @@ std::vector<std::uint8_t> OldTemplateBytes(const OldTemplateSpec& spec) {
 
 std::vector<NamedOldTemplate> SampleOldTemplates() {
   OldTemplateSpec paladin{.name = "Old Paladin", .level = 50, .realmRank = 4, .realm = 0,
-                          .classPosition = 1, .serverType = 0, .weaponConfig = 0};
+                          .classPosition = 1, .serverType = 0, .weaponConfig = 0, .championFlag = 1,
+                          .maulerRealm = 0, .slots = {}};
   paladin.slots.push_back({1, MakeLegacyItem("Old Jewel", 1, {{kStr, 9}, {kCon, 9}})});
   TLegacyItemRecord chest = MakeLegacyItem("Old Crafted Chest", 2, {{kStr, 15}, {kHits, 30}});
   chest.Crafted = 1;
@@ -210,7 +211,7 @@ std::vector<NamedOldTemplate> SampleOldTemplates() {
 
   OldTemplateSpec mauler{.name = "Old Hib Mauler", .level = 40, .realmRank = 2, .realm = 2,
                          .classPosition = 14, .serverType = 2, .weaponConfig = 2,
-                         .championFlag = 0, .maulerRealm = 2};
+                         .championFlag = 0, .maulerRealm = 2, .slots = {}};
   mauler.slots.push_back({17, MakeLegacyItem("Old Mauler Staff", 0, {{185, 3}})});
   return {{"old-paladin.qmy", paladin}, {"old-hib-mauler.qmy", mauler}};
 }

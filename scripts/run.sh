@@ -1,0 +1,14 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the program and shows a bundled sample template.
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+"$root/scripts/install-deps.sh"
+build="$root/build"
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF >/dev/null
+cmake --build "$build" -j"$(nproc)"
+sample="${1:-$build/samples/albion-armsman.qmc}"
+"$build/cli/quillmark-cli" show "$sample"
+if [ -x "$build/cli/quillmark-cli" ] && "$build/cli/quillmark-cli" --help | grep -q "totals FILE"; then
+  echo
+  "$build/cli/quillmark-cli" totals "$sample"
+fi
