@@ -1,0 +1,61 @@
+#include "vault/zlib_stream.h"
+
+#include <zlib.h>
+
+#include <algorithm>
+#include <limits>
+
+namespace qm {
+
+Result<std::string> InflateStream(std::span<const std::uint8_t> packed) {
+  z_stream stream{};
+  if (inflateInit(&stream) != Z_OK) return Result<std::string>::Failure("cannot start inflating");
+  std::string text;
+  // Level-1 vault text packs about four to one; start there and double.
+  text.resize(std::max<std::size_t>(packed.size() * 4, 4096));
+  std::size_t produced = 0;
+  std::size_t consumed = 0;
+  const char* failure = nullptr;
+  for (;;) {
+    if (produced == text.size()) text.resize(text.size() * 2);
+    // zlib counts in 32-bit units; feed and drain at most 1 GiB per call.
+    constexpr std::size_t kChunk = std::size_t{1} << 30;
+    const std::size_t inChunk = std::min(packed.size() - consumed, kChunk);
+    const std::size_t outChunk = std::min(text.size() - produced, kChunk);
+    stream.next_in = const_cast<Bytef*>(packed.data() + consumed);
+    stream.avail_in = static_cast<uInt>(inChunk);
+    stream.next_out = reinterpret_cast<Bytef*>(text.data() + produced);
+    stream.avail_out = static_cast<uInt>(outChunk);
+    const int status = inflate(&stream, Z_NO_FLUSH);
+    consumed += inChunk - stream.avail_in;
+    produced += outChunk - stream.avail_out;
+    if (status == Z_STREAM_END) break;
+    if (status == Z_OK) continue;
+    if (status == Z_BUF_ERROR && stream.avail_out == 0) continue;  // output full: grow
+    failure = status == Z_BUF_ERROR ? "the packed data ends before its stream does"
+                                    : "the packed data is not a valid zlib stream";
+    break;
+  }
+  inflateEnd(&stream);
+  if (failure != nullptr) return Result<std::string>::Failure(failure);
+  if (consumed != packed.size()) {
+    return Result<std::string>::Failure("the packed data has bytes after its stream");
+  }
+  text.resize(produced);
+  return text;
+}
+
+Result<std::vector<std::uint8_t>> DeflateStream(std::string_view text, int level) {
+  if (text.size() > std::numeric_limits<uLong>::max() / 2) {
+    return Result<std::vector<std::uint8_t>>::Failure("the text is too large to pack");
+  }
+  uLongf size = compressBound(static_cast<uLong>(text.size()));
+  std::vector<std::uint8_t> packed(size);
+  const int status = compress2(packed.data(), &size, reinterpret_cast<const Bytef*>(text.data()),
+                               static_cast<uLong>(text.size()), level);
+  if (status != Z_OK) return Result<std::vector<std::uint8_t>>::Failure("packing failed");
+  packed.resize(size);
+  return packed;
+}
+
+}  // namespace qm
