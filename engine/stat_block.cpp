@@ -20,14 +20,18 @@ static_assert(FieldTableMatchesLayout());
 static_assert(FieldInfo(StatField::kFocus).Name == "Focus");
 static_assert(FieldInfo(StatField::kSkillCap).Offset == 68);
 
-unsigned char* Bytes(TStatBlock& block) { return reinterpret_cast<unsigned char*>(&block); }
+unsigned char* Bytes(TStatBlock& block) {
+  return reinterpret_cast<unsigned char*>(&block);
+}
 const unsigned char* Bytes(const TStatBlock& block) {
   return reinterpret_cast<const unsigned char*>(&block);
 }
 
 }  // namespace
 
-void InitStatBlock(TStatBlock& block) { std::memset(&block, 0, sizeof block); }
+void InitStatBlock(TStatBlock& block) {
+  std::memset(&block, 0, sizeof block);
+}
 
 std::uint16_t GetStat(const TStatBlock& block, StatField field) {
   const StatFieldInfo& info = FieldInfo(field);
@@ -49,6 +53,10 @@ void SetStat(TStatBlock& block, StatField field, std::uint32_t value) {
 
 void AddStat(TStatBlock& block, StatField field, std::uint32_t value) {
   SetStat(block, field, GetStat(block, field) + value);
+}
+
+bool operator==(const TStatBlock& a, const TStatBlock& b) {
+  return std::memcmp(&a, &b, sizeof a) == 0;
 }
 
 std::optional<StatField> StatFieldOfName(std::string_view name) {

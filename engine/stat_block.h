@@ -4,6 +4,11 @@
 // same name. The layout is fixed (34 unsigned 16-bit counters, then 47
 // unsigned 8-bit counters, 115 bytes, no padding) and every counter wraps at
 // its own width.
+//
+// Being packed, the record only asks for byte alignment: a record placed
+// after an odd-sized member can leave its 16-bit fields misaligned. Read
+// fields by value (GetStat, or a plain copy) rather than binding references
+// to them, and give records inside other structs alignas(2).
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -249,6 +254,8 @@ std::uint16_t GetStat(const TStatBlock& block, StatField field);
 void SetStat(TStatBlock& block, StatField field, std::uint32_t value);
 // Adds the low bits of value that the field's width keeps; the sum wraps.
 void AddStat(TStatBlock& block, StatField field, std::uint32_t value);
+// Field by field equality (the record has no padding to ignore).
+bool operator==(const TStatBlock& a, const TStatBlock& b);
 // A field by its name (exact spelling).
 std::optional<StatField> StatFieldOfName(std::string_view name);
 
