@@ -18,8 +18,7 @@ int RunConvert(CommandContext& context) {
   auto tpl = LoadAnyTemplate(args->Positional()[0]);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   // Without the program's vault at hand the mark keeps what the file held.
-  const Status saved =
-      WriteTemplateFile(args->Positional()[1], tpl.Value(), tpl.Value().VaultMark);
+  const Status saved = WriteTemplateFile(args->Positional()[1], tpl.Value(), tpl.Value().VaultMark);
   if (!saved.Ok()) return InputError(context, saved.error);
   return kExitOk;
 }

@@ -40,7 +40,8 @@ int RunShow(CommandContext& context) {
     }
     return kExitOk;
   }
-  return InputError(context, "\"" + path + "\": unknown file kind (.qmc, .qmy, .qmx or .qmi expected)");
+  return InputError(context,
+                    "\"" + path + "\": unknown file kind (.qmc, .qmy, .qmx or .qmi expected)");
 }
 
 const CommandRegistration kShow({"show", kUsage, RunShow});

@@ -41,9 +41,13 @@ const Command* FindCommand(const std::vector<std::string>& words, std::size_t& u
 
 }  // namespace
 
-CommandRegistration::CommandRegistration(const Command& command) { Registry().push_back(command); }
+CommandRegistration::CommandRegistration(const Command& command) {
+  Registry().push_back(command);
+}
 
-const std::vector<Command>& RegisteredCommands() { return Registry(); }
+const std::vector<Command>& RegisteredCommands() {
+  return Registry();
+}
 
 int UsageError(CommandContext& context, std::string_view usage) {
   context.err << "usage: quillmark-cli " << usage << '\n';
@@ -70,7 +74,7 @@ int main(int argc, char** argv) {
     std::cerr << "quillmark-cli: unknown command '" << words[0] << "' (try --help)\n";
     return kExitUsage;
   }
-  CommandContext context{{words.begin() + static_cast<std::ptrdiff_t>(used), words.end()},
-                         std::cout, std::cerr};
+  CommandContext context{
+      {words.begin() + static_cast<std::ptrdiff_t>(used), words.end()}, std::cout, std::cerr};
   return command->run(context);
 }

@@ -47,8 +47,10 @@ Result<TTemplateRecord> LoadAnyTemplate(const std::string& path) {
 Result<TItemRecord> LoadAnyItem(const std::string& path) {
   const RecordFileKind kind = KindOfPath(path);
   if (kind != RecordFileKind::kItem && kind != RecordFileKind::kOldItem)
-    return Result<TItemRecord>::Failure("\"" + path + "\": not an item file (.qmx or .qmi expected)");
-  const std::size_t size = kind == RecordFileKind::kItem ? sizeof(TItemRecord) : sizeof(TLegacyItemRecord);
+    return Result<TItemRecord>::Failure("\"" + path +
+                                        "\": not an item file (.qmx or .qmi expected)");
+  const std::size_t size =
+      kind == RecordFileKind::kItem ? sizeof(TItemRecord) : sizeof(TLegacyItemRecord);
   auto bytes = ReadFilePrefix(path, size);
   if (!bytes.Ok()) return Result<TItemRecord>::Failure(bytes.Error());
   if (bytes.Value().size() < size)

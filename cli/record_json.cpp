@@ -12,7 +12,9 @@ nlohmann::ordered_json Array(const T (&values)[N]) {
   return array;
 }
 
-std::string Utf8(std::string_view text) { return Cp1252ToUtf8(text); }
+std::string Utf8(std::string_view text) {
+  return Cp1252ToUtf8(text);
+}
 
 }  // namespace
 

@@ -12,7 +12,9 @@
 namespace qm::cli {
 namespace {
 
-std::string Utf8(std::string_view text) { return Cp1252ToUtf8(text); }
+std::string Utf8(std::string_view text) {
+  return Cp1252ToUtf8(text);
+}
 
 // A list text, or the raw index when the list does not hold it.
 std::string Named(std::string_view text, unsigned index) {
@@ -124,7 +126,8 @@ std::vector<std::string> TemplateLines(const TTemplateRecord& tpl) {
   lines.push_back("Race        : " + race + " (" + std::to_string(tpl.RaceIndex) + ")");
   lines.push_back("Level       : " + std::to_string(tpl.CharLevel));
   lines.push_back("Realm rank  : RR" + std::to_string(tpl.RealmRank));
-  lines.push_back("Server      : " + Named(EntryOf(ServerTypeList(), tpl.ServerType), tpl.ServerType));
+  lines.push_back("Server      : " +
+                  Named(EntryOf(ServerTypeList(), tpl.ServerType), tpl.ServerType));
   lines.push_back("Champion    : " + std::string(tpl.ChampionFlag == 1 ? "yes" : "no"));
   lines.push_back("Weapons     : " + Named(WeaponConfigText(tpl.WeaponConfig), tpl.WeaponConfig) +
                   " (" + std::to_string(tpl.WeaponConfig) + ")");

@@ -87,7 +87,8 @@ TItemRecord ConvertLegacyItem(const TLegacyItemRecord& legacy) {
 
   for (int realm = 0; realm < 3; ++realm)
     for (int position = 0; position < 15; ++position) {
-      const int classIndex = kLegacyClassOrder[static_cast<std::size_t>(realm)][static_cast<std::size_t>(position)];
+      const int classIndex =
+          kLegacyClassOrder[static_cast<std::size_t>(realm)][static_cast<std::size_t>(position)];
       const std::uint8_t flag = legacy.ClassFlags[realm][position];
       if (classIndex == kMaulerPosition) {
         for (int mauler : kMaulerClasses) item.ClassUsable[mauler] = flag;

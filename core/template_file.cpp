@@ -63,7 +63,8 @@ Result<TTemplateRecord> ParseOldTemplate(std::span<const std::uint8_t> bytes) {
 
   for (int slot = 0; slot < kOldSlotCount; ++slot) {
     TLegacyItemRecord legacy;
-    std::memcpy(&legacy, bytes.data() + kOldSlots + static_cast<std::size_t>(slot) * kLegacyItemStride,
+    std::memcpy(&legacy,
+                bytes.data() + kOldSlots + static_cast<std::size_t>(slot) * kLegacyItemStride,
                 sizeof legacy);
     tpl.Slots[slot] = ConvertLegacyItem(legacy);
   }
@@ -91,8 +92,8 @@ Status WriteTemplateFile(const std::string& path, TTemplateRecord& tpl, std::uin
   tpl.VaultMark = vaultMark;
   tpl.Reserved = 0;
   tpl.EffectIdsGlobal = 1;
-  return WriteFileAtomically(
-      path, std::string_view(reinterpret_cast<const char*>(&tpl), sizeof tpl));
+  return WriteFileAtomically(path,
+                             std::string_view(reinterpret_cast<const char*>(&tpl), sizeof tpl));
 }
 
 }  // namespace qm

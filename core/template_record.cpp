@@ -7,8 +7,8 @@ namespace qm {
 namespace {
 
 constexpr std::array<std::string_view, kSlotCount> kSlotNames{
-    "Jewel", "Neck", "Cloak", "Belt",  "Ring 1",  "Ring 2",  "Wrist 1", "Wrist 2", "Chest", "Head",
-    "Arms",  "Hands", "Legs", "Feet", "R. Hand", "L. Hand", "2. Hand", "Ranged",  "Myth"};
+    "Jewel", "Neck",  "Cloak", "Belt", "Ring 1",  "Ring 2",  "Wrist 1", "Wrist 2", "Chest", "Head",
+    "Arms",  "Hands", "Legs",  "Feet", "R. Hand", "L. Hand", "2. Hand", "Ranged",  "Myth"};
 
 constexpr std::array<std::string_view, 5> kWeaponConfigTexts{
     "Left and right hand slots", "Left and two hand slots", "Two handed slot", "Ranged slot",

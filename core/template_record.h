@@ -13,8 +13,25 @@ inline constexpr int kSlotCount = 19;
 
 // Slot numbers 1..19.
 enum Slot : int {
-  kJewel = 1, kNeck, kCloak, kBelt, kRing1, kRing2, kWrist1, kWrist2, kChest, kHead,
-  kArms, kHands, kLegs, kFeet, kRightHand, kLeftHand, kTwoHand, kRanged, kMyth
+  kJewel = 1,
+  kNeck,
+  kCloak,
+  kBelt,
+  kRing1,
+  kRing2,
+  kWrist1,
+  kWrist2,
+  kChest,
+  kHead,
+  kArms,
+  kHands,
+  kLegs,
+  kFeet,
+  kRightHand,
+  kLeftHand,
+  kTwoHand,
+  kRanged,
+  kMyth
 };
 
 struct TTemplateRecord {

@@ -7,18 +7,26 @@ namespace {
 
 bool ExistsOnServer(const TItemRecord& item, int serverType) {
   switch (serverType) {
-    case kNormal: return item.ServerNormal == 1;
-    case kCoop: return item.ServerCoop == 1;
-    case kClassic: return item.ServerClassic == 1;
-    case kPvP: return item.ServerPvP == 1;
-    case kOrigins: return item.ServerOrigins == 1;
-    default: return true;  // an unknown server type names no flag to test
+    case kNormal:
+      return item.ServerNormal == 1;
+    case kCoop:
+      return item.ServerCoop == 1;
+    case kClassic:
+      return item.ServerClassic == 1;
+    case kPvP:
+      return item.ServerPvP == 1;
+    case kOrigins:
+      return item.ServerOrigins == 1;
+    default:
+      return true;  // an unknown server type names no flag to test
   }
 }
 
 // Cloak and the armour and weapon slots may not hold crafted items after a
 // class or server change; jewellery keeps them.
-bool RefusesCraftedItems(int slot) { return slot == kCloak || slot >= kChest; }
+bool RefusesCraftedItems(int slot) {
+  return slot == kCloak || slot >= kChest;
+}
 
 bool BreaksRules(const TTemplateRecord& tpl, int slot) {
   const TItemRecord& item = tpl.Slot(slot);

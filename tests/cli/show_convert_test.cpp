@@ -27,16 +27,28 @@ void ExpectItemJson(const nlohmann::json& json, const TItemRecord& item, const s
   SCOPED_TRACE(where);
   EXPECT_EQ(json["Name"], std::string(item.Name.View()));
   EXPECT_EQ(json["Note"], std::string(item.Note.View()));
-  const std::pair<const char*, int> scalars[] = {
-      {"ItemType", item.ItemType}, {"Realm", item.Realm}, {"Expansion", item.Expansion},
-      {"Level", item.Level}, {"SlotKind", item.SlotKind}, {"Armor", item.Armor},
-      {"WeaponType", item.WeaponType}, {"Crafted", item.Crafted}, {"Unique", item.Unique},
-      {"ServerCoop", item.ServerCoop}, {"ServerPvP", item.ServerPvP},
-      {"ServerClassic", item.ServerClassic}, {"ServerNormal", item.ServerNormal},
-      {"Verified", item.Verified}, {"Researched", item.Researched}, {"Reserved", item.Reserved},
-      {"ServerOrigins", item.ServerOrigins}, {"BonusLevel", item.BonusLevel},
-      {"BonusLevelFixed", item.BonusLevelFixed}, {"Quality", item.Quality},
-      {"Speed", item.Speed}, {"Source", item.Source}};
+  const std::pair<const char*, int> scalars[] = {{"ItemType", item.ItemType},
+                                                 {"Realm", item.Realm},
+                                                 {"Expansion", item.Expansion},
+                                                 {"Level", item.Level},
+                                                 {"SlotKind", item.SlotKind},
+                                                 {"Armor", item.Armor},
+                                                 {"WeaponType", item.WeaponType},
+                                                 {"Crafted", item.Crafted},
+                                                 {"Unique", item.Unique},
+                                                 {"ServerCoop", item.ServerCoop},
+                                                 {"ServerPvP", item.ServerPvP},
+                                                 {"ServerClassic", item.ServerClassic},
+                                                 {"ServerNormal", item.ServerNormal},
+                                                 {"Verified", item.Verified},
+                                                 {"Researched", item.Researched},
+                                                 {"Reserved", item.Reserved},
+                                                 {"ServerOrigins", item.ServerOrigins},
+                                                 {"BonusLevel", item.BonusLevel},
+                                                 {"BonusLevelFixed", item.BonusLevelFixed},
+                                                 {"Quality", item.Quality},
+                                                 {"Speed", item.Speed},
+                                                 {"Source", item.Source}};
   for (const auto& [name, value] : scalars) EXPECT_EQ(json[name], value) << name;
   for (int c = 0; c < kClassCount; ++c) EXPECT_EQ(json["ClassUsable"][c], item.ClassUsable[c]);
   for (int r = 0; r < kBonusRows; ++r) {
@@ -58,11 +70,11 @@ TEST_F(CliFiles, ShowJsonReproducesEveryGeneratedField) {
     const TTemplateRecord& tpl = sample.tpl;
     EXPECT_EQ(json["CharName"], std::string(tpl.CharName.View()));
     const std::pair<const char*, int> scalars[] = {
-        {"CharLevel", tpl.CharLevel}, {"RealmRank", tpl.RealmRank},
-        {"ClassIndex", tpl.ClassIndex}, {"ServerType", tpl.ServerType},
-        {"RaceIndex", tpl.RaceIndex}, {"VaultMark", tpl.VaultMark},
+        {"CharLevel", tpl.CharLevel},       {"RealmRank", tpl.RealmRank},
+        {"ClassIndex", tpl.ClassIndex},     {"ServerType", tpl.ServerType},
+        {"RaceIndex", tpl.RaceIndex},       {"VaultMark", tpl.VaultMark},
         {"WeaponConfig", tpl.WeaponConfig}, {"ChampionFlag", tpl.ChampionFlag},
-        {"Reserved", tpl.Reserved}, {"EffectIdsGlobal", tpl.EffectIdsGlobal}};
+        {"Reserved", tpl.Reserved},         {"EffectIdsGlobal", tpl.EffectIdsGlobal}};
     for (const auto& [name, value] : scalars) EXPECT_EQ(json[name], value) << name;
     ASSERT_EQ(json["Slots"].size(), 19u);
     for (int slot = 1; slot <= kSlotCount; ++slot)
@@ -76,16 +88,17 @@ TEST_F(CliFiles, ShowListsCharacterAndBonusesByName) {
   ASSERT_EQ(run.exitCode, 0) << run.err;
   for (const char* expected :
        {"Character   : Sir Aldric", "Class       : (Alb) Armsman (0)", "Race        : Briton (2)",
-        "Realm rank  : RR5", "15 R. Hand  : Sword of Valiant Dawn",
-        "Bonus 1: Slash Skill 3", "Effect 1: Normal Proc: Lifedrain (25)",
-        " 9 Chest    : Crafted Plate Hauberk  [crafted]", "Bonus 9: Hit Points 40"})
+        "Realm rank  : RR5", "15 R. Hand  : Sword of Valiant Dawn", "Bonus 1: Slash Skill 3",
+        "Effect 1: Normal Proc: Lifedrain (25)", " 9 Chest    : Crafted Plate Hauberk  [crafted]",
+        "Bonus 9: Hit Points 40"})
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
 }
 
 TEST_F(CliFiles, ShowReadsItemsAndOldItems) {
   auto run = RunCli({"show", File("sword-of-valiant-dawn.qmx"), "--json"});
   ASSERT_EQ(run.exitCode, 0) << run.err;
-  ExpectItemJson(nlohmann::json::parse(run.out), samples::SampleTemplates()[0].tpl.Slot(kRightHand), "qmx");
+  ExpectItemJson(nlohmann::json::parse(run.out), samples::SampleTemplates()[0].tpl.Slot(kRightHand),
+                 "qmx");
 
   run = RunCli({"show", File("old-unique-ring.qmi")});
   ASSERT_EQ(run.exitCode, 0) << run.err;
@@ -142,9 +155,11 @@ TEST_F(CliFiles, BadInputGivesOneLineAndExitOne) {
 }
 
 TEST_F(CliFiles, BadUsageGivesExitTwo) {
-  for (const std::vector<std::string>& args :
-       {std::vector<std::string>{"show"}, {"show", "a", "b"}, {"show", "a.qmc", "--frob"},
-        {"convert", "a.qmc"}, {"no-such-command"}}) {
+  for (const std::vector<std::string>& args : {std::vector<std::string>{"show"},
+                                               {"show", "a", "b"},
+                                               {"show", "a.qmc", "--frob"},
+                                               {"convert", "a.qmc"},
+                                               {"no-such-command"}}) {
     EXPECT_EQ(RunCli(args).exitCode, 2) << args[0];
   }
 }

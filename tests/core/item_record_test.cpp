@@ -14,8 +14,8 @@ TEST(ItemRecord, EmptyItemHoldsTheInitialValues) {
   EXPECT_EQ(item.Realm, 3);
   EXPECT_EQ(item.Level, 51);
   EXPECT_EQ(item.Quality, 41);
-  for (auto flag : {item.ServerCoop, item.ServerPvP, item.ServerClassic, item.ServerNormal,
-                    item.ServerOrigins})
+  for (auto flag :
+       {item.ServerCoop, item.ServerPvP, item.ServerClassic, item.ServerNormal, item.ServerOrigins})
     EXPECT_EQ(flag, 1);
   for (std::uint8_t flag : item.ClassUsable) EXPECT_EQ(flag, 0);
   for (int row = 0; row < kBonusRows; ++row) {

@@ -119,7 +119,8 @@ TEST(TemplateFile, FailedWriteLeavesThePreviousFileUntouched) {
   EXPECT_FALSE(status.Ok());
   EXPECT_EQ(FileBytes(path), before);
   int entries = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++entries;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+    ++entries;
   EXPECT_EQ(entries, 1) << "no temporary file may be left behind";
 }
 
@@ -131,7 +132,8 @@ TEST(TemplateFile, WriteIntoAMissingFolderOrOverAFolderFails) {
   EXPECT_FALSE(WriteTemplateFile(folder.File("taken.qmc"), tpl, 0).Ok());
   // No temporary file is left behind.
   int entries = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path())) ++entries;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(folder.Path()))
+    ++entries;
   EXPECT_EQ(entries, 1);
 }
 

@@ -11,7 +11,9 @@ constexpr int kArmsman = 0;
 constexpr int kCabalist = 1;
 constexpr int kHero = 24;  // Hibernia
 
-bool IsEmptySlot(const TTemplateRecord& tpl, int slot) { return tpl.Slot(slot).Name.View() == " "; }
+bool IsEmptySlot(const TTemplateRecord& tpl, int slot) {
+  return tpl.Slot(slot).Name.View() == " ";
+}
 
 TTemplateRecord TemplateWith(int classIndex, int server, int slot, const TItemRecord& item) {
   TTemplateRecord tpl = EmptyTemplate();
@@ -28,7 +30,8 @@ TEST(TemplateRules, RealmRuleAppliesOnlyOnRealmBoundServers) {
     int server;
     bool kept;
   };
-  const Case cases[] = {{kNormal, false}, {kCoop, true}, {kClassic, false}, {kPvP, true}, {kOrigins, false}};
+  const Case cases[] = {
+      {kNormal, false}, {kCoop, true}, {kClassic, false}, {kPvP, true}, {kOrigins, false}};
   for (const Case& c : cases) {
     TTemplateRecord tpl = TemplateWith(kHero, c.server, kRing1, albionOnly);
     EnforceTemplateRules(tpl);

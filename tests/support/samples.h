@@ -41,7 +41,7 @@ struct OldTemplateSpec {
   std::uint8_t serverType = 0;
   std::uint8_t weaponConfig = 4;
   std::uint8_t championFlag = 1;
-  std::uint8_t maulerRealm = 0;  // 1 Albion, 2 Hibernia, 3 Midgard
+  std::uint8_t maulerRealm = 0;                          // 1 Albion, 2 Hibernia, 3 Midgard
   std::vector<std::pair<int, TLegacyItemRecord>> slots;  // slot 1..18 and its item
 };
 
