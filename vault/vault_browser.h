@@ -1,0 +1,145 @@
+#pragma once
+// The vault browser's model: its own filter choices, the result list, the
+// description of the selected entry, equipping it into the current template,
+// and the two web searches. It owns no data: searches go through the shared
+// criteria and the vault query, entries are read from the vault.
+#include <array>
+#include <string>
+#include <vector>
+
+#include "core/char_attributes.h"
+#include "core/item_record.h"
+#include "core/template_record.h"
+#include "shell/ports.h"
+#include "vault/amount_field.h"
+#include "vault/vault.h"
+#include "vault/vault_filter.h"
+#include "vault/vault_query.h"
+
+namespace qm {
+
+// What the browser needs from the main window: the current template and
+// character, the "Show only Verified" setting, and the slot command.
+class BrowserHost {
+ public:
+  virtual ~BrowserHost() = default;
+  virtual const TTemplateRecord& CurrentTemplate() const = 0;
+  virtual const TCharAttributes& CharAttributes() const = 0;
+  virtual bool VerifiedOnlySetting() const = 0;
+  // The bonus-level limit applies while the item workbench is showing.
+  virtual bool WorkbenchShowing() const { return false; }
+  // Puts a vault item into a template slot: the main window sets the
+  // workbench's auto-return request to the item's name, runs the slot
+  // command for the slot, then clears the request.
+  virtual void EquipVaultItem(int slot, const TItemRecord& item) = 0;
+};
+
+// A host over a plain template record that writes the item straight into the
+// slot (headless use and tests).
+class TemplateBrowserHost : public BrowserHost {
+ public:
+  TemplateBrowserHost(TTemplateRecord& tpl, bool verifiedOnly = false);
+  const TTemplateRecord& CurrentTemplate() const override { return tpl_; }
+  const TCharAttributes& CharAttributes() const override { return attributes_; }
+  bool VerifiedOnlySetting() const override { return verifiedOnly_; }
+  void EquipVaultItem(int slot, const TItemRecord& item) override;
+  // Rebuilds the class properties after the template's class changed.
+  void ClassChanged();
+
+ private:
+  TTemplateRecord& tpl_;
+  TCharAttributes attributes_;
+  bool verifiedOnly_;
+};
+
+// The browser's filter controls: list positions (-1: nothing selected).
+struct BrowserFilters {
+  std::string NameFilter;  // at most 50 characters
+  int Filter2 = 0;         // "Item Slot"
+  int Filter1 = 0;         // "Item Type"
+  int Filter5 = 3;         // "Realm Origin"
+  bool Filter5Enabled = true;
+  int Filter4 = 0;       // "Expansion"
+  int FilterServer = 0;  // "Server Type"
+  int ClassFilter = 0;   // "Character Class"
+  int Filter3 = 0;       // the three stat choices
+  int Filter6 = 0;
+  int Filter7 = 0;
+  std::array<std::string, 3> Amounts{"0", "0", "0"};  // Edit1, Edit2, Edit3
+  int ProcFilter = 0;
+  std::vector<std::string> ProcFilterItems{"<Proc Filter>"};
+  bool cVerified = false;
+};
+
+struct BrowserView {
+  std::string ListingCaption = "Item &Listing";
+  std::vector<std::string> Names;  // the result list
+  std::vector<int> Indices;        // the vault index beside each name
+  int Selected = -1;
+  std::vector<std::string> Description;
+  bool ScrolledToTop = true;
+  bool EquipEnabled = false;
+};
+
+inline constexpr std::size_t kBrowserNameFilterLength = 50;
+inline constexpr const char* kItemDatabaseSearch = "https://camelot.allakhazam.com/searchdb.html";
+inline constexpr const char* kWebSearch = "https://www.google.com/search";
+
+class Tbrowser {
+ public:
+  Tbrowser(Vault& vault, TVaultFilter& criteria, BrowserHost& host, UserPort& user,
+           ShellPort& shell);
+
+  // Choice lists of the filter controls.
+  static std::vector<std::string> SlotChoices();
+  static std::vector<std::string> ItemTypeChoices();
+  static std::vector<std::string> RealmChoices();
+  static std::vector<std::string> ExpansionChoices();
+  static std::vector<std::string> ServerChoices();
+  static std::vector<std::string> ClassChoices();
+  static std::vector<std::string> StatChoices();
+  // The slot kind the criteria get for a position of the "Item Slot" choice.
+  static int SlotFilterOf(int position);
+
+  BrowserFilters& Filters() { return filters_; }
+  const BrowserFilters& Filters() const { return filters_; }
+  const BrowserView& View() const { return view_; }
+
+  void Show();  // clears the filters and searches
+  void BrowserSearch();
+  void ClearFilters();
+  void MatchCurrentClassServer();
+  void ChangeServerFilter(int position);  // by hand: the realm choice is free again
+  void SetNameFilter(const std::string& text);
+  // An amount box changed (k = 0..2); returns the normalised text and caret.
+  AmountText ChangeAmount(int k, const AmountText& edited);
+  void ResetAmount(int k);  // double click
+
+  void SelectLine(int row);       // shows the description
+  void DoubleClickLine(int row);  // selects, describes, equips when allowed
+  void EquipSelected();
+  void SearchItemDatabase();  // "Search Allakha&zam"
+  void SearchWeb();           // "Searc&h Google"
+
+  const TItemRecord& BrowserItem() const { return item_; }
+
+ private:
+  void DescribeSelected();
+  int SelectedIndex() const;
+
+  Vault& vault_;
+  TVaultFilter& criteria_;
+  BrowserHost& host_;
+  UserPort& user_;
+  ShellPort& shell_;
+  BrowserFilters filters_;
+  BrowserView view_;
+  TItemRecord item_{};
+  VaultQueryResult result_;
+};
+
+// The name a search on the item-database site looks for: the name without
+// its bracketed remarks.
+std::string ItemDatabaseTerms(std::string name);
+
+}  // namespace qm

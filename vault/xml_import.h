@@ -1,0 +1,55 @@
+#pragma once
+// Items saved as small XML files by other calculators. The importer is no
+// general XML reader: it takes the first tag and its text from each line with
+// plain searches, and converts the tags it knows into an item record.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/item_record.h"
+#include "shell/ports.h"
+
+namespace qm {
+
+enum class ImportKind {
+  kXmlItem,
+  kTavroTemplate,
+  kLokiTemplate,
+  kUnknownXml,
+  kChatLog,
+  kUnsupported
+};
+
+// "XML Item Import", "Tavro's Template Import", ..., "This file format is not yet supported."
+std::string_view ImportKindText(ImportKind kind);
+
+struct XmlTag {
+  std::string Tag;
+  std::string Value;
+};
+
+struct ImportText {
+  ImportKind Kind = ImportKind::kUnsupported;
+  std::vector<XmlTag> Tags;  // filled for an XML item only
+};
+
+inline constexpr const char* kLocationMissingMessage =
+    "There is something out of order in this XML file : <Location>Missing</Location";
+
+// Recognises the file kind and, for an XML item, lists one (tag, value) pair
+// per line after the first that holds a "<". A file whose XML declaration
+// names UTF-8 is decoded as UTF-8 and its texts kept in Windows-1252 ("?" for
+// a character Windows-1252 lacks); any other file is read as Windows-1252.
+ImportText ParseImportText(std::string_view fileText);
+
+struct XmlConversion {
+  TItemRecord Item{};
+  bool Success = false;
+};
+
+// Converts an XML item's tags into an item. Any other file kind converts
+// nothing. A type tag met outside a bonus slot before any location tag shows
+// kLocationMissingMessage through the port and stops without success.
+XmlConversion ConvertXmlItem(const ImportText& text, UserPort& port);
+
+}  // namespace qm
