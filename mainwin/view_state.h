@@ -1,0 +1,62 @@
+#pragma once
+// Plain view state of the main window's controls. A command of the model ends
+// by updating these; the window layer copies them into its widgets, found by
+// the same object names.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace qm {
+
+struct Colour {
+  std::uint8_t Red = 0, Green = 0, Blue = 0;
+  bool operator==(const Colour&) const = default;
+};
+
+inline constexpr Colour kBlack{0, 0, 0};
+inline constexpr Colour kBlue{0, 0, 255};
+inline constexpr Colour kRed{255, 0, 0};
+inline constexpr Colour kFuchsia{255, 0, 255};
+inline constexpr Colour kMaroon{128, 0, 0};
+inline constexpr Colour kNavy{0, 0, 128};
+inline constexpr Colour kPurple{128, 0, 128};
+
+struct LabelState {
+  std::string Text;
+  qm::Colour Colour = kBlack;
+  std::string Hint;
+  bool HintEnabled = false;
+  int Tag = 0;  // the bonus code whose breakdown hovering shows
+  bool Enabled = true;
+  bool Visible = true;
+};
+
+struct ControlState {
+  bool Enabled = true;
+  bool Visible = true;
+};
+
+struct ComboState {
+  std::vector<std::string> Entries;
+  int Selection = -1;
+  bool Enabled = true;
+  std::string Text() const {
+    return Selection >= 0 && Selection < static_cast<int>(Entries.size())
+               ? Entries[static_cast<std::size_t>(Selection)]
+               : std::string();
+  }
+};
+
+struct CheckState {
+  bool Checked = false;
+  bool Enabled = true;
+};
+
+struct MenuItemState {
+  std::string Caption;
+  bool Checked = false;
+  bool Enabled = true;
+  bool Visible = true;
+};
+
+}  // namespace qm
