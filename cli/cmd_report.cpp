@@ -1,0 +1,113 @@
+// report FILE [--html] [--content all|materials|names|stats] [--weapons N]
+//             [--hide race,caps,notes,expansion,utility] [--utility-mode M] [--out PATH]
+// The template report as the report window builds it. The class text, race
+// and per-slot measure texts are the ones the main window would show for the
+// template; --out saves it as the window's save commands do.
+#include <algorithm>
+#include <array>
+#include <optional>
+#include <ostream>
+#include <sstream>
+
+#include "cli/args.h"
+#include "cli/command.h"
+#include "cli/record_files.h"
+#include "core/text.h"
+#include "engine/item_measures.h"
+#include "report/report_files.h"
+#include "report/report_window.h"
+
+namespace qm::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "report FILE [--html] [--content all|materials|names|stats] [--weapons N] "
+    "[--hide race,caps,notes,expansion,utility] [--utility-mode M] [--out PATH]";
+
+struct ContentName {
+  std::string_view Name;
+  ReportContent Content;
+};
+constexpr std::array<ContentName, 4> kContents = {{
+    {"all", ReportContent::kAllStatsAndItems},
+    {"materials", ReportContent::kMaterialList},
+    {"names", ReportContent::kItemNamesOnly},
+    {"stats", ReportContent::kStatsOnly},
+}};
+
+// Applies --hide; false for a name that is no toggle.
+bool HideToggles(const std::string& list, ReportOptions& options) {
+  std::stringstream names(list);
+  std::string name;
+  while (std::getline(names, name, ',')) {
+    if (name == "race") {
+      options.DisplayRace = false;
+    } else if (name == "caps") {
+      options.DisplayCap = false;
+    } else if (name == "notes") {
+      options.Notes = false;
+    } else if (name == "expansion") {
+      options.Expansion = false;
+    } else if (name == "utility") {
+      options.DisplayUtility = false;
+    } else {
+      return false;
+    }
+  }
+  return true;
+}
+
+int RunReport(CommandContext& context) {
+  std::string error;
+  auto args = Args::Parse(context.args, {"html"},
+                          {"content", "weapons", "hide", "utility-mode", "out"}, error);
+  if (!args || args->Positional().size() != 1) return UsageError(context, kUsage);
+
+  ReportContext report;
+  if (const auto content = args->Value("content")) {
+    const auto found = std::find_if(kContents.begin(), kContents.end(),
+                                    [&](const ContentName& c) { return c.Name == *content; });
+    if (found == kContents.end()) return UsageError(context, kUsage);
+    report.Options.Content = found->Content;
+  }
+  for (const std::string& hide : args->Values("hide"))
+    if (!HideToggles(hide, report.Options)) return UsageError(context, kUsage);
+  std::optional<long long> weapons;
+  if (const auto text = args->Value("weapons")) {
+    weapons = ParseInteger(*text, 0, 4);
+    if (!weapons) return UsageError(context, kUsage);
+  }
+  long long utilityMode = kUtilityNormal;
+  if (const auto text = args->Value("utility-mode")) {
+    const auto mode = ParseInteger(*text, 0, kUtilityModeCount - 1);
+    if (!mode) return UsageError(context, kUsage);
+    utilityMode = *mode;
+  }
+
+  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  if (!tpl.Ok()) return InputError(context, tpl.Error());
+  report.ReportCopy = tpl.Value();
+  if (weapons) report.ReportCopy.WeaponConfig = static_cast<std::uint8_t>(*weapons);
+  report.MainWindow = ReadingsFromTemplate(tpl.Value(), static_cast<int>(utilityMode));
+
+  const ReportDocument document = BuildReport(report);
+  const bool html = args->Has("html");
+  const std::string_view name = report.ReportCopy.CharName.View();
+  if (const auto out = args->Value("out")) {
+    const Status saved =
+        html ? SaveReportHtml(*out, document.Lines, name) : SaveReportText(*out, document.Lines);
+    if (!saved.Ok()) return InputError(context, saved.error);
+    return kExitOk;
+  }
+  if (html) {
+    context.out << Cp1252ToUtf8(ReportHtmlBytes(document.Lines, name));
+  } else {
+    for (const std::string& line : document.Lines) context.out << Cp1252ToUtf8(line) << '\n';
+  }
+  return kExitOk;
+}
+
+const CommandRegistration kReport({"report", kUsage, RunReport});
+
+}  // namespace
+}  // namespace qm::cli
