@@ -1,0 +1,36 @@
+// utility FILE --mode M: the utility column of a template, one slot text per
+// line in slot order, then the total label's text.
+#include <ostream>
+#include <string>
+
+#include "cli/args.h"
+#include "cli/command.h"
+#include "cli/record_files.h"
+#include "engine/item_measures.h"
+
+namespace qm::cli {
+namespace {
+
+constexpr std::string_view kUsage = "utility FILE --mode 0|1|2|3";
+
+int RunUtility(CommandContext& context) {
+  std::string error;
+  auto args = Args::Parse(context.args, {}, {"mode"}, error);
+  if (!args || args->Positional().size() != 1) return UsageError(context, kUsage);
+  const std::optional<std::string> modeText = args->Value("mode");
+  if (!modeText) return UsageError(context, kUsage);
+  const std::optional<long long> mode = ParseInteger(*modeText, 0, kUtilityModeCount - 1);
+  if (!mode) return UsageError(context, kUsage);
+
+  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  if (!tpl.Ok()) return InputError(context, tpl.Error());
+  const UtilityColumn column = ShowUtility(tpl.Value(), static_cast<int>(*mode));
+  for (const std::string& text : column.SlotTexts) context.out << text << '\n';
+  context.out << column.TotalText << '\n';
+  return kExitOk;
+}
+
+const CommandRegistration kUtility({"utility", kUsage, RunUtility});
+
+}  // namespace
+}  // namespace qm::cli
