@@ -3,6 +3,7 @@
 // anything themselves: the desktop program implements these with Qt, the CLI
 // with quiet defaults, and tests with scripted fakes. Header-only, so every
 // model library can use them without linking the shell.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -29,7 +30,7 @@ struct FileDialogRequest {
   std::string Filter;            // e.g. "Template Files (*.qmc)|*.qmc"
   std::string DefaultExtension;  // without the dot
   std::string InitialFolder;
-  std::string FileName;          // proposed name
+  std::string FileName;  // proposed name
   bool PromptOverwrite = false;
 };
 
@@ -48,8 +49,10 @@ class ShellPort {
   // Asks the shell to "open" a web address; always counts as success.
   virtual void OpenInShell(std::string_view target) = 0;
   virtual void SetBusyCursor(bool busy) = 0;
-  // Associates a file extension (".qmc") with the program.
-  virtual void AssociateExtension(std::string_view extension, std::string_view description) = 0;
+  // Associates a file extension, given without its dot ("qmc"), with the
+  // program file at programPath (the entries are listed by FileTypeEntries in
+  // shell/file_types.h), then tells the desktop that associations changed.
+  virtual void AssociateExtension(std::string_view extension, std::string_view programPath) = 0;
 };
 
 // The machine's settings store: typed values under one key.
@@ -65,6 +68,70 @@ class SettingsStorePort {
   virtual void WriteString(std::string_view name, std::string_view value) = 0;
   virtual void WriteInteger(std::string_view name, int value) = 0;
   virtual void WriteBool(std::string_view name, bool value) = 0;
+};
+
+// The instance record shared by every running copy: the application window of
+// the copy that takes hand-overs, and how many copies count as running.
+struct InstanceRecord {
+  std::uint32_t Window = 0;
+  std::uint32_t Count = 0;
+};
+
+// A block of bytes handed from one copy to another, as the window message
+// carries it: a data word, then count bytes.
+struct CopyDataBlock {
+  std::uint32_t Data = 0;
+  std::uint32_t Count = 0;
+  const char* Bytes = nullptr;
+};
+
+// Where a copy's channel delivers the blocks other copies send to its window.
+class OpenFileReceiver {
+ public:
+  virtual ~OpenFileReceiver() = default;
+  // Every block counts as handled once this returns.
+  virtual void ReceiveOpenFile(std::uint32_t sender, const CopyDataBlock& block) = 0;
+};
+
+// How one copy of the program finds the others: a small named record shared
+// between processes, and a message that hands a path to a window of another
+// copy. The desktop program backs it with shared memory and a local socket.
+class InstanceChannelPort {
+ public:
+  enum class CreateOutcome { Created, Existed, Failed };
+  virtual ~InstanceChannelPort() = default;
+  // Creates the record "Quillmark" (8 bytes) and maps it when it is new.
+  virtual CreateOutcome CreateRecord() = 0;
+  // Opens and maps a record that already exists; false when access is refused.
+  virtual bool OpenRecord() = 0;
+  virtual InstanceRecord ReadRecord() = 0;
+  virtual void WriteRecord(const InstanceRecord& record) = 0;
+  // Unmaps the record and gives up this process's hold on it.
+  virtual void ReleaseRecord() = 0;
+  // Restores the window when it is minimized and brings it to the front.
+  virtual void BringToFront(std::uint32_t window) = 0;
+  // Sends block to the copy owning target and waits until it was handled.
+  virtual void SendOpenFile(std::uint32_t target, std::uint32_t sender,
+                            const CopyDataBlock& block) = 0;
+  // Routes blocks sent to this copy's window to receiver; nullptr removes it.
+  virtual void InstallReceiver(OpenFileReceiver* receiver) = 0;
+};
+
+// The window system as start-up drives it.
+class DesktopPort {
+ public:
+  virtual ~DesktopPort() = default;
+  // The handle other copies use to reach this one.
+  virtual std::uint32_t ApplicationWindow() = 0;
+  virtual void SetApplicationTitle(std::string_view title) = 0;
+  // Creates one window by its class name ("TfrmOptions", "TSplashScreen", ...), hidden.
+  virtual void CreateWindow(std::string_view className) = 0;
+  virtual void SetMainWindowEnabled(bool enabled) = 0;
+  // Shows the splash window, or repaints it with new texts while it is shown.
+  virtual void ShowSplash(std::string_view title, std::string_view loadingText) = 0;
+  virtual void HideSplash() = 0;
+  // Shows the main window and runs until it closes; the event loop's own exit code.
+  virtual int RunEventLoop() = 0;
 };
 
 }  // namespace qm

@@ -1,0 +1,82 @@
+#include "shell/question_dialog.h"
+
+namespace qm {
+namespace {
+
+// Left edges of the visible buttons, ok first, for each choice of the two
+// optional buttons: all four; abort without retry; ok and cancel only; and
+// retry without abort, which keeps the two-button places and adds retry at
+// the far right.
+struct ButtonRow {
+  bool abort;
+  bool retry;
+  std::array<int, 4> left;  // ok, cancel, abort, retry; 0 where hidden
+};
+
+constexpr std::array<ButtonRow, 4> kButtonRows{{
+    {true, true, {7, 95, 183, 271}},
+    {true, false, {47, 135, 223, 0}},
+    {false, false, {95, 183, 0, 0}},
+    {false, true, {95, 183, 0, 271}},
+}};
+
+constexpr std::array<const char*, 4> kButtonNames{"OKBtn", "CancelBtn", "Button1", "Button2"};
+
+}  // namespace
+
+TCustomDlg::TCustomDlg() {
+  for (std::size_t i = 0; i < view_.buttons.size(); ++i) {
+    view_.buttons[i].name = kButtonNames[i];
+    view_.buttons[i].result = static_cast<int>(i) + 1;
+  }
+  SetLabelHeight(0);
+}
+
+void TCustomDlg::Ask(std::string_view message, std::string_view title, std::string_view okCaption,
+                     std::string_view cancelCaption, std::string_view abortCaption,
+                     std::string_view retryCaption) {
+  view_.caption = title;
+  view_.message = message;
+  const std::array<std::string_view, 4> captions{okCaption, cancelCaption, abortCaption,
+                                                 retryCaption};
+  const bool abort = !abortCaption.empty();
+  const bool retry = !retryCaption.empty();
+  for (const ButtonRow& row : kButtonRows) {
+    if (row.abort != abort || row.retry != retry) continue;
+    for (std::size_t i = 0; i < view_.buttons.size(); ++i) {
+      DialogButtonView& b = view_.buttons[i];
+      b.caption = captions[i];
+      b.visible = i < 2 || (i == 2 ? abort : retry);
+      b.left = row.left[i];
+    }
+  }
+  view_.focused = DialogButton::Ok;
+  view_.visible = true;
+  modalResult_ = 0;
+}
+
+void TCustomDlg::SetLabelHeight(int height) {
+  view_.labelHeight = height;
+  const int rowTop = height + kQuestionRowGap;
+  for (DialogButtonView& b : view_.buttons) b.top = rowTop;
+  view_.clientHeight = rowTop + kQuestionRowHeight;
+}
+
+void TCustomDlg::Press(DialogButton button) {
+  const DialogButtonView& b = Button(button);
+  if (!view_.visible || !b.visible) return;
+  modalResult_ = b.result;
+  view_.visible = false;
+}
+
+void TCustomDlg::MouseEnter(DialogButton button) {
+  if (Button(button).visible) view_.focused = button;
+}
+
+bool TCustomDlg::FormCloseQuery() {
+  if (modalResult_ == 0) return false;
+  view_.visible = false;
+  return true;
+}
+
+}  // namespace qm

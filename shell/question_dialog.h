@@ -1,0 +1,75 @@
+#pragma once
+// The question dialog: a message, a title and two to four buttons whose
+// captions the caller chooses. The ok and cancel buttons always show; an
+// empty abort or retry caption hides that button, and the visible buttons
+// are spread so the row stays centred. The dialog only ends through a button.
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace qm {
+
+enum class DialogButton : int { Ok = 0, Cancel = 1, Abort = 2, Retry = 3 };
+
+inline constexpr int kQuestionClientWidth = 361;
+inline constexpr int kQuestionButtonWidth = 75;
+inline constexpr int kQuestionButtonHeight = 25;
+inline constexpr int kQuestionLabelLeft = 8;
+inline constexpr int kQuestionLabelTop = 4;
+inline constexpr int kQuestionLabelWidth = kQuestionClientWidth - 2 * kQuestionLabelLeft;
+// The button row's top is the label's height plus this; the client area ends
+// kQuestionRowHeight below the row's top.
+inline constexpr int kQuestionRowGap = 8;
+inline constexpr int kQuestionRowHeight = 32;
+
+struct DialogButtonView {
+  const char* name;  // OKBtn, CancelBtn, Button1, Button2
+  std::string caption;
+  int result = 0;  // 1 to 4
+  bool visible = false;
+  int left = 0;
+  int top = 0;
+};
+
+struct QuestionDialogView {
+  std::string caption;  // the title
+  std::string message;  // Label1: centred, word-wrapped, as tall as its text
+  int labelHeight = 0;
+  std::array<DialogButtonView, 4> buttons;
+  int clientWidth = kQuestionClientWidth;
+  int clientHeight = 0;
+  DialogButton focused = DialogButton::Ok;
+  bool visible = false;
+};
+
+class TCustomDlg {
+ public:
+  TCustomDlg();
+
+  // Prepares a new showing: captions, which buttons show and where. The ok
+  // button is the default and takes the focus.
+  void Ask(std::string_view message, std::string_view title, std::string_view okCaption,
+           std::string_view cancelCaption, std::string_view abortCaption,
+           std::string_view retryCaption);
+  // The window measured the word-wrapped message: the button row sits below it.
+  void SetLabelHeight(int height);
+  // A button was pressed: its result ends the showing. Hidden buttons do nothing.
+  void Press(DialogButton button);
+  // Enter presses the focused button.
+  void PressFocused() { Press(view_.focused); }
+  void MouseEnter(DialogButton button);
+  // The title bar's or keyboard's close: refused until a button was pressed.
+  bool FormCloseQuery();
+
+  // 1 ok, 2 cancel, 3 abort, 4 retry; 0 while no button was pressed.
+  int ModalResult() const { return modalResult_; }
+  const QuestionDialogView& View() const { return view_; }
+
+ private:
+  DialogButtonView& Button(DialogButton b) { return view_.buttons[static_cast<std::size_t>(b)]; }
+
+  QuestionDialogView view_;
+  int modalResult_ = 0;
+};
+
+}  // namespace qm

@@ -1,0 +1,70 @@
+#include "shell/startup.h"
+
+namespace qm {
+
+ProgramStartup::ProgramStartup(const StartupPorts& ports, Settings& settings,
+                               StartupMainWindow& mainWindow)
+    : ports_(ports),
+      settings_(settings),
+      mainWindow_(mainWindow),
+      instance_(ports.instance),
+      receiver_(mainWindow, ports.user) {}
+
+int ProgramStartup::Run(const std::vector<std::string>& arguments) {
+  std::optional<std::string> commandLineFile;
+  if (!arguments.empty()) commandLineFile = arguments.front();
+
+  switch (instance_.CheckSingleInstance(ports_.desktop.ApplicationWindow(), 1, commandLineFile)) {
+    case InstanceCheck::RecordFailed:
+      return kExitInstanceRecord;
+    case InstanceCheck::End:
+      return Exit(0);
+    case InstanceCheck::Run:
+      break;
+  }
+
+  ports_.desktop.SetApplicationTitle(kApplicationTitle);
+
+  // The main window starts disabled: nothing may reach it before the vault
+  // is there. Its own start reads only data tables, never another window.
+  ports_.desktop.CreateWindow(kMainWindowClass);
+  ports_.desktop.SetMainWindowEnabled(false);
+  ApplyStartupSettings(settings_, ports_.user, ports_.shell);
+  mainWindow_.StartUp(commandLineFile);
+  ports_.instance.InstallReceiver(&receiver_);
+  receiverInstalled_ = true;
+
+  for (const char* window : kSubWindowCreationOrder) ports_.desktop.CreateWindow(window);
+
+  if (const int vaultExit = LoadWithSplash(); vaultExit != 0) return Exit(vaultExit);
+
+  ports_.desktop.HideSplash();
+  ports_.desktop.SetMainWindowEnabled(true);
+  return Exit(ports_.desktop.RunEventLoop());
+}
+
+int ProgramStartup::LoadWithSplash() {
+  ports_.desktop.ShowSplash(kProductTitle, kSplashInitialLoading);
+  // Whatever was stored, the quick bar starts visible.
+  settings_.Record().Quickbar = 255;
+  ports_.shell.SetBusyCursor(true);
+  ports_.desktop.ShowSplash(kProductTitle, kSplashLoadingVault);
+  const VaultLoadOutcome outcome = ports_.vault.LoadVault(settings_.Record().VaultPath);
+  ports_.shell.SetBusyCursor(false);
+  if (outcome.exitCode == 0) return 0;
+  ports_.user.ShowMessage(outcome.message);
+  return outcome.exitCode;
+}
+
+int ProgramStartup::Exit(int exitCode) {
+  // A copy that ends because its vault is unusable leaves the count too, or
+  // a record that outlives it would keep every later start from running.
+  if (receiverInstalled_) {
+    ports_.instance.InstallReceiver(nullptr);
+    receiverInstalled_ = false;
+  }
+  const int instanceExit = instance_.ExitStep();
+  return exitCode != 0 ? exitCode : instanceExit;
+}
+
+}  // namespace qm
