@@ -1,0 +1,116 @@
+#include "shell/question_dialog.h"
+
+#include <gtest/gtest.h>
+
+namespace qm {
+namespace {
+
+struct Layout {
+  bool visible;
+  int left;
+};
+
+TEST(QuestionDialog, VisibleButtonsAndTheirPlacesFollowTheOptionalCaptions) {
+  struct Case {
+    const char* abort;
+    const char* retry;
+    std::array<Layout, 4> buttons;  // ok, cancel, abort, retry
+  };
+  const Case cases[] = {
+      {"", "", {{{true, 95}, {true, 183}, {false, 0}, {false, 0}}}},
+      {"&Abort", "&Retry", {{{true, 7}, {true, 95}, {true, 183}, {true, 271}}}},
+      {"&Abort", "", {{{true, 47}, {true, 135}, {true, 223}, {false, 0}}}},
+      {"", "&Retry", {{{true, 95}, {true, 183}, {false, 0}, {true, 271}}}},
+  };
+  TCustomDlg dialog;
+  for (const Case& c : cases) {
+    dialog.Ask("Which ring?", "Choose", "Ring &1", "Ring &2", c.abort, c.retry);
+    const QuestionDialogView& view = dialog.View();
+    for (std::size_t i = 0; i < 4; ++i) {
+      SCOPED_TRACE(std::string(c.abort) + "/" + c.retry + " button " + view.buttons[i].name);
+      EXPECT_EQ(view.buttons[i].visible, c.buttons[i].visible);
+      if (c.buttons[i].visible) {
+        EXPECT_EQ(view.buttons[i].left, c.buttons[i].left);
+        // Every visible button fits inside the dialog.
+        EXPECT_LE(view.buttons[i].left + kQuestionButtonWidth, view.clientWidth);
+      }
+    }
+  }
+}
+
+TEST(QuestionDialog, CaptionsTitleAndResultsBelongToTheirButtons) {
+  TCustomDlg dialog;
+  const std::array<const char*, 4> names{"OKBtn", "CancelBtn", "Button1", "Button2"};
+  const std::array<DialogButton, 4> buttons{DialogButton::Ok, DialogButton::Cancel,
+                                            DialogButton::Abort, DialogButton::Retry};
+  for (std::size_t i = 0; i < buttons.size(); ++i) {
+    dialog.Ask("Changes have been made", "Save Character First?", "&Save", "&Load", "&Cancel",
+               "Re&try");
+    const QuestionDialogView& view = dialog.View();
+    EXPECT_EQ(view.caption, "Save Character First?");
+    EXPECT_EQ(view.message, "Changes have been made");
+    EXPECT_EQ(view.buttons[0].caption, "&Save");
+    EXPECT_EQ(view.buttons[1].caption, "&Load");
+    EXPECT_EQ(view.buttons[2].caption, "&Cancel");
+    EXPECT_EQ(view.buttons[3].caption, "Re&try");
+    EXPECT_STREQ(view.buttons[i].name, names[i]);
+    EXPECT_EQ(view.clientWidth, 361);
+    EXPECT_TRUE(view.visible);
+
+    dialog.Press(buttons[i]);
+    EXPECT_EQ(dialog.ModalResult(), static_cast<int>(i) + 1);
+    EXPECT_FALSE(dialog.View().visible);
+  }
+}
+
+TEST(QuestionDialog, TheButtonRowSitsBelowTheMeasuredMessage) {
+  TCustomDlg dialog;
+  dialog.Ask("Short", "T", "&OK", "&Cancel", "", "");
+  for (const auto& [labelHeight, rowTop, clientHeight] :
+       {std::tuple{13, 21, 53}, std::tuple{52, 60, 92}, std::tuple{0, 8, 40}}) {
+    dialog.SetLabelHeight(labelHeight);
+    for (const DialogButtonView& b : dialog.View().buttons) EXPECT_EQ(b.top, rowTop);
+    EXPECT_EQ(dialog.View().clientHeight, clientHeight);
+  }
+}
+
+TEST(QuestionDialog, ClosingIsRefusedUntilAButtonWasPressedInThisShowing) {
+  TCustomDlg dialog;
+  dialog.Ask("Load this item anyway?", "Item", "&Yes", "&No", "", "");
+  EXPECT_FALSE(dialog.FormCloseQuery());
+  EXPECT_TRUE(dialog.View().visible);
+  EXPECT_EQ(dialog.ModalResult(), 0);
+
+  // A hidden button cannot answer.
+  dialog.Press(DialogButton::Retry);
+  EXPECT_EQ(dialog.ModalResult(), 0);
+  EXPECT_FALSE(dialog.FormCloseQuery());
+
+  dialog.Press(DialogButton::Cancel);
+  EXPECT_EQ(dialog.ModalResult(), 2);
+  EXPECT_TRUE(dialog.FormCloseQuery());
+
+  // The next question starts over.
+  dialog.Ask("Again?", "Item", "&Yes", "&No", "", "");
+  EXPECT_EQ(dialog.ModalResult(), 0);
+  EXPECT_FALSE(dialog.FormCloseQuery());
+}
+
+TEST(QuestionDialog, TheOkButtonTakesTheFocusAndTheMouseMovesIt) {
+  TCustomDlg dialog;
+  dialog.Ask("Which wrist?", "Wrist", "Wrist &1", "Wrist &2", "", "&Both");
+  EXPECT_EQ(dialog.View().focused, DialogButton::Ok);
+  dialog.MouseEnter(DialogButton::Abort);  // hidden
+  EXPECT_EQ(dialog.View().focused, DialogButton::Ok);
+  dialog.MouseEnter(DialogButton::Retry);
+  dialog.PressFocused();
+  EXPECT_EQ(dialog.ModalResult(), 4);
+
+  dialog.Ask("Which wrist?", "Wrist", "Wrist &1", "Wrist &2", "", "&Both");
+  EXPECT_EQ(dialog.View().focused, DialogButton::Ok);
+  dialog.PressFocused();
+  EXPECT_EQ(dialog.ModalResult(), 1);
+}
+
+}  // namespace
+}  // namespace qm

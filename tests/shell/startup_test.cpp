@@ -1,0 +1,252 @@
+#include "shell/startup.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fake_main_window.h"
+#include "shell/options_menu.h"
+#include "support/fake_ports.h"
+
+namespace qm {
+namespace {
+
+using namespace qm::testing;
+
+constexpr const char* kProgram = "/opt/quillmark/quillmark";
+
+class FakeVaultLoader : public VaultLoaderPort, public LoggingFake {
+ public:
+  VaultLoadOutcome outcome;
+  std::vector<std::string> paths;
+  VaultLoadOutcome LoadVault(const std::string& vaultPath) override {
+    paths.push_back(vaultPath);
+    Note("vault load " + vaultPath);
+    return outcome;
+  }
+};
+
+// One copy of the program: its ports, settings and main window.
+struct Copy {
+  Copy(FakeInstanceMachine& machine, std::uint32_t window)
+      : channel(machine, window), desktop(window) {
+    for (LoggingFake* fake : std::initializer_list<LoggingFake*>{&channel, &desktop, &user, &shell,
+                                                                 &store, &vault, &mainWindow}) {
+      fake->shared = &log;
+    }
+  }
+
+  int Run(std::vector<std::string> arguments = {}) {
+    ProgramStartup startup({channel, desktop, user, shell, vault}, settings, mainWindow);
+    return startup.Run(arguments);
+  }
+
+  EventLog log;
+  FakeInstanceChannel channel;
+  FakeDesktop desktop;
+  FakeUserPort user;
+  FakeShell shell;
+  FakeSettingsStore store;
+  FakeVaultLoader vault;
+  FakeMainWindow mainWindow;
+  Settings settings{store, kProgram};
+};
+
+TEST(Startup, RunsEveryStepInOrderAndEndsWithTheEventLoop) {
+  FakeInstanceMachine machine;
+  Copy copy(machine, 7);
+  copy.store.Preset("Quickbar", 0);
+  std::optional<InstanceRecord> whileRunning;
+  std::uint8_t quickbarWhileRunning = 0;
+  copy.desktop.eventLoop = [&] {
+    whileRunning = machine.record;
+    quickbarWhileRunning = copy.settings.Record().Quickbar;
+    return 0;
+  };
+
+  EXPECT_EQ(copy.Run(), 0);
+
+  EXPECT_EQ(copy.log.entries, (std::vector<std::string>{
+                                  "record created",
+                                  "title: Quillmark Classic",
+                                  "create: TfrmGearMain",
+                                  "main window disabled",
+                                  "main window start-up",
+                                  "receiver installed",
+                                  "create: TfrmOptions",
+                                  "create: TSCReport",
+                                  "create: TSplashScreen",
+                                  "create: TfrmSalvo",
+                                  "create: TfrmItems",
+                                  "create: TCustomDlg",
+                                  "create: Tbrowser",
+                                  "splash: Quillmark Classic v1.118.0.2 <Loading...>",
+                                  "busy cursor",
+                                  "splash: Quillmark Classic v1.118.0.2 <Loading Vault File...>",
+                                  "vault load /opt/quillmark/master.qmv",
+                                  "normal cursor",
+                                  "splash hidden",
+                                  "main window enabled",
+                                  "event loop",
+                                  "receiver removed",
+                                  "record released",
+                              }));
+  ASSERT_TRUE(whileRunning);
+  EXPECT_EQ(whileRunning->Window, 7u);
+  EXPECT_EQ(whileRunning->Count, 1u);
+  EXPECT_EQ(quickbarWhileRunning, 255);  // a stored 0 does not hide the quick bar at start
+  EXPECT_FALSE(machine.record);
+  EXPECT_FALSE(copy.mainWindow.startUpFile);
+}
+
+TEST(Startup, FirstRunNoticesComeWhileTheMainWindowIsMadeAndNothingIsWrittenBeforeItShows) {
+  FakeInstanceMachine machine;
+  Copy copy(machine, 7);
+  std::size_t writesBeforeShow = 99;
+  copy.desktop.eventLoop = [&] {
+    writesBeforeShow = copy.store.writes.size();
+    ApplyDisplaySettingsOnShow(copy.settings);  // what the main window does when shown
+    return 0;
+  };
+
+  EXPECT_EQ(copy.Run(), 0);
+
+  const auto& e = copy.log.entries;
+  const auto at = [&](const std::string& entry) {
+    return std::find(e.begin(), e.end(), entry) - e.begin();
+  };
+  EXPECT_LT(at("main window disabled"),
+            at("message: Startup registry settings were not found, default options set."));
+  EXPECT_LT(at("message: Startup registry settings were not found, default options set."),
+            at("associate: qmc"));
+  EXPECT_LT(at("associate: qmy"),
+            at("message: QMC and QMY files have been associated with this application"));
+  EXPECT_LT(at("message: QMC and QMY files have been associated with this application"),
+            at("main window start-up"));
+  EXPECT_EQ(writesBeforeShow, 0u);
+  EXPECT_LT(at("event loop"), at("settings key created"));
+  EXPECT_TRUE(copy.store.keyExists);
+  EXPECT_EQ(std::get<int>(*copy.store.Get("Quickbar")), 1);
+}
+
+TEST(Startup, TheCommandLineTemplateGoesToTheMainWindowsOwnStart) {
+  FakeInstanceMachine machine;
+  Copy copy(machine, 7);
+  EXPECT_EQ(copy.Run({"/home/p/Hero.qmc", "ignored"}), 0);
+  EXPECT_EQ(copy.mainWindow.startUps, 1);
+  EXPECT_EQ(copy.mainWindow.startUpFile, std::optional<std::string>("/home/p/Hero.qmc"));
+}
+
+TEST(Startup, AnUnusableVaultEndsTheProgramWithItsMessageAndCode) {
+  const VaultLoadOutcome failures[] = {
+      {240, "Vault file not found, reinstall Quillmark Classic"},
+      {200, "Invalid vault file, please re-download"},
+      {201, "Unknown vault version, please update Quillmark"},
+      {202, "Invalid vault file, please re-download"},
+  };
+  for (const VaultLoadOutcome& failure : failures) {
+    FakeInstanceMachine machine;
+    Copy copy(machine, 7);
+    copy.store.keyExists = true;
+    copy.vault.outcome = failure;
+
+    EXPECT_EQ(copy.Run(), failure.exitCode);
+
+    EXPECT_EQ(copy.user.messages, std::vector<std::string>{failure.message});
+    EXPECT_EQ(copy.desktop.eventLoopRuns, 0);
+    EXPECT_FALSE(copy.desktop.mainEnabled);
+    EXPECT_FALSE(copy.shell.busy);
+    // The copy leaves the count, so the next start is not turned away.
+    EXPECT_FALSE(machine.record);
+    Copy next(machine, 8);
+    EXPECT_EQ(next.Run(), 0);
+    EXPECT_EQ(next.desktop.eventLoopRuns, 1);
+  }
+}
+
+TEST(Startup, NoInstanceRecordMeansExitCode199BeforeAnyWindow) {
+  FakeInstanceMachine machine;
+  machine.createFails = true;
+  Copy copy(machine, 7);
+  EXPECT_EQ(copy.Run({"/home/p/Hero.qmc"}), kExitInstanceRecord);
+  EXPECT_EQ(kExitInstanceRecord, 199);
+  EXPECT_TRUE(copy.desktop.created.empty());
+  EXPECT_TRUE(copy.user.messages.empty());
+  EXPECT_EQ(copy.mainWindow.startUps, 0);
+}
+
+TEST(Startup, ARecordThatVanishesBeforeExitGives199) {
+  FakeInstanceMachine machine;
+  Copy copy(machine, 7);
+  copy.desktop.eventLoop = [&] {
+    machine.openFails = true;
+    return 0;
+  };
+  EXPECT_EQ(copy.Run(), kExitInstanceRecord);
+}
+
+TEST(Startup, ASecondStartWhileTheFirstRunsHandsOverAndEndsWithoutWindows) {
+  struct Case {
+    const char* what;
+    std::vector<std::string> arguments;
+    bool firstIdle;
+    std::vector<std::string> expectedLoads;
+    std::vector<std::string> expectedMessages;
+  };
+  const Case cases[] = {
+      {"no argument", {}, true, {}, {}},
+      {"idle first copy", {"/home/p/Hero.qmc"}, true, {"/home/p/Hero.qmc"}, {}},
+      {"first copy shows the report",
+       {"/home/p/Hero.qmc"},
+       false,
+       {},
+       {"Cannot do this now, try again without subwindows open."}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeInstanceMachine machine;
+    Copy first(machine, 7);
+    first.store.keyExists = true;
+    Copy second(machine, 9);
+    int secondExit = -1;
+    std::uint32_t countAfterSecond = 0;
+    first.desktop.eventLoop = [&] {
+      first.mainWindow.idle = c.firstIdle;
+      secondExit = second.Run(c.arguments);
+      countAfterSecond = machine.record->Count;
+      return 0;
+    };
+
+    EXPECT_EQ(first.Run(), 0);
+
+    EXPECT_EQ(secondExit, 0);
+    EXPECT_TRUE(second.desktop.created.empty());
+    EXPECT_EQ(second.mainWindow.startUps, 0);
+    EXPECT_EQ(second.vault.paths.size(), 0u);
+    EXPECT_EQ(machine.foreground, 7u);
+    EXPECT_EQ(countAfterSecond, 1u);
+    EXPECT_EQ(first.mainWindow.loaded, c.expectedLoads);
+    EXPECT_EQ(first.user.messages, c.expectedMessages);
+    EXPECT_TRUE(second.user.messages.empty());
+  }
+}
+
+TEST(Startup, AfterTheFirstCopyEndsANewStartRunsAsTheFirstAgain) {
+  FakeInstanceMachine machine;
+  Copy first(machine, 7);
+  EXPECT_EQ(first.Run(), 0);
+  Copy again(machine, 9);
+  std::optional<InstanceRecord> record;
+  again.desktop.eventLoop = [&] {
+    record = machine.record;
+    return 3;
+  };
+  EXPECT_EQ(again.Run({"/home/p/Hero.qmc"}), 3);  // the event loop's own code comes through
+  ASSERT_TRUE(record);
+  EXPECT_EQ(record->Window, 9u);
+  EXPECT_EQ(record->Count, 1u);
+  EXPECT_EQ(again.mainWindow.startUpFile, std::optional<std::string>("/home/p/Hero.qmc"));
+}
+
+}  // namespace
+}  // namespace qm
