@@ -56,3 +56,29 @@ std::string Joined(const std::vector<std::string>& lines) {
 }
 
 }  // namespace qm::testing
+
+#include <algorithm>
+
+#include "report/report_window.h"
+
+namespace qm::testing {
+
+std::vector<std::string> ReportLines(const TTemplateRecord& tpl, const ReportOptions& options,
+                                     int utilityMode) {
+  ReportContext context{tpl, options, ReadingsFromTemplate(tpl, utilityMode)};
+  return BuildReport(context).Lines;
+}
+
+std::vector<std::string> Between(const std::vector<std::string>& lines, std::string_view from,
+                                 std::string_view to) {
+  const auto begin = std::find(lines.begin(), lines.end(), from);
+  if (begin == lines.end()) return {};
+  const auto end = std::find(begin + 1, lines.end(), to);
+  return {begin, end};
+}
+
+bool HasLine(const std::vector<std::string>& lines, std::string_view line) {
+  return std::find(lines.begin(), lines.end(), line) != lines.end();
+}
+
+}  // namespace qm::testing

@@ -32,3 +32,18 @@ TTemplateRecord Template(std::string_view name, int classIndex, int weaponConfig
 std::string Joined(const std::vector<std::string>& lines);
 
 }  // namespace qm::testing
+
+#include "report/template_report.h"
+
+namespace qm::testing {
+
+// The report of a template with the main window readings the template gives.
+std::vector<std::string> ReportLines(const TTemplateRecord& tpl, const ReportOptions& options = {},
+                                     int utilityMode = 0);
+// The lines from the first line equal to `from` up to (not including) the
+// first later line equal to `to`; empty when `from` is missing.
+std::vector<std::string> Between(const std::vector<std::string>& lines, std::string_view from,
+                                 std::string_view to);
+bool HasLine(const std::vector<std::string>& lines, std::string_view line);
+
+}  // namespace qm::testing
