@@ -1,0 +1,543 @@
+// The main window's construction, recalculation and template lifecycle.
+#include "mainwin/main_window.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "core/class_table.h"
+#include "core/effect_names.h"
+#include "core/item_lists.h"
+#include "core/template_file.h"
+#include "core/text.h"
+#include "engine/item_measures.h"
+
+namespace qm {
+namespace {
+
+constexpr const char* kSaveFirstTitle = "Save Character First?";
+constexpr const char* kUtilityHint = "Click to change display";
+
+std::string Lower(std::string text) {
+  std::transform(text.begin(), text.end(), text.begin(),
+                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+  return text;
+}
+
+bool Contains(const std::string& text, const char* part) {
+  return text.find(part) != std::string::npos;
+}
+
+std::string BaseName(const std::string& path) {
+  return std::filesystem::path(path).filename().string();
+}
+
+bool FileExists(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::is_regular_file(path, error);
+}
+
+ComboState NumberedCombo(int first, int last, const std::string& prefix) {
+  ComboState combo;
+  for (int n = first; n <= last; ++n) combo.Entries.push_back(prefix + std::to_string(n));
+  return combo;
+}
+
+}  // namespace
+
+std::string SlotObjectName(char prefix, int slot) {
+  std::string name(1, prefix);
+  for (char c : SlotName(slot))
+    if (c != ' ' && c != '.') name += c;
+  return name;  // "bChest", "nRHand", "u2Hand", "bRing1"
+}
+
+TfrmGearMain::TfrmGearMain(Settings& settings, UserPort& user, FileDialogPort& files,
+                           ShellPort& shell, WorkbenchPort& workbench, SubWindowPort& windows)
+    : settings_(settings),
+      user_(user),
+      files_(files),
+      shell_(shell),
+      workbench_(workbench),
+      windows_(windows),
+      tpl_(EmptyTemplate()) {
+  view_.Title = std::string(kProductName) + " - [ No Character ]";
+  view_.Level = NumberedCombo(5, 50, "");
+  view_.RealmRank = NumberedCombo(1, 13, "RR");
+  for (int c = 0; c < kClassTableSize; ++c) view_.Class.Entries.emplace_back(ClassOf(c).Text);
+  for (std::string_view server : ServerTypeList()) view_.Server.Entries.emplace_back(server);
+  for (int config = 0; config < 5; ++config)
+    view_.Weapon.Entries.emplace_back(WeaponConfigText(config));
+  view_.Figures = InitialTotalsDisplay();
+  for (auto& row : view_.Slots) {
+    row.Name.Text = " ";
+    row.Utility.Text = "0.0";
+    row.Utility.Hint = kUtilityHint;
+    row.Utility.HintEnabled = true;
+  }
+  view_.UtilityTotal.Text = "Total Utility : 0.0";
+  view_.UtilityTotal.Hint = kUtilityHint;
+  view_.UtilityTotal.HintEnabled = true;
+  view_.Save.Caption = "&Save Template";
+  view_.SaveAs.Caption = "Save Template &as";
+  view_.Report.Caption = "Create Template &Report";
+  for (auto& item : view_.Recent) item.Visible = false;
+  for (std::size_t i = 0; i < ItemLabels{}.stat.size(); ++i) view_.SummaryLabels.stat[i] = " ";
+}
+
+void TfrmGearMain::Recalc() {
+  totals_ = ComputeTotals(tpl_);
+  RecalcTotalsDisplay(view_.Figures, tpl_, attributes_, totals_);
+  const UtilityColumn utility = ShowUtility(tpl_, utilityMode_);
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    SlotRowView& row = view_.Slots[static_cast<std::size_t>(slot - 1)];
+    const TItemRecord& item = tpl_.Slot(slot);
+    row.Name.Text = item.Name.Str();
+    row.Utility.Text = utility.SlotTexts[static_cast<std::size_t>(slot - 1)];
+    row.Name.Colour = ItemTypeColour(item.ItemType);
+  }
+  view_.UtilityTotal.Text = utility.TotalText;
+}
+
+// ---- Lifecycle -----------------------------------------------------------
+
+void TfrmGearMain::SetTitle(const std::string& name) {
+  view_.Title = std::string(kProductName) + " - [ " + name + " ]";
+}
+
+void TfrmGearMain::SetSaveEnabled(bool enabled) {
+  view_.Save.Enabled = enabled;
+  view_.SaveAs.Enabled = enabled;
+}
+
+void TfrmGearMain::MarkChanged() {
+  unchanged_ = false;
+}
+
+int TfrmGearMain::DefaultCraftedLevel() const {
+  return tpl_.CharLevel < 39 ? tpl_.CharLevel : 51;
+}
+
+bool TfrmGearMain::SlotButtonsActive() const {
+  return view_.Slots[0].Button.Enabled;
+}
+
+// The unsaved-changes question of New and Load. Only a completed save lets
+// "&Save" go on: a cancelled or failed save keeps the template open.
+bool TfrmGearMain::AskSaveFirst(const char* message, const char* goOnCaption) {
+  if (unchanged_) return true;
+  switch (user_.AskUser(message, kSaveFirstTitle, "&Save", goOnCaption, "&Cancel", "")) {
+    case 1:
+      return SaveTemplate();
+    case 2:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TfrmGearMain::ResetTemplateState() {
+  InitTemplate(tpl_);
+  workbench_.ResetSnapshots(tpl_);
+  InitStatBlock(totals_.Totals);
+  InitStatBlock(totals_.Caps);
+}
+
+void TfrmGearMain::NewTemplate() {
+  idle_ = false;
+  if (!AskSaveFirst("Changes have been made, do you wish to save before starting a new character?",
+                    "&New Character")) {
+    idle_ = true;
+    return;
+  }
+  SetTitle("New Character");
+  ResetTemplateState();
+
+  ApplyClassToDisplay(view_.Figures, 255);  // the skill rows stay empty until the class change
+  view_.NameEnabled = true;
+  ChangeName("New Character", 13);
+
+  view_.Level.Selection = 45;
+  ChangeLevel("50");
+  view_.Champion.Enabled = true;
+  view_.RealmRank.Selection = tpl_.RealmRank - 1;
+  ChangeRealmRank(view_.RealmRank.Selection);
+
+  view_.Class.Selection = 0;
+  view_.Server.Selection = settings_.Record().Server;
+  FillRaceCombo();
+  ChangeRace(0);
+
+  for (auto& row : view_.Slots) {
+    row.Name.Enabled = true;
+    row.Name.Text = " ";
+    row.Utility.Text = "0.0";
+    row.Button.Enabled = false;
+  }
+  itemsPlaced_ = false;
+  view_.Weapon.Enabled = true;
+
+  ApplyClassChange(0, false);
+  ApplyServerChange(view_.Server.Selection, false);
+  view_.ClearAll.Enabled = true;
+  hasFileName_ = false;
+  currentFile_.clear();
+  SetSaveEnabled(true);
+
+  Recalc();
+  view_.StatBoxCaption = "Item Stats";
+  view_.InfoLines.clear();
+  view_.Champion.Checked = true;
+  SetChampion(true);
+  unchanged_ = true;
+  view_.ActiveControl = "eName";
+  idle_ = true;
+}
+
+void TfrmGearMain::LoadTemplate() {
+  DoLoad(LoadOrigin::Dialog, 0);
+}
+
+void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
+  idle_ = false;
+  struct IdleAgain {
+    bool& idle;
+    ~IdleAgain() { idle = true; }
+  } idleAgain{idle_};
+
+  if (!AskSaveFirst("Changes have been made, do you wish to save before loading a new character?",
+                    "&Load"))
+    return;
+
+  std::string path = origin == LoadOrigin::Dialog ? std::string() : pendingFile_;
+  if (path.empty()) {
+    FileDialogRequest request;
+    request.Title = "Load Character";
+    request.Filter = "Quillmark Character File (*.qmc)|*.qmc|Old Templates (*.qmy)|*.qmy";
+    request.DefaultExtension = "qmc";
+    request.InitialFolder = settings_.Record().Temps;
+    path = files_.AskOpenPath(request);
+    if (path.empty()) return;
+    if (!FileExists(path)) {
+      user_.ShowMessage("File not found...");
+      return;
+    }
+  }
+
+  const std::string lower = Lower(path);
+  bool oldTemplate = false;
+  if (Contains(lower, ".qmc")) oldTemplate = false;
+  if (Contains(lower, ".qmy")) oldTemplate = true;
+  if (!Contains(lower, ".qmc") && !Contains(lower, ".qmy")) {
+    user_.ShowMessage("Unknown file type? " + path);
+    return;
+  }
+
+  unchanged_ = true;
+  itemsPlaced_ = false;
+  ResetTemplateState();
+  if (!FileExists(path)) {
+    user_.ShowMessage("File not found?");
+    return;
+  }
+
+  auto read = oldTemplate ? ReadOldTemplateFile(path) : ReadTemplateFile(path);
+  if (!read.Ok()) {
+    user_.ShowMessage(read.Error());
+    Recalc();
+    return;
+  }
+  tpl_ = read.Value();
+
+  if (origin == LoadOrigin::Recent) {
+    MoveRecentToTop(recentEntry);
+  } else {
+    PushRecent(path);
+  }
+  UpdateRecentMenu();
+  pendingFile_.clear();
+
+  bool converted = false;
+  if (tpl_.EffectIdsGlobal != 1) {
+    ConvertEffectIds(tpl_);
+    MarkChanged();
+    converted = true;
+  }
+
+  workbench_.ResetSnapshots(tpl_);
+  if (tpl_.Slot(kMyth).Unique == 1) InitItem(tpl_.Slot(kMyth));
+
+  // The character controls from the record; values outside their lists leave
+  // the combo without a selection and the lookups treat them as "none".
+  const int level = std::clamp<int>(tpl_.CharLevel, 5, 50);
+  view_.Level.Selection = level - 5;
+  view_.RealmRank.Selection = std::clamp<int>(tpl_.RealmRank, 1, 13) - 1;
+  view_.Class.Selection = tpl_.ClassIndex < kClassTableSize ? tpl_.ClassIndex : -1;
+  view_.Server.Selection = tpl_.ServerType <= kOrigins ? tpl_.ServerType : -1;
+  const std::uint8_t keptChampion = tpl_.ChampionFlag;
+  const TItemRecord keptMyth = tpl_.Slot(kMyth);
+  const int keptRace = tpl_.RaceIndex;
+
+  ChangeName(tpl_.CharName.Str(), static_cast<int>(tpl_.CharName.Size()));
+  ApplyClassChange(tpl_.ClassIndex, false);
+  ChangeLevel(std::to_string(level));
+  ChangeRealmRank(view_.RealmRank.Selection);
+  ApplyServerChange(tpl_.ServerType, false);
+  view_.Champion.Checked = keptChampion == 1;
+  SetChampion(view_.Champion.Checked);
+  tpl_.Slot(kMyth) = keptMyth;
+  ChangeRace(keptRace < static_cast<int>(view_.Race.Entries.size()) ? keptRace : -1);
+  tpl_.RaceIndex = static_cast<std::uint8_t>(keptRace);
+
+  itemsPlaced_ = true;
+  view_.NameEnabled = true;
+  if (tpl_.CharLevel == 50) {
+    view_.Champion.Enabled = true;
+    view_.Champion.Checked = tpl_.ChampionFlag == 1;
+  } else {
+    tpl_.ChampionFlag = 0;
+    view_.Champion.Checked = false;
+    view_.Champion.Enabled = false;
+    InitItem(tpl_.Slot(kMyth));
+  }
+
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    SlotRowView& row = view_.Slots[static_cast<std::size_t>(slot - 1)];
+    row.Name.Enabled = true;
+    row.Name.Text = tpl_.Slot(slot).Name.Str();
+    row.Utility.Text = "0.0";
+    if (slot <= kFeet) {
+      // Jewel 1 .. Feet 12: both rings are kind 5, both wrists kind 6.
+      constexpr std::uint8_t kKindOfSlot[] = {1, 2, 3, 4, 5, 5, 6, 6, 7, 8, 9, 10, 11, 12};
+      tpl_.Slot(slot).SlotKind = kKindOfSlot[slot - 1];
+    }
+    row.Button.Enabled = slot != kMyth || view_.Champion.Checked;
+  }
+  if (tpl_.CharLevel != 50) view_.Slots[kMyth - 1].Name.Enabled = false;
+  view_.Weapon.Enabled = true;
+  view_.Weapon.Selection = tpl_.WeaponConfig <= 4 ? tpl_.WeaponConfig : -1;
+
+  unchanged_ = !converted;
+  currentFile_ = path;
+  hasFileName_ = true;
+  view_.Report.Enabled = true;
+  SetSaveEnabled(true);
+  view_.ClearAll.Enabled = true;
+  view_.Class.Enabled = true;
+  view_.Server.Enabled = true;
+  view_.ActiveControl = "eName";
+  Recalc();
+}
+
+bool TfrmGearMain::SaveTemplate() {
+  tpl_.CharName.Assign(view_.NameText);
+  if (view_.Server.Selection >= 0)
+    tpl_.ServerType = static_cast<std::uint8_t>(view_.Server.Selection);
+  if (view_.Class.Selection >= 0)
+    tpl_.ClassIndex = static_cast<std::uint8_t>(view_.Class.Selection);
+  if (view_.Race.Selection >= 0) tpl_.RaceIndex = static_cast<std::uint8_t>(view_.Race.Selection);
+  saveProposal_ = tpl_.CharName.Str() + ".qmc";
+
+  // An old template is never overwritten.
+  const std::string lower = Lower(currentFile_);
+  if (Contains(lower, ".qmy") || !Contains(lower, ".qmc")) hasFileName_ = false;
+
+  std::string path = currentFile_;
+  if (!hasFileName_) {
+    FileDialogRequest request;
+    request.Title = "Create New Template";
+    request.Filter = "Quillmark Characters|*.qmc";
+    request.DefaultExtension = "qmc";
+    request.InitialFolder = settings_.Record().Temps;
+    request.FileName = saveProposal_;
+    request.PromptOverwrite = true;
+    path = files_.AskSavePath(request);
+    if (path.empty()) return false;
+    if (!Contains(path, ".qmc")) path += ".qmc";
+  }
+  const Status written = WriteTemplateFile(path, tpl_, vaultMark_);
+  if (!written.Ok()) {
+    user_.ShowMessage(written.error);
+    return false;
+  }
+  unchanged_ = true;
+  user_.ShowMessage("Character saved : " + BaseName(path));
+
+  auto& files = settings_.Record().Files;
+  const auto same = std::find_if(files.begin(), files.end(), [&](const std::string& entry) {
+    return !entry.empty() && SameTextIgnoringCase(entry, path);
+  });
+  if (same != files.end()) {
+    MoveRecentToTop(static_cast<int>(same - files.begin()) + 1);
+  } else {
+    PushRecent(path);
+  }
+  UpdateRecentMenu();
+  hasFileName_ = true;
+  currentFile_ = path;
+  return true;
+}
+
+bool TfrmGearMain::SaveTemplateAs() {
+  hasFileName_ = false;
+  const bool saved = SaveTemplate();
+  hasFileName_ = true;
+  return saved;
+}
+
+void TfrmGearMain::MoveRecentToTop(int entry) {
+  auto& files = settings_.Record().Files;
+  if (entry < 2 || entry > kRecentFileCount) return;
+  std::rotate(files.begin(), files.begin() + (entry - 1), files.begin() + entry);
+}
+
+// A path goes on top even when the list holds it already.
+void TfrmGearMain::PushRecent(const std::string& path) {
+  auto& files = settings_.Record().Files;
+  std::rotate(files.rbegin(), files.rbegin() + 1, files.rend());
+  files[0] = path;
+}
+
+void TfrmGearMain::ChooseRecent(int entry) {
+  if (entry < 1 || entry > kRecentFileCount) return;
+  auto& files = settings_.Record().Files;
+  const std::string path = files[static_cast<std::size_t>(entry - 1)];
+  if (path.empty()) return;
+  if (!FileExists(path)) {
+    user_.ShowMessage("File deleted/moved, removing this item from the list");
+    std::rotate(files.begin() + (entry - 1), files.begin() + entry, files.end());
+    files.back().clear();
+    UpdateRecentMenu();
+    return;
+  }
+  pendingFile_ = path;
+  DoLoad(LoadOrigin::Recent, entry);
+}
+
+void TfrmGearMain::UpdateRecentMenu() {
+  const auto& files = settings_.Record().Files;
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    MenuItemState& item = view_.Recent[i];
+    item.Visible = !files[i].empty();
+    item.Caption = item.Visible ? "&" + std::to_string(i + 1) + ". " + BaseName(files[i]) : "";
+  }
+  view_.RecentMenuVisible = !files[0].empty();
+  settings_.SaveSettings();
+}
+
+void TfrmGearMain::ChangeName(const std::string& text, int caret) {
+  std::string name;
+  int newCaret = caret;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (std::string_view("/\\?*:<>|\".").find(c) != std::string_view::npos) {
+      if (static_cast<int>(i) < caret) --newCaret;
+      continue;
+    }
+    name += c;
+  }
+  view_.NameText = name;
+  view_.NameCaret = std::clamp(newCaret, 0, static_cast<int>(name.size()));
+  SetTitle(name);
+  saveProposal_ = name + ".qmc";
+  tpl_.CharName.Assign(name);
+  unchanged_ = false;
+  hasFileName_ = false;
+  currentFile_.clear();
+  SetSaveEnabled(!name.empty());
+}
+
+void TfrmGearMain::ApplyLevel(int level) {
+  tpl_.CharLevel = static_cast<std::uint8_t>(level);
+  view_.Level.Selection = level - 5;
+  workbench_.SetDefaultCraftedLevel(DefaultCraftedLevel());
+  view_.Champion.Checked = false;
+  SetChampion(false);
+  view_.Champion.Enabled = level == 50;
+}
+
+void TfrmGearMain::ChangeLevel(const std::string& text) {
+  int level = tpl_.CharLevel;
+  try {
+    std::size_t used = 0;
+    const int parsed = std::stoi(text, &used);
+    if (used == text.size()) level = parsed;
+  } catch (...) {
+    // Not a number: the level stays as it was.
+  }
+  ApplyLevel(std::clamp(level, 5, 50));
+  Recalc();
+  unchanged_ = false;
+  SetSaveEnabled(true);
+}
+
+void TfrmGearMain::ChangeRealmRank(int index) {
+  index = std::clamp(index, 0, 12);
+  view_.RealmRank.Selection = index;
+  tpl_.RealmRank = static_cast<std::uint8_t>(index + 1);
+  Recalc();
+  unchanged_ = false;
+  SetSaveEnabled(true);
+}
+
+bool TfrmGearMain::QueryClose() {
+  if (unchanged_) return true;
+  switch (user_.AskUser(
+      "Changes have been made, would you like to save your work before exiting Quillmark??",
+      kSaveFirstTitle, "&Save", "E&xit", "&Cancel", "")) {
+    case 1:
+      return SaveTemplate();  // a cancelled or failed save keeps the window open
+    case 2:
+      return true;
+    default:
+      return false;
+  }
+}
+
+void TfrmGearMain::SetDefaultServerType(int type) {
+  if (ChooseDefaultServer(settings_, type)) view_.OptionChecks.serverType = type;
+}
+
+void TfrmGearMain::StartUp(const std::optional<std::string>& parameter) {
+  idle_ = true;
+  unchanged_ = true;
+  hasFileName_ = true;
+  currentFile_.clear();
+  utilityMode_ = kUtilityNormal;
+  NewTemplate();
+  view_.Title = std::string(kProductName) + " - [ No Character ]";
+  if (parameter && !parameter->empty()) {
+    pendingFile_ = *parameter;
+    if (idle_) {
+      DoLoad(LoadOrigin::HandOver, 0);
+    } else {
+      user_.ShowMessage("Cannot do this now, try again without another sub-window open.");
+    }
+  }
+  unchanged_ = true;
+  Recalc();
+}
+
+void TfrmGearMain::FirstShow() {
+  view_.OptionChecks = ApplyDisplaySettingsOnShow(settings_);
+  const SettingsRecord& record = settings_.Record();
+  utilityMode_ = std::clamp<int>(record.UtilSetting, 0, 3);
+  view_.QuickbarVisible = view_.OptionChecks[SettingToggle::Quickbar];
+  view_.UtilityVisible = view_.OptionChecks[SettingToggle::UtilityDisplay];
+  view_.StartMaximized = record.StartMax;
+  UpdateRecentMenu();
+  Recalc();
+}
+
+// A refused or stopped hand-over leaves the unsaved-changes mark alone, so a
+// later close still offers to save.
+void TfrmGearMain::HandOver(const std::string& path) {
+  pendingFile_ = path;
+  if (!idle_) {
+    user_.ShowMessage("Cannot do this now, try again without subwindows open.");
+    return;
+  }
+  DoLoad(LoadOrigin::HandOver, 0);
+  if (pendingFile_.empty()) unchanged_ = true;
+}
+
+}  // namespace qm

@@ -1,0 +1,186 @@
+#pragma once
+// The main window TfrmGearMain without its widgets: the current template and
+// its lifecycle, the character box, the nineteen slot rows, the figures, the
+// menus and the side panel. Every command updates View(); the window layer
+// copies it into the widgets (found by the object names used here).
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/char_attributes.h"
+#include "core/template_record.h"
+#include "engine/totals.h"
+#include "mainwin/main_ports.h"
+#include "mainwin/totals_display.h"
+#include "mainwin/view_state.h"
+#include "report/slot_summary.h"
+#include "shell/options_menu.h"
+#include "shell/ports.h"
+#include "shell/settings.h"
+
+namespace qm {
+
+inline constexpr const char* kProductName = "Quillmark Classic v1.118.0.2";
+inline constexpr const char* kMakerWebSite = "https://quillmark.example.org/";
+inline constexpr const char* kHeraldWebSite = "https://camelotherald.example.org/";
+
+struct SlotRowView {
+  ControlState Button;  // b<Slot>
+  LabelState Name;      // n<Slot>
+  LabelState Utility;   // u<Slot>
+};
+
+struct MainWindowView {
+  std::string Title;
+  // Character box.
+  std::string NameText;  // eName
+  int NameCaret = 0;
+  bool NameEnabled = true;
+  ComboState Level;      // "5" .. "50"
+  ComboState RealmRank;  // "RR1" .. "RR13"
+  ComboState Class;
+  ComboState Race;
+  ComboState Server;
+  CheckState Champion;  // "Cham&p Level 3+"
+  // Equipment slots.
+  std::array<SlotRowView, kSlotCount> Slots;
+  LabelState UtilityTotal;
+  ComboState Weapon;  // rWepType
+  ControlState ClearAll;
+  // Figures.
+  TotalsDisplay Figures;
+  // Menus and quick bar.
+  MenuItemState Save, SaveAs, Report;
+  std::array<MenuItemState, 5> Recent;
+  bool RecentMenuVisible = false;
+  OptionsMenuChecks OptionChecks;
+  bool QuickbarVisible = true;
+  bool UtilityVisible = true;
+  bool StartMaximized = true;
+  // Side panel.
+  std::string StatBoxCaption = "Item Stats";
+  std::vector<std::string> InfoLines;  // InfoLabel
+  ItemLabels SummaryLabels;
+  std::string ActiveControl;
+};
+
+// The object names of a slot's controls ("bChest", "nChest", "uChest").
+std::string SlotObjectName(char prefix, int slot);
+
+class TfrmGearMain {
+ public:
+  TfrmGearMain(Settings& settings, UserPort& user, FileDialogPort& files, ShellPort& shell,
+               WorkbenchPort& workbench, SubWindowPort& windows);
+
+  const MainWindowView& View() const { return view_; }
+  const TTemplateRecord& Template() const { return tpl_; }
+  TTemplateRecord& MutableTemplate() { return tpl_; }
+  const TCharAttributes& Attributes() const { return attributes_; }
+  const TotalsAndCaps& LastTotals() const { return totals_; }
+
+  // Lifecycle state.
+  bool Unchanged() const { return unchanged_; }
+  bool HasFileName() const { return hasFileName_; }
+  const std::string& CurrentFile() const { return currentFile_; }
+  const std::string& PendingFile() const { return pendingFile_; }
+  bool ItemsPlaced() const { return itemsPlaced_; }
+  bool Idle() const { return idle_; }
+  int UtilityMode() const { return utilityMode_; }
+  // The vault's mark that saved templates carry (set once the vault is loaded).
+  void SetVaultMark(std::uint8_t mark) { vaultMark_ = mark; }
+
+  // Start-up and the hand-over from a second copy.
+  void StartUp(const std::optional<std::string>& parameter);
+  void FirstShow();
+  void HandOver(const std::string& path);
+
+  // Template lifecycle.
+  void NewTemplate();
+  void LoadTemplate();
+  bool SaveTemplate();  // true when the file was written
+  bool SaveTemplateAs();
+  void ChooseRecent(int entry);  // 1..5
+  void UpdateRecentMenu();
+  void ChangeName(const std::string& text, int caret);
+  void ChangeLevel(const std::string& text);
+  void ChangeRealmRank(int index);
+  bool QueryClose();  // true when the window may close
+  void SetDefaultServerType(int type);
+
+  // Character operations.
+  void ChangeClass(int classIndex);  // the user picks a class
+  void ChangeRace(int comboIndex);
+  void RaceMouseEnter();
+  void ChangeServerType(int serverType);  // the user picks a server type
+  void SetChampion(bool checked);
+
+  // Slot commands.
+  void OpenSlot(int slot);
+  void PreviewSlot(int slot, const TItemRecord& item);
+  void ClearSlot(int slot);
+  void ClearAllSlots();
+  void SetWeaponConfig(int index);
+
+  // Options, utility column and windows.
+  void ToggleOption(SettingToggle toggle, bool checked);
+  void CycleUtilityMode();
+  void ChooseUtilityMode(int mode);
+  void ToggleUtilityDisplay();
+  void RegisterFiles();
+  void OpenReport();
+  void OpenVaultBrowser();
+  void OpenSalvageCalculator();
+  void OpenOptions();
+  void OpenWebSite();
+  void OpenHerald();
+
+  // Hover panels: a figure label with its tag, and a slot's name or measure label.
+  void StatEnter(int tag, bool senderIsLabel = true);
+  void ItemMouseEnter(int slot);
+  void SetActiveControl(const std::string& objectName);
+
+  void Recalc();
+
+ private:
+  enum class LoadOrigin { Dialog, Recent, HandOver };
+  void DoLoad(LoadOrigin origin, int recentEntry);
+  bool AskSaveFirst(const char* message, const char* goOnCaption);
+  void ApplyClassChange(int classIndex, bool fromUser);
+  void ApplyServerChange(int serverType, bool fromUser);
+  void ApplyLevel(int level);
+  void FillRaceCombo();
+  void SetSaveEnabled(bool enabled);
+  void MarkChanged();
+  void MoveRecentToTop(int entry);
+  void PushRecent(const std::string& path);
+  void ResetTemplateState();
+  void SetTitle(const std::string& name);
+  int DefaultCraftedLevel() const;
+  bool SlotButtonsActive() const;
+
+  Settings& settings_;
+  UserPort& user_;
+  FileDialogPort& files_;
+  ShellPort& shell_;
+  WorkbenchPort& workbench_;
+  SubWindowPort& windows_;
+
+  TTemplateRecord tpl_;
+  TCharAttributes attributes_;
+  TotalsAndCaps totals_{};
+  MainWindowView view_;
+
+  bool unchanged_ = true;
+  bool hasFileName_ = true;
+  std::string currentFile_;
+  std::string pendingFile_;
+  bool itemsPlaced_ = false;
+  bool idle_ = true;
+  int utilityMode_ = 0;
+  std::uint8_t vaultMark_ = 0;
+  std::string saveProposal_;
+};
+
+}  // namespace qm

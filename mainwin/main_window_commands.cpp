@@ -1,0 +1,340 @@
+// The main window's character operations, slot commands, options and panels.
+#include <algorithm>
+
+#include "core/bonus_catalogue.h"
+#include "core/class_table.h"
+#include "core/race_table.h"
+#include "core/template_rules.h"
+#include "engine/item_measures.h"
+#include "mainwin/main_window.h"
+#include "report/stat_breakdown.h"
+
+namespace qm {
+namespace {
+
+constexpr const char* kMakeCompatibleTitle = "Make Compatible?";
+
+// The workbench slot kind of each slot; the Ranged slot depends on the class.
+constexpr int kWorkbenchKind[kSlotCount] = {1, 2,  3,  4,  5,  5,  6,  6,  7, 8,
+                                            9, 10, 11, 12, 13, 14, 15, 16, 17};
+
+// Classes whose ranged slot holds a bow or instrument (kind 16), and those
+// that cannot use it at all; every other class gets the two-hand kind there.
+constexpr int kRangedWeaponClasses[] = {0, 5, 7, 8, 12, 18, 19, 24, 28, 31, 35};
+constexpr int kNoRangedClasses[] = {2, 4, 11, 21, 27, 30};
+constexpr int kHeretic = 4;
+
+template <std::size_t N>
+bool In(const int (&list)[N], int value) {
+  return std::find(std::begin(list), std::end(list), value) != std::end(list);
+}
+
+bool IsCraftableSlot(int slot) {
+  return slot == kCloak || (slot >= kChest && slot <= kRanged);
+}
+
+}  // namespace
+
+// ---- Character -----------------------------------------------------------
+
+void TfrmGearMain::FillRaceCombo() {
+  view_.Race.Entries.clear();
+  for (std::string_view race : RaceList(tpl_.ClassIndex)) view_.Race.Entries.emplace_back(race);
+  view_.Race.Selection = 0;
+}
+
+void TfrmGearMain::ChangeClass(int classIndex) {
+  const int old = tpl_.ClassIndex;
+  idle_ = false;
+  if (itemsPlaced_) {
+    const int answer = user_.AskUser(
+        "Switching classes will remove items that cannot be equipped by the new class, along with "
+        "crafted items. Do you wish to continue?",
+        kMakeCompatibleTitle, "Check &Items", "&Cancel Change", "", "");
+    if (answer != 1) {
+      view_.Class.Selection = old < kClassTableSize ? old : -1;
+      idle_ = true;
+      return;
+    }
+  }
+  view_.Class.Selection = classIndex;
+  ApplyClassChange(classIndex, true);
+  idle_ = true;
+}
+
+void TfrmGearMain::ApplyClassChange(int classIndex, bool fromUser) {
+  tpl_.ClassIndex = static_cast<std::uint8_t>(classIndex);
+  if (fromUser && itemsPlaced_) EnforceTemplateRules(tpl_);
+  MarkChanged();
+  workbench_.ResetSnapshots(tpl_);
+
+  ApplyClass(attributes_, classIndex);
+  ApplyClassToDisplay(view_.Figures, classIndex);
+
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    if (slot != kMyth) view_.Slots[static_cast<std::size_t>(slot - 1)].Button.Enabled = true;
+  view_.Slots[kMyth - 1].Button.Enabled = view_.Champion.Checked;
+  view_.Weapon.Enabled = true;
+  view_.Weapon.Selection = tpl_.WeaponConfig <= 4 ? tpl_.WeaponConfig : -1;
+  view_.Report.Enabled = true;
+  Recalc();
+  SetSaveEnabled(true);
+
+  FillRaceCombo();
+  ChangeRace(0);
+}
+
+void TfrmGearMain::ChangeRace(int comboIndex) {
+  view_.Race.Selection =
+      comboIndex >= 0 && comboIndex < static_cast<int>(view_.Race.Entries.size()) ? comboIndex : -1;
+  const std::string race = view_.Race.Text();
+  ApplyRace(attributes_, race);
+  Recalc();
+  view_.InfoLines.clear();
+  if (!race.empty() && race != kNoRace) view_.InfoLines = RaceSummary(attributes_);
+  MarkChanged();
+}
+
+void TfrmGearMain::RaceMouseEnter() {
+  SetActiveControl("cbRace");
+  ChangeRace(view_.Race.Selection);
+}
+
+void TfrmGearMain::ChangeServerType(int serverType) {
+  const int old = tpl_.ServerType;
+  idle_ = false;
+  if (itemsPlaced_) {
+    const int answer = user_.AskUser(
+        "Changing the server type will remove items that cannot be found on that server type, and "
+        "crafted items, continue?",
+        kMakeCompatibleTitle, "Check &Items", "&Cancel", "", "");
+    if (answer != 1) {
+      view_.Server.Selection = old <= kOrigins ? old : -1;
+      idle_ = true;
+      return;
+    }
+  }
+  view_.Server.Selection = serverType;
+  ApplyServerChange(serverType, true);
+  idle_ = true;
+}
+
+void TfrmGearMain::ApplyServerChange(int serverType, bool fromUser) {
+  tpl_.ServerType = static_cast<std::uint8_t>(serverType);
+  if (fromUser && itemsPlaced_) EnforceTemplateRules(tpl_);
+  workbench_.ResetSnapshots(tpl_);
+  MarkChanged();
+  SetSaveEnabled(true);
+  Recalc();
+}
+
+void TfrmGearMain::SetChampion(bool checked) {
+  view_.Champion.Checked = checked;
+  tpl_.ChampionFlag = checked ? 1 : 0;
+  SlotRowView& myth = view_.Slots[kMyth - 1];
+  myth.Button.Enabled = checked && SlotButtonsActive();
+  if (!checked) {
+    InitItem(tpl_.Slot(kMyth));
+    myth.Name.Text = " ";
+  }
+  MarkChanged();
+  SetSaveEnabled(true);
+  Recalc();  // an emptied Myth slot changes the figures at once
+}
+
+// ---- Slots ---------------------------------------------------------------
+
+void TfrmGearMain::OpenSlot(int slot) {
+  if (slot < 1 || slot > kSlotCount) return;
+  if (!view_.Slots[static_cast<std::size_t>(slot - 1)].Button.Enabled) return;
+
+  WorkbenchRequest request;
+  request.Slot = slot;
+  request.Item = tpl_.Slot(slot);
+  request.Craftable = IsCraftableSlot(slot);
+  request.Myth = slot == kMyth;
+  request.ArmourSlot = slot >= kChest && slot <= kFeet;
+  request.WeaponSlot = slot >= kRightHand && slot <= kRanged;
+  request.SlotKind = kWorkbenchKind[slot - 1];
+
+  const int classIndex = tpl_.ClassIndex;
+  const ClassInfo& info = ClassOf(classIndex);
+  const bool champion = tpl_.ChampionFlag == 1;
+  bool refused = false;
+  if (slot == kRightHand) refused = !(info.MaxArmor > kCloth || champion || classIndex == kHeretic);
+  if (slot == kLeftHand) refused = !(info.Shield != kNoShield || champion);
+  if (slot == kRanged) {
+    if (In(kRangedWeaponClasses, classIndex)) {
+      request.SlotKind = 16;
+    } else if (In(kNoRangedClasses, classIndex) || classIndex >= kClassTableSize) {
+      refused = true;  // a class the table does not know cannot use the slot either
+    } else {
+      request.SlotKind = 15;
+    }
+  }
+  if (refused) {
+    user_.Beep();
+    return;
+  }
+
+  const std::string name = request.Item.Name.Str();
+  if (name.find_first_not_of(' ') != std::string::npos) request.SearchName = name;
+
+  if (settings_.Record().WSlot) {
+    if (slot == kRightHand || slot == kLeftHand) SetWeaponConfig(0);
+    if (slot == kTwoHand) SetWeaponConfig(2);
+    if (slot == kRanged) SetWeaponConfig(3);
+  }
+
+  idle_ = false;
+  const auto result = workbench_.RunWorkbench(
+      request,
+      [this](int previewSlot, const TItemRecord& item) { PreviewSlot(previewSlot, item); });
+  idle_ = true;
+  tpl_.Slot(slot) = result ? *result : request.Item;
+
+  view_.Slots[static_cast<std::size_t>(slot - 1)].Name.Text = tpl_.Slot(slot).Name.Str();
+  unchanged_ = false;
+  itemsPlaced_ = true;
+  SetSaveEnabled(true);
+  Recalc();
+}
+
+void TfrmGearMain::PreviewSlot(int slot, const TItemRecord& item) {
+  if (slot >= 1 && slot <= kSlotCount) tpl_.Slot(slot) = item;
+  Recalc();
+}
+
+void TfrmGearMain::ClearSlot(int slot) {
+  if (slot < 1 || slot > kSlotCount) return;
+  LabelState& name = view_.Slots[static_cast<std::size_t>(slot - 1)].Name;
+  if (name.Text.empty() || name.Text == " ") {
+    user_.Beep();
+    return;
+  }
+  if (user_.AskYesNo("Do you wish to clear this slot?", "Empty Slot?")) {
+    InitItem(tpl_.Slot(slot));
+    name.Text = " ";
+    unchanged_ = false;
+    SetSaveEnabled(true);
+  }
+  Recalc();
+}
+
+void TfrmGearMain::ClearAllSlots() {
+  if (user_.AskUser("Do you wish to clear all item slots?", "Empty ALL Item Slots?",
+                    "&Empty All Slots", "&Cancel", "", "") != 1)
+    return;
+  for (TItemRecord& item : tpl_.Slots) InitItem(item);
+  unchanged_ = false;
+  SetSaveEnabled(true);
+  for (auto& row : view_.Slots) {
+    row.Name.Text = " ";
+    row.Utility.Text = "0.0";
+  }
+  itemsPlaced_ = false;
+  Recalc();
+}
+
+void TfrmGearMain::SetWeaponConfig(int index) {
+  tpl_.WeaponConfig = static_cast<std::uint8_t>(index);
+  view_.Weapon.Selection = index >= 0 && index <= 4 ? index : -1;
+  Recalc();
+  unchanged_ = false;
+}
+
+// ---- Options, utility column and windows ----------------------------------
+
+void TfrmGearMain::ToggleOption(SettingToggle toggle, bool checked) {
+  ApplySettingToggle(settings_, toggle, checked);
+  view_.OptionChecks[toggle] = checked;
+  if (toggle == SettingToggle::Quickbar) view_.QuickbarVisible = checked;
+  if (toggle == SettingToggle::UtilityDisplay) view_.UtilityVisible = checked;
+}
+
+void TfrmGearMain::CycleUtilityMode() {
+  ChooseUtilityMode(NextUtilityType(utilityMode_));
+}
+
+void TfrmGearMain::ChooseUtilityMode(int mode) {
+  mode = std::clamp(mode, 0, kUtilityModeCount - 1);
+  ChooseUtilityType(settings_, mode);
+  utilityMode_ = mode;
+  view_.OptionChecks.utilityType = mode;
+  Recalc();
+}
+
+void TfrmGearMain::ToggleUtilityDisplay() {
+  ToggleOption(SettingToggle::UtilityDisplay, !view_.UtilityVisible);
+}
+
+void TfrmGearMain::RegisterFiles() {
+  RegisterQuillmarkFiles(settings_, user_, shell_);
+}
+
+void TfrmGearMain::OpenReport() {
+  if (view_.Class.Selection < 0) return;
+  tpl_.RealmRank = static_cast<std::uint8_t>(view_.RealmRank.Selection + 1);
+  ReportRequest request;
+  request.Template = tpl_;
+  request.ClassText = view_.Class.Text();
+  request.RaceIndex = view_.Race.Selection;
+  request.RaceText = view_.Race.Text();
+  for (std::size_t i = 0; i < request.UtilityTexts.size(); ++i)
+    request.UtilityTexts[i] = view_.Slots[i].Utility.Text;
+  idle_ = false;
+  windows_.ShowReport(request);
+  idle_ = true;
+}
+
+void TfrmGearMain::OpenVaultBrowser() {
+  windows_.ShowVaultBrowser();  // the browser equips through OpenSlot
+  Recalc();
+}
+
+void TfrmGearMain::OpenSalvageCalculator() {
+  windows_.ShowSalvageCalculator();
+}
+
+void TfrmGearMain::OpenOptions() {
+  idle_ = false;
+  windows_.ShowOptions();
+  idle_ = true;
+}
+
+void TfrmGearMain::OpenWebSite() {
+  shell_.OpenInShell(kMakerWebSite);
+}
+void TfrmGearMain::OpenHerald() {
+  shell_.OpenInShell(kHeraldWebSite);
+}
+
+// ---- Side panel ----------------------------------------------------------
+
+void TfrmGearMain::StatEnter(int tag, bool senderIsLabel) {
+  if (!SlotButtonsActive() || !senderIsLabel || tag == 0) return;
+  view_.InfoLines.clear();
+  for (std::string& label : view_.SummaryLabels.stat) label.clear();
+  for (std::string* label : {&view_.SummaryLabels.statAbs, &view_.SummaryLabels.statAF,
+                             &view_.SummaryLabels.statLevel, &view_.SummaryLabels.statQuality,
+                             &view_.SummaryLabels.statProc1, &view_.SummaryLabels.statProc2})
+    label->clear();
+  const int weapon = view_.Weapon.Selection >= 0 ? view_.Weapon.Selection : 5;
+  PanelText panel = StatBreakdown(tag, tpl_, weapon, totals_.Totals);
+  view_.StatBoxCaption = panel.Caption;
+  view_.InfoLines = std::move(panel.Lines);
+}
+
+void TfrmGearMain::ItemMouseEnter(int slot) {
+  if (slot < 1 || slot > kSlotCount) return;
+  SlotSummaryView summary = SlotSummary(tpl_.Slot(slot), attributes_.MaxArmor);
+  view_.StatBoxCaption = summary.Panel.Caption;
+  view_.InfoLines = std::move(summary.Panel.Lines);
+  if (summary.Labels) view_.SummaryLabels = *summary.Labels;
+}
+
+void TfrmGearMain::SetActiveControl(const std::string& objectName) {
+  view_.ActiveControl = objectName;
+}
+
+}  // namespace qm

@@ -1,0 +1,287 @@
+// New, Load, Save, the recent list, names, levels and closing.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "core/file_io.h"
+#include "core/template_file.h"
+#include "mainwin/main_window_fixture.h"
+#include "support/samples.h"
+
+namespace qm {
+namespace {
+
+using testing::MainWindowFixture;
+
+std::string SaveSample(MainWindowFixture& f, const std::string& name, TTemplateRecord tpl) {
+  const std::string path = f.File(name);
+  EXPECT_TRUE(WriteTemplateFile(path, tpl, 0).Ok());
+  return path;
+}
+
+TEST(Lifecycle, StartUpGivesANewUnchangedTemplate) {
+  MainWindowFixture f;
+  f.Start();
+  const TTemplateRecord& tpl = f.window.Template();
+  EXPECT_EQ(f.window.View().Title, "Quillmark Classic v1.118.0.2 - [ No Character ]");
+  EXPECT_EQ(tpl.CharName.View(), "New Character");
+  EXPECT_EQ(tpl.CharLevel, 50);
+  EXPECT_EQ(tpl.RealmRank, 1);
+  EXPECT_EQ(tpl.ClassIndex, 0);
+  EXPECT_EQ(tpl.ChampionFlag, 1);
+  EXPECT_EQ(tpl.WeaponConfig, 4);
+  EXPECT_EQ(f.window.View().Race.Text(), "<None>");
+  EXPECT_TRUE(f.window.Unchanged());
+  EXPECT_FALSE(f.window.ItemsPlaced());
+  EXPECT_TRUE(f.window.View().Champion.Checked);
+  EXPECT_TRUE(f.window.View().Slots[kMyth - 1].Button.Enabled);
+  EXPECT_EQ(f.window.View().Figures.Skills[0].Name.Text, "Shield");
+  EXPECT_TRUE(f.user.questions.empty());
+
+  f.settings.Record().Server = 3;
+  f.window.NewTemplate();
+  EXPECT_EQ(f.window.View().Title, "Quillmark Classic v1.118.0.2 - [ New Character ]");
+  EXPECT_EQ(f.window.Template().ServerType, 3);
+}
+
+TEST(Lifecycle, SaveNameExtensionIsCaseSensitive) {
+  MainWindowFixture f;
+  f.Start();
+  f.files.saveAnswers.push_back(f.File("Hero.QMC"));
+  ASSERT_TRUE(f.window.SaveTemplate());
+  EXPECT_TRUE(std::filesystem::exists(f.File("Hero.QMC.qmc")));
+  EXPECT_EQ(f.user.messages.back(), "Character saved : Hero.QMC.qmc");
+  EXPECT_EQ(f.files.saveRequests.back().FileName, "New Character.qmc");
+  EXPECT_EQ(f.files.saveRequests.back().Title, "Create New Template");
+  EXPECT_EQ(f.settings.Record().Files[0], f.File("Hero.QMC.qmc"));
+  EXPECT_TRUE(f.window.Unchanged());
+  EXPECT_EQ(f.window.CurrentFile(), f.File("Hero.QMC.qmc"));
+
+  // Loading a file with an upper-case extension works.
+  const std::string upper = SaveSample(f, "ARMSMAN.QMC", samples::SampleTemplates()[0].tpl);
+  f.files.openAnswers.push_back(upper);
+  f.window.LoadTemplate();
+  EXPECT_EQ(f.window.Template().CharName.View(), "Sir Aldric");
+  EXPECT_EQ(f.window.View().Title, "Quillmark Classic v1.118.0.2 - [ Sir Aldric ]");
+}
+
+TEST(Lifecycle, RecentListMovesAndDuplicates) {
+  MainWindowFixture f;
+  f.Start();
+  std::vector<std::string> paths;
+  for (int i = 0; i < 5; ++i) {
+    TTemplateRecord tpl = samples::SampleTemplates()[0].tpl;
+    tpl.CharName.Assign("Hero" + std::to_string(i));
+    paths.push_back(SaveSample(f, "hero" + std::to_string(i) + ".qmc", tpl));
+  }
+  auto& files = f.settings.Record().Files;
+  files = {paths[0], paths[1], paths[2], paths[3], paths[4]};
+
+  f.window.ChooseRecent(3);
+  EXPECT_EQ(files[0], paths[2]);
+  EXPECT_EQ(files[1], paths[0]);
+  EXPECT_EQ(files[2], paths[1]);
+  EXPECT_EQ(files[3], paths[3]);
+  EXPECT_EQ(files[4], paths[4]);
+  EXPECT_EQ(f.window.Template().CharName.View(), "Hero2");
+  EXPECT_EQ(f.window.View().Recent[0].Caption, "&1. hero2.qmc");
+  EXPECT_TRUE(f.window.View().RecentMenuVisible);
+
+  // Through the dialog, a file already in the list goes on top a second time.
+  f.files.openAnswers.push_back(paths[0]);
+  f.window.LoadTemplate();
+  EXPECT_EQ(files[0], paths[0]);
+  EXPECT_EQ(files[1], paths[2]);
+  EXPECT_EQ(files[2], paths[0]);
+  EXPECT_EQ(files[4], paths[3]);
+
+  // A vanished entry is removed with a message; the rest move up.
+  std::filesystem::remove(paths[2]);
+  f.window.ChooseRecent(2);
+  EXPECT_EQ(f.user.messages.back(), "File deleted/moved, removing this item from the list");
+  EXPECT_EQ(files[1], paths[0]);
+  EXPECT_EQ(files[4], "");
+  EXPECT_FALSE(f.window.View().Recent[4].Visible);
+}
+
+TEST(Lifecycle, OldTemplatesAreNeverOverwritten) {
+  MainWindowFixture f;
+  f.Start();
+  const std::string old = f.File("paladin.qmy");
+  const auto bytes = samples::OldTemplateBytes(samples::SampleOldTemplates()[0].spec);
+  ASSERT_TRUE(
+      WriteFileAtomically(old, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}).Ok());
+  f.files.openAnswers.push_back(old);
+  f.window.LoadTemplate();
+  EXPECT_EQ(f.window.Template().ClassIndex, 10);
+  EXPECT_EQ(f.window.View().Class.Text(), "(Alb) Paladin");
+  EXPECT_EQ(f.window.Template().Slot(kJewel).Name.View(), "Old Jewel");
+  // Old templates carry effect positions: loading converts them and marks the template changed.
+  EXPECT_FALSE(f.window.Unchanged());
+
+  f.files.saveAnswers.push_back(f.File("paladin.qmc"));
+  ASSERT_TRUE(f.window.SaveTemplate());
+  EXPECT_EQ(f.files.saveRequests.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(f.File("paladin.qmc")));
+  // From then on Save writes straight to the new file.
+  f.window.ChangeRealmRank(3);
+  ASSERT_TRUE(f.window.SaveTemplate());
+  EXPECT_EQ(f.files.saveRequests.size(), 1u);
+  EXPECT_EQ(ReadTemplateFile(f.File("paladin.qmc")).Value().RealmRank, 4);
+}
+
+TEST(Lifecycle, NameEditsDropFileCharactersAndForgetTheFile) {
+  MainWindowFixture f;
+  f.Start();
+  const std::string path = SaveSample(f, "sir.qmc", samples::SampleTemplates()[0].tpl);
+  f.files.openAnswers.push_back(path);
+  f.window.LoadTemplate();
+  ASSERT_TRUE(f.window.HasFileName());
+
+  f.window.ChangeName("Sir. Al<d>ric", 5);
+  EXPECT_EQ(f.window.View().NameText, "Sir Aldric");
+  EXPECT_EQ(f.window.View().NameCaret, 4);
+  EXPECT_FALSE(f.window.HasFileName());
+  EXPECT_EQ(f.window.CurrentFile(), "");
+  EXPECT_FALSE(f.window.Unchanged());
+
+  f.files.saveAnswers.push_back(f.File("renamed"));
+  ASSERT_TRUE(f.window.SaveTemplate());
+  EXPECT_EQ(f.files.saveRequests.size(), 1u);
+  EXPECT_TRUE(std::filesystem::exists(f.File("renamed.qmc")));
+
+  f.window.ChangeName("", 0);
+  EXPECT_FALSE(f.window.View().Save.Enabled);
+  EXPECT_FALSE(f.window.View().SaveAs.Enabled);
+}
+
+TEST(Lifecycle, LevelChangesTakeTheChampionFlagAndMythAway) {
+  MainWindowFixture f;
+  f.Start();
+  f.window.PreviewSlot(kMyth, samples::MakeItem("Mythirian", {{1, 10}}));
+  f.window.ChangeLevel("49");
+  EXPECT_FALSE(f.window.View().Champion.Checked);
+  EXPECT_FALSE(f.window.View().Champion.Enabled);
+  EXPECT_EQ(f.window.Template().ChampionFlag, 0);
+  EXPECT_EQ(f.workbench.defaultCraftedLevel, 51);
+  f.window.ChangeLevel("50");
+  EXPECT_FALSE(f.window.View().Champion.Checked);
+  EXPECT_TRUE(f.window.View().Champion.Enabled);
+  EXPECT_EQ(f.window.Template().Slot(kMyth).Name.View(), " ");
+  EXPECT_FALSE(f.window.View().Slots[kMyth - 1].Button.Enabled);
+
+  f.window.ChangeLevel("38");
+  EXPECT_EQ(f.workbench.defaultCraftedLevel, 38);
+  f.window.ChangeLevel("2");
+  EXPECT_EQ(f.window.Template().CharLevel, 5);
+  EXPECT_EQ(f.window.View().Level.Text(), "5");
+}
+
+// Unsaved changes are never lost: a cancelled or failed save stops the command.
+TEST(Lifecycle, CancelledSaveKeepsTheTemplateOpen) {
+  struct Case {
+    const char* command;
+    std::function<bool(MainWindowFixture&)> run;  // true when the window was replaced or closed
+  };
+  const Case cases[] = {
+      {"close", [](MainWindowFixture& f) { return f.window.QueryClose(); }},
+      {"new",
+       [](MainWindowFixture& f) {
+         f.window.NewTemplate();
+         return f.window.Template().CharName.View() != "Changed";
+       }},
+      {"load",
+       [](MainWindowFixture& f) {
+         f.files.openAnswers.push_back(
+             SaveSample(f, "other.qmc", samples::SampleTemplates()[1].tpl));
+         f.window.LoadTemplate();
+         return f.window.Template().CharName.View() != "Changed";
+       }},
+  };
+  for (const Case& c : cases) {
+    for (bool failWrite : {false, true}) {
+      MainWindowFixture f;
+      f.Start();
+      f.window.ChangeName("Changed", 7);
+      f.user.answers.push_back(1);  // "&Save"
+      if (failWrite) f.files.saveAnswers.push_back(f.File("missing/folder/x.qmc"));
+      EXPECT_FALSE(c.run(f)) << c.command << (failWrite ? " failed write" : " cancelled");
+      EXPECT_EQ(f.window.Template().CharName.View(), "Changed") << c.command;
+      EXPECT_FALSE(f.window.Unchanged()) << c.command;
+      EXPECT_EQ(f.user.questions.at(0).title, "Save Character First?");
+    }
+  }
+}
+
+TEST(Lifecycle, CloseQuestionButtons) {
+  MainWindowFixture f;
+  f.Start();
+  EXPECT_TRUE(f.window.QueryClose());  // nothing to save, nothing asked
+  EXPECT_TRUE(f.user.questions.empty());
+  f.window.ChangeRealmRank(2);
+  f.user.answers = {3, 2};
+  EXPECT_FALSE(f.window.QueryClose());
+  EXPECT_TRUE(f.window.QueryClose());
+  const auto& q = f.user.questions.back();
+  EXPECT_EQ(q.message,
+            "Changes have been made, would you like to save your work before exiting Quillmark??");
+  EXPECT_EQ(q.ok, "&Save");
+  EXPECT_EQ(q.cancel, "E&xit");
+  EXPECT_EQ(q.abort, "&Cancel");
+
+  f.user.answers = {1};
+  f.files.saveAnswers.push_back(f.File("saved.qmc"));
+  EXPECT_TRUE(f.window.QueryClose());
+  EXPECT_TRUE(std::filesystem::exists(f.File("saved.qmc")));
+}
+
+TEST(Lifecycle, LoadFailuresAndUnknownKinds) {
+  MainWindowFixture f;
+  f.Start();
+  const std::string text = f.File("notes.txt");
+  ASSERT_TRUE(WriteFileAtomically(text, "hello").Ok());
+  f.files.openAnswers.push_back(text);
+  f.window.LoadTemplate();
+  EXPECT_EQ(f.user.messages.back(), "Unknown file type? " + text);
+
+  f.files.openAnswers.push_back(f.File("gone.qmc"));
+  f.window.LoadTemplate();
+  EXPECT_EQ(f.user.messages.back(), "File not found...");
+
+  const std::string shortFile = f.File("short.qmc");
+  ASSERT_TRUE(WriteFileAtomically(shortFile, std::string(10, 'x')).Ok());
+  f.files.openAnswers.push_back(shortFile);
+  f.window.LoadTemplate();
+  EXPECT_NE(f.user.messages.back().find("Read beyond end of file"), std::string::npos);
+}
+
+TEST(Lifecycle, HandOverLoadsWhenIdleAndIsRefusedDuringAModalWindow) {
+  MainWindowFixture f;
+  f.Start();
+  const std::string path = SaveSample(f, "handed.qmc", samples::SampleTemplates()[2].tpl);
+  f.windows.duringReport = [&] { f.window.HandOver(path); };
+  f.window.OpenReport();
+  EXPECT_EQ(f.user.messages.back(), "Cannot do this now, try again without subwindows open.");
+  EXPECT_EQ(f.window.Template().CharName.View(), "New Character");
+
+  f.window.HandOver(path);
+  EXPECT_EQ(f.window.Template().CharName.View(), "Thorvald");
+  EXPECT_EQ(f.settings.Record().Files[0], path);
+  EXPECT_TRUE(f.window.Unchanged());
+}
+
+TEST(Lifecycle, CommandLineTemplateIsLoadedAtStartUp) {
+  MainWindowFixture f;
+  const std::string path = SaveSample(f, "start.qmc", samples::SampleTemplates()[1].tpl);
+  f.settings.DefaultSettings();
+  f.window.StartUp(path);
+  EXPECT_EQ(f.window.Template().CharName.View(), "Ailill");
+  EXPECT_EQ(f.window.View().Class.Text(), "(Hib) Eldritch ");
+  EXPECT_EQ(f.window.View().Race.Text(), "Elf");
+  EXPECT_EQ(f.window.Template().WeaponConfig, 2);
+  EXPECT_TRUE(f.window.Unchanged());
+  EXPECT_EQ(f.window.Template().Slot(kMyth).Name.View(), "Mythirian of Ire");
+}
+
+}  // namespace
+}  // namespace qm

@@ -1,0 +1,71 @@
+#pragma once
+// A main window wired to scripted ports, as the tests drive it.
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "mainwin/main_window.h"
+#include "support/fake_ports.h"
+#include "support/temp_folder.h"
+
+namespace qm::testing {
+
+class FakeWorkbench : public WorkbenchPort {
+ public:
+  // Each run takes the next scripted result (nullopt = cancel); while it runs,
+  // duringRun (if set) may preview items or poke the main window.
+  std::deque<std::optional<TItemRecord>> results;
+  std::function<void(const WorkbenchRequest&, const PreviewFunction&)> duringRun;
+  std::vector<WorkbenchRequest> requests;
+  int snapshotResets = 0;
+  int defaultCraftedLevel = 0;
+
+  std::optional<TItemRecord> RunWorkbench(const WorkbenchRequest& request,
+                                          const PreviewFunction& preview) override {
+    requests.push_back(request);
+    if (duringRun) duringRun(request, preview);
+    if (results.empty()) return std::nullopt;
+    auto result = results.front();
+    results.pop_front();
+    return result;
+  }
+  void ResetSnapshots(const TTemplateRecord&) override { ++snapshotResets; }
+  void SetDefaultCraftedLevel(int level) override { defaultCraftedLevel = level; }
+};
+
+class FakeSubWindows : public SubWindowPort {
+ public:
+  std::vector<ReportRequest> reports;
+  int vaultBrowserRuns = 0, salvageRuns = 0, optionsRuns = 0;
+  std::function<void()> duringReport;
+  void ShowReport(const ReportRequest& request) override {
+    reports.push_back(request);
+    if (duringReport) duringReport();
+  }
+  void ShowVaultBrowser() override { ++vaultBrowserRuns; }
+  void ShowSalvageCalculator() override { ++salvageRuns; }
+  void ShowOptions() override { ++optionsRuns; }
+};
+
+struct MainWindowFixture {
+  TempFolder folder;
+  FakeSettingsStore store;
+  FakeUserPort user;
+  FakeFileDialogs files;
+  FakeShell shell;
+  FakeWorkbench workbench;
+  FakeSubWindows windows;
+  Settings settings{store, (folder.Path() / "quillmark").string()};
+  TfrmGearMain window{settings, user, files, shell, workbench, windows};
+
+  // A started main window with a new template of the given class.
+  void Start(int classIndex = 0) {
+    settings.DefaultSettings();
+    window.StartUp(std::nullopt);
+    window.FirstShow();
+    if (classIndex != 0) window.ChangeClass(classIndex);
+  }
+  std::string File(const std::string& name) const { return folder.File(name); }
+};
+
+}  // namespace qm::testing
