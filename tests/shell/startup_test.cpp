@@ -4,9 +4,14 @@
 
 #include <algorithm>
 
+#include "core/file_io.h"
 #include "fake_main_window.h"
 #include "shell/options_menu.h"
+#include "shell/vault_loading.h"
 #include "support/fake_ports.h"
+#include "support/temp_folder.h"
+#include "vault/vault.h"
+#include "vault/vault_writer.h"
 
 namespace qm {
 namespace {
@@ -246,6 +251,65 @@ TEST(Startup, AfterTheFirstCopyEndsANewStartRunsAsTheFirstAgain) {
   EXPECT_EQ(record->Window, 9u);
   EXPECT_EQ(record->Count, 1u);
   EXPECT_EQ(again.mainWindow.startUpFile, std::optional<std::string>("/home/p/Hero.qmc"));
+}
+
+// The program's own vault step, on real files next to a program file.
+TEST(Startup, TheProgramsVaultLoadsFromBesideTheProgramOrEndsItWithTheVaultsCode) {
+  testing::TempFolder folder;
+  const std::string program = folder.File("quillmark");
+
+  struct Case {
+    const char* what;
+    std::optional<std::string> fileBytes;  // nothing: no vault file at all
+    int exitCode;
+    const char* messageStart;
+  };
+  TItemRecord header = EmptyItem();
+  header.Name.Assign("Test Vault");
+  header.EffectKind[0] = 5;
+  header.EffectValue[0] = 77;
+  const TItemRecord entries[] = {header, EmptyItem(), EmptyItem()};
+  const auto packed = PackVault(entries);
+  ASSERT_TRUE(packed.Ok()) << packed.Error();
+  const std::string good(packed.Value().begin(), packed.Value().end());
+
+  const Case cases[] = {
+      {"missing", std::nullopt, 240, "Vault file not found, reinstall Quillmark Classic"},
+      {"not packed", std::string("~v\r\nVault Version:1\r\n"), 200,
+       "Invalid vault file, please re-download"},
+      {"packed vault", good, 0, ""},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    std::filesystem::remove(folder.File("master.qmv"));
+    if (c.fileBytes) {
+      ASSERT_TRUE(WriteFileAtomically(folder.File("master.qmv"), *c.fileBytes).Ok());
+    }
+    FakeInstanceMachine machine;
+    FakeInstanceChannel channel(machine, 3);
+    FakeDesktop desktop(3);
+    FakeUserPort user;
+    FakeShell shell;
+    FakeSettingsStore store;
+    store.keyExists = true;
+    Settings settings(store, program);
+    FakeMainWindow mainWindow;
+    ProgramVaultLoader vault(&shell);
+    ProgramStartup startup({channel, desktop, user, shell, vault}, settings, mainWindow);
+
+    EXPECT_EQ(startup.Run({}), c.exitCode);
+
+    if (c.exitCode == 0) {
+      EXPECT_TRUE(user.messages.empty());
+      EXPECT_EQ(VaultCount(), 3u);
+      EXPECT_EQ(TheVault().Version(), 77);
+    } else {
+      ASSERT_EQ(user.messages.size(), 1u);
+      EXPECT_EQ(user.messages[0].rfind(c.messageStart, 0), 0u) << user.messages[0];
+      EXPECT_EQ(desktop.eventLoopRuns, 0);
+    }
+    EXPECT_FALSE(shell.busy);
+  }
 }
 
 }  // namespace
