@@ -27,14 +27,14 @@ int ProgramStartup::Run(const std::vector<std::string>& arguments) {
 
   // The main window starts disabled: nothing may reach it before the vault
   // is there. Its own start reads only data tables, never another window.
-  ports_.desktop.CreateWindow(kMainWindowClass);
+  ports_.desktop.CreateForm(kMainWindowClass);
   ports_.desktop.SetMainWindowEnabled(false);
   ApplyStartupSettings(settings_, ports_.user, ports_.shell);
   mainWindow_.StartUp(commandLineFile);
   ports_.instance.InstallReceiver(&receiver_);
   receiverInstalled_ = true;
 
-  for (const char* window : kSubWindowCreationOrder) ports_.desktop.CreateWindow(window);
+  for (const char* window : kSubWindowCreationOrder) ports_.desktop.CreateForm(window);
 
   if (const int vaultExit = LoadWithSplash(); vaultExit != 0) return Exit(vaultExit);
 

@@ -212,7 +212,7 @@ void FakeDesktop::SetApplicationTitle(std::string_view text) {
   Note(Joined("title", text));
 }
 
-void FakeDesktop::CreateWindow(std::string_view className) {
+void FakeDesktop::CreateForm(std::string_view className) {
   created.emplace_back(className);
   Note(Joined("create", className));
 }

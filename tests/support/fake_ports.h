@@ -158,7 +158,7 @@ class FakeDesktop : public DesktopPort, public LoggingFake {
 
   std::uint32_t ApplicationWindow() override { return window; }
   void SetApplicationTitle(std::string_view text) override;
-  void CreateWindow(std::string_view className) override;
+  void CreateForm(std::string_view className) override;
   void SetMainWindowEnabled(bool enabled) override;
   void ShowSplash(std::string_view splashTitleText, std::string_view loadingText) override;
   void HideSplash() override;
