@@ -18,7 +18,9 @@ AmountText NormaliseAmount(const AmountText& edited) {
   const bool above =
       significant.size() > 3 || (!significant.empty() && std::stoi(significant) > kMaxStatAmount);
   if (above) out.Text = std::to_string(kMaxStatAmount);
-  if (out.Text.size() > 1 && out.Text.front() == '0') out.Text.erase(0, 1);
+  // Typing adds one digit at a time, so only one leading zero can appear; a
+  // pasted text may bring more, and none of them is kept.
+  while (out.Text.size() > 1 && out.Text.front() == '0') out.Text.erase(0, 1);
   const int end = static_cast<int>(out.Text.size());
   out.Caret = edited.Caret <= 1 ? end : std::min(edited.Caret, end);
   return out;

@@ -15,7 +15,7 @@ struct AmountText {
 // Only the digits and backspace can be typed into the box.
 bool AmountKeyAccepted(char key);
 // Applied after every change: an empty text becomes "0", a value above 200
-// becomes "200", a leading "0" is dropped from a longer text; the caret stays
+// becomes "200", leading zeros are dropped from a longer text; the caret stays
 // where it was, or goes to the end when it was at position 0 or 1.
 AmountText NormaliseAmount(const AmountText& edited);
 

@@ -1,0 +1,303 @@
+// The vault browser model: searching through the shared criteria, the item
+// description, equipping into the template, web searches and amount boxes.
+#include <gtest/gtest.h>
+
+#include "core/item_lists.h"
+#include "vault/url_encode.h"
+#include "vault/vault_browser.h"
+#include "vault/vault_description.h"
+#include "vault_test_support.h"
+
+namespace qm {
+namespace {
+
+constexpr int kMidgardWarrior = 46;
+constexpr int kAlbCabalist = 1;
+constexpr int kAlbInfiltrator = 5;
+
+TItemRecord Item(const std::string& name, int slotKind, int weaponType = 0) {
+  TItemRecord item = EmptyItem();
+  item.Name.Assign(name);
+  item.SlotKind = static_cast<std::uint8_t>(slotKind);
+  item.WeaponType = static_cast<std::uint8_t>(weaponType);
+  for (auto& flag : item.ClassUsable) flag = 1;
+  return item;
+}
+
+class VaultBrowserTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    test::ResetVocabulary();
+    tpl = EmptyTemplate();
+    tpl.ClassIndex = kMidgardWarrior;
+    tpl.CharLevel = 50;
+    host.ClassChanged();
+    vault.Assign({Item("Header", 0), Item("Ring of Tests", 5), Item("Bracer", 6),
+                  Item("Shield of Tests", 14, 28), Item("Left Axe", 14, 4), Item("Unfinished ?", 7),
+                  Item("Greataxe", 18, 4)});
+  }
+
+  int Row(const std::string& name) const {
+    const auto& names = browser.View().Names;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+      if (names[i] == name) return static_cast<int>(i);
+    }
+    return -1;
+  }
+
+  TTemplateRecord tpl{};
+  TemplateBrowserHost host{tpl};
+  Vault vault;
+  TVaultFilter criteria;
+  test::FakeUser user;
+  test::FakeShell shell;
+  Tbrowser browser{vault, criteria, host, user, shell};
+};
+
+TEST_F(VaultBrowserTest, ShowClearsFiltersAndSearchesWithUnfinishedNamesHidden) {
+  criteria.armorfilter = 4;  // left as the workbench's last search set it
+  browser.Filters().Filter1 = 3;
+  browser.Filters().cVerified = true;
+  browser.Show();
+  const BrowserFilters& f = browser.Filters();
+  EXPECT_EQ(f.Filter1, 0);
+  EXPECT_EQ(f.Filter5, 3);
+  EXPECT_TRUE(f.Filter5Enabled);
+  EXPECT_FALSE(f.cVerified);
+  EXPECT_EQ(f.ProcFilterItems.front(), "<No Proc Filter>");
+  EXPECT_EQ(f.ProcFilterItems.size(), ProcFilterChoices().size());
+  EXPECT_EQ(criteria.armorfilter, 4);
+  EXPECT_FALSE(criteria.HideQs);  // on only while the search runs
+  criteria.armorfilter = 0;
+  browser.BrowserSearch();
+  EXPECT_EQ(Row("Unfinished ?"), -1);
+  EXPECT_EQ(browser.View().Names.size(), 6u);
+  EXPECT_EQ(browser.View().ListingCaption, "Item &Listing : ( 6 ) ");
+  EXPECT_EQ(shell.busyCalls % 2, 0);
+  EXPECT_FALSE(shell.busy);
+}
+
+TEST_F(VaultBrowserTest, SearchCopiesTheFiltersIntoTheCriteria) {
+  BrowserFilters& f = browser.Filters();
+  f.Filter1 = 2;
+  f.Filter2 = 15;
+  f.Filter3 = 1;
+  f.Filter6 = 2;
+  f.Filter7 = 3;
+  f.Amounts = {"5", "6", "7"};
+  f.Filter4 = 4;
+  f.Filter5 = 2;
+  f.ClassFilter = 47;
+  f.FilterServer = 3;
+  f.ProcFilter = 9;
+  f.cVerified = true;
+  browser.SetNameFilter(std::string(60, 'k'));
+  browser.BrowserSearch();
+  EXPECT_EQ(criteria.ITypeFilter, 2);
+  EXPECT_EQ(criteria.SlotFilter, 24);  // "Small Shield" searches the small-shield kind
+  EXPECT_EQ(criteria.SFilter1, 1);
+  EXPECT_EQ(criteria.SFilter3, 3);
+  EXPECT_EQ(criteria.stat2amt, "6");
+  EXPECT_EQ(criteria.ExpansionFilter, 4);
+  EXPECT_EQ(criteria.RealmFilter, 2);
+  EXPECT_EQ(criteria.ClassFilter, 47);
+  EXPECT_EQ(criteria.FilterServer, 3);
+  EXPECT_EQ(criteria.ProcFilter, 9);
+  EXPECT_TRUE(criteria.cVerified);
+  EXPECT_EQ(criteria.NameFilter, std::string(50, 'k'));
+  EXPECT_EQ(browser.View().Names, std::vector<std::string>{"No items found"});
+}
+
+TEST_F(VaultBrowserTest, SlotChoicesMapToTheKindsTheyName) {
+  const auto choices = Tbrowser::SlotChoices();
+  ASSERT_EQ(choices.size(), 25u);
+  const auto kinds = SlotKindList();
+  for (int p = 1; p <= 12; ++p) EXPECT_EQ(choices[p], kinds[Tbrowser::SlotFilterOf(p)]);
+  EXPECT_EQ(Tbrowser::SlotFilterOf(13), 13);
+  EXPECT_EQ(Tbrowser::SlotFilterOf(14), 14);
+  for (int p : {15, 16, 17, 20, 21, 22, 24}) {
+    EXPECT_EQ(choices[p], kinds[Tbrowser::SlotFilterOf(p)]) << p;
+  }
+  EXPECT_EQ(kinds[Tbrowser::SlotFilterOf(18)], "Two Hand");
+  EXPECT_EQ(kinds[Tbrowser::SlotFilterOf(19)], "Ranged");
+  EXPECT_EQ(kinds[Tbrowser::SlotFilterOf(23)], "Mythirians");
+  EXPECT_EQ(Tbrowser::SlotFilterOf(-1), -1);
+  EXPECT_EQ(Tbrowser::ItemTypeChoices().back(), "Ruleset Unique Drop");
+  EXPECT_EQ(Tbrowser::ExpansionChoices().size(), 23u);
+  EXPECT_EQ(Tbrowser::ClassChoices().size(), 48u);
+}
+
+TEST_F(VaultBrowserTest, MatchCurrentClassAndServer) {
+  browser.Filters().Filter3 = 5;
+  browser.Filters().Amounts[0] = "12";
+  tpl.ServerType = kPvP;
+  browser.MatchCurrentClassServer();
+  EXPECT_EQ(browser.Filters().Filter5, 3);
+  EXPECT_FALSE(browser.Filters().Filter5Enabled);
+  EXPECT_EQ(browser.Filters().ClassFilter, kMidgardWarrior + 1);
+  EXPECT_EQ(browser.Filters().FilterServer, -1);  // past the four server choices
+  EXPECT_EQ(criteria.FilterServer, -1);
+  EXPECT_EQ(browser.Filters().Filter3, 5);  // stat choices stay
+  EXPECT_EQ(browser.Filters().Amounts[0], "12");
+
+  tpl.ServerType = kNormal;
+  browser.MatchCurrentClassServer();
+  EXPECT_EQ(browser.Filters().Filter5, 2);
+  EXPECT_EQ(browser.Filters().FilterServer, 2);
+  tpl.ServerType = kCoop;
+  browser.MatchCurrentClassServer();
+  EXPECT_EQ(browser.Filters().Filter5, 3);
+  EXPECT_EQ(browser.Filters().FilterServer, 3);
+
+  browser.ChangeServerFilter(1);
+  EXPECT_EQ(browser.Filters().Filter5, 3);
+  EXPECT_TRUE(browser.Filters().Filter5Enabled);
+}
+
+TEST_F(VaultBrowserTest, ThePlaceholderLineDescribesNothingAndKeepsTheEquipButton) {
+  browser.Filters().NameFilter = "no such item";
+  browser.BrowserSearch();
+  browser.SelectLine(0);
+  EXPECT_EQ(browser.View().Description, NoItemsFoundLines());
+  EXPECT_EQ(browser.View().Description.size(), 9u);
+  EXPECT_FALSE(browser.View().EquipEnabled);
+  browser.Filters().NameFilter.clear();
+  browser.BrowserSearch();
+  browser.SelectLine(Row("Bracer"));
+  EXPECT_TRUE(browser.View().EquipEnabled);
+  browser.Filters().NameFilter = "no such item";
+  browser.BrowserSearch();
+  browser.SelectLine(0);
+  EXPECT_TRUE(browser.View().EquipEnabled);
+  EXPECT_EQ(browser.BrowserItem().Name.View(), " ");
+}
+
+TEST_F(VaultBrowserTest, EquipTargetsAndQuestions) {
+  browser.Show();
+  user.answers = {1, 2, 3};
+  for (int expected : {int{kRing1}, int{kRing2}, 0}) {
+    tpl = EmptyTemplate();
+    tpl.ClassIndex = kMidgardWarrior;
+    browser.SelectLine(Row("Ring of Tests"));
+    browser.EquipSelected();
+    if (expected != 0) {
+      EXPECT_EQ(tpl.Slot(expected).Name.View(), "Ring of Tests");
+    } else {
+      EXPECT_EQ(tpl.Slot(kRing1).Name.View(), " ");
+      EXPECT_EQ(tpl.Slot(kRing2).Name.View(), " ");
+    }
+  }
+  ASSERT_EQ(user.questions.size(), 3u);
+  EXPECT_EQ(user.questions[0],
+            "Would you like to equip this in the left or right ring slot?|Which Slot?|&Left|&Right|"
+            "&Cancel|");
+
+  user.answers = {2};
+  browser.DoubleClickLine(Row("Bracer"));
+  EXPECT_EQ(tpl.Slot(kWrist2).Name.View(), "Bracer");
+  EXPECT_NE(user.questions.back().find("wrist slot?"), std::string::npos);
+
+  // A shield goes to the left hand without a question; a left-hand weapon of a
+  // class that wields none there goes to the right hand.
+  const std::size_t asked = user.questions.size();
+  browser.SelectLine(Row("Shield of Tests"));
+  browser.EquipSelected();
+  EXPECT_EQ(tpl.Slot(kLeftHand).Name.View(), "Shield of Tests");
+  browser.SelectLine(Row("Left Axe"));
+  browser.EquipSelected();
+  EXPECT_EQ(tpl.Slot(kRightHand).Name.View(), "Left Axe");
+  EXPECT_EQ(user.questions.size(), asked);
+  // A slot kind without a template slot is described but never equipped.
+  browser.SelectLine(Row("Greataxe"));
+  EXPECT_EQ(browser.View().Description.front(), "Greataxe");
+  browser.EquipSelected();
+  for (int s = 1; s <= kSlotCount; ++s) EXPECT_NE(tpl.Slot(s).Name.View(), "Greataxe");
+}
+
+TEST_F(VaultBrowserTest, LeftHandWeaponsAskWhenTheClassWieldsOne) {
+  tpl.ClassIndex = kAlbInfiltrator;
+  host.ClassChanged();
+  browser.Show();
+  user.answers = {1};
+  browser.SelectLine(Row("Left Axe"));
+  browser.EquipSelected();
+  EXPECT_EQ(tpl.Slot(kLeftHand).Name.View(), "Left Axe");
+  ASSERT_EQ(user.questions.size(), 1u);
+  EXPECT_NE(user.questions[0].find("left or right weapon slot?"), std::string::npos);
+}
+
+TEST_F(VaultBrowserTest, CanEquipChecksClassServerAndBonusLevel) {
+  TItemRecord item = Item("Check", 7);
+  tpl.ClassIndex = kAlbCabalist;
+  tpl.ServerType = kClassic;
+  tpl.CharLevel = 30;
+  EXPECT_TRUE(CanEquipFromVault(item, tpl));
+  item.ClassUsable[kAlbCabalist] = 0;
+  EXPECT_FALSE(CanEquipFromVault(item, tpl));
+  item.ClassUsable[kAlbCabalist] = 1;
+  item.ServerClassic = 0;
+  EXPECT_FALSE(CanEquipFromVault(item, tpl));
+  tpl.ServerType = kOrigins;
+  EXPECT_TRUE(CanEquipFromVault(item, tpl));
+  item.BonusLevelFixed = 1;
+  item.BonusLevel = 31;
+  EXPECT_FALSE(CanEquipFromVault(item, tpl));
+  item.BonusLevel = 51;
+  EXPECT_TRUE(CanEquipFromVault(item, tpl));
+  tpl.ClassIndex = 200;  // no class: no flag to read
+  EXPECT_FALSE(CanEquipFromVault(item, tpl));
+}
+
+TEST_F(VaultBrowserTest, WebSearchesForTheSelectedName) {
+  vault.Assign({Item("Header", 0), Item("Sword of Light (Epic)", 13), Item("A & B (x) (y)", 13)});
+  browser.SearchWeb();  // nothing selected: nothing opens
+  EXPECT_TRUE(shell.opened.empty());
+  browser.Show();
+  browser.SelectLine(Row("Sword of Light (Epic)"));
+  browser.SearchItemDatabase();
+  browser.SearchWeb();
+  browser.SelectLine(Row("A & B (x) (y)"));
+  browser.SearchItemDatabase();
+  ASSERT_EQ(shell.opened.size(), 3u);
+  EXPECT_EQ(shell.opened[0], std::string(kItemDatabaseSearch) + "?terms=Sword+of+Light&a=Search");
+  EXPECT_EQ(shell.opened[1], std::string(kWebSearch) + "?hl=en&q=Sword+of+Light+%28Epic%29");
+  EXPECT_EQ(shell.opened[2], std::string(kItemDatabaseSearch) + "?terms=A+%26+B&a=Search");
+  EXPECT_EQ(ItemDatabaseTerms("Bow(Long) x (y)"), "Bow");
+  EXPECT_EQ(ItemDatabaseTerms("Plain"), "Plain");
+}
+
+TEST(UrlEncodeTest, KeepsSafeCharactersAndEncodesTheRest) {
+  EXPECT_EQ(UrlEncode("Sword of Light (Epic)", true), "Sword+of+Light+%28Epic%29");
+  EXPECT_EQ(UrlEncode("Sword of Light", false), "Sword%20of%20Light");
+  EXPECT_EQ(UrlEncode("\xE9", true), "%E9");
+  EXPECT_EQ(UrlEncode("a-b.c_d~e/f", true), "a-b.c_d%7Ee%2Ff");
+  EXPECT_EQ(UrlEncode("", true), "");
+}
+
+TEST(AmountFieldTest, DigitsUpTo200WithoutLeadingZero) {
+  struct Case {
+    std::string text;
+    int caret;
+    std::string expected;
+    int expectedCaret;
+  };
+  const Case cases[] = {
+      {"05", 2, "5", 1},    {"", 0, "0", 1},
+      {"250", 3, "200", 3}, {"0250", 4, "200", 3},
+      {"0050", 2, "50", 2}, {"200", 1, "200", 3},
+      {"201", 2, "200", 2}, {"99999999999", 5, "200", 3},
+      {"1a2", 3, "12", 2},  {"007", 3, "7", 1},
+      {"0", 1, "0", 1},
+  };
+  for (const Case& c : cases) {
+    const AmountText out = NormaliseAmount({c.text, c.caret});
+    EXPECT_EQ(out.Text, c.expected) << c.text;
+    EXPECT_EQ(out.Caret, c.expectedCaret) << c.text;
+  }
+  EXPECT_TRUE(AmountKeyAccepted('7'));
+  EXPECT_TRUE(AmountKeyAccepted('\b'));
+  EXPECT_FALSE(AmountKeyAccepted('-'));
+}
+
+}  // namespace
+}  // namespace qm
