@@ -11,6 +11,7 @@
 
 #include "core/char_attributes.h"
 #include "core/template_record.h"
+#include "core/web_addresses.h"
 #include "engine/totals.h"
 #include "mainwin/main_ports.h"
 #include "mainwin/totals_display.h"
@@ -23,8 +24,6 @@
 namespace qm {
 
 inline constexpr const char* kProductName = "Quillmark Classic v1.118.0.2";
-inline constexpr const char* kMakerWebSite = "https://quillmark.example.org/";
-inline constexpr const char* kHeraldWebSite = "https://camelotherald.example.org/";
 
 struct SlotRowView {
   ControlState Button;  // b<Slot>
