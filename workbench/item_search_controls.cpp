@@ -1,0 +1,129 @@
+// The Load Item tab's filter boxes, the web searches, the commands that feed
+// the inline editor, and the default-button and focus behaviour.
+#include <algorithm>
+#include <array>
+
+#include "vault/url_encode.h"
+#include "vault/vault_browser.h"
+#include "workbench/item_exchange.h"
+#include "workbench/item_search.h"
+
+namespace qm {
+namespace {
+
+// The controls over which "&Search" is the default button.
+constexpr std::array<std::string_view, 18> kFilterArea = {
+    "ItemLoadHolder", "FilterGroup", "StatDisplay",  "Filt1",    "Filt2",     "filt3",
+    "filt4",          "stat1amt",    "stat2amt",     "stat3amt", "ArmorFilt", "WeaponFilt",
+    "ProcFilter",     "iSearch",     "btnCopyStats", "ItemMemo", "btnGoogle", "btnSearch"};
+
+int Clamp(int position, const std::vector<std::string>& entries) {
+  if (position < 0 || position >= static_cast<int>(entries.size())) return -1;
+  return position;
+}
+
+}  // namespace
+
+void TfrmItems::FilterChange(SearchFilter filter, int position) {
+  switch (filter) {
+    case SearchFilter::kItemType:
+      if (view_.ItemTypeEnabled) view_.Filt1 = Clamp(position, view_.ItemTypeEntries);
+      break;
+    case SearchFilter::kStat1:
+    case SearchFilter::kStat2:
+    case SearchFilter::kStat3: {
+      if (!view_.StatFiltersEnabled) break;
+      const auto box = static_cast<std::size_t>(static_cast<int>(filter) -
+                                                static_cast<int>(SearchFilter::kStat1));
+      const int chosen = Clamp(position, view_.StatEntries);
+      // Another bonus makes the old minimum meaningless.
+      if (chosen != view_.StatFilters[box]) view_.StatAmounts[box] = "0";
+      view_.StatFilters[box] = chosen;
+      break;
+    }
+    case SearchFilter::kArmour:
+      if (view_.ArmourEnabled) view_.ArmorFilt = Clamp(position, view_.ArmourEntries);
+      break;
+    case SearchFilter::kWeapon:
+      if (view_.WeaponEnabled) view_.WeaponFilt = Clamp(position, view_.WeaponEntries);
+      break;
+    case SearchFilter::kProc:
+      view_.ProcFilter = Clamp(position, view_.ProcEntries);
+      break;
+  }
+}
+
+AmountBoxEdit TfrmItems::statamtChange(int box, std::string_view text, int caret) {
+  AmountBoxEdit edit = ApplyAmountRules(text, caret, kFilterMinimumLimit);
+  if (box >= 0 && box < 3 && view_.StatFiltersEnabled) {
+    view_.StatAmounts[static_cast<std::size_t>(box)] = edit.Text;
+  }
+  return edit;
+}
+
+void TfrmItems::stat1amtDblClick(int box) {
+  if (box >= 0 && box < 3 && view_.StatFiltersEnabled) {
+    view_.StatAmounts[static_cast<std::size_t>(box)] = "0";
+  }
+}
+
+void TfrmItems::nAllakhazam() {
+  const std::string text = SelectedText();
+  if (text.empty()) return;
+  shell_.OpenInShell(std::string(kItemDatabaseSearch) +
+                     "?terms=" + UrlEncode(ItemDatabaseTerms(text), true) + "&a=Search");
+}
+
+void TfrmItems::nGoogle() {
+  const std::string text = SelectedText();
+  if (text.empty()) return;
+  shell_.OpenInShell(std::string(kWebSearch) + "?hl=en&q=" + UrlEncode(text, true));
+}
+
+void TfrmItems::btnCopyStatsClick() {
+  if (closed_ || !view_.CopyStatsEnabled) return;
+  if (view_.Selected < 0) {
+    user_.ShowMessage(kNeedSelectedItem);
+    return;
+  }
+  editor_.CopyStatsFrom(selectedItem_);
+  ActivateTab(WorkbenchTab::kInline);
+}
+
+void TfrmItems::RoGClick() {
+  if (closed_ || !view_.InlineTabVisible) return;
+  editor_.MakeRoG();
+  view_.Selected = -1;
+  ActivateTab(WorkbenchTab::kInline);
+}
+
+void TfrmItems::btnExportClick() {
+  if (closed_) return;
+  ExportInlineItem(editor_, request_.Settings.StartFolder, files_, user_);
+}
+
+void TfrmItems::btnImportQMXClick() {
+  if (closed_ || !view_.InlineTabVisible) return;
+  auto item =
+      ImportItemForSlot(request_.Settings.StartFolder, request_.SlotFilterIndex, files_, user_);
+  if (!item) return;
+  editor_.SetSource(*item, true);
+  ActivateTab(WorkbenchTab::kInline);
+}
+
+void TfrmItems::ItemLoadHolderMouseEnter() {
+  view_.Default = DefaultButton::kSearch;
+}
+
+void TfrmItems::ItemLoadHolderMouseLeave() {
+  view_.Default = DefaultButton::kReturn;
+}
+
+void TfrmItems::MouseHover(std::string_view control) {
+  view_.FocusedControl = std::string(control);
+  const bool inArea =
+      std::find(kFilterArea.begin(), kFilterArea.end(), control) != kFilterArea.end();
+  view_.Default = inArea ? DefaultButton::kSearch : DefaultButton::kReturn;
+}
+
+}  // namespace qm
