@@ -1,0 +1,156 @@
+// vault search / describe: the vault query with criteria given as options
+// named like the criteria fields, and the vault browser's item description.
+#include <nlohmann/json.hpp>
+#include <ostream>
+
+#include "cli/args.h"
+#include "cli/command.h"
+#include "core/class_table.h"
+#include "core/text.h"
+#include "vault/vault.h"
+#include "vault/vault_description.h"
+#include "vault/vault_query.h"
+
+namespace qm::cli {
+namespace {
+
+constexpr std::string_view kSearchUsage =
+    "vault search QMV [--ITypeFilter P] [--SlotFilter P] [--ExpansionFilter P] [--RealmFilter P] "
+    "[--ClassFilter P] [--NameFilter TEXT] [--FilterServer P] [--SFilter1 CODE] [--stat1amt N] "
+    "[--SFilter2 CODE] [--stat2amt N] [--SFilter3 CODE] [--stat3amt N] [--cVerified] [--HideQs] "
+    "[--ProcFilter P] [--armorfilter P] [--weaponfilter P] [--workbench-level L] [--class C] "
+    "[--json]";
+constexpr std::string_view kDescribeUsage = "vault describe QMV INDEX [--class C]";
+
+// A position option: every criterion accepts -1 (nothing selected) and up.
+struct PositionOption {
+  std::string_view name;
+  int TVaultFilter::*field;
+};
+constexpr PositionOption kPositions[] = {
+    {"ITypeFilter", &TVaultFilter::ITypeFilter},
+    {"SlotFilter", &TVaultFilter::SlotFilter},
+    {"ExpansionFilter", &TVaultFilter::ExpansionFilter},
+    {"RealmFilter", &TVaultFilter::RealmFilter},
+    {"ClassFilter", &TVaultFilter::ClassFilter},
+    {"FilterServer", &TVaultFilter::FilterServer},
+    {"SFilter1", &TVaultFilter::SFilter1},
+    {"SFilter2", &TVaultFilter::SFilter2},
+    {"SFilter3", &TVaultFilter::SFilter3},
+    {"ProcFilter", &TVaultFilter::ProcFilter},
+    {"armorfilter", &TVaultFilter::armorfilter},
+    {"weaponfilter", &TVaultFilter::weaponfilter},
+};
+struct TextOption {
+  std::string_view name;
+  std::string TVaultFilter::*field;
+};
+constexpr TextOption kTexts[] = {{"NameFilter", &TVaultFilter::NameFilter},
+                                 {"stat1amt", &TVaultFilter::stat1amt},
+                                 {"stat2amt", &TVaultFilter::stat2amt},
+                                 {"stat3amt", &TVaultFilter::stat3amt}};
+
+class QuietUser : public UserPort {
+ public:
+  std::string message;
+  int AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
+              std::string_view, std::string_view) override {
+    return 2;
+  }
+  void ShowMessage(std::string_view text) override { message = text; }
+  bool AskYesNo(std::string_view, std::string_view) override { return false; }
+  void Beep() override {}
+};
+
+// The class given with --class, or the "no class" row.
+bool ClassOption(const Args& args, int& classIndex) {
+  classIndex = kClassTableSize;
+  if (const auto text = args.Value("class")) {
+    const auto value = ParseInteger(*text, 0, kClassTableSize - 1);
+    if (!value) return false;
+    classIndex = static_cast<int>(*value);
+  }
+  return true;
+}
+
+int RunSearch(CommandContext& context) {
+  std::vector<std::string_view> valueNames{"workbench-level", "class"};
+  for (const PositionOption& option : kPositions) valueNames.push_back(option.name);
+  for (const TextOption& option : kTexts) valueNames.push_back(option.name);
+  std::string error;
+  const auto args = Args::Parse(context.args, {"json", "cVerified", "HideQs"}, valueNames, error);
+  if (!args || args->Positional().size() != 1) return UsageError(context, kSearchUsage);
+
+  TVaultFilter filter;
+  for (const PositionOption& option : kPositions) {
+    if (const auto text = args->Value(option.name)) {
+      const auto value = ParseInteger(*text, -1, 65535);
+      if (!value) return UsageError(context, kSearchUsage);
+      filter.*option.field = static_cast<int>(*value);
+    }
+  }
+  for (const TextOption& option : kTexts) {
+    if (const auto text = args->Value(option.name)) filter.*option.field = Utf8ToCp1252(*text);
+  }
+  filter.cVerified = args->Has("cVerified");
+  filter.HideQs = args->Has("HideQs");
+  VaultQueryContext query;
+  if (const auto level = args->Value("workbench-level")) {
+    const auto value = ParseInteger(*level, 0, 255);
+    if (!value) return UsageError(context, kSearchUsage);
+    query.BonusLevelLimit = true;
+    query.CharacterLevel = static_cast<int>(*value);
+  }
+  int classIndex = 0;
+  if (!ClassOption(*args, classIndex)) return UsageError(context, kSearchUsage);
+  query.ShieldSize = ClassOf(classIndex).Shield;
+  query.LeftHandWeapon = ClassOf(classIndex).LeftHandWeapon;
+
+  Vault vault;
+  const VaultLoadStatus status = vault.LoadFile(args->Positional()[0]);
+  if (!status.Ok()) return InputError(context, status.message);
+  const VaultQueryResult result = RunVaultQuery(vault, filter, query);
+  if (args->Has("json")) {
+    nlohmann::json pairs = nlohmann::json::array();
+    for (std::size_t i = 0; i < result.Size(); ++i) {
+      pairs.push_back({result.Indices[i], Cp1252ToUtf8(result.Names[i])});
+    }
+    context.out << pairs.dump() << '\n';
+  } else {
+    for (std::size_t i = 0; i < result.Size(); ++i) {
+      context.out << result.Indices[i] << '\t' << Cp1252ToUtf8(result.Names[i]) << '\n';
+    }
+  }
+  return kExitOk;
+}
+
+int RunDescribe(CommandContext& context) {
+  std::string error;
+  const auto args = Args::Parse(context.args, {}, {"class"}, error);
+  int classIndex = 0;
+  if (!args || args->Positional().size() != 2 || !ClassOption(*args, classIndex)) {
+    return UsageError(context, kDescribeUsage);
+  }
+  const auto index = ParseInteger(args->Positional()[1], 0, 1LL << 40);
+  if (!index) return UsageError(context, kDescribeUsage);
+  Vault vault;
+  const VaultLoadStatus status = vault.LoadFile(args->Positional()[0]);
+  if (!status.Ok()) return InputError(context, status.message);
+  std::vector<std::string> lines;
+  if (*index == 0) {
+    lines = NoItemsFoundLines();  // index 0 stands for the placeholder line
+  } else {
+    QuietUser user;
+    const TItemRecord item = vault.Read(*index, user);
+    if (!user.message.empty()) return InputError(context, user.message);
+    lines = DescribeVaultItem(item, ClassOf(classIndex).MaxArmor).Lines;
+  }
+  for (const std::string& line : lines) context.out << Cp1252ToUtf8(line) << '\n';
+  return kExitOk;
+}
+
+const CommandRegistration kSearch({"vault search", kSearchUsage, RunSearch});
+const CommandRegistration kDescribe({"vault describe", kDescribeUsage, RunDescribe});
+
+}  // namespace
+}  // namespace qm::cli
