@@ -158,12 +158,19 @@ const CapIncreasePair* FindCapIncreasePair(F field) {
 
 TCapsRecord CapsForLevel(int level, int realmRank) {
   TCapsRecord caps;
-  InitStatBlock(caps);
-  if (level == 0) return caps;
-  for (int i = 0; i < kStatFieldCount; ++i) {
-    const auto value = static_cast<std::uint32_t>(CapValue(kFormulas[i], level, realmRank));
-    SetStat(caps, static_cast<F>(i), value);
+  if (level == 0) {
+    InitStatBlock(caps);
+    return caps;
   }
+  constexpr int kFormulaCount = static_cast<int>(CapFormula::kFatigue) + 1;
+  std::array<std::uint32_t, kFormulaCount> byFormula{};
+  for (int f = 0; f < kFormulaCount; ++f) {
+    byFormula[f] =
+        static_cast<std::uint32_t>(CapValue(static_cast<CapFormula>(f), level, realmRank));
+  }
+  std::array<std::uint32_t, kStatFieldCount> values{};
+  for (int i = 0; i < kStatFieldCount; ++i) values[i] = byFormula[static_cast<int>(kFormulas[i])];
+  StoreStats(caps, values);
   return caps;
 }
 

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
 #include <string_view>
 
 #include "core/bonus_level.h"
@@ -88,16 +87,33 @@ double Rating(const WeightTable& table, const TItemRecord& item) {
   return sum;
 }
 
+// One decimal into a buffer. to_chars with a precision rounds exactly as
+// printf's "%.1f" does (the exact binary value, ties to even), without the
+// locale and at a fraction of the cost.
+struct OneDecimal {
+  char chars[48];
+  std::size_t size;
+  std::string_view View() const { return {chars, size}; }
+};
+
+OneDecimal FormatTenths(double value) {
+  OneDecimal text{};
+  const auto result =
+      std::to_chars(text.chars, text.chars + sizeof text.chars, value, std::chars_format::fixed, 1);
+  text.size = static_cast<std::size_t>(result.ptr - text.chars);
+  return text;
+}
+
 // The number a one-decimal text shows, in tenths ("-12.3" -> -123). Adding
 // tenths keeps the column total exact however many slots are summed.
 long long TenthsOfText(std::string_view text) {
-  std::string digits;
-  for (char c : text) {
-    if (c != '.') digits += c;
-  }
   long long tenths = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), tenths);
-  return tenths;
+  bool negative = false;
+  for (char c : text) {
+    if (c == '-') negative = true;
+    if (c >= '0' && c <= '9') tenths = tenths * 10 + (c - '0');
+  }
+  return negative ? -tenths : tenths;
 }
 
 std::string TextOfTenths(long long tenths) {
@@ -141,9 +157,7 @@ int BonusCountValue(const TItemRecord& item) {
 }
 
 std::string FormatOneDecimal(double value) {
-  char buffer[64];
-  const int length = std::snprintf(buffer, sizeof buffer, "%.1f", value);
-  return std::string(buffer, static_cast<std::size_t>(length));
+  return std::string(FormatTenths(value).View());
 }
 
 std::string NormalUtility(const TItemRecord& item) {
@@ -173,13 +187,13 @@ UtilityColumn ShowUtility(const TTemplateRecord& tpl, int mode) {
     std::string& text = column.SlotTexts[slot - 1];
     switch (mode) {
       case kUtilityNormal:
-        text = NormalUtility(item);
-        tenths += TenthsOfText(text);
+      case kUtilityToA: {
+        const OneDecimal shownText =
+            FormatTenths(mode == kUtilityNormal ? NormalUtilityValue(item) : ToAUtilityValue(item));
+        text = shownText.View();
+        tenths += TenthsOfText(shownText.View());
         break;
-      case kUtilityToA:
-        text = ToAUtility(item);
-        tenths += TenthsOfText(text);
-        break;
+      }
       case kUtilityBonusLevel:
         text = ComputeBonusLevel(item);
         whole += WholeOfText(text);

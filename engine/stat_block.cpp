@@ -55,6 +55,17 @@ void AddStat(TStatBlock& block, StatField field, std::uint32_t value) {
   SetStat(block, field, GetStat(block, field) + value);
 }
 
+void StoreStats(TStatBlock& block, const std::array<std::uint32_t, kStatFieldCount>& values) {
+  std::uint16_t words[kWideStatFieldCount];
+  std::uint8_t bytes[kStatFieldCount - kWideStatFieldCount];
+  for (int i = 0; i < kWideStatFieldCount; ++i) words[i] = static_cast<std::uint16_t>(values[i]);
+  for (int i = kWideStatFieldCount; i < kStatFieldCount; ++i) {
+    bytes[i - kWideStatFieldCount] = static_cast<std::uint8_t>(values[i]);
+  }
+  std::memcpy(Bytes(block), words, sizeof words);
+  std::memcpy(Bytes(block) + sizeof words, bytes, sizeof bytes);
+}
+
 bool operator==(const TStatBlock& a, const TStatBlock& b) {
   return std::memcmp(&a, &b, sizeof a) == 0;
 }

@@ -254,6 +254,9 @@ std::uint16_t GetStat(const TStatBlock& block, StatField field);
 void SetStat(TStatBlock& block, StatField field, std::uint32_t value);
 // Adds the low bits of value that the field's width keeps; the sum wraps.
 void AddStat(TStatBlock& block, StatField field, std::uint32_t value);
+// Stores every field at once from values in field order, each narrowed to
+// its width: the fast way to fill a whole record.
+void StoreStats(TStatBlock& block, const std::array<std::uint32_t, kStatFieldCount>& values);
 // Field by field equality (the record has no padding to ignore).
 bool operator==(const TStatBlock& a, const TStatBlock& b);
 // A field by its name (exact spelling).

@@ -175,34 +175,50 @@ static_assert(kSummationTable[28].Effect == RowEffect::kNothing);
 static_assert(kSummationTable[197].Effect == RowEffect::kNothing);
 static_assert(kMythTable[5].Effect == RowEffect::kNothing);
 
-void ApplyRow(const Rule& rule, std::int32_t value, TotalsAndCaps& out) {
-  const auto bits = static_cast<std::uint32_t>(value);
-  switch (rule.Effect) {
-    case RowEffect::kNothing:
-      return;
-    case RowEffect::kAdd:
-      AddStat(out.Totals, rule.First, bits);
-      if (rule.Second != kNoField) AddStat(out.Totals, rule.Second, bits);
-      return;
-    case RowEffect::kFocusReplace:
-      out.Totals.Focus = static_cast<std::uint8_t>(bits);
-      return;
-    case RowEffect::kFocusMax: {
-      // The comparison sees the whole low word; only the store narrows it.
-      const auto word = static_cast<std::uint16_t>(bits);
-      const auto larger = std::max<std::uint16_t>(out.Totals.Focus, word);
-      out.Totals.Focus = static_cast<std::uint8_t>(larger);
-      return;
+// The running sums of one walk. Adding whole values into 32-bit counters and
+// keeping only the field's low bits at the end gives exactly the wrapped sum
+// of the low bits, since both are sums modulo a power of two; it spares the
+// walk a width lookup per row.
+struct Accumulator {
+  std::array<std::uint32_t, kStatFieldCount> totals{};
+  std::uint32_t fatigueCapRaise = 0;
+  F mythCapField = kNoField;  // the Myth slot's one row raises at most one cap
+  std::uint32_t mythCapRaise = 0;
+  std::uint8_t focus = 0;  // order matters for focus, so it is kept as the field is
+
+  static std::size_t Index(F field) { return static_cast<std::size_t>(field); }
+
+  void Apply(const Rule& rule, std::int32_t value) {
+    const auto bits = static_cast<std::uint32_t>(value);
+    switch (rule.Effect) {
+      case RowEffect::kNothing:
+        return;
+      case RowEffect::kAdd:
+        totals[Index(rule.First)] += bits;
+        if (rule.Second != kNoField) totals[Index(rule.Second)] += bits;
+        return;
+      case RowEffect::kFocusReplace:
+        focus = static_cast<std::uint8_t>(bits);
+        return;
+      case RowEffect::kFocusMax: {
+        // The comparison sees the whole low word; only the store narrows it.
+        const auto word = static_cast<std::uint16_t>(bits);
+        focus = static_cast<std::uint8_t>(std::max<std::uint16_t>(focus, word));
+        return;
+      }
+      case RowEffect::kRaiseCap:
+        fatigueCapRaise += bits;
+        return;
+      case RowEffect::kBoth:
+        totals[Index(rule.First)] += bits;
+        mythCapField = rule.First;
+        mythCapRaise += bits;
+        return;
     }
-    case RowEffect::kRaiseCap:
-      AddStat(out.Caps, rule.First, bits);
-      return;
-    case RowEffect::kBoth:
-      AddStat(out.Totals, rule.First, bits);
-      AddStat(out.Caps, rule.First, bits);
-      return;
   }
-}
+};
+
+static_assert(kSummationTable[190].First == F::kFatigue);
 
 }  // namespace
 
@@ -213,43 +229,56 @@ int CountedSlot(const TTemplateRecord& tpl, int step) {
 }
 
 TotalsAndCaps ComputeTotals(const TTemplateRecord& tpl) {
-  TotalsAndCaps out;
-  InitStatBlock(out.Totals);
-  out.Caps = CapsForLevel(tpl.CharLevel, tpl.RealmRank);
+  Accumulator sums;
   for (int step = 1; step <= kCountedSteps; ++step) {
     const int slot = CountedSlot(tpl, step);
     // A step without an item walks the empty item, whose rows add nothing.
     if (slot == 0) continue;
     const TItemRecord& item = tpl.Slot(slot);
     for (int row = 0; row < kBonusRows; ++row) {
-      ApplyRow(kSummationTable[item.BonusCode[row]], item.BonusValue[row], out);
+      sums.Apply(kSummationTable[item.BonusCode[row]], item.BonusValue[row]);
     }
   }
   const TItemRecord& myth = tpl.Slot(kMyth);
-  ApplyRow(kMythTable[myth.BonusCode[0]], myth.BonusValue[0], out);
+  sums.Apply(kMythTable[myth.BonusCode[0]], myth.BonusValue[0]);
+
+  TotalsAndCaps out;
+  StoreStats(out.Totals, sums.totals);
+  out.Totals.Focus = sums.focus;
+  out.Caps = CapsForLevel(tpl.CharLevel, tpl.RealmRank);
+  if (sums.mythCapField != kNoField) AddStat(out.Caps, sums.mythCapField, sums.mythCapRaise);
+  AddStat(out.Caps, F::kFatigue, sums.fatigueCapRaise);
   return out;
 }
 
 std::uint16_t SkillBonusTotal(int code, const TTemplateRecord& tpl) {
-  const bool melee = IsMeleeSkill(code);
-  const bool casting = IsCastingSkill(code);
-  const bool dualWield = IsDualWieldSkill(code);
-  const bool archery = IsArcherySkill(code);
-  std::uint16_t total = 0;
+  // The skill groups do not overlap, so at most two group codes reach a skill.
+  int groupCode = -1;
+  int otherGroupCode = -1;
+  if (IsMeleeSkill(code)) {
+    groupCode = 20;
+    otherGroupCode = 179;
+  } else if (IsCastingSkill(code)) {
+    groupCode = 21;
+    otherGroupCode = 180;
+  } else if (IsDualWieldSkill(code)) {
+    groupCode = 181;
+  } else if (IsArcherySkill(code)) {
+    groupCode = 182;
+  }
+  std::uint32_t total = 0;
   for (int step = 1; step <= kCountedSteps; ++step) {
     const int slot = CountedSlot(tpl, step);
     if (slot == 0) continue;
     const TItemRecord& item = tpl.Slot(slot);
     for (int row = 0; row < kBonusRows; ++row) {
       const int rowCode = item.BonusCode[row];
-      const int times = (rowCode == code) + (melee && (rowCode == 20 || rowCode == 179)) +
-                        (casting && (rowCode == 21 || rowCode == 180)) +
-                        (dualWield && rowCode == 181) + (archery && rowCode == 182);
-      total = static_cast<std::uint16_t>(total +
-                                         times * static_cast<std::uint16_t>(item.BonusValue[row]));
+      const std::uint32_t times =
+          (rowCode == code) + (rowCode == groupCode) + (rowCode == otherGroupCode);
+      total += times * static_cast<std::uint32_t>(item.BonusValue[row]);
     }
   }
-  return total;
+  return static_cast<std::uint16_t>(total);
 }
 
 }  // namespace qm

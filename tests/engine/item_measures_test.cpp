@@ -2,8 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <initializer_list>
+#include <iterator>
+#include <random>
 #include <string>
+#include <vector>
 
 #include "support/samples.h"
 
@@ -88,6 +92,24 @@ TEST(ItemMeasuresTest, BonusCountLooksAtValuesOnly) {
   normal.BonusValue[1] = 0;
   EXPECT_EQ(BonusCountValue(normal), 7);
   EXPECT_EQ(BonusCount(EmptyItem()), "0");
+}
+
+TEST(ItemMeasuresTest, OneDecimalPrintsAsPrintfDoes) {
+  // Ties in the binary value (x.25, x.75) go to the even digit; values just
+  // beside a tie go their own way.
+  const double values[] = {0.0,       0.25,       0.75,        10.25, 10.35, -0.25, -0.75,
+                           2.0 / 3.0, -2.0 / 3.0, 1e11 + 0.25, 12.05, 0.05,  99.95, -99.95};
+  std::mt19937 rng(5);
+  std::vector<double> all(std::begin(values), std::end(values));
+  for (int i = 0; i < 2000; ++i) {
+    const int v = static_cast<int>(rng() % 2001) - 1000;
+    all.push_back(v / 1.5 + (i % 4) * 0.25);  // the thirds and quarters ratings produce
+  }
+  for (double value : all) {
+    char expected[64];
+    std::snprintf(expected, sizeof expected, "%.1f", value);
+    EXPECT_EQ(FormatOneDecimal(value), expected) << value;
+  }
 }
 
 TTemplateRecord TemplateWith(std::initializer_list<std::pair<int, TItemRecord>> items) {

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <utility>
 
+#include "core/bonus_catalogue.h"
 #include "engine/caps.h"
 #include "support/samples.h"
 
@@ -204,6 +205,15 @@ TEST(SkillBonusTotalTest, GroupBonusesReachOnlyTheirGroup) {
   EXPECT_EQ(SkillBonusTotal(23, tpl), 0);    // nor does Shield
   EXPECT_EQ(SkillBonusTotal(20, tpl), 2);    // the group code itself: its own rows
   EXPECT_EQ(SkillBonusTotal(250, tpl), 0);   // display-only rows get nothing
+}
+
+TEST(SkillBonusTotalTest, NoSkillBelongsToTwoGroups) {
+  // Each skill takes the group bonuses of one group at most.
+  for (int code = 0; code <= 255; ++code) {
+    const int groups =
+        IsMeleeSkill(code) + IsCastingSkill(code) + IsDualWieldSkill(code) + IsArcherySkill(code);
+    EXPECT_LE(groups, 1) << code;
+  }
 }
 
 TEST(SkillBonusTotalTest, SumsTheLowWordAndWraps) {
