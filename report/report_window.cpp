@@ -85,6 +85,26 @@ bool TSCReport::WeaponChecked(int config) const {
   return config >= 0 && config < kWeaponChoiceCount && weaponChecks_[config];
 }
 
+ReportMenuChecks TSCReport::MenuChecks() const {
+  const ReportOptions& options = context_.Options;
+  // The weapon items in configuration order: left/right, shield/two hand, two handed, ranged, none.
+  return {options.Content == ReportContent::kAllStatsAndItems,
+          options.Content == ReportContent::kMaterialList,
+          options.Content == ReportContent::kItemNamesOnly,
+          options.Content == ReportContent::kStatsOnly,
+          weaponChecks_[4],
+          weaponChecks_[0],
+          weaponChecks_[1],
+          weaponChecks_[2],
+          weaponChecks_[3],
+          options.DisplayRace,
+          options.DisplayCap,
+          options.Notes,
+          options.Expansion,
+          options.DisplayUtility,
+          manualEditing_};
+}
+
 FileDialogRequest TSCReport::TextSaveRequest() const {
   return {"Save Spellcraft Report", "Text files|*.TXT", "txt", startFolder_, "report.txt", true};
 }

@@ -24,6 +24,13 @@ inline constexpr int kWeaponChoiceCount = 5;
 // per-slot measure texts of the utility mode.
 MainWindowReadings ReadingsFromTemplate(const TTemplateRecord& tpl, int utilityMode);
 
+// The check marks of the Options menu, by menu item name.
+struct ReportMenuChecks {
+  bool AllStats1, Mats, NameOnly1, StatsOnly1;
+  bool None1, LeftRightHand1, ShieldTwoHand1, TwoHanded1, Ranged1;
+  bool DisplayRace, DisplayCap, Notes1, Expansion1, DisplayUtility1, ManualEditing1;
+};
+
 class TSCReport {
  public:
   // startFolder: where the save dialog starts (the program's own folder).
@@ -65,6 +72,7 @@ class TSCReport {
   const TTemplateRecord& ReportCopy() const { return context_.ReportCopy; }
   bool WeaponChecked(int config) const;
   bool ManualEditing() const { return manualEditing_; }
+  ReportMenuChecks MenuChecks() const;
 
   // The requests the two save commands put to the file dialog.
   FileDialogRequest TextSaveRequest() const;

@@ -64,6 +64,12 @@ NormalisedAmount TfrmSalvo::sChange(int tier, std::string_view text, std::size_t
   return result;
 }
 
+void TfrmSalvo::UpDownClick(int tier, bool up) {
+  if (tier < 0 || tier >= kSalvageTierCount) return;
+  const std::int32_t amount = Amount(tier) + (up ? kSalvageSpinStep : -kSalvageSpinStep);
+  SetAmount(tier, std::to_string(std::clamp(amount, 0, kMaxSalvageAmount)));
+}
+
 bool TfrmSalvo::sKeyPress(char key) {
   return IsDigit(key) || key == '\b';
 }

@@ -14,6 +14,8 @@
 namespace qm {
 
 inline constexpr std::int32_t kMaxSalvageAmount = 32000;
+inline constexpr std::int32_t kSalvageSpinStep = 100;  // UpDown1 .. UpDown10
+inline constexpr std::string_view kSalvageLabelHint = "Click to enter specific amounts";
 inline constexpr std::string_view kSalvageCaption = "Scrapwise v1.2";
 
 // One status bar: a caption panel and the four coin panels.
@@ -51,6 +53,9 @@ class TfrmSalvo {
   void SetAmount(int tier, std::string_view text) { sChange(tier, text, text.size()); }
   // sKeyPress: only the digits and backspace reach an edit.
   static bool sKeyPress(char key);
+  // A click on the spin button of tier 0..9: the amount moves by 100 within
+  // 0..32000 and the edit changes as if typed.
+  void UpDownClick(int tier, bool up);
   // ClearClick: every edit to "0", then recompute.
   void ClearClick();
   // RawClick: reads the ten amounts and rewrites both bars.

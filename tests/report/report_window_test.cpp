@@ -86,7 +86,10 @@ TEST(ReportWindow, WeaponChoiceChangesOnlyTheReportCopy) {
   report.BuildReport();
   EXPECT_FALSE(HasLine(report.Lines(), "Two Hand : Great Axe"));
 
+  EXPECT_TRUE(report.MenuChecks().None1);
   report.ChooseWeapon(2);
+  EXPECT_TRUE(report.MenuChecks().TwoHanded1);
+  EXPECT_FALSE(report.MenuChecks().None1);
   EXPECT_EQ(report.ReportCopy().WeaponConfig, 2);
   EXPECT_TRUE(report.WeaponChecked(2));
   EXPECT_FALSE(report.WeaponChecked(4));
@@ -111,7 +114,10 @@ TEST(ReportWindow, OptionsRebuildAndDiscardManualEdits) {
   report.SetReportTemplate(tpl);
   report.SetMainWindowReadings(ReadingsFromTemplate(tpl, 0));
   report.BuildReport();
-  EXPECT_TRUE(report.Options().Content == ReportContent::kAllStatsAndItems);
+  const ReportMenuChecks start = report.MenuChecks();
+  EXPECT_TRUE(start.AllStats1 && !start.Mats && !start.NameOnly1 && !start.StatsOnly1);
+  EXPECT_TRUE(start.DisplayRace && start.DisplayCap && start.Notes1 && start.Expansion1 &&
+              start.DisplayUtility1 && !start.ManualEditing1);
   EXPECT_TRUE(HasLine(report.Lines(), "Race           : Briton"));
 
   EXPECT_FALSE(report.EditLines({"edited"}));  // read-only until manual editing is on
@@ -134,6 +140,10 @@ TEST(ReportWindow, OptionsRebuildAndDiscardManualEdits) {
   EXPECT_FALSE(HasLine(report.Lines(), "Expansion : Classic Areas ('Mainland')"));
   report.ChooseContent(ReportContent::kStatsOnly);
   EXPECT_FALSE(HasLine(report.Lines(), "<== Equipment Info ==>"));
+  const ReportMenuChecks end = report.MenuChecks();
+  EXPECT_TRUE(!end.AllStats1 && !end.Mats && !end.NameOnly1 && end.StatsOnly1);
+  EXPECT_TRUE(!end.DisplayRace && end.DisplayCap && !end.Notes1 && !end.Expansion1 &&
+              !end.DisplayUtility1 && end.ManualEditing1);
 }
 
 TEST(ReportWindow, SavesWriteTheDocumentThroughTheDialog) {

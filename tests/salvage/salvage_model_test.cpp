@@ -138,6 +138,22 @@ TEST(SalvageWindow, ClearAndKeys) {
     EXPECT_FALSE(TfrmSalvo::sKeyPress(key)) << key;
 }
 
+TEST(SalvageWindow, SpinButtonsStepByAHundredWithinTheRange) {
+  TfrmSalvo salvo;
+  salvo.UpDownClick(kBronze, true);
+  EXPECT_EQ(salvo.AmountText(kBronze), "100");
+  EXPECT_EQ(Bar(salvo.RawValue()), "Raw : P: 0p G: 0g S: 4s C: 0c");
+  salvo.UpDownClick(kBronze, false);
+  salvo.UpDownClick(kBronze, false);
+  EXPECT_EQ(salvo.AmountText(kBronze), "0");
+  salvo.SetAmount(kArcanium, "31950");
+  salvo.UpDownClick(kArcanium, true);
+  EXPECT_EQ(salvo.AmountText(kArcanium), "32000");
+  salvo.SetAmount(kArcanium, "50");
+  salvo.UpDownClick(kArcanium, false);
+  EXPECT_EQ(salvo.AmountText(kArcanium), "0");
+}
+
 TEST(SalvageWindow, TierTableMatchesTheEdits) {
   const auto tiers = SalvageTiers();
   ASSERT_EQ(tiers.size(), static_cast<std::size_t>(kSalvageTierCount));
