@@ -81,6 +81,27 @@ void AddBonusLines(const TItemRecord& item, const std::string& indent,
   }
 }
 
+// A crafted item keeps its gems in rows 1..4, their tiers in the values of
+// rows 5..8, the fifth-slot bonus in rows 9 and 10 and the autonaming flag
+// where other items keep BonusLevelFixed.
+void AddCraftedLines(const TItemRecord& item, const std::string& indent,
+                     std::vector<std::string>& lines) {
+  for (int gem = 0; gem < 4; ++gem) {
+    if (item.BonusCode[gem] == 0) continue;
+    lines.push_back(indent + "Gem " + std::to_string(gem + 1) + ": " +
+                    Utf8(BonusName(item.BonusCode[gem])) + " " +
+                    std::to_string(item.BonusValue[gem]) + " (tier " +
+                    std::to_string(item.BonusValue[gem + 4]) + ")");
+  }
+  for (int row = 8; row < kBonusRows; ++row) {
+    if (item.BonusCode[row] == 0) continue;
+    lines.push_back(indent + "Fifth slot: " + Utf8(BonusName(item.BonusCode[row])) + " " +
+                    std::to_string(item.BonusValue[row]));
+  }
+}
+
+constexpr std::string_view kCraftedArmour[] = {"0%", "10%", "19%", "27%", "34%", "Non-Armor"};
+
 }  // namespace
 
 std::vector<std::string> ItemLines(const TItemRecord& item) {
@@ -96,7 +117,9 @@ std::vector<std::string> ItemLines(const TItemRecord& item) {
   field("Level", std::to_string(item.Level));
   field("Expansion", Named(ExpansionList().At(item.Expansion), item.Expansion));
   field("Slot kind", Named(EntryOf(SlotKindList(), item.SlotKind), item.SlotKind));
-  field("Armour", Named(EntryOf(ArmorList(), item.Armor), item.Armor));
+  field("Armour", item.Crafted == 1
+                      ? Named(item.Armor < 6 ? kCraftedArmour[item.Armor] : "", item.Armor)
+                      : Named(EntryOf(ArmorList(), item.Armor), item.Armor));
   field("Weapon type", Named(WeaponTypeList().At(item.WeaponType), item.WeaponType));
   field("Speed", Named(EntryOf(SpeedList(), item.Speed), item.Speed));
   field("Quality", item.Quality > 31 ? std::string("not set")
@@ -106,11 +129,19 @@ std::vector<std::string> ItemLines(const TItemRecord& item) {
   field("Servers", Servers(item));
   field("Classes", Classes(item));
   field("Status", item.Researched ? "researched" : item.Verified ? "verified" : "unverified");
-  field("Bonus level", item.BonusLevelFixed ? std::to_string(item.BonusLevel) + " (fixed)"
-                                            : std::to_string(item.BonusLevel) + " (computed)");
+  if (item.Crafted == 1) {
+    field("Autonaming", item.BonusLevelFixed ? "on" : "off");
+  } else {
+    field("Bonus level", item.BonusLevelFixed ? std::to_string(item.BonusLevel) + " (fixed)"
+                                              : std::to_string(item.BonusLevel) + " (computed)");
+  }
   field("Source", Named(SourceList().At(item.Source), item.Source));
   field("Note", Utf8(item.Note.View()));
-  AddBonusLines(item, "", lines);
+  if (item.Crafted == 1) {
+    AddCraftedLines(item, "", lines);
+  } else {
+    AddBonusLines(item, "", lines);
+  }
   return lines;
 }
 
@@ -144,7 +175,11 @@ std::vector<std::string> TemplateLines(const TTemplateRecord& tpl) {
     std::string name = head + ": " + Utf8(item.Name.View());
     if (item.Crafted) name += "  [crafted]";
     lines.push_back(name);
-    AddBonusLines(item, "              ", lines);
+    if (item.Crafted == 1) {
+      AddCraftedLines(item, "              ", lines);
+    } else {
+      AddBonusLines(item, "              ", lines);
+    }
   }
   return lines;
 }

@@ -90,7 +90,7 @@ TEST_F(CliFiles, ShowListsCharacterAndBonusesByName) {
        {"Character   : Sir Aldric", "Class       : (Alb) Armsman (0)", "Race        : Briton (2)",
         "Realm rank  : RR5", "15 R. Hand  : Sword of Valiant Dawn", "Bonus 1: Slash Skill 3",
         "Effect 1: Normal Proc: Lifedrain (25)", " 9 Chest    : Crafted Plate Hauberk  [crafted]",
-        "Bonus 9: Hit Points 40"})
+        "Fifth slot: Hit Points 40", "Gem 1: Strength 22 (tier 0)"})
     EXPECT_NE(run.out.find(expected), std::string::npos) << expected << "\n" << run.out;
 }
 
