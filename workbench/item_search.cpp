@@ -79,6 +79,8 @@ void TfrmItems::FormShow() {
   painted_ = false;
   outcome_ = WorkbenchOutcome{};
   mode_ = WorkbenchMode::kLoad;
+  // Until a list line says otherwise, the slot's own item can go back.
+  returnEnabled_ = true;
 
   // 1. Tabs and the filters the slot allows; a fresh design.
   view_.SpellcraftTabVisible = request_.Crafted;

@@ -159,10 +159,16 @@ TEST_F(ItemWorkbenchTest, ANamedItemTheVaultLacksOpensInTheEditorExceptOnTheMyth
   EXPECT_EQ(window_.Editor().View().NameText, "Ring of Forgotten Days");
   window_.btnCancelClick();
 
+  // An opening that found nothing leaves no trace on the next one.
+  Open(RequestFor(kLegs, 11));
+  ASSERT_FALSE(window_.View().ReturnEnabled);
+  window_.btnCancelClick();
+
   TItemRecord myth = testing::VaultEntry("Old Mythirian", 17, 3, {{4, 7}});
   Open(RequestFor(kMyth, 17, myth));
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kLoad);
   EXPECT_FALSE(window_.View().InlineTabVisible);
+  EXPECT_TRUE(window_.View().ReturnEnabled);
   // Nothing listed was chosen, so the slot's own item is what returns.
   window_.btnReturnClick();
   EXPECT_EQ(window_.Outcome().Item.Name.View(), "Old Mythirian");
