@@ -528,14 +528,11 @@ void TfrmGearMain::FirstShow() {
   Recalc();
 }
 
-// A refused or stopped hand-over leaves the unsaved-changes mark alone, so a
-// later close still offers to save.
-void TfrmGearMain::HandOver(const std::string& path) {
-  pendingFile_ = path;
-  if (!idle_) {
-    user_.ShowMessage("Cannot do this now, try again without subwindows open.");
-    return;
-  }
+// A path handed over by a second copy loads as from the recent list, going
+// on top of it. Only a completed load marks the template unchanged: a load
+// stopped at the save question keeps the unsaved-changes mark, so a later
+// close still offers to save.
+void TfrmGearMain::LoadPendingFile() {
   DoLoad(LoadOrigin::HandOver, 0);
   if (pendingFile_.empty()) unchanged_ = true;
 }

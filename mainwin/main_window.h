@@ -20,6 +20,7 @@
 #include "shell/options_menu.h"
 #include "shell/ports.h"
 #include "shell/settings.h"
+#include "shell/startup.h"
 
 namespace qm {
 
@@ -68,7 +69,7 @@ struct MainWindowView {
 // The object names of a slot's controls ("bChest", "nChest", "uChest").
 std::string SlotObjectName(char prefix, int slot);
 
-class TfrmGearMain {
+class TfrmGearMain : public StartupMainWindow {
  public:
   TfrmGearMain(Settings& settings, UserPort& user, FileDialogPort& files, ShellPort& shell,
                WorkbenchPort& workbench, SubWindowPort& windows);
@@ -90,10 +91,13 @@ class TfrmGearMain {
   // The vault's mark that saved templates carry (set once the vault is loaded).
   void SetVaultMark(std::uint8_t mark) { vaultMark_ = mark; }
 
-  // Start-up and the hand-over from a second copy.
-  void StartUp(const std::optional<std::string>& parameter);
+  // Start-up and the hand-over from a second copy (the shell's receiver
+  // checks IsIdle and refuses with its message while a sub-window is open).
+  void StartUp(const std::optional<std::string>& parameter) override;
   void FirstShow();
-  void HandOver(const std::string& path);
+  bool IsIdle() const override { return idle_; }
+  void SetPendingFile(const std::string& path) override { pendingFile_ = path; }
+  void LoadPendingFile() override;
 
   // Template lifecycle.
   void NewTemplate();

@@ -6,6 +6,7 @@
 #include "core/file_io.h"
 #include "core/template_file.h"
 #include "mainwin/main_window_fixture.h"
+#include "shell/single_instance.h"
 #include "support/samples.h"
 
 namespace qm {
@@ -259,12 +260,18 @@ TEST(Lifecycle, HandOverLoadsWhenIdleAndIsRefusedDuringAModalWindow) {
   MainWindowFixture f;
   f.Start();
   const std::string path = SaveSample(f, "handed.qmc", samples::SampleTemplates()[2].tpl);
-  f.windows.duringReport = [&] { f.window.HandOver(path); };
+  HandOverReceiver receiver(f.window, f.user);
+  const OpenFileMessage message = MakeOpenFileMessage(path);
+  const CopyDataBlock block = message.Block();
+  f.windows.duringReport = [&] { receiver.ReceiveOpenFile(7, block); };
+  f.window.ChangeRealmRank(3);  // an unsaved change the refusal must not forget
   f.window.OpenReport();
   EXPECT_EQ(f.user.messages.back(), "Cannot do this now, try again without subwindows open.");
   EXPECT_EQ(f.window.Template().CharName.View(), "New Character");
+  EXPECT_FALSE(f.window.Unchanged());
 
-  f.window.HandOver(path);
+  f.user.answers = {2};  // "&Load" without saving
+  receiver.ReceiveOpenFile(7, block);
   EXPECT_EQ(f.window.Template().CharName.View(), "Thorvald");
   EXPECT_EQ(f.settings.Record().Files[0], path);
   EXPECT_TRUE(f.window.Unchanged());
