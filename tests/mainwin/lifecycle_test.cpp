@@ -292,3 +292,37 @@ TEST(Lifecycle, CommandLineTemplateIsLoadedAtStartUp) {
 
 }  // namespace
 }  // namespace qm
+
+namespace qm {
+namespace {
+
+// A template file can hold any byte: a class past the table behaves as "no
+// class", other values out of range are held to their lists.
+TEST(Lifecycle, OutOfRangeValuesInAFileLoadSafely) {
+  MainWindowFixture f;
+  f.Start();
+  TTemplateRecord tpl = samples::SampleTemplates()[0].tpl;
+  tpl.ClassIndex = 60;
+  tpl.CharLevel = 77;
+  tpl.RealmRank = 0;
+  tpl.ServerType = 9;
+  tpl.WeaponConfig = 12;
+  tpl.RaceIndex = 40;
+  f.files.openAnswers.push_back(SaveSample(f, "odd.qmc", tpl));
+  f.window.LoadTemplate();
+  const MainWindowView& view = f.window.View();
+  EXPECT_EQ(view.Class.Selection, -1);
+  EXPECT_EQ(view.Race.Entries, std::vector<std::string>{"<None>"});
+  EXPECT_EQ(view.Level.Text(), "50");
+  EXPECT_EQ(view.RealmRank.Text(), "RR1");
+  EXPECT_EQ(view.Weapon.Selection, -1);
+  for (const FigureRow& row : view.Figures.Skills) EXPECT_EQ(row.Name.Text, "");
+  EXPECT_EQ(view.Figures.MainStats[kAcuityRow].Name.Text, "");
+  f.window.OpenSlot(kRanged);  // no class: the ranged slot is refused
+  EXPECT_EQ(f.user.beeps, 1);
+  f.window.StatEnter(1);
+  EXPECT_EQ(view.StatBoxCaption, "Stat: Strength");
+}
+
+}  // namespace
+}  // namespace qm
