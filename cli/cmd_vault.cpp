@@ -139,9 +139,9 @@ int RunUnpack(CommandContext& context) {
   if (context.args.size() != 1) return UsageError(context, kUnpackUsage);
   const auto bytes = ReadFileBytes(context.args[0]);
   if (!bytes.Ok()) return InputError(context, bytes.Error());
-  const auto text = InflateStream(bytes.Value());
+  const auto text = InflateStreamBuffer(bytes.Value());
   if (!text.Ok()) return InputError(context, text.Error());
-  context.out << text.Value();
+  context.out << text.Value().View();
   return kExitOk;
 }
 
@@ -156,12 +156,12 @@ int RunInfo(CommandContext& context) {
   const auto bytes = ReadFileBytes(context.args[0]);
   if (!bytes.Ok()) return InputError(context, bytes.Error());
   const auto inflateStart = std::chrono::steady_clock::now();
-  const auto text = InflateStream(bytes.Value());
+  const auto text = InflateStreamBuffer(bytes.Value());
   if (!text.Ok()) return InputError(context, text.Error());
   const double inflateMs = MillisecondsSince(inflateStart);
   const auto parseStart = std::chrono::steady_clock::now();
   Vault vault;
-  const VaultLoadStatus status = vault.LoadText(text.Value());
+  const VaultLoadStatus status = vault.LoadText(text.Value().View());
   if (!status.Ok()) return InputError(context, status.message);
   const double parseMs = MillisecondsSince(parseStart);
   const double totalMs = MillisecondsSince(start);
@@ -172,7 +172,7 @@ int RunInfo(CommandContext& context) {
               << "version: " << vault.Version() << '\n'
               << "label: " << Cp1252ToUtf8(vault.Entries().front().Name.View()) << '\n'
               << "packed size: " << bytes.Value().size() << " bytes\n"
-              << "text size: " << text.Value().size() << " bytes\n"
+              << "text size: " << text.Value().Size() << " bytes\n"
               << "memory: " << vault.Count() * sizeof(TItemRecord) << " bytes\n"
               << times << '\n';
   return kExitOk;

@@ -23,9 +23,10 @@ class FoldedIndex {
   struct Slot {
     std::uint32_t hash = 0;
     int position = -1;  // -1: free
-    std::string key;
+    std::string key;    // held folded
   };
   static std::uint32_t Hash(std::string_view text);
+  static bool SameFolded(std::string_view folded, std::string_view text);
   void Grow();
   std::vector<Slot> slots_;
   std::size_t count_ = 0;

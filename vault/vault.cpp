@@ -22,12 +22,12 @@ VaultLoadStatus Vault::LoadFile(const std::string& path, const VaultLoadOptions&
 VaultLoadStatus Vault::LoadPacked(std::span<const std::uint8_t> packed,
                                   const VaultLoadOptions& options) {
   entries_.clear();
-  const auto text = InflateStream(packed);
+  const auto text = InflateStreamBuffer(packed);
   if (!text.Ok()) {
     return VaultLoadStatus::Failure(kExitVaultBadHeader,
                                     std::string(kVaultInvalidMessage) + " (" + text.Error() + ")");
   }
-  return LoadText(text.Value(), options);
+  return LoadText(text.Value().View(), options);
 }
 
 VaultLoadStatus Vault::LoadText(std::string_view text, const VaultLoadOptions& options) {

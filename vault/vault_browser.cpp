@@ -206,7 +206,7 @@ AmountText Tbrowser::ChangeAmount(int k, const AmountText& edited) {
 }
 
 void Tbrowser::ResetAmount(int k) {
-  if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)] = "0";
+  if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)].assign(1, '0');
 }
 
 int Tbrowser::SelectedIndex() const {
