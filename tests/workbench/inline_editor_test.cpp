@@ -85,6 +85,11 @@ class InlineEditorTest : public ::testing::Test {
 };
 
 TEST_F(InlineEditorTest, ArchetypeRowsChooseCatalogueCodes) {
+  EXPECT_EQ(InlineArchetypeEntry(0), "<Select>");
+  EXPECT_EQ(InlineArchetypeEntry(3), "2. Common Skills");
+  EXPECT_EQ(InlineArchetypeEntry(10), "9. Full Listing");
+  EXPECT_EQ(InlineEffectKindEntry(5), "Selectable Effects");
+  EXPECT_EQ(InlineEffectKindEntry(6), "");  // Mythirians are not offered here
   LoadFrom(EmptyItem());
   editor_.aChange(0, 3);  // "2. Common Skills"
   const InlineBonusRowView& row = editor_.View().Rows[0];
