@@ -52,7 +52,7 @@ std::string SlotObjectName(char prefix, int slot) {
 }
 
 TfrmGearMain::TfrmGearMain(Settings& settings, UserPort& user, FileDialogPort& files,
-                           ShellPort& shell, WorkbenchPort& workbench, SubWindowPort& windows)
+                           ShellPort& shell, ItemWorkbenchPort& workbench, SubWindowPort& windows)
     : settings_(settings),
       user_(user),
       files_(files),
@@ -113,10 +113,6 @@ void TfrmGearMain::MarkChanged() {
   unchanged_ = false;
 }
 
-int TfrmGearMain::DefaultCraftedLevel() const {
-  return tpl_.CharLevel < 39 ? tpl_.CharLevel : 51;
-}
-
 bool TfrmGearMain::SlotButtonsActive() const {
   return view_.Slots[0].Button.Enabled;
 }
@@ -137,7 +133,6 @@ bool TfrmGearMain::AskSaveFirst(const char* message, const char* goOnCaption) {
 
 void TfrmGearMain::ResetTemplateState() {
   InitTemplate(tpl_);
-  workbench_.ResetSnapshots(tpl_);
   InitStatBlock(totals_.Totals);
   InitStatBlock(totals_.Caps);
 }
@@ -263,7 +258,6 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     converted = true;
   }
 
-  workbench_.ResetSnapshots(tpl_);
   if (tpl_.Slot(kMyth).Unique == 1) InitItem(tpl_.Slot(kMyth));
 
   // The character controls from the record; values outside their lists leave
@@ -448,8 +442,7 @@ void TfrmGearMain::ChangeName(const std::string& text, int caret) {
 
 void TfrmGearMain::ApplyLevel(int level) {
   tpl_.CharLevel = static_cast<std::uint8_t>(level);
-  view_.Level.Selection = level - 5;
-  workbench_.SetDefaultCraftedLevel(DefaultCraftedLevel());
+  view_.Level.Selection = level - 5;  // the workbench takes its crafted level from it
   view_.Champion.Checked = false;
   SetChampion(false);
   view_.Champion.Enabled = level == 50;

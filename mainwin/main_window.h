@@ -21,6 +21,7 @@
 #include "shell/ports.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
+#include "workbench/item_search.h"
 
 namespace qm {
 
@@ -72,7 +73,7 @@ std::string SlotObjectName(char prefix, int slot);
 class TfrmGearMain : public StartupMainWindow {
  public:
   TfrmGearMain(Settings& settings, UserPort& user, FileDialogPort& files, ShellPort& shell,
-               WorkbenchPort& workbench, SubWindowPort& windows);
+               ItemWorkbenchPort& workbench, SubWindowPort& windows);
 
   const MainWindowView& View() const { return view_; }
   const TTemplateRecord& Template() const { return tpl_; }
@@ -120,7 +121,9 @@ class TfrmGearMain : public StartupMainWindow {
   void SetChampion(bool checked);
 
   // Slot commands.
-  void OpenSlot(int slot);
+  // autoReturn: the vault browser's equip command asks the workbench to
+  // return the first entry with that name at once.
+  void OpenSlot(int slot, const AutoReturnRequest& autoReturn = {});
   void PreviewSlot(int slot, const TItemRecord& item);
   void ClearSlot(int slot);
   void ClearAllSlots();
@@ -160,14 +163,13 @@ class TfrmGearMain : public StartupMainWindow {
   void PushRecent(const std::string& path);
   void ResetTemplateState();
   void SetTitle(const std::string& name);
-  int DefaultCraftedLevel() const;
   bool SlotButtonsActive() const;
 
   Settings& settings_;
   UserPort& user_;
   FileDialogPort& files_;
   ShellPort& shell_;
-  WorkbenchPort& workbench_;
+  ItemWorkbenchPort& workbench_;
   SubWindowPort& windows_;
 
   TTemplateRecord tpl_;

@@ -66,7 +66,6 @@ void TfrmGearMain::ApplyClassChange(int classIndex, bool fromUser) {
   tpl_.ClassIndex = static_cast<std::uint8_t>(classIndex);
   if (fromUser && itemsPlaced_) EnforceTemplateRules(tpl_);
   MarkChanged();
-  workbench_.ResetSnapshots(tpl_);
 
   ApplyClass(attributes_, classIndex);
   ApplyClassToDisplay(view_.Figures, classIndex);
@@ -122,7 +121,6 @@ void TfrmGearMain::ChangeServerType(int serverType) {
 void TfrmGearMain::ApplyServerChange(int serverType, bool fromUser) {
   tpl_.ServerType = static_cast<std::uint8_t>(serverType);
   if (fromUser && itemsPlaced_) EnforceTemplateRules(tpl_);
-  workbench_.ResetSnapshots(tpl_);
   MarkChanged();
   SetSaveEnabled(true);
   Recalc();
@@ -144,18 +142,18 @@ void TfrmGearMain::SetChampion(bool checked) {
 
 // ---- Slots ---------------------------------------------------------------
 
-void TfrmGearMain::OpenSlot(int slot) {
+void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   if (slot < 1 || slot > kSlotCount) return;
   if (!view_.Slots[static_cast<std::size_t>(slot - 1)].Button.Enabled) return;
 
   WorkbenchRequest request;
   request.Slot = slot;
-  request.Item = tpl_.Slot(slot);
-  request.Craftable = IsCraftableSlot(slot);
+  request.StartingItem = tpl_.Slot(slot);
+  request.Crafted = IsCraftableSlot(slot);
   request.Myth = slot == kMyth;
   request.ArmourSlot = slot >= kChest && slot <= kFeet;
   request.WeaponSlot = slot >= kRightHand && slot <= kRanged;
-  request.SlotKind = kWorkbenchKind[slot - 1];
+  request.SlotFilterIndex = kWorkbenchKind[slot - 1];
 
   const int classIndex = tpl_.ClassIndex;
   const ClassInfo& info = ClassOf(classIndex);
@@ -165,11 +163,11 @@ void TfrmGearMain::OpenSlot(int slot) {
   if (slot == kLeftHand) refused = !(info.Shield != kNoShield || champion);
   if (slot == kRanged) {
     if (In(kRangedWeaponClasses, classIndex)) {
-      request.SlotKind = 16;
+      request.SlotFilterIndex = 16;
     } else if (In(kNoRangedClasses, classIndex) || classIndex >= kClassTableSize) {
       refused = true;  // a class the table does not know cannot use the slot either
     } else {
-      request.SlotKind = 15;
+      request.SlotFilterIndex = 15;
     }
   }
   if (refused) {
@@ -177,7 +175,7 @@ void TfrmGearMain::OpenSlot(int slot) {
     return;
   }
 
-  const std::string name = request.Item.Name.Str();
+  const std::string name = request.StartingItem.Name.Str();
   if (name.find_first_not_of(' ') != std::string::npos) request.SearchName = name;
 
   if (settings_.Record().WSlot) {
@@ -186,12 +184,20 @@ void TfrmGearMain::OpenSlot(int slot) {
     if (slot == kRanged) SetWeaponConfig(3);
   }
 
+  request.AutoReturn = autoReturn;
+  request.Character = WorkbenchCharacter::Of(tpl_, view_.Champion.Checked);
+  request.Settings.VerifiedOnly = settings_.Record().VerifiedOnly;
+  request.Settings.ForceFifthSlot = settings_.Record().Fifthslot;
+  request.Settings.StartFolder = settings_.Record().Start;
+
+  // The outcome's item goes into the slot either way: the returned item on
+  // OK, the starting item on Cancel, which undoes the live preview.
   idle_ = false;
-  const auto result = workbench_.RunWorkbench(
+  const WorkbenchOutcome outcome = workbench_.RunWorkbench(
       request,
       [this](int previewSlot, const TItemRecord& item) { PreviewSlot(previewSlot, item); });
   idle_ = true;
-  tpl_.Slot(slot) = result ? *result : request.Item;
+  tpl_.Slot(slot) = outcome.Item;
 
   view_.Slots[static_cast<std::size_t>(slot - 1)].Name.Text = tpl_.Slot(slot).Name.Str();
   unchanged_ = false;

@@ -164,15 +164,17 @@ TEST(Lifecycle, LevelChangesTakeTheChampionFlagAndMythAway) {
   EXPECT_FALSE(f.window.View().Champion.Checked);
   EXPECT_FALSE(f.window.View().Champion.Enabled);
   EXPECT_EQ(f.window.Template().ChampionFlag, 0);
-  EXPECT_EQ(f.workbench.defaultCraftedLevel, 51);
   f.window.ChangeLevel("50");
   EXPECT_FALSE(f.window.View().Champion.Checked);
   EXPECT_TRUE(f.window.View().Champion.Enabled);
   EXPECT_EQ(f.window.Template().Slot(kMyth).Name.View(), " ");
   EXPECT_FALSE(f.window.View().Slots[kMyth - 1].Button.Enabled);
 
+  // The workbench designs crafted items at the character's level below 39, else at 51.
   f.window.ChangeLevel("38");
-  EXPECT_EQ(f.workbench.defaultCraftedLevel, 38);
+  f.window.OpenSlot(kChest);
+  EXPECT_EQ(f.workbench.requests.back().Character.Level, 38);
+  EXPECT_EQ(DefaultCraftedLevel(f.workbench.requests.back().Character.Level), 38);
   f.window.ChangeLevel("2");
   EXPECT_EQ(f.window.Template().CharLevel, 5);
   EXPECT_EQ(f.window.View().Level.Text(), "5");

@@ -10,27 +10,25 @@
 
 namespace qm::testing {
 
-class FakeWorkbench : public WorkbenchPort {
+class FakeWorkbench : public ItemWorkbenchPort {
  public:
   // Each run takes the next scripted result (nullopt = cancel); while it runs,
   // duringRun (if set) may preview items or poke the main window.
   std::deque<std::optional<TItemRecord>> results;
-  std::function<void(const WorkbenchRequest&, const PreviewFunction&)> duringRun;
+  std::function<void(const WorkbenchRequest&, const SlotPreview&)> duringRun;
   std::vector<WorkbenchRequest> requests;
-  int snapshotResets = 0;
-  int defaultCraftedLevel = 0;
 
-  std::optional<TItemRecord> RunWorkbench(const WorkbenchRequest& request,
-                                          const PreviewFunction& preview) override {
+  WorkbenchOutcome RunWorkbench(const WorkbenchRequest& request,
+                                const SlotPreview& preview) override {
     requests.push_back(request);
     if (duringRun) duringRun(request, preview);
-    if (results.empty()) return std::nullopt;
-    auto result = results.front();
-    results.pop_front();
-    return result;
+    WorkbenchOutcome outcome{false, request.StartingItem};
+    if (!results.empty()) {
+      if (results.front()) outcome = {true, *results.front()};
+      results.pop_front();
+    }
+    return outcome;
   }
-  void ResetSnapshots(const TTemplateRecord&) override { ++snapshotResets; }
-  void SetDefaultCraftedLevel(int level) override { defaultCraftedLevel = level; }
 };
 
 class FakeSubWindows : public SubWindowPort {

@@ -46,7 +46,7 @@ TEST(SlotCommands, RefusedSlotsOnlyBeep) {
     EXPECT_EQ(f.workbench.requests.size(), c.opens ? 1u : 0u);
     EXPECT_EQ(f.user.beeps, c.opens ? 0 : 1);
     if (c.opens) {
-      EXPECT_EQ(f.workbench.requests[0].SlotKind, c.kind);
+      EXPECT_EQ(f.workbench.requests[0].SlotFilterIndex, c.kind);
     }
   }
 }
@@ -59,15 +59,15 @@ TEST(SlotCommands, WorkbenchRequestDescribesTheSlot) {
   ASSERT_EQ(f.workbench.requests.size(), 1u);
   const WorkbenchRequest& request = f.workbench.requests[0];
   EXPECT_EQ(request.Slot, kChest);
-  EXPECT_EQ(request.SlotKind, 7);
-  EXPECT_TRUE(request.Craftable);
+  EXPECT_EQ(request.SlotFilterIndex, 7);
+  EXPECT_TRUE(request.Crafted);
   EXPECT_TRUE(request.ArmourSlot);
   EXPECT_FALSE(request.WeaponSlot);
   EXPECT_FALSE(request.Myth);
   EXPECT_EQ(request.SearchName, "Hauberk of Might");
 
   f.window.OpenSlot(kNeck);
-  EXPECT_FALSE(f.workbench.requests[1].Craftable);
+  EXPECT_FALSE(f.workbench.requests[1].Crafted);
   EXPECT_EQ(f.workbench.requests[1].SearchName, "");  // an empty slot looks for nothing
 }
 
@@ -87,7 +87,7 @@ TEST(SlotCommands, ReturnedItemsStayAndCancelRestoresButStillMarksChanged) {
   MainWindowFixture g;
   g.Start();
   // Previews show at once; a cancel puts the old item back but the template counts as changed.
-  g.workbench.duringRun = [&](const WorkbenchRequest&, const PreviewFunction& preview) {
+  g.workbench.duringRun = [&](const WorkbenchRequest&, const SlotPreview& preview) {
     preview(kBelt, samples::MakeItem("Preview Belt", {{1, 20}}));
     EXPECT_EQ(g.window.View().Figures.MainStats[0].Value.Text, "20");
     EXPECT_FALSE(g.window.Idle());
@@ -106,7 +106,7 @@ TEST(SlotCommands, AutomaticWeaponSlotSwitchesBeforeTheWorkbenchOpens) {
     MainWindowFixture f;
     f.Start();
     int seen = -1;
-    f.workbench.duringRun = [&](const WorkbenchRequest&, const PreviewFunction&) {
+    f.workbench.duringRun = [&](const WorkbenchRequest&, const SlotPreview&) {
       seen = f.window.Template().WeaponConfig;
     };
     f.window.OpenSlot(slot);  // cancelled
