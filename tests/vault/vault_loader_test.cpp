@@ -211,7 +211,12 @@ TEST_F(VaultLoaderTest, UnknownTextsGrowTheirListsAndTheCriteriaLists) {
   first[test::kSource] = "";
   second[test::kSource] = "Guild Archive";
   second[test::kEffect1] = "Moonburn|C:3";
-  first[test::kWeapon] = "Harpoon";
+  first[test::kWeapon] =
+      "Harpoon \xC9p\xC9"
+      "e \x8A";
+  second[test::kWeapon] =
+      "HARPOON \xE9p\xE9"
+      "e \x9A";  // Latin letters fold too
   first[test::kExpansion] = "Future Isles";
   ASSERT_TRUE(vault.LoadText(VaultText("3", {first, second})).Ok());
   const TItemRecord& a = vault.Entries()[1];
@@ -230,7 +235,11 @@ TEST_F(VaultLoaderTest, UnknownTextsGrowTheirListsAndTheCriteriaLists) {
   EXPECT_EQ(ProcFilterChoices().back(), "Moonburn");
   EXPECT_EQ(ProcFilterChoices().size(), kCompiledEffectNames + 2);
   EXPECT_EQ(a.WeaponType, 31);
-  EXPECT_EQ(WeaponFilterChoices().at(31), "Harpoon");  // weapon position = list index
+  EXPECT_EQ(b.WeaponType, 31);
+  EXPECT_EQ(WeaponTypeList().Size(), 32u);
+  EXPECT_EQ(WeaponFilterChoices().at(31),
+            "Harpoon \xC9p\xC9"
+            "e \x8A");  // position = list index
   EXPECT_EQ(a.Expansion, 22);
   EXPECT_EQ(ExpansionFilterChoices().at(23), "Future Isles");
 }
