@@ -95,7 +95,7 @@ bool EffectMatches(const TItemRecord& e, int p) {
 }
 
 bool SlotMatches(const TItemRecord& e, int s, const VaultQueryContext& context) {
-  if (s == 0 || s >= kNoSlotTestFrom) return true;
+  if (s <= 0 || s >= kNoSlotTestFrom) return true;  // -1 (nothing selected) too
   if (s == kRightHandSlot) {
     return e.SlotKind == kRightHandSlot ||
            (e.SlotKind == kLeftHandSlot && e.WeaponType <= kLastNonShieldWeapon);
@@ -136,7 +136,7 @@ bool Matches(const TItemRecord& e, const PreparedFilter& prepared,
       return false;
     }
   }
-  if (f.ProcFilter != 0 && !EffectMatches(e, f.ProcFilter)) return false;
+  if (f.ProcFilter >= 1 && !EffectMatches(e, f.ProcFilter)) return false;
   for (std::size_t k = 0; k < 3; ++k) {
     if (prepared.statCodes[k] == 0) continue;
     const int sum = ItemBonusSum(e, prepared.statCodes[k]);

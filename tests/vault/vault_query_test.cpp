@@ -151,6 +151,7 @@ TEST_F(VaultQueryTest, EffectFilter) {
   // "Undefined/Other": some effect of a kind whose number is 0.
   const auto other = [](TVaultFilter& f) { f.ProcFilter = 1; };
   EXPECT_FALSE(Passes(Named("Plain"), other));
+  EXPECT_TRUE(Passes(Named("Plain"), [](TVaultFilter& f) { f.ProcFilter = -1; }));
   EXPECT_FALSE(Passes(second, other));
   TItemRecord undefined = Named("Undefined");
   undefined.EffectKind[0] = 3;
@@ -239,6 +240,7 @@ TEST_F(VaultQueryTest, SlotRulesWithHandsAndShields) {
   EXPECT_FALSE(Passes(hand(8, 0), slot(7)));
   EXPECT_TRUE(Passes(hand(20, 0), slot(20)));
   EXPECT_TRUE(Passes(hand(20, 0), slot(51)));
+  EXPECT_TRUE(Passes(hand(20, 0), slot(-1)));
   EXPECT_TRUE(Passes(hand(13, 1), slot(13)));
   EXPECT_TRUE(Passes(hand(14, 3), slot(13)));
   EXPECT_TRUE(Passes(hand(14, 26), slot(13)));
