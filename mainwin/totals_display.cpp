@@ -11,7 +11,7 @@ namespace {
 
 // A figure row of the ToA, PvE and point groups: the total against its cap,
 // no difference label.
-struct PlainRowSpec {
+struct PlainRowLayout {
   std::string_view Key;
   std::string_view Caption;
   int Tag;
@@ -19,14 +19,14 @@ struct PlainRowSpec {
   StatField Field;
 };
 
-constexpr PlainRowSpec kPointRows[] = {
+constexpr PlainRowLayout kPointRows[] = {
     {"Exp", "Experience Increase", 162, 162, StatField::kExperienceBonus},
     {"RP", "Realm Points", 163, 163, StatField::kRealmPointBonus},
     {"BP", "Bounty Points", 164, 164, StatField::kBountyPointBonus},
     {"Cash", "Cash Drop Increase", 165, 165, StatField::kCashDrops},
 };
 
-constexpr PlainRowSpec kToARows[] = {
+constexpr PlainRowLayout kToARows[] = {
     {"Power", "Power Pool % Increase", 145, 144, StatField::kPowerPool},
     {"Fatigue", "Fatigue (Endo) Bonus", 147, 190, StatField::kFatigue},
     {"AF", "Armor Factor", 148, 148, StatField::kArmorFactor},
@@ -44,7 +44,7 @@ constexpr PlainRowSpec kToARows[] = {
     {"Siphon", "Arcane Siphoning", 170, 170, StatField::kArcaneSiphon},
 };
 
-constexpr PlainRowSpec kPvERows[] = {
+constexpr PlainRowLayout kPvERows[] = {
     {"Evade", "Evade Bonus", 166, 166, StatField::kEvadeBonus},
     {"Block", "Block Bonus", 167, 167, StatField::kBlockBonus},
     {"Parry", "Parry Bonus", 168, 168, StatField::kParryBonus},
@@ -60,7 +60,7 @@ constexpr PlainRowSpec kPvERows[] = {
 };
 
 // Main stats: key, caption, value tag, cap tag, field.
-struct StatRowSpec {
+struct StatRowLayout {
   std::string_view Key;
   std::string_view Caption;
   int Tag;
@@ -68,7 +68,7 @@ struct StatRowSpec {
   StatField Field;
 };
 
-constexpr StatRowSpec kMainStatRows[] = {
+constexpr StatRowLayout kMainStatRows[] = {
     {"Str", "Strength", 1, 134, StatField::kStrength},
     {"Con", "Constitution", 2, 135, StatField::kConstitution},
     {"Dex", "Dexterity", 3, 136, StatField::kDexterity},
@@ -77,7 +77,7 @@ constexpr StatRowSpec kMainStatRows[] = {
     {"Hits", "Hit Points", 10, 146, StatField::kHitPoints},
 };
 
-constexpr StatRowSpec kResistRows[] = {
+constexpr StatRowLayout kResistRows[] = {
     {"Crush", "Crush", 11, 11, StatField::kCrush},
     {"Slash", "Slash", 12, 12, StatField::kSlash},
     {"Thrust", "Thrust", 13, 13, StatField::kThrust},
@@ -173,23 +173,23 @@ void RecalcPlainRow(FigureRow& row, int total, int cap) {
 }
 
 template <std::size_t N>
-std::vector<FigureRow> PlainRows(const PlainRowSpec (&specs)[N]) {
+std::vector<FigureRow> PlainRows(const PlainRowLayout (&layouts)[N]) {
   std::vector<FigureRow> rows;
-  for (const PlainRowSpec& spec : specs) {
-    FigureRow row = MakeRow("i", "c", spec.Key, spec.Caption, false);
+  for (const PlainRowLayout& layout : layouts) {
+    FigureRow row = MakeRow("i", "c", layout.Key, layout.Caption, false);
     row.Value.Text = "+0";
     row.Cap.Text = "/ 0";
-    SetAllTags(row, spec.Tag, spec.CapTag);
+    SetAllTags(row, layout.Tag, layout.CapTag);
     rows.push_back(std::move(row));
   }
   return rows;
 }
 
 template <std::size_t N>
-void RecalcPlainGroup(std::vector<FigureRow>& rows, const PlainRowSpec (&specs)[N],
+void RecalcPlainGroup(std::vector<FigureRow>& rows, const PlainRowLayout (&layouts)[N],
                       const TotalsAndCaps& result) {
   for (std::size_t i = 0; i < N && i < rows.size(); ++i) {
-    const StatField field = specs[i].Field;
+    const StatField field = layouts[i].Field;
     const int cap = field == StatField::kPowerPool
                         ? EffectiveCap(result.Caps, result.Totals, field, 0)
                         : GetStat(result.Caps, field);
@@ -218,24 +218,24 @@ const FigureRow* TotalsDisplay::Find(const std::string& valueObject) const {
 TotalsDisplay InitialTotalsDisplay() {
   TotalsDisplay display;
   for (std::size_t i = 0; i < display.MainStats.size(); ++i) {
-    const StatRowSpec& spec = kMainStatRows[i];
+    const StatRowLayout& layout = kMainStatRows[i];
     FigureRow& row = display.MainStats[i];
-    row = MakeRow("l", "l", spec.Key, spec.Caption, true);
+    row = MakeRow("l", "l", layout.Key, layout.Caption, true);
     row.Value.Text = "0";
     row.Cap.Text = "/ 0";
     row.Cap.Hint = "+ToA Cap";
     row.Cap.HintEnabled = true;
     row.Diff.Text = "(+0)";
-    SetAllTags(row, spec.Tag, spec.CapTag);
+    SetAllTags(row, layout.Tag, layout.CapTag);
   }
   for (std::size_t i = 0; i < display.Resists.size(); ++i) {
-    const StatRowSpec& spec = kResistRows[i];
+    const StatRowLayout& layout = kResistRows[i];
     FigureRow& row = display.Resists[i];
-    row = MakeRow("l", "l", spec.Key, spec.Caption, true);
+    row = MakeRow("l", "l", layout.Key, layout.Caption, true);
     row.Value.Text = "0";
     row.Cap.Text = "/ 0%";
     row.Diff.Text = "(+0)";
-    SetAllTags(row, spec.Tag, spec.CapTag);
+    SetAllTags(row, layout.Tag, layout.CapTag);
   }
   for (std::size_t i = 0; i < display.Skills.size(); ++i) {
     FigureRow& row = display.Skills[i];

@@ -139,15 +139,15 @@ TEST(TemplateFile, WriteIntoAMissingFolderOrOverAFolderFails) {
 
 class OldTemplate : public ::testing::Test {
  protected:
-  TTemplateRecord Convert(const samples::OldTemplateSpec& spec) {
-    auto parsed = ParseOldTemplate(samples::OldTemplateBytes(spec));
+  TTemplateRecord Convert(const samples::OldTemplateLayout& layout) {
+    auto parsed = ParseOldTemplate(samples::OldTemplateBytes(layout));
     EXPECT_TRUE(parsed.Ok());
     return parsed.Ok() ? parsed.Value() : EmptyTemplate();
   }
 };
 
 TEST_F(OldTemplate, CharacterFieldsAndClassComeAcross) {
-  const auto sample = samples::SampleOldTemplates()[0].spec;  // Albion position 1: Paladin
+  const auto sample = samples::SampleOldTemplates()[0].layout;  // Albion position 1: Paladin
   const TTemplateRecord tpl = Convert(sample);
   EXPECT_EQ(tpl.CharName.View(), "Old Paladin");
   EXPECT_EQ(tpl.CharLevel, 50);
@@ -165,21 +165,21 @@ TEST_F(OldTemplate, CharacterFieldsAndClassComeAcross) {
 }
 
 TEST_F(OldTemplate, MidgardPositionFourteenIsTheMaulerOfTheNamedRealm) {
-  samples::OldTemplateSpec spec = samples::SampleOldTemplates()[1].spec;
+  samples::OldTemplateLayout layout = samples::SampleOldTemplates()[1].layout;
   const std::pair<std::uint8_t, int> cases[] = {{1, 6}, {2, 25}, {3, 36}, {0, 255}, {4, 255}};
   for (const auto& [maulerRealm, expected] : cases) {
-    spec.maulerRealm = maulerRealm;
-    EXPECT_EQ(Convert(spec).ClassIndex, expected) << int(maulerRealm);
+    layout.maulerRealm = maulerRealm;
+    EXPECT_EQ(Convert(layout).ClassIndex, expected) << int(maulerRealm);
   }
 }
 
 TEST_F(OldTemplate, ImpossibleRealmOrPositionGivesNoClass) {
-  samples::OldTemplateSpec spec = samples::SampleOldTemplates()[0].spec;
-  spec.realm = 3;
-  EXPECT_EQ(Convert(spec).ClassIndex, 255);
-  spec.realm = 0;
-  spec.classPosition = 15;
-  EXPECT_EQ(Convert(spec).ClassIndex, 255);
+  samples::OldTemplateLayout layout = samples::SampleOldTemplates()[0].layout;
+  layout.realm = 3;
+  EXPECT_EQ(Convert(layout).ClassIndex, 255);
+  layout.realm = 0;
+  layout.classPosition = 15;
+  EXPECT_EQ(Convert(layout).ClassIndex, 255);
 }
 
 TEST(TemplateRecord, NewTemplateValuesAndSlotNames) {

@@ -109,7 +109,7 @@ TEST(Lifecycle, OldTemplatesAreNeverOverwritten) {
   MainWindowFixture f;
   f.Start();
   const std::string old = f.File("paladin.qmy");
-  const auto bytes = samples::OldTemplateBytes(samples::SampleOldTemplates()[0].spec);
+  const auto bytes = samples::OldTemplateBytes(samples::SampleOldTemplates()[0].layout);
   ASSERT_TRUE(
       WriteFileAtomically(old, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}).Ok());
   f.files.openAnswers.push_back(old);

@@ -244,39 +244,39 @@ TLegacyItemRecord MakeLegacyItem(std::string_view name, std::uint8_t expansion,
   return legacy;
 }
 
-std::vector<std::uint8_t> OldTemplateBytes(const OldTemplateSpec& spec) {
+std::vector<std::uint8_t> OldTemplateBytes(const OldTemplateLayout& layout) {
   std::vector<std::uint8_t> bytes(2922, 0);
   PString<20> name;
-  name.Assign(spec.name);
+  name.Assign(layout.name);
   std::memcpy(bytes.data(), &name, sizeof name);
-  bytes[21] = spec.level;
-  bytes[22] = spec.realmRank;
-  bytes[23] = spec.realm;
-  bytes[25] = spec.classPosition;
-  bytes[26] = spec.serverType;
+  bytes[21] = layout.level;
+  bytes[22] = layout.realmRank;
+  bytes[23] = layout.realm;
+  bytes[25] = layout.classPosition;
+  bytes[26] = layout.serverType;
   for (int slot = 1; slot <= 18; ++slot) {
     const TLegacyItemRecord empty = EmptyLegacyItem();
     std::memcpy(bytes.data() + 28 + (slot - 1) * kLegacyItemStride, &empty, sizeof empty);
   }
-  for (const auto& [slot, item] : spec.slots)
+  for (const auto& [slot, item] : layout.slots)
     std::memcpy(bytes.data() + 28 + (slot - 1) * kLegacyItemStride, &item, sizeof item);
-  bytes[2908] = spec.weaponConfig;
-  bytes[2909] = spec.championFlag;
-  bytes[2913] = spec.maulerRealm;
+  bytes[2908] = layout.weaponConfig;
+  bytes[2909] = layout.championFlag;
+  bytes[2913] = layout.maulerRealm;
   return bytes;
 }
 
 std::vector<NamedOldTemplate> SampleOldTemplates() {
-  OldTemplateSpec paladin{.name = "Old Paladin",
-                          .level = 50,
-                          .realmRank = 4,
-                          .realm = 0,
-                          .classPosition = 1,
-                          .serverType = 0,
-                          .weaponConfig = 0,
-                          .championFlag = 1,
-                          .maulerRealm = 0,
-                          .slots = {}};
+  OldTemplateLayout paladin{.name = "Old Paladin",
+                            .level = 50,
+                            .realmRank = 4,
+                            .realm = 0,
+                            .classPosition = 1,
+                            .serverType = 0,
+                            .weaponConfig = 0,
+                            .championFlag = 1,
+                            .maulerRealm = 0,
+                            .slots = {}};
   paladin.slots.push_back({1, MakeLegacyItem("Old Jewel", 1, {{kStr, 9}, {kCon, 9}})});
   TLegacyItemRecord chest = MakeLegacyItem("Old Crafted Chest", 2, {{kStr, 15}, {kHits, 30}});
   chest.Crafted = 1;
@@ -287,16 +287,16 @@ std::vector<NamedOldTemplate> SampleOldTemplates() {
   unique.EffectKind[0] = 1;
   paladin.slots.push_back({5, unique});
 
-  OldTemplateSpec mauler{.name = "Old Hib Mauler",
-                         .level = 40,
-                         .realmRank = 2,
-                         .realm = 2,
-                         .classPosition = 14,
-                         .serverType = 2,
-                         .weaponConfig = 2,
-                         .championFlag = 0,
-                         .maulerRealm = 2,
-                         .slots = {}};
+  OldTemplateLayout mauler{.name = "Old Hib Mauler",
+                           .level = 40,
+                           .realmRank = 2,
+                           .realm = 2,
+                           .classPosition = 14,
+                           .serverType = 2,
+                           .weaponConfig = 2,
+                           .championFlag = 0,
+                           .maulerRealm = 2,
+                           .slots = {}};
   mauler.slots.push_back({17, MakeLegacyItem("Old Mauler Staff", 0, {{185, 3}})});
   return {{"old-paladin.qmy", paladin}, {"old-hib-mauler.qmy", mauler}};
 }
@@ -325,9 +325,9 @@ std::vector<std::string> WriteSamples(const std::string& folder) {
   };
   for (const auto& sample : SampleTemplates()) write(sample.fileName, TemplateBytes(sample.tpl));
   for (const auto& sample : SampleOldTemplates())
-    write(sample.fileName, OldTemplateBytes(sample.spec));
+    write(sample.fileName, OldTemplateBytes(sample.layout));
   write("sword-of-valiant-dawn.qmx", ItemBytes(AlbionArmsman().Slot(kRightHand)));
-  write("old-unique-ring.qmi", LegacyItemBytes(SampleOldTemplates()[0].spec.slots[2].second));
+  write("old-unique-ring.qmi", LegacyItemBytes(SampleOldTemplates()[0].layout.slots[2].second));
   return written;
 }
 

@@ -32,7 +32,7 @@ struct NamedTemplate {
 std::vector<NamedTemplate> SampleTemplates();
 
 // One old (.qmy) template, described field by field.
-struct OldTemplateSpec {
+struct OldTemplateLayout {
   std::string name;
   std::uint8_t level = 50;
   std::uint8_t realmRank = 1;
@@ -47,11 +47,11 @@ struct OldTemplateSpec {
 
 TLegacyItemRecord MakeLegacyItem(std::string_view name, std::uint8_t expansion,
                                  std::initializer_list<Bonus> bonuses);
-std::vector<std::uint8_t> OldTemplateBytes(const OldTemplateSpec& spec);
+std::vector<std::uint8_t> OldTemplateBytes(const OldTemplateLayout& layout);
 
 struct NamedOldTemplate {
   std::string fileName;
-  OldTemplateSpec spec;
+  OldTemplateLayout layout;
 };
 std::vector<NamedOldTemplate> SampleOldTemplates();
 
