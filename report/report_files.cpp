@@ -55,8 +55,8 @@ std::string ReportHtmlBytes(const std::vector<std::string>& lines, std::string_v
     for (std::size_t i = 0; i < lines.size() - kLinesLeftOutOfHtml; ++i)
       AddLine(out, EscapeHtml(lines[i]));
   AddLine(out, "<HR>");
-  AddLine(out, "Quillmark can be downloaded at <A HREF=\"" + std::string(kMakerSite) + "\">" +
-                   std::string(kMakerHost) + "</A>");
+  AddLine(out, "Quillmark can be downloaded at <A HREF=\"" + std::string(kMakerWebSite) + "\">" +
+                   std::string(kMakerWebHost) + "</A>");
   AddLine(out, "<HR>");
   AddLine(out, "</PRE></BODY></HTML>");
   return out;

@@ -76,7 +76,7 @@ void AddTrailer(Lines& lines) {
   lines.emplace_back(" ");
   lines.emplace_back("<== End Report ==>");
   lines.emplace_back(" ");
-  lines.push_back("Quillmark can be downloaded at " + std::string(kMakerSite));
+  lines.push_back("Quillmark can be downloaded at " + std::string(kMakerWebSite));
 }
 
 // printf into a string; fields longer than their columns are not cut.

@@ -12,14 +12,13 @@
 #include <vector>
 
 #include "core/template_record.h"
+#include "core/web_addresses.h"
 #include "report/material_tally.h"
 
 namespace qm {
 
 inline constexpr std::string_view kReportTitle = "Quillmark Classic v1.118.0.2 Template Report";
 // Where the program can be downloaded: the trailer and the HTML anchor.
-inline constexpr std::string_view kMakerSite = "https://quillmark.example.org/";
-inline constexpr std::string_view kMakerHost = "quillmark.example.org";
 
 // The four content modes of the Options menu; exactly one is on.
 enum class ReportContent : std::uint8_t {
