@@ -5,7 +5,10 @@ root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
 build="$root/build"
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j"$(nproc)"
+if ! cmake --build "$build" -j"$(nproc)" >"$build/build.log" 2>&1; then
+  cat "$build/build.log"
+  exit 1
+fi
 sample="${1:-$build/samples/albion-armsman.qmc}"
 "$build/cli/quillmark-cli" show "$sample"
 if [ -x "$build/cli/quillmark-cli" ] && "$build/cli/quillmark-cli" --help | grep -q "totals FILE"; then
