@@ -10,8 +10,9 @@ if ! cmake --build "$build" -j"$(nproc)" >"$build/build.log" 2>&1; then
   exit 1
 fi
 sample="${1:-$build/samples/albion-armsman.qmc}"
-"$build/cli/quillmark-cli" show "$sample"
-if [ -x "$build/cli/quillmark-cli" ] && "$build/cli/quillmark-cli" --help | grep -q "totals FILE"; then
-  echo
-  "$build/cli/quillmark-cli" totals "$sample"
-fi
+cli="$build/cli/quillmark-cli"
+"$cli" show "$sample"
+echo
+"$cli" totals "$sample"
+echo
+"$cli" vault info "$build/master.qmv"
