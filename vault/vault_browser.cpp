@@ -199,8 +199,8 @@ void Tbrowser::SetNameFilter(const std::string& text) {
   filters_.NameFilter = text.substr(0, kBrowserNameFilterLength);
 }
 
-AmountText Tbrowser::ChangeAmount(int k, const AmountText& edited) {
-  AmountText normalised = NormaliseAmount(edited);
+AmountBoxEdit Tbrowser::ChangeAmount(int k, std::string_view text, int caret) {
+  AmountBoxEdit normalised = ApplyAmountRules(text, caret, kFilterMinimumLimit);
   if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)] = normalised.Text;
   return normalised;
 }

@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "core/amount_box.h"
 #include "core/char_attributes.h"
 #include "core/item_record.h"
 #include "core/template_record.h"
 #include "shell/ports.h"
-#include "vault/amount_field.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 #include "vault/vault_query.h"
@@ -112,7 +112,7 @@ class Tbrowser {
   void ChangeServerFilter(int position);  // by hand: the realm choice is free again
   void SetNameFilter(const std::string& text);
   // An amount box changed (k = 0..2); returns the normalised text and caret.
-  AmountText ChangeAmount(int k, const AmountText& edited);
+  AmountBoxEdit ChangeAmount(int k, std::string_view text, int caret);
   void ResetAmount(int k);  // double click
 
   void SelectLine(int row);       // shows the description

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "core/item_record.h"
-#include "workbench/inline_editor_amount_box.h"
+#include "core/amount_box.h"
 
 namespace qm {
 

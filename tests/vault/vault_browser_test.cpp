@@ -274,30 +274,5 @@ TEST(UrlEncodeTest, KeepsSafeCharactersAndEncodesTheRest) {
   EXPECT_EQ(UrlEncode("", true), "");
 }
 
-TEST(AmountFieldTest, DigitsUpTo200WithoutLeadingZero) {
-  struct Case {
-    std::string text;
-    int caret;
-    std::string expected;
-    int expectedCaret;
-  };
-  const Case cases[] = {
-      {"05", 2, "5", 1},    {"", 0, "0", 1},
-      {"250", 3, "200", 3}, {"0250", 4, "200", 3},
-      {"0050", 2, "50", 2}, {"200", 1, "200", 3},
-      {"201", 2, "200", 2}, {"99999999999", 5, "200", 3},
-      {"1a2", 3, "12", 2},  {"007", 3, "7", 1},
-      {"0", 1, "0", 1},
-  };
-  for (const Case& c : cases) {
-    const AmountText out = NormaliseAmount({c.text, c.caret});
-    EXPECT_EQ(out.Text, c.expected) << c.text;
-    EXPECT_EQ(out.Caret, c.expectedCaret) << c.text;
-  }
-  EXPECT_TRUE(AmountKeyAccepted('7'));
-  EXPECT_TRUE(AmountKeyAccepted('\b'));
-  EXPECT_FALSE(AmountKeyAccepted('-'));
-}
-
 }  // namespace
 }  // namespace qm

@@ -1,4 +1,4 @@
-#include "workbench/inline_editor_amount_box.h"
+#include "core/amount_box.h"
 
 #include <algorithm>
 
