@@ -1,9 +1,9 @@
 #pragma once
 // The numeric boxes of the windows: the bonus and effect amounts of the
 // inline editor and the minimum boxes beside the bonus filters of the item
-// search and the vault browser. They
-// take digits only, never stay empty, never pass their limit and never keep a
-// leading zero, so whatever reads them later always finds a number in range.
+// search and the vault browser. They take digits only, never stay empty,
+// never pass their limit and never keep a leading zero, so whatever reads
+// them later always finds a number in range.
 #include <string>
 #include <string_view>
 
