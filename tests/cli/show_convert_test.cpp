@@ -107,6 +107,25 @@ TEST_F(CliFiles, ShowReadsItemsAndOldItems) {
   EXPECT_NE(run.out.find("Note        : Imported QMI"), std::string::npos) << run.out;
 }
 
+TEST_F(CliFiles, CodesPastTheTablesHaveNoName) {
+  TItemRecord item = samples::MakeItem("Odd Relic", {{250, 5}, {1, 3}});
+  item.EffectKind[0] = 9;
+  item.EffectId[0] = 60000;
+  item.ItemType = 200;
+  item.Armor = 77;
+  const auto bytes = samples::ItemBytes(item);
+  const std::string path = File("odd.qmx");
+  ASSERT_TRUE(
+      WriteFileAtomically(path, {reinterpret_cast<const char*>(bytes.data()), bytes.size()}).Ok());
+  const auto run = RunCli({"show", path});
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.out.find("Bonus 1: <unknown bonus 250> 5"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Bonus 2: Strength 3"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Effect 1: #9: <unknown effect 60000> (0)"), std::string::npos) << run.out;
+  EXPECT_NE(run.out.find("Type        : #200"), std::string::npos) << run.out;
+  EXPECT_EQ(RunCli({"show", path, "--json"}).exitCode, 0);
+}
+
 TEST_F(CliFiles, ConvertTurnsAnOldTemplateIntoATemplate) {
   const std::string out = File("converted.qmc");
   auto run = RunCli({"convert", File("old-hib-mauler.qmy"), out});
