@@ -294,6 +294,7 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     InitItem(tpl_.Slot(kMyth));
   }
 
+  // Every name label comes back enabled here, the emptied Myth label too.
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     SlotRowView& row = view_.Slots[static_cast<std::size_t>(slot - 1)];
     row.Name.Enabled = true;
@@ -306,7 +307,6 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     }
     row.Button.Enabled = slot != kMyth || view_.Champion.Checked;
   }
-  if (tpl_.CharLevel != 50) view_.Slots[kMyth - 1].Name.Enabled = false;
   view_.Weapon.Enabled = true;
   view_.Weapon.Selection = tpl_.WeaponConfig <= 4 ? tpl_.WeaponConfig : -1;
 

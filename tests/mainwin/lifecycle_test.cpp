@@ -238,6 +238,28 @@ TEST(Lifecycle, CloseQuestionButtons) {
   EXPECT_TRUE(std::filesystem::exists(f.File("saved.qmc")));
 }
 
+// Below level 50 a loaded template loses its champion flag and Myth item, but
+// the slot rows are all re-enabled afterwards, the Myth name label included.
+TEST(Lifecycle, LoadBelowFiftyEmptiesTheMythSlotButKeepsItsLabelEnabled) {
+  MainWindowFixture f;
+  f.Start();
+  TTemplateRecord tpl = samples::SampleTemplates()[0].tpl;
+  tpl.CharLevel = 47;
+  tpl.ChampionFlag = 1;
+  tpl.Slot(kMyth) = samples::MakeItem("Mythirian of Old", {{1, 5}});
+  f.files.openAnswers.push_back(SaveSample(f, "young.qmc", tpl));
+  f.window.LoadTemplate();
+  const MainWindowView& view = f.window.View();
+  EXPECT_EQ(f.window.Template().ChampionFlag, 0);
+  EXPECT_EQ(f.window.Template().Slot(kMyth).Name.View(), " ");
+  EXPECT_FALSE(view.Champion.Checked);
+  EXPECT_FALSE(view.Champion.Enabled);
+  EXPECT_FALSE(view.Slots[kMyth - 1].Button.Enabled);
+  for (int slot = 1; slot <= kSlotCount; ++slot)
+    EXPECT_TRUE(view.Slots[static_cast<std::size_t>(slot - 1)].Name.Enabled) << slot;
+  EXPECT_EQ(view.Slots[kMyth - 1].Name.Text, " ");
+}
+
 TEST(Lifecycle, LoadFailuresAndUnknownKinds) {
   MainWindowFixture f;
   f.Start();
