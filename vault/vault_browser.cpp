@@ -246,8 +246,10 @@ void Tbrowser::DoubleClickLine(int row) {
 }
 
 void Tbrowser::EquipSelected() {
+  // Index 0 is the placeholder line "No items found", and the header entry
+  // shares it: neither is ever equipped.
   const int index = SelectedIndex();
-  if (index < 0) return;
+  if (index <= 0) return;
   item_ = vault_.Read(index, user_);
   const int slot = EquipTargetSlot(item_, host_.CharAttributes().LeftHandWeapon, user_);
   if (slot == 0) return;

@@ -172,6 +172,59 @@ TEST_F(VaultBrowserTest, ThePlaceholderLineDescribesNothingAndKeepsTheEquipButto
   EXPECT_EQ(browser.BrowserItem().Name.View(), " ");
 }
 
+TEST_F(VaultBrowserTest, TheHeaderEntryIsNeverEquipped) {
+  // The header entry shares index 0 with the placeholder line; even with a
+  // slot kind and the equip button still enabled from an earlier item, neither
+  // a click nor a double click on it puts it into the template.
+  TItemRecord header = Item("Header", 2);
+  vault.Assign({header, Item("Bracer", 6)});
+  browser.Show();
+  user.answers = {1};
+  browser.SelectLine(Row("Bracer"));
+  ASSERT_TRUE(browser.View().EquipEnabled);
+  browser.SelectLine(Row("Header"));
+  EXPECT_EQ(browser.View().Description, NoItemsFoundLines());
+  EXPECT_TRUE(browser.View().EquipEnabled);
+  browser.EquipSelected();
+  browser.DoubleClickLine(Row("Header"));
+  EXPECT_EQ(tpl.Slot(kNeck).Name.View(), " ");
+  EXPECT_TRUE(user.messages.empty());
+}
+
+TEST_F(VaultBrowserTest, AMythirianKeepsTheEquipButtonAsItWas) {
+  TItemRecord myth = Item("Mythirian of Tests", 17);
+  myth.EffectKind[0] = 6;
+  for (auto& flag : myth.ClassUsable) flag = 0;  // would refuse equipping if it were asked
+  TItemRecord foreign = Item("Foreign Bracer", 6);
+  for (auto& flag : foreign.ClassUsable) flag = 0;
+  vault.Assign({Item("Header", 0), Item("Bracer", 6), myth, foreign});
+  browser.Show();
+  browser.SelectLine(Row("Bracer"));
+  browser.SelectLine(Row("Mythirian of Tests"));
+  EXPECT_TRUE(browser.View().EquipEnabled);
+  EXPECT_EQ(browser.View().Description.back(), "Usable by : All Classes (Mythirian)");
+  browser.SelectLine(Row("Foreign Bracer"));
+  EXPECT_FALSE(browser.View().EquipEnabled);
+  browser.SelectLine(Row("Mythirian of Tests"));
+  EXPECT_FALSE(browser.View().EquipEnabled);
+  // A double click equips only when the button is enabled.
+  browser.DoubleClickLine(Row("Foreign Bracer"));
+  EXPECT_TRUE(user.questions.empty());
+}
+
+TEST_F(VaultBrowserTest, AmountBoxesFeedTheStatMinimums) {
+  EXPECT_EQ(browser.ChangeAmount(0, "0150", 2).Text, "150");
+  EXPECT_EQ(browser.ChangeAmount(1, "999", 3).Text, "200");
+  EXPECT_EQ(browser.ChangeAmount(2, "", 0).Text, "0");
+  browser.Filters().Filter3 = 1;
+  browser.BrowserSearch();
+  EXPECT_EQ(criteria.stat1amt, "150");
+  EXPECT_EQ(criteria.stat2amt, "200");
+  EXPECT_EQ(criteria.stat3amt, "0");
+  browser.ResetAmount(0);
+  EXPECT_EQ(browser.Filters().Amounts[0], "0");
+}
+
 TEST_F(VaultBrowserTest, EquipTargetsAndQuestions) {
   browser.Show();
   user.answers = {1, 2, 3};
