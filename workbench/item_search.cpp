@@ -61,6 +61,7 @@ TfrmItems::TfrmItems(const Vault& vault, TVaultFilter& criteria, UserPort& user,
 
 void TfrmItems::Open(const WorkbenchRequest& request, SlotPreview preview) {
   request_ = request;
+  slotItem_ = request.StartingItem;
   preview_ = std::move(preview);
   searchName_ = request.SearchName;
   FormShow();
@@ -338,7 +339,7 @@ void TfrmItems::btnReturnClick() {
 
 void TfrmItems::btnCancelClick() {
   if (closed_) return;
-  Close(false, request_.StartingItem);
+  Close(false, slotItem_);
 }
 
 void TfrmItems::btnEmptyClick() {

@@ -14,8 +14,9 @@
 //      for every change the user should see at once, never with a crafted
 //      design over its limit;
 //   3. put the outcome's Item into the slot whatever the answer: on OK it is
-//      the returned item, on Cancel the starting item, so Cancel undoes the
-//      live preview.
+//      the returned item, on Cancel the item the slot held when the window
+//      opened (even after "&Previous Item" changed the starting item), so
+//      Cancel undoes the live preview.
 // The desktop program implements the port by showing the window modally over
 // this model (Open, the user's events, FormPaint on the first paint);
 // RunWorkbenchHeadless serves openings that take no input.
@@ -80,7 +81,7 @@ struct WorkbenchRequest {
 
 struct WorkbenchOutcome {
   bool Ok = false;
-  TItemRecord Item = EmptyItem();  // the returned item on OK, the starting item on Cancel
+  TItemRecord Item = EmptyItem();  // the returned item on OK, the slot's own item on Cancel
 };
 
 // Puts an item into the template slot being edited and recalculates.
@@ -223,6 +224,9 @@ class TfrmItems {
   ShellPort& shell_;
 
   WorkbenchRequest request_;
+  // The slot's item as the caller handed it over; "&Previous Item" replaces
+  // the starting item, never this.
+  TItemRecord slotItem_ = EmptyItem();
   SlotPreview preview_;
   std::string searchName_;
   InlineEditor editor_;

@@ -52,7 +52,7 @@ TEST_F(ItemWorkbenchTest, ReturningShiftsTheSlotsHistory) {
   EXPECT_EQ(tpl_.Slot(kRing1).Name.View(), "Mighty Ring");
   window_.btnCancelClick();
   TakeOutcome(kRing1);
-  EXPECT_EQ(tpl_.Slot(kRing1).Name.View(), "Mighty Ring");
+  EXPECT_EQ(tpl_.Slot(kRing1).Name.View(), "Ring of Wisdom");  // what the slot held
 }
 
 TEST_F(ItemWorkbenchTest, PreviousItemFallsBackToTheLastReturnedOne) {
@@ -75,7 +75,36 @@ TEST_F(ItemWorkbenchTest, PreviousItemOfAFreshSlotIsTheEmptyItem) {
   EXPECT_EQ(SelectedName(), "Helm of Albion");  // an empty slot offers the first entry
   window_.btnCancelClick();
   TakeOutcome(kHead);
-  EXPECT_TRUE(SameBytes(tpl_.Slot(kHead), EmptyItem()));
+  EXPECT_TRUE(SameBytes(tpl_.Slot(kHead), held));  // the slot keeps its own item
+}
+
+TEST_F(ItemWorkbenchTest, CancelAfterPreviousItemPutsTheSlotsOwnItemBack) {
+  // Two returns into the ring slot: "Mighty Ring" first, "Ring of Wisdom" last.
+  for (const char* name : {"Mighty Ring", "Ring of Wisdom"}) {
+    Open(RequestFor(kRing1, 5, tpl_.Slot(kRing1)));
+    window_.SelectEntry(Row(name));
+    window_.btnReturnClick();
+    TakeOutcome(kRing1);
+  }
+  // The slot now holds something else again; "&Previous Item" previews the
+  // first returned item, and cancelling must leave the slot as it was.
+  TItemRecord held = testing::VaultEntry("Band of Nobody", 5, 3);
+  Open(RequestFor(kRing1, 5, held));
+  window_.btnPrevClick();
+  EXPECT_EQ(window_.StartingItem().Name.View(), "Mighty Ring");
+  EXPECT_EQ(tpl_.Slot(kRing1).Name.View(), "Mighty Ring");
+  window_.btnCancelClick();
+  EXPECT_FALSE(window_.Outcome().Ok);
+  EXPECT_TRUE(SameBytes(window_.Outcome().Item, held));
+
+  // Closing by the title bar after "&Previous Item" is a cancel as well.
+  Open(RequestFor(kRing1, 5, held));
+  window_.btnPrevClick();
+  window_.FormCloseQuery();
+  EXPECT_TRUE(SameBytes(window_.Outcome().Item, held));
+  // A cancel leaves the history alone.
+  EXPECT_EQ(window_.LastReturned(kRing1).Name.View(), "Ring of Wisdom");
+  EXPECT_EQ(window_.ReturnedBefore(kRing1).Name.View(), "Mighty Ring");
 }
 
 TEST_F(ItemWorkbenchTest, CancelPutsTheStartingItemBack) {
