@@ -136,7 +136,7 @@ VaultDescription DescribeVaultItem(const TItemRecord& item, std::uint8_t maxArmo
   }
   lines.insert(lines.end(), {"", "Classes able to Use"});
   for (int c = 0; c < kClassCount; ++c) {
-    if (item.ClassUsable[c] != 0) lines.emplace_back(ClassOf(c).Text);
+    if (item.ClassUsable[c] == 1) lines.emplace_back(ClassOf(c).Text);
   }
   lines.insert(lines.end(), {"", "Server Availability"});
   if (item.ServerNormal) lines.emplace_back("ToA Servers (Normal)");

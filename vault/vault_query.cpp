@@ -149,8 +149,9 @@ bool Matches(const TItemRecord& e, const PreparedFilter& prepared,
     if (context.CharacterLevel < level && level < kBonusLevelCeiling) return false;
   }
   if (f.ClassFilter == kNoClassesChecked) {
+    // A checked class is a flag of 1; other digits of the class line are not.
     for (const std::uint8_t flag : e.ClassUsable) {
-      if (flag != 0) return false;
+      if (flag == 1) return false;
     }
   }
   return SlotMatches(e, f.SlotFilter, context);

@@ -93,6 +93,13 @@ TEST(VaultDescription, AProcWeaponReadsLineByLine) {
       "Notes : Drops in a test",
   };
   EXPECT_EQ(d.Lines, expected);
+
+  // Only flags of 1 name their class.
+  TItemRecord odd = ProcWeapon();
+  odd.ClassUsable[7] = 2;
+  const auto lines = DescribeVaultItem(odd, 4).Lines;
+  EXPECT_TRUE(HasLine(lines, "(Alb) Armsman"));
+  EXPECT_FALSE(HasLine(lines, "(Alb) Mercenary"));
 }
 
 TEST(VaultDescription, QualityAbsorbAndArmourFactorLines) {

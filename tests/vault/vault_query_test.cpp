@@ -89,6 +89,11 @@ TEST_F(VaultQueryTest, ItemTypeClassAndVerified) {
   EXPECT_TRUE(Passes(item, [](TVaultFilter& f) { f.cVerified = true; }));
   item.ClassUsable[12] = 0;
   EXPECT_TRUE(Passes(item, [](TVaultFilter& f) { f.ClassFilter = 48; }));
+  // A class line digit other than 1 loads as that flag: the class filter
+  // counts it as usable, "(Int) No Classes Checked" looks for flags of 1 only.
+  item.ClassUsable[30] = 2;
+  EXPECT_TRUE(Passes(item, [](TVaultFilter& f) { f.ClassFilter = 31; }));
+  EXPECT_TRUE(Passes(item, [](TVaultFilter& f) { f.ClassFilter = 48; }));
 }
 
 TEST_F(VaultQueryTest, ServerPositions) {
