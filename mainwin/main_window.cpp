@@ -244,7 +244,20 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   tpl_ = read.Value();
 
   if (origin == LoadOrigin::Recent) {
-    MoveRecentToTop(recentEntry);
+    // Saving first at the question above may have put another file on top,
+    // shifting the chosen entry down (or out): find the path again.
+    auto& files = settings_.Record().Files;
+    int entry = recentEntry;
+    if (entry < 1 || entry > kRecentFileCount ||
+        files[static_cast<std::size_t>(entry - 1)] != path) {
+      const auto found = std::find(files.begin(), files.end(), path);
+      entry = found == files.end() ? 0 : static_cast<int>(found - files.begin()) + 1;
+    }
+    if (entry == 0) {
+      PushRecent(path);
+    } else {
+      MoveRecentToTop(entry);
+    }
   } else {
     PushRecent(path);
   }

@@ -105,6 +105,32 @@ TEST(Lifecycle, RecentListMovesAndDuplicates) {
   EXPECT_FALSE(f.window.View().Recent[4].Visible);
 }
 
+// Saving first, when asked, puts the saved file on top of the recent list
+// before the chosen entry is loaded: the entry is found again by its path,
+// so the loaded file still ends on top and nothing else is lost.
+TEST(Lifecycle, RecentEntryStillGoesOnTopAfterSavingFirst) {
+  MainWindowFixture f;
+  f.Start();
+  std::vector<std::string> paths;
+  for (int i = 0; i < 5; ++i) {
+    TTemplateRecord tpl = samples::SampleTemplates()[0].tpl;
+    tpl.CharName.Assign("Hero" + std::to_string(i));
+    paths.push_back(SaveSample(f, "hero" + std::to_string(i) + ".qmc", tpl));
+  }
+  auto& files = f.settings.Record().Files;
+  files = {paths[0], paths[1], paths[2], paths[3], paths[4]};
+  f.window.ChangeName("Unsaved", 7);
+  f.user.answers = {1};  // "&Save"
+  f.files.saveAnswers.push_back(f.File("unsaved.qmc"));
+  f.window.ChooseRecent(5);
+  EXPECT_EQ(f.window.Template().CharName.View(), "Hero4");
+  EXPECT_EQ(files[0], paths[4]);
+  EXPECT_EQ(files[1], f.File("unsaved.qmc"));
+  EXPECT_EQ(files[2], paths[0]);
+  EXPECT_EQ(files[3], paths[1]);
+  EXPECT_EQ(files[4], paths[2]);
+}
+
 TEST(Lifecycle, OldTemplatesAreNeverOverwritten) {
   MainWindowFixture f;
   f.Start();
