@@ -18,7 +18,6 @@
 namespace qm {
 
 inline constexpr std::string_view kReportTitle = "Quillmark Classic v1.118.0.2 Template Report";
-// Where the program can be downloaded: the trailer and the HTML anchor.
 
 // The four content modes of the Options menu; exactly one is on.
 enum class ReportContent : std::uint8_t {
