@@ -32,6 +32,7 @@ struct FileDialogRequest {
   std::string InitialFolder;
   std::string FileName;  // proposed name
   bool PromptOverwrite = false;
+  bool FileMustExist = false;  // open dialogs that accept only an existing file
 };
 
 // Open and save dialogs; an empty result means the dialog was cancelled.

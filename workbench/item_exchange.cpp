@@ -103,6 +103,7 @@ FileDialogRequest ImportDialogRequest(const std::string& startFolder) {
   request.Filter = std::string(kImportDialogFilter);
   request.DefaultExtension = std::string(kItemFileExtension);
   request.InitialFolder = startFolder;
+  request.FileMustExist = true;
   return request;
 }
 

@@ -218,6 +218,7 @@ TEST_F(ExchangeTest, ImportDialogOffersTheThreeKindsInTheStartFolder) {
             "XML (Ormindel/Tavro)|*.xml");
   EXPECT_EQ(request.DefaultExtension, "qmx");
   EXPECT_EQ(request.InitialFolder, folder_.Path().string());
+  EXPECT_TRUE(request.FileMustExist);
   EXPECT_TRUE(user_.messages.empty());  // cancelled: nothing else happens
 }
 
