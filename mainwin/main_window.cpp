@@ -230,15 +230,22 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   unchanged_ = true;
   itemsPlaced_ = false;
   ResetTemplateState();
+  // From here a failure leaves the reset template behind. It no longer belongs
+  // to the file loaded before, so the next Save asks where to write it.
+  const auto failed = [this](const std::string& message) {
+    user_.ShowMessage(message);
+    hasFileName_ = false;
+    currentFile_.clear();
+    Recalc();
+  };
   if (!FileExists(path)) {
-    user_.ShowMessage("File not found?");
+    failed("File not found?");
     return;
   }
 
   auto read = oldTemplate ? ReadOldTemplateFile(path) : ReadTemplateFile(path);
   if (!read.Ok()) {
-    user_.ShowMessage(read.Error());
-    Recalc();
+    failed(read.Error());
     return;
   }
   tpl_ = read.Value();

@@ -306,6 +306,29 @@ TEST(Lifecycle, LoadFailuresAndUnknownKinds) {
   EXPECT_NE(f.user.messages.back().find("Read beyond end of file"), std::string::npos);
 }
 
+// A load that fails after the reset leaves an empty template behind: the
+// next Save must ask where to go rather than overwrite the file loaded before.
+TEST(Lifecycle, FailedLoadDoesNotSaveOverThePreviousFile) {
+  MainWindowFixture f;
+  f.Start();
+  const std::string hero = SaveSample(f, "hero.qmc", samples::SampleTemplates()[0].tpl);
+  f.files.openAnswers.push_back(hero);
+  f.window.LoadTemplate();
+  ASSERT_EQ(f.window.CurrentFile(), hero);
+
+  const std::string broken = f.File("broken.qmc");
+  ASSERT_TRUE(WriteFileAtomically(broken, std::string(10, 'x')).Ok());
+  f.files.openAnswers.push_back(broken);
+  f.window.LoadTemplate();
+  EXPECT_EQ(f.window.Template().Slot(kChest).Name.View(), " ");
+  EXPECT_EQ(f.window.View().Slots[kChest - 1].Name.Text, " ");
+
+  f.window.SaveTemplate();  // the dialog is cancelled: nothing is written
+  EXPECT_EQ(f.files.saveRequests.size(), 1u);
+  EXPECT_EQ(ReadTemplateFile(hero).Value().Slot(kChest).Name.View(),
+            samples::SampleTemplates()[0].tpl.Slot(kChest).Name.View());
+}
+
 TEST(Lifecycle, HandOverLoadsWhenIdleAndIsRefusedDuringAModalWindow) {
   MainWindowFixture f;
   f.Start();
