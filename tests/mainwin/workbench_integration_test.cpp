@@ -2,6 +2,7 @@
 // browser's equip path (auto-return), a search that finds nothing, and cancel.
 #include <gtest/gtest.h>
 
+#include "mainwin/browser_host.h"
 #include "mainwin/main_window.h"
 #include "support/fake_ports.h"
 #include "support/samples.h"
@@ -76,6 +77,41 @@ TEST(WorkbenchIntegration, EquipByNameReturnsTheVaultEntryAtOnce) {
   EXPECT_EQ(window.Template().Slot(kChest).Name.View(), "Hauberk of the Fen");
 
   EXPECT_EQ(vault.Version(), 7);  // the mark saved templates carry
+}
+
+}  // namespace
+}  // namespace qm
+
+namespace qm {
+namespace {
+
+TEST(WorkbenchIntegration, TheVaultBrowserEquipsThroughTheSlotCommand) {
+  testing::FakeSettingsStore store;
+  testing::FakeUserPort user;
+  testing::FakeFileDialogs files;
+  testing::FakeShell shell;
+  Vault vault = SmallVault();
+  TVaultFilter criteria;
+  TfrmItems items(vault, criteria, user, files, shell);
+  HeadlessWorkbench workbench(items);
+  NoWindows windows;
+  Settings settings(store, "/opt/quillmark/quillmark");
+  settings.DefaultSettings();
+  TfrmGearMain window(settings, user, files, shell, workbench, windows);
+  window.StartUp(std::nullopt);
+
+  MainWindowBrowserHost host(window, settings);
+  Tbrowser browser(vault, criteria, host, user, shell);
+  browser.Show();
+  browser.Filters().NameFilter = "Hauberk";
+  browser.BrowserSearch();
+  ASSERT_FALSE(browser.View().Indices.empty());
+  browser.DoubleClickLine(0);
+  EXPECT_EQ(window.Template().Slot(kChest).Name.View(), "Hauberk of the Fen");
+  EXPECT_EQ(window.View().Slots[kChest - 1].Name.Text, "Hauberk of the Fen");
+  EXPECT_EQ(window.View().Figures.MainStats[1].Value.Text, "9");
+  EXPECT_FALSE(window.Unchanged());
+  EXPECT_TRUE(window.Idle());
 }
 
 }  // namespace
