@@ -210,6 +210,7 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     request.Filter = "Quillmark Character File (*.qmc)|*.qmc|Old Templates (*.qmy)|*.qmy";
     request.DefaultExtension = "qmc";
     request.InitialFolder = settings_.Record().Temps;
+    request.FileMustExist = true;
     path = files_.AskOpenPath(request);
     if (path.empty()) return;
     if (!FileExists(path)) {

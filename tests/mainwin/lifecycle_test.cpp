@@ -298,6 +298,11 @@ TEST(Lifecycle, LoadFailuresAndUnknownKinds) {
   f.files.openAnswers.push_back(f.File("gone.qmc"));
   f.window.LoadTemplate();
   EXPECT_EQ(f.user.messages.back(), "File not found...");
+  const FileDialogRequest& request = f.files.openRequests.back();
+  EXPECT_EQ(request.Title, "Load Character");
+  EXPECT_EQ(request.Filter, "Quillmark Character File (*.qmc)|*.qmc|Old Templates (*.qmy)|*.qmy");
+  EXPECT_EQ(request.DefaultExtension, "qmc");
+  EXPECT_TRUE(request.FileMustExist);
 
   const std::string shortFile = f.File("short.qmc");
   ASSERT_TRUE(WriteFileAtomically(shortFile, std::string(10, 'x')).Ok());
