@@ -536,7 +536,7 @@ void TfrmGearMain::FirstShow() {
   const SettingsRecord& record = settings_.Record();
   utilityMode_ = std::clamp<int>(record.UtilSetting, 0, 3);
   view_.QuickbarVisible = view_.OptionChecks[SettingToggle::Quickbar];
-  view_.UtilityVisible = view_.OptionChecks[SettingToggle::UtilityDisplay];
+  ShowUtilityColumn(view_.OptionChecks[SettingToggle::UtilityDisplay]);
   view_.StartMaximized = record.StartMax;
   UpdateRecentMenu();
   Recalc();

@@ -158,6 +158,7 @@ class TfrmGearMain : public StartupMainWindow {
   void ApplyLevel(int level);
   void FillRaceCombo();
   void SetSaveEnabled(bool enabled);
+  void ShowUtilityColumn(bool visible);
   void MarkChanged();
   void MoveRecentToTop(int entry);
   void PushRecent(const std::string& path);

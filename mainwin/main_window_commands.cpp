@@ -255,7 +255,13 @@ void TfrmGearMain::ToggleOption(SettingToggle toggle, bool checked) {
   ApplySettingToggle(settings_, toggle, checked);
   view_.OptionChecks[toggle] = checked;
   if (toggle == SettingToggle::Quickbar) view_.QuickbarVisible = checked;
-  if (toggle == SettingToggle::UtilityDisplay) view_.UtilityVisible = checked;
+  if (toggle == SettingToggle::UtilityDisplay) ShowUtilityColumn(checked);
+}
+
+void TfrmGearMain::ShowUtilityColumn(bool visible) {
+  view_.UtilityVisible = visible;
+  for (auto& row : view_.Slots) row.Utility.Visible = visible;
+  view_.UtilityTotal.Visible = visible;
 }
 
 void TfrmGearMain::CycleUtilityMode() {

@@ -135,6 +135,8 @@ TEST(Character, UtilityModeCyclesAndIsStored) {
   }
   f.window.ToggleUtilityDisplay();
   EXPECT_FALSE(f.window.View().UtilityVisible);
+  EXPECT_FALSE(f.window.View().UtilityTotal.Visible);
+  EXPECT_FALSE(f.window.View().Slots[kHead - 1].Utility.Visible);
   EXPECT_EQ(f.settings.Record().Utility, 0);
 }
 
