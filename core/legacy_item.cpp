@@ -18,8 +18,6 @@ constexpr std::array<std::array<int, 15>, 3> kLegacyClassOrder{{
     {46, 43, 32, 38, 41, 34, 40, 35, 44, 39, 33, 42, 45, 37, kMaulerPosition},
 }};
 
-constexpr int kMaulerClasses[] = {6, 25, 36};
-
 struct ServerFlags {
   std::uint8_t normal, classic, coop, pvp, origins;
 };

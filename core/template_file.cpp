@@ -27,8 +27,8 @@ std::uint8_t OldTemplateClass(std::uint8_t realm, std::uint8_t position, std::ui
   const int classIndex = LegacyClassIndex(realm, position);
   if (classIndex >= 0) return static_cast<std::uint8_t>(classIndex);
   if (realm == 2 && position == 14) {
-    constexpr std::uint8_t kMaulerOfRealm[] = {6, 25, 36};
-    if (maulerRealm >= 1 && maulerRealm <= 3) return kMaulerOfRealm[maulerRealm - 1];
+    if (maulerRealm >= 1 && maulerRealm <= 3)
+      return static_cast<std::uint8_t>(kMaulerClasses[maulerRealm - 1]);
   }
   return kNoClass;
 }

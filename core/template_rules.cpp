@@ -1,25 +1,21 @@
 #include "core/template_rules.h"
 
+#include <iterator>
+
 #include "core/class_table.h"
 
 namespace qm {
 namespace {
 
+// The server flag of each server type, in server-type order.
+constexpr std::uint8_t TItemRecord::*kServerFlag[] = {
+    &TItemRecord::ServerNormal, &TItemRecord::ServerCoop, &TItemRecord::ServerClassic,
+    &TItemRecord::ServerPvP, &TItemRecord::ServerOrigins};
+
 bool ExistsOnServer(const TItemRecord& item, int serverType) {
-  switch (serverType) {
-    case kNormal:
-      return item.ServerNormal == 1;
-    case kCoop:
-      return item.ServerCoop == 1;
-    case kClassic:
-      return item.ServerClassic == 1;
-    case kPvP:
-      return item.ServerPvP == 1;
-    case kOrigins:
-      return item.ServerOrigins == 1;
-    default:
-      return true;  // an unknown server type names no flag to test
-  }
+  // An unknown server type names no flag to test.
+  if (serverType < 0 || serverType >= static_cast<int>(std::size(kServerFlag))) return true;
+  return item.*kServerFlag[serverType] == 1;
 }
 
 // Cloak and the armour and weapon slots may not hold crafted items after a
