@@ -39,12 +39,12 @@ static_assert(offsetof(TLegacyItemRecord, BonusCode) == 104);
 static_assert(offsetof(TLegacyItemRecord, BonusValue) == 116);
 static_assert(offsetof(TLegacyItemRecord, EffectKind) == 156);
 
+// In arrays each record is followed by two zero bytes.
 inline constexpr std::size_t kLegacyItemStride = 160;
 
 // The Mauler of Albion, Hibernia and Midgard: the one legacy class flag that
 // stands for all three, and the class an old template's Mauler realm names.
-inline constexpr int kMaulerClasses[3] = {6, 25,
-                                          36};  // two zero bytes follow each record in arrays
+inline constexpr int kMaulerClasses[3] = {6, 25, 36};
 
 // All zero except the name (one blank), item level 51 and realm 3.
 TLegacyItemRecord EmptyLegacyItem();
