@@ -9,9 +9,9 @@
 namespace qm {
 namespace {
 
-// A figure row of the ToA, PvE and point groups: the total against its cap,
-// no difference label.
-struct PlainRowLayout {
+// One figure row: the key of its object names, the name label's caption, the
+// tags of its labels and the field it shows.
+struct RowLayout {
   std::string_view Key;
   std::string_view Caption;
   int Tag;
@@ -19,14 +19,15 @@ struct PlainRowLayout {
   StatField Field;
 };
 
-constexpr PlainRowLayout kPointRows[] = {
+// The ToA, PvE and point rows show the total against its cap, no difference.
+constexpr RowLayout kPointRows[] = {
     {"Exp", "Experience Increase", 162, 162, StatField::kExperienceBonus},
     {"RP", "Realm Points", 163, 163, StatField::kRealmPointBonus},
     {"BP", "Bounty Points", 164, 164, StatField::kBountyPointBonus},
     {"Cash", "Cash Drop Increase", 165, 165, StatField::kCashDrops},
 };
 
-constexpr PlainRowLayout kToARows[] = {
+constexpr RowLayout kToARows[] = {
     {"Power", "Power Pool % Increase", 145, 144, StatField::kPowerPool},
     {"Fatigue", "Fatigue (Endo) Bonus", 147, 190, StatField::kFatigue},
     {"AF", "Armor Factor", 148, 148, StatField::kArmorFactor},
@@ -44,7 +45,7 @@ constexpr PlainRowLayout kToARows[] = {
     {"Siphon", "Arcane Siphoning", 170, 170, StatField::kArcaneSiphon},
 };
 
-constexpr PlainRowLayout kPvERows[] = {
+constexpr RowLayout kPvERows[] = {
     {"Evade", "Evade Bonus", 166, 166, StatField::kEvadeBonus},
     {"Block", "Block Bonus", 167, 167, StatField::kBlockBonus},
     {"Parry", "Parry Bonus", 168, 168, StatField::kParryBonus},
@@ -59,16 +60,7 @@ constexpr PlainRowLayout kPvERows[] = {
     {"Defensive", "Defensive Bonus", 183, 183, StatField::kDefensiveBonus},
 };
 
-// Main stats: key, caption, value tag, cap tag, field.
-struct StatRowLayout {
-  std::string_view Key;
-  std::string_view Caption;
-  int Tag;
-  int CapTag;
-  StatField Field;
-};
-
-constexpr StatRowLayout kMainStatRows[] = {
+constexpr RowLayout kMainStatRows[] = {
     {"Str", "Strength", 1, 134, StatField::kStrength},
     {"Con", "Constitution", 2, 135, StatField::kConstitution},
     {"Dex", "Dexterity", 3, 136, StatField::kDexterity},
@@ -77,7 +69,7 @@ constexpr StatRowLayout kMainStatRows[] = {
     {"Hits", "Hit Points", 10, 146, StatField::kHitPoints},
 };
 
-constexpr StatRowLayout kResistRows[] = {
+constexpr RowLayout kResistRows[] = {
     {"Crush", "Crush", 11, 11, StatField::kCrush},
     {"Slash", "Slash", 12, 12, StatField::kSlash},
     {"Thrust", "Thrust", 13, 13, StatField::kThrust},
@@ -173,9 +165,9 @@ void RecalcPlainRow(FigureRow& row, int total, int cap) {
 }
 
 template <std::size_t N>
-std::vector<FigureRow> PlainRows(const PlainRowLayout (&layouts)[N]) {
+std::vector<FigureRow> PlainRows(const RowLayout (&layouts)[N]) {
   std::vector<FigureRow> rows;
-  for (const PlainRowLayout& layout : layouts) {
+  for (const RowLayout& layout : layouts) {
     FigureRow row = MakeRow("i", "c", layout.Key, layout.Caption, false);
     row.Value.Text = "+0";
     row.Cap.Text = "/ 0";
@@ -186,7 +178,7 @@ std::vector<FigureRow> PlainRows(const PlainRowLayout (&layouts)[N]) {
 }
 
 template <std::size_t N>
-void RecalcPlainGroup(std::vector<FigureRow>& rows, const PlainRowLayout (&layouts)[N],
+void RecalcPlainGroup(std::vector<FigureRow>& rows, const RowLayout (&layouts)[N],
                       const TotalsAndCaps& result) {
   for (std::size_t i = 0; i < N && i < rows.size(); ++i) {
     const StatField field = layouts[i].Field;
@@ -218,7 +210,7 @@ const FigureRow* TotalsDisplay::Find(const std::string& valueObject) const {
 TotalsDisplay InitialTotalsDisplay() {
   TotalsDisplay display;
   for (std::size_t i = 0; i < display.MainStats.size(); ++i) {
-    const StatRowLayout& layout = kMainStatRows[i];
+    const RowLayout& layout = kMainStatRows[i];
     FigureRow& row = display.MainStats[i];
     row = MakeRow("l", "l", layout.Key, layout.Caption, true);
     row.Value.Text = "0";
@@ -229,7 +221,7 @@ TotalsDisplay InitialTotalsDisplay() {
     SetAllTags(row, layout.Tag, layout.CapTag);
   }
   for (std::size_t i = 0; i < display.Resists.size(); ++i) {
-    const StatRowLayout& layout = kResistRows[i];
+    const RowLayout& layout = kResistRows[i];
     FigureRow& row = display.Resists[i];
     row = MakeRow("l", "l", layout.Key, layout.Caption, true);
     row.Value.Text = "0";
