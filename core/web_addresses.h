@@ -7,8 +7,8 @@ namespace qm {
 inline constexpr const char* kMakerWebSite = "https://quillmark.example.org/";
 inline constexpr const char* kMakerWebHost = "quillmark.example.org";
 inline constexpr const char* kHeraldWebSite = "https://camelotherald.com/";
-// Item-name searches append "searchdb.html?terms=…&a=Search" and "search?hl=en&q=…".
-inline constexpr const char* kItemDatabaseSite = "https://camelot.allakhazam.com/";
-inline constexpr const char* kWebSearchSite = "https://www.google.com/";
+// The item-name searches: the item database's search page and a web search engine.
+inline constexpr const char* kItemDatabaseSearch = "https://camelot.allakhazam.com/searchdb.html";
+inline constexpr const char* kWebSearch = "https://www.google.com/search";
 
 }  // namespace qm

@@ -258,16 +258,14 @@ void Tbrowser::EquipSelected() {
 
 void Tbrowser::SearchItemDatabase() {
   if (view_.Selected < 0 || static_cast<std::size_t>(view_.Selected) >= view_.Names.size()) return;
-  const std::string terms =
-      ItemDatabaseTerms(view_.Names[static_cast<std::size_t>(view_.Selected)]);
-  shell_.OpenInShell(std::string(kItemDatabaseSearch) + "?terms=" + UrlEncode(terms, true) +
-                     "&a=Search");
+  shell_.OpenInShell(
+      ItemDatabaseSearchAddress(view_.Names[static_cast<std::size_t>(view_.Selected)]));
 }
 
 void Tbrowser::SearchWeb() {
   if (view_.Selected < 0 || static_cast<std::size_t>(view_.Selected) >= view_.Names.size()) return;
   const std::string& name = view_.Names[static_cast<std::size_t>(view_.Selected)];
-  shell_.OpenInShell(std::string(kWebSearch) + "?hl=en&q=" + UrlEncode(name, true));
+  shell_.OpenInShell(WebSearchAddress(name));
 }
 
 std::string ItemDatabaseTerms(std::string name) {
@@ -278,6 +276,15 @@ std::string ItemDatabaseTerms(std::string name) {
     name.erase(at, kRemovedAfterBracket);
   }
   return name;
+}
+
+std::string ItemDatabaseSearchAddress(std::string_view itemName) {
+  return std::string(kItemDatabaseSearch) +
+         "?terms=" + UrlEncode(ItemDatabaseTerms(std::string(itemName)), true) + "&a=Search";
+}
+
+std::string WebSearchAddress(std::string_view itemName) {
+  return std::string(kWebSearch) + "?hl=en&q=" + UrlEncode(itemName, true);
 }
 
 }  // namespace qm

@@ -11,6 +11,7 @@
 #include "core/char_attributes.h"
 #include "core/item_record.h"
 #include "core/template_record.h"
+#include "core/web_addresses.h"
 #include "shell/ports.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
@@ -82,8 +83,6 @@ struct BrowserView {
 };
 
 inline constexpr std::size_t kBrowserNameFilterLength = 50;
-inline constexpr const char* kItemDatabaseSearch = "https://camelot.allakhazam.com/searchdb.html";
-inline constexpr const char* kWebSearch = "https://www.google.com/search";
 
 class Tbrowser {
  public:
@@ -141,5 +140,10 @@ class Tbrowser {
 // The name a search on the item-database site looks for: the name without
 // its bracketed remarks.
 std::string ItemDatabaseTerms(std::string name);
+// The two searches for an item name that the vault browser and the item
+// workbench offer: the item database with the name's terms, and the web
+// search engine with the whole name.
+std::string ItemDatabaseSearchAddress(std::string_view itemName);
+std::string WebSearchAddress(std::string_view itemName);
 
 }  // namespace qm

@@ -70,14 +70,13 @@ void TfrmItems::stat1amtDblClick(int box) {
 void TfrmItems::nAllakhazam() {
   const std::string text = SelectedText();
   if (text.empty()) return;
-  shell_.OpenInShell(std::string(kItemDatabaseSearch) +
-                     "?terms=" + UrlEncode(ItemDatabaseTerms(text), true) + "&a=Search");
+  shell_.OpenInShell(ItemDatabaseSearchAddress(text));
 }
 
 void TfrmItems::nGoogle() {
   const std::string text = SelectedText();
   if (text.empty()) return;
-  shell_.OpenInShell(std::string(kWebSearch) + "?hl=en&q=" + UrlEncode(text, true));
+  shell_.OpenInShell(WebSearchAddress(text));
 }
 
 void TfrmItems::btnCopyStatsClick() {
