@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "core/text.h"
+
 namespace qm::cli {
 namespace {
 
@@ -75,6 +77,16 @@ std::optional<long long> ParseInteger(std::string_view text, long long min, long
   if (text.empty() || ec != std::errc() || ptr != end || value < min || value > max)
     return std::nullopt;
   return value;
+}
+
+std::optional<int> ParseRealm(std::string_view text) {
+  if (auto number = ParseInteger(text, 0, 2)) return static_cast<int>(*number);
+  constexpr std::string_view kNames[3][2] = {
+      {"Albion", "Alb"}, {"Hibernia", "Hib"}, {"Midgard", "Mid"}};
+  for (int realm = 0; realm < 3; ++realm)
+    for (std::string_view name : kNames[realm])
+      if (SameTextIgnoringCase(text, name)) return realm;
+  return std::nullopt;
 }
 
 }  // namespace qm::cli

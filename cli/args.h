@@ -31,4 +31,8 @@ class Args {
 // Parses a whole decimal number in [min, max]; nullopt otherwise.
 std::optional<long long> ParseInteger(std::string_view text, long long min, long long max);
 
+// A realm by number (0 Albion, 1 Hibernia, 2 Midgard) or by name ("Albion",
+// "Hib", ...), letter case ignored.
+std::optional<int> ParseRealm(std::string_view text);
+
 }  // namespace qm::cli

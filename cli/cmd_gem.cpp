@@ -17,16 +17,6 @@ constexpr std::string_view kUsage =
     "Albion, "
     "1 Hibernia, 2 Midgard)";
 
-// A realm by number or by name ("Albion", "Hib", ...), letter case ignored.
-std::optional<int> ParseRealm(std::string_view text) {
-  if (auto number = ParseInteger(text, 0, 2)) return static_cast<int>(*number);
-  const std::string_view names[3][2] = {{"Albion", "Alb"}, {"Hibernia", "Hib"}, {"Midgard", "Mid"}};
-  for (int realm = 0; realm < 3; ++realm)
-    for (std::string_view name : names[realm])
-      if (SameTextIgnoringCase(text, name)) return realm;
-  return std::nullopt;
-}
-
 int RunGem(CommandContext& context) {
   if (context.args.size() != 3) return UsageError(context, kUsage);
   const auto code = ParseInteger(context.args[0], 0, 255);

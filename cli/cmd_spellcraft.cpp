@@ -76,15 +76,6 @@ std::optional<int> ParseClass(std::string_view text) {
   return std::nullopt;
 }
 
-std::optional<int> ParseRealm(std::string_view text) {
-  if (auto number = ParseInteger(text, 0, 2)) return static_cast<int>(*number);
-  const std::string_view names[3][2] = {{"Albion", "Alb"}, {"Hibernia", "Hib"}, {"Midgard", "Mid"}};
-  for (int realm = 0; realm < 3; ++realm)
-    for (std::string_view name : names[realm])
-      if (SameTextIgnoringCase(text, name)) return realm;
-  return std::nullopt;
-}
-
 std::optional<int> ParseArmour(std::string_view text) {
   if (auto number = ParseInteger(text, 0, kArmourEntryCount - 1)) return static_cast<int>(*number);
   for (int armour = 0; armour < kArmourEntryCount; ++armour)
