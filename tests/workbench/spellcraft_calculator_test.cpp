@@ -6,40 +6,15 @@
 #include <vector>
 
 #include "core/template_record.h"
+#include "workbench/spellcraft_test_support.h"
 
 namespace qm {
 namespace {
 
-SpellcraftContext ContextFor(int slot, int realm = 0, int maxArmor = 4) {
-  SpellcraftContext context;
-  context.Slot = slot;
-  context.Realm = realm;
-  context.MaxArmor = maxArmor;
-  context.DefaultCraftedLevel = 51;
-  return context;
-}
-
-// A tab opened on an empty slot and entered, as the user sees it.
-SpellcraftCalculator OpenTab(const SpellcraftContext& context) {
-  SpellcraftCalculator calc(context);
-  calc.Open(EmptyItem());
-  calc.SCEnter();
-  return calc;
-}
-
-// Picks a bonus through the full listing and a value by its tier.
-void SetGem(SpellcraftCalculator& calc, int gem, int index, int tier = 0) {
-  calc.SCArchChange(gem, 7);
-  calc.SCFakeChange(gem, index);
-  calc.csChange(gem, tier);
-}
-
-int ChoicePosition(const SpellcraftCalculator& calc, int fifthIndex) {
-  const auto& choices = calc.State().Choices;
-  for (std::size_t i = 0; i < choices.size(); ++i)
-    if (choices[i].Index == fifthIndex) return static_cast<int>(i);
-  return -1;
-}
+using testing::ChoicePosition;
+using testing::ContextFor;
+using testing::OpenTab;
+using testing::SetGem;
 
 std::vector<int> GemIndexes(const SpellcraftCalculator& calc) {
   std::vector<int> out;

@@ -8,38 +8,15 @@
 
 #include "core/template_record.h"
 #include "workbench/spellcraft_calculator.h"
+#include "workbench/spellcraft_test_support.h"
 
 namespace qm {
 namespace {
 
-SpellcraftContext ContextFor(int slot, int realm = 0, int maxArmor = 4) {
-  SpellcraftContext context;
-  context.Slot = slot;
-  context.Realm = realm;
-  context.MaxArmor = maxArmor;
-  context.DefaultCraftedLevel = 51;
-  return context;
-}
-
-SpellcraftCalculator OpenTab(const SpellcraftContext& context) {
-  SpellcraftCalculator calc(context);
-  calc.Open(EmptyItem());
-  calc.SCEnter();
-  return calc;
-}
-
-void SetGem(SpellcraftCalculator& calc, int gem, int index, int tier = 0) {
-  calc.SCArchChange(gem, 7);
-  calc.SCFakeChange(gem, index);
-  calc.csChange(gem, tier);
-}
-
-int ChoicePosition(const SpellcraftCalculator& calc, int fifthIndex, int skip = 0) {
-  const auto& choices = calc.State().Choices;
-  for (std::size_t i = 0; i < choices.size(); ++i)
-    if (choices[i].Index == fifthIndex && skip-- == 0) return static_cast<int>(i);
-  return -1;
-}
+using testing::ChoicePosition;
+using testing::ContextFor;
+using testing::OpenTab;
+using testing::SetGem;
 
 // A crafted item as another program might have written it.
 TItemRecord CraftedItem(int level, int armour, std::vector<std::pair<int, int>> gems,
