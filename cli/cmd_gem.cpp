@@ -7,7 +7,7 @@
 #include "cli/args.h"
 #include "cli/command.h"
 #include "core/text.h"
-#include "workbench/gem_names.h"
+#include "spellcraft/gem_names.h"
 
 namespace qm::cli {
 namespace {

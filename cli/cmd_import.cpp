@@ -12,7 +12,7 @@
 #include "cli/record_json.h"
 #include "cli/record_text.h"
 #include "core/template_record.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 #include "workbench/inline_editor.h"
 #include "workbench/item_exchange.h"
 

@@ -31,10 +31,10 @@
 #include "core/file_io.h"
 #include "core/template_record.h"
 #include "core/text.h"
-#include "workbench/fifth_slot_bonus.h"
-#include "workbench/spellcraft_calculator.h"
-#include "workbench/spellcraft_gems.h"
-#include "workbench/spellcraft_limits.h"
+#include "spellcraft/fifth_slot_bonus.h"
+#include "spellcraft/spellcraft_calculator.h"
+#include "spellcraft/spellcraft_gems.h"
+#include "spellcraft/spellcraft_limits.h"
 
 namespace qm::cli {
 namespace {

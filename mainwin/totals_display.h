@@ -9,7 +9,7 @@
 #include "core/char_attributes.h"
 #include "core/template_record.h"
 #include "engine/totals.h"
-#include "mainwin/view_state.h"
+#include "ports/view_state.h"
 
 namespace qm {
 

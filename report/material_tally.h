@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "workbench/gem_names.h"
+#include "spellcraft/gem_names.h"
 
 namespace qm {
 

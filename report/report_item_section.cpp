@@ -13,7 +13,7 @@
 #include "report/bonus_text.h"
 #include "report/material_tally.h"
 #include "report/report_sections.h"
-#include "workbench/gem_names.h"
+#include "spellcraft/gem_names.h"
 
 namespace qm::report_detail {
 namespace {

@@ -11,7 +11,7 @@
 #include "core/result.h"
 #include "core/template_record.h"
 #include "report/template_report.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 
 namespace qm {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/ports.h"
+#include "ports/ports.h"
 
 namespace qm {
 

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/ports.h"
+#include "ports/ports.h"
 #include "shell/settings.h"
 #include "shell/single_instance.h"
 

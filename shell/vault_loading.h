@@ -4,7 +4,7 @@
 // start-up what to say and how to end when the file is unusable.
 #include <string>
 
-#include "shell/ports.h"
+#include "ports/ports.h"
 #include "shell/startup.h"
 
 namespace qm {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "core/item_record.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 
 namespace qm {
 

@@ -12,7 +12,7 @@
 #include "core/item_record.h"
 #include "core/template_record.h"
 #include "core/web_addresses.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 #include "vault/vault_query.h"

@@ -8,7 +8,7 @@
 
 #include "core/item_record.h"
 #include "core/result.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 
 namespace qm {
 

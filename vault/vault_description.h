@@ -7,7 +7,7 @@
 
 #include "core/item_record.h"
 #include "core/template_record.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 
 namespace qm {
 

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "core/item_record.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 

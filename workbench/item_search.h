@@ -28,11 +28,11 @@
 
 #include "core/item_record.h"
 #include "core/template_record.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 #include "workbench/inline_editor.h"
-#include "workbench/spellcraft_calculator.h"
+#include "spellcraft/spellcraft_calculator.h"
 
 namespace qm {
 

@@ -11,7 +11,7 @@
 #include <variant>
 #include <vector>
 
-#include "shell/ports.h"
+#include "ports/ports.h"
 
 namespace qm::testing {
 

@@ -8,7 +8,7 @@
 
 #include "core/effect_names.h"
 #include "core/item_lists.h"
-#include "shell/ports.h"
+#include "ports/ports.h"
 
 namespace qm::test {
 

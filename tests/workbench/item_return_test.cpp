@@ -6,7 +6,7 @@
 
 #include "workbench/item_search.h"
 #include "workbench/item_workbench_fixture.h"
-#include "workbench/spellcraft_gems.h"
+#include "spellcraft/spellcraft_gems.h"
 
 namespace qm {
 namespace {

@@ -1,4 +1,4 @@
-#include "workbench/spellcraft_limits.h"
+#include "spellcraft/spellcraft_limits.h"
 
 #include <algorithm>
 #include <array>

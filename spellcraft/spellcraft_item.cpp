@@ -1,9 +1,9 @@
-#include "workbench/spellcraft_item.h"
+#include "spellcraft/spellcraft_item.h"
 
 #include <cstddef>
 #include <cstring>
 
-#include "workbench/spellcraft_gems.h"
+#include "spellcraft/spellcraft_gems.h"
 
 namespace qm {
 namespace {

@@ -1,4 +1,4 @@
-#include "workbench/gem_names.h"
+#include "spellcraft/gem_names.h"
 
 #include <gtest/gtest.h>
 

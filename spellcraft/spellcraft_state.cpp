@@ -1,4 +1,4 @@
-#include "workbench/spellcraft_state.h"
+#include "spellcraft/spellcraft_state.h"
 
 #include "core/class_table.h"
 

@@ -1,4 +1,4 @@
-#include "workbench/spellcraft_gems.h"
+#include "spellcraft/spellcraft_gems.h"
 
 #include <array>
 #include <cmath>

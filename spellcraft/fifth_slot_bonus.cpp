@@ -1,4 +1,4 @@
-#include "workbench/fifth_slot_bonus.h"
+#include "spellcraft/fifth_slot_bonus.h"
 
 #include <array>
 #include <cstddef>

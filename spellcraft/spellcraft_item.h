@@ -4,8 +4,8 @@
 // them), the fifth-slot bonus in rows 9 and 10, the fifth-slot index in the
 // kind of effect 2 and the autonaming flag in the BonusLevelFixed byte.
 #include "core/item_record.h"
-#include "workbench/fifth_slot_bonus.h"
-#include "workbench/spellcraft_state.h"
+#include "spellcraft/fifth_slot_bonus.h"
+#include "spellcraft/spellcraft_state.h"
 
 namespace qm {
 

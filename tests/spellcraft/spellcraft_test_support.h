@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "core/item_record.h"
-#include "workbench/spellcraft_calculator.h"
+#include "spellcraft/spellcraft_calculator.h"
 
 namespace qm::testing {
 

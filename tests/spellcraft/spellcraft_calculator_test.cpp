@@ -1,4 +1,4 @@
-#include "workbench/spellcraft_calculator.h"
+#include "spellcraft/spellcraft_calculator.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/template_record.h"
-#include "workbench/spellcraft_test_support.h"
+#include "spellcraft/spellcraft_test_support.h"
 
 namespace qm {
 namespace {

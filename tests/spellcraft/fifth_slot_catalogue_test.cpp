@@ -1,4 +1,4 @@
-#include "workbench/fifth_slot_catalogue.h"
+#include "spellcraft/fifth_slot_catalogue.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/template_record.h"
-#include "workbench/fifth_slot_bonus.h"
+#include "spellcraft/fifth_slot_bonus.h"
 
 namespace qm {
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "workbench/fifth_slot_catalogue.h"
+#include "spellcraft/fifth_slot_catalogue.h"
 
 namespace qm {
 

@@ -10,9 +10,9 @@
 #include <string_view>
 
 #include "core/item_record.h"
-#include "workbench/fifth_slot_bonus.h"
-#include "workbench/spellcraft_item.h"
-#include "workbench/spellcraft_state.h"
+#include "spellcraft/fifth_slot_bonus.h"
+#include "spellcraft/spellcraft_item.h"
+#include "spellcraft/spellcraft_state.h"
 
 namespace qm {
 

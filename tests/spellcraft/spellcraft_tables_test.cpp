@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "workbench/fifth_slot_bonus.h"
-#include "workbench/spellcraft_gems.h"
-#include "workbench/spellcraft_limits.h"
+#include "spellcraft/fifth_slot_bonus.h"
+#include "spellcraft/spellcraft_gems.h"
+#include "spellcraft/spellcraft_limits.h"
 
 namespace qm {
 namespace {

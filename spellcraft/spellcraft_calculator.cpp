@@ -1,12 +1,12 @@
-#include "workbench/spellcraft_calculator.h"
+#include "spellcraft/spellcraft_calculator.h"
 
 #include <algorithm>
 #include <array>
 
 #include "core/template_record.h"
 #include "engine/item_measures.h"
-#include "workbench/spellcraft_gems.h"
-#include "workbench/spellcraft_limits.h"
+#include "spellcraft/spellcraft_gems.h"
+#include "spellcraft/spellcraft_limits.h"
 
 namespace qm {
 namespace {

@@ -1,10 +1,10 @@
-#include "workbench/fifth_slot_catalogue.h"
+#include "spellcraft/fifth_slot_catalogue.h"
 
 #include <array>
 
 #include "core/class_table.h"
 #include "core/template_record.h"
-#include "workbench/fifth_slot_bonus.h"
+#include "spellcraft/fifth_slot_bonus.h"
 
 namespace qm {
 namespace {

@@ -1,4 +1,4 @@
-#include "workbench/spellcraft_item.h"
+#include "spellcraft/spellcraft_item.h"
 
 #include <gtest/gtest.h>
 
@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "core/template_record.h"
-#include "workbench/spellcraft_calculator.h"
-#include "workbench/spellcraft_test_support.h"
+#include "spellcraft/spellcraft_calculator.h"
+#include "spellcraft/spellcraft_test_support.h"
 
 namespace qm {
 namespace {
