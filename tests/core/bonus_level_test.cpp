@@ -6,7 +6,7 @@
 #include <initializer_list>
 #include <utility>
 
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

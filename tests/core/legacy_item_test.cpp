@@ -4,7 +4,7 @@
 
 #include <array>
 
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

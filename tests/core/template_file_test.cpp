@@ -12,8 +12,8 @@
 #include <csignal>
 
 #include "core/file_io.h"
-#include "support/samples.h"
 #include "support/temp_folder.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

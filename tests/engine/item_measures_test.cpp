@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

@@ -7,7 +7,7 @@
 #include "core/template_file.h"
 #include "mainwin/main_window_fixture.h"
 #include "shell/single_instance.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

@@ -5,7 +5,7 @@
 #include "mainwin/browser_host.h"
 #include "mainwin/main_window.h"
 #include "support/fake_ports.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 #include "vault/vault_writer.h"
