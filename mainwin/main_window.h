@@ -77,7 +77,6 @@ class TfrmGearMain : public StartupMainWindow {
 
   const MainWindowView& View() const { return view_; }
   const TTemplateRecord& Template() const { return tpl_; }
-  TTemplateRecord& MutableTemplate() { return tpl_; }
   const TCharAttributes& Attributes() const { return attributes_; }
   const TotalsAndCaps& LastTotals() const { return totals_; }
 
