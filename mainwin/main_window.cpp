@@ -322,9 +322,8 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     row.Name.Text = tpl_.Slot(slot).Name.Str();
     row.Utility.Text = "0.0";
     if (slot <= kFeet) {
-      // Jewel 1 .. Feet 12: both rings are kind 5, both wrists kind 6.
-      constexpr std::uint8_t kKindOfSlot[] = {1, 2, 3, 4, 5, 5, 6, 6, 7, 8, 9, 10, 11, 12};
-      tpl_.Slot(slot).SlotKind = kKindOfSlot[slot - 1];
+      // Jewel .. Feet items take their slot's kind; weapons keep their own.
+      tpl_.Slot(slot).SlotKind = static_cast<std::uint8_t>(SlotKindOf(slot));
     }
     row.Button.Enabled = slot != kMyth || view_.Champion.Checked;
   }

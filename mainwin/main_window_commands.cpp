@@ -14,20 +14,7 @@ namespace {
 
 constexpr const char* kMakeCompatibleTitle = "Make Compatible?";
 
-// The workbench slot kind of each slot; the Ranged slot depends on the class.
-constexpr int kWorkbenchKind[kSlotCount] = {1, 2,  3,  4,  5,  5,  6,  6,  7, 8,
-                                            9, 10, 11, 12, 13, 14, 15, 16, 17};
-
-// Classes whose ranged slot holds a bow or instrument (kind 16), and those
-// that cannot use it at all; every other class gets the two-hand kind there.
-constexpr int kRangedWeaponClasses[] = {0, 5, 7, 8, 12, 18, 19, 24, 28, 31, 35};
-constexpr int kNoRangedClasses[] = {2, 4, 11, 21, 27, 30};
 constexpr int kHeretic = 4;
-
-template <std::size_t N>
-bool In(const int (&list)[N], int value) {
-  return std::find(std::begin(list), std::end(list), value) != std::end(list);
-}
 
 bool IsCraftableSlot(int slot) {
   return slot == kCloak || (slot >= kChest && slot <= kRanged);
@@ -153,7 +140,7 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   request.Myth = slot == kMyth;
   request.ArmourSlot = slot >= kChest && slot <= kFeet;
   request.WeaponSlot = slot >= kRightHand && slot <= kRanged;
-  request.SlotFilterIndex = kWorkbenchKind[slot - 1];
+  request.SlotFilterIndex = SlotKindOf(slot);
 
   const int classIndex = tpl_.ClassIndex;
   const ClassInfo& info = ClassOf(classIndex);
@@ -162,13 +149,9 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   if (slot == kRightHand) refused = !(info.MaxArmor > kCloth || champion || classIndex == kHeretic);
   if (slot == kLeftHand) refused = !(info.Shield != kNoShield || champion);
   if (slot == kRanged) {
-    if (In(kRangedWeaponClasses, classIndex)) {
-      request.SlotFilterIndex = 16;
-    } else if (In(kNoRangedClasses, classIndex) || classIndex >= kClassTableSize) {
-      refused = true;  // a class the table does not know cannot use the slot either
-    } else {
-      request.SlotFilterIndex = 15;
-    }
+    // A class without a ranged weapon searches its Ranged slot for two-handers.
+    if (info.Ranged == RangedSlotUse::kTwoHanded) request.SlotFilterIndex = SlotKindOf(kTwoHand);
+    refused = info.Ranged == RangedSlotUse::kUnusable;
   }
   if (refused) {
     user_.Beep();
