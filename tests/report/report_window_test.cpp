@@ -239,11 +239,8 @@ TEST(ReportWindow, EachMenuCommandAnnouncesOnceAndSavingNothing) {
   TSCReport report;
   EXPECT_EQ(AnnouncementsOf(report, [&] { report.SetReportTemplate(Template("W", kWarrior, 1)); }),
             1);
-  EXPECT_EQ(AnnouncementsOf(report, [&] { report.BuildReport(); }), 1);
   EXPECT_EQ(AnnouncementsOf(report, [&] { report.ChooseWeapon(3); }), 1);
   EXPECT_EQ(AnnouncementsOf(report, [&] { report.ChooseWeapon(7); }), 0);
-  EXPECT_EQ(AnnouncementsOf(report, [&] { report.ChooseContent(ReportContent::kMaterialList); }),
-            1);
   EXPECT_EQ(AnnouncementsOf(report, [&] { report.ToggleNotes(); }), 1);
   EXPECT_EQ(AnnouncementsOf(report, [&] { report.EditLines({"x"}); }), 0) << "editing is off";
   EXPECT_EQ(AnnouncementsOf(report, [&] { report.ToggleManualEditing(); }), 1);

@@ -299,7 +299,6 @@ TEST(OptionsDialog, EachCommandThatChangesTheDialogAnnouncesOnce) {
   const OptionsMenuChecks menu = Menu(true, true, true);
   EXPECT_EQ(AnnouncementsOf(options, [&] { options.FormShow(menu); }), 1);
   EXPECT_EQ(AnnouncementsOf(options, [&] { options.CancelBtnClick(); }), 0);
-  EXPECT_EQ(AnnouncementsOf(options, [&] { (void)options.FormCloseQuery(); }), 0);
   EXPECT_EQ(AnnouncementsOf(options, [&] { options.SLFilterChange(99); }), 0);
   EXPECT_EQ(AnnouncementsOf(options, [&] { options.SLFilterChange(5); }), 1);
   EXPECT_EQ(AnnouncementsOf(options, [&] { options.DirectoryChange("/home/me/"); }), 1);
