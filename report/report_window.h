@@ -12,6 +12,7 @@
 #include "core/template_record.h"
 #include "report/template_report.h"
 #include "ports/ports.h"
+#include "ports/view_notifier.h"
 
 namespace qm {
 
@@ -31,7 +32,8 @@ struct ReportMenuChecks {
   bool DisplayRace, DisplayCap, Notes1, Expansion1, DisplayUtility1, ManualEditing1;
 };
 
-class TSCReport {
+// Every command that changes the document or the menu marks announces once.
+class TSCReport : public ViewNotifier {
  public:
   // startFolder: where the save dialog starts (the program's own folder).
   explicit TSCReport(std::string startFolder = {});
@@ -54,7 +56,10 @@ class TSCReport {
   void ToggleExpansion();
   void ToggleDisplayUtility();
   // ManualEditing1: the document becomes editable; nothing is rebuilt.
-  void ToggleManualEditing() { manualEditing_ = !manualEditing_; }
+  void ToggleManualEditing() {
+    manualEditing_ = !manualEditing_;
+    NotifyViewChanged();
+  }
 
   // A manual edit of Rpt (only while manual editing is on): the text the
   // window now holds, line by line. Returns false when editing is off.

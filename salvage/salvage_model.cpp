@@ -86,6 +86,7 @@ void TfrmSalvo::RawClick() {
   trinketTotal_ = SalvageTotal(amounts, PriceTable::kTrinket);
   rawValue_.Panels = CoinPanelTexts(SplitCoins(rawTotal_));
   cashbar_.Panels = CoinPanelTexts(SplitCoins(trinketTotal_));
+  NotifyViewChanged();
 }
 
 std::string TfrmSalvo::BarLine(const CoinBar& bar) {

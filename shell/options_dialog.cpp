@@ -40,15 +40,19 @@ void TfrmOptions::FormShow(const OptionsMenuChecks& menu) {
   }
   view_.directory = pendingDirectory_;
   view_.visible = true;
+  NotifyViewChanged();
 }
 
 void TfrmOptions::DirectoryChange(std::string directory) {
   pendingDirectory_ = std::move(directory);
   view_.directory = pendingDirectory_;
+  NotifyViewChanged();
 }
 
 void TfrmOptions::SLFilterChange(int index) {
-  if (index >= 0 && index < kLevelFilterCount) view_.levelFilterIndex = index;
+  if (index < 0 || index >= kLevelFilterCount) return;
+  view_.levelFilterIndex = index;
+  NotifyViewChanged();
 }
 
 void TfrmOptions::OKBtnClick(const OptionsMenuChecks& menu) {
@@ -60,15 +64,19 @@ void TfrmOptions::OKBtnClick(const OptionsMenuChecks& menu) {
   settings_.SaveSettings();
   if (!settings_.SettingsExist()) user_.ShowMessage(kOptionsNotSavedMessage);
   view_.visible = false;
+  NotifyViewChanged();
 }
 
 void TfrmOptions::CancelBtnClick() {
-  if (view_.cancelEnabled) view_.visible = false;
+  if (!view_.cancelEnabled) return;
+  view_.visible = false;
+  NotifyViewChanged();
 }
 
 bool TfrmOptions::FormCloseQuery() {
   if (!settings_.SettingsExist()) return false;
   view_.visible = false;
+  NotifyViewChanged();
   return true;
 }
 

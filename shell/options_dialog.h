@@ -5,6 +5,7 @@
 #include <array>
 #include <string>
 
+#include "ports/view_notifier.h"
 #include "shell/options_menu.h"
 #include "shell/settings.h"
 
@@ -39,7 +40,9 @@ struct OptionsDialogView {
   bool visible = false;
 };
 
-class TfrmOptions {
+// Every command that changes View() announces once. OK changes the settings
+// behind the main window's menu marks; the main window announces that.
+class TfrmOptions : public ViewNotifier {
  public:
   TfrmOptions(Settings& settings, UserPort& user);
 

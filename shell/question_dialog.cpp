@@ -53,6 +53,7 @@ void TCustomDlg::Ask(std::string_view message, std::string_view title, std::stri
   view_.focused = DialogButton::Ok;
   view_.visible = true;
   modalResult_ = 0;
+  NotifyViewChanged();
 }
 
 void TCustomDlg::SetLabelHeight(int height) {
@@ -60,6 +61,7 @@ void TCustomDlg::SetLabelHeight(int height) {
   const int rowTop = height + kQuestionRowGap;
   for (DialogButtonView& b : view_.buttons) b.top = rowTop;
   view_.clientHeight = rowTop + kQuestionRowHeight;
+  NotifyViewChanged();
 }
 
 void TCustomDlg::Press(DialogButton button) {
@@ -67,15 +69,19 @@ void TCustomDlg::Press(DialogButton button) {
   if (!view_.visible || !b.visible) return;
   modalResult_ = b.result;
   view_.visible = false;
+  NotifyViewChanged();
 }
 
 void TCustomDlg::MouseEnter(DialogButton button) {
-  if (Button(button).visible) view_.focused = button;
+  if (!Button(button).visible) return;
+  view_.focused = button;
+  NotifyViewChanged();
 }
 
 bool TCustomDlg::FormCloseQuery() {
   if (modalResult_ == 0) return false;
   view_.visible = false;
+  NotifyViewChanged();
   return true;
 }
 

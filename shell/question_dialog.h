@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "ports/view_notifier.h"
+
 namespace qm {
 
 enum class DialogButton : int { Ok = 0, Cancel = 1, Abort = 2, Retry = 3 };
@@ -42,7 +44,8 @@ struct QuestionDialogView {
   bool visible = false;
 };
 
-class TCustomDlg {
+// Every command that changes View() announces once.
+class TCustomDlg : public ViewNotifier {
  public:
   TCustomDlg();
 

@@ -121,10 +121,12 @@ int Tbrowser::SlotFilterOf(int position) {
 }
 
 void Tbrowser::Show() {
+  const ViewChange change(*this);
   ClearFilters();
 }
 
 void Tbrowser::BrowserSearch() {
+  const ViewChange change(*this);
   criteria_.HideQs = true;
   criteria_.ClassFilter = filters_.ClassFilter;
   criteria_.FilterServer = filters_.FilterServer;
@@ -160,6 +162,7 @@ void Tbrowser::BrowserSearch() {
 }
 
 void Tbrowser::ClearFilters() {
+  const ViewChange change(*this);
   criteria_.HideQs = true;
   filters_.Filter1 = filters_.Filter2 = filters_.Filter3 = filters_.Filter4 = 0;
   filters_.Filter6 = filters_.Filter7 = filters_.ClassFilter = filters_.FilterServer = 0;
@@ -174,6 +177,7 @@ void Tbrowser::ClearFilters() {
 }
 
 void Tbrowser::MatchCurrentClassServer() {
+  const ViewChange change(*this);
   const TTemplateRecord& tpl = host_.CurrentTemplate();
   criteria_.HideQs = true;
   filters_.Filter1 = filters_.Filter2 = filters_.Filter4 = 0;
@@ -193,20 +197,24 @@ void Tbrowser::ChangeServerFilter(int position) {
   filters_.FilterServer = position;
   filters_.Filter5 = kUnfilteredRealm;
   filters_.Filter5Enabled = true;
+  NotifyViewChanged();
 }
 
 void Tbrowser::SetNameFilter(const std::string& text) {
   filters_.NameFilter = text.substr(0, kBrowserNameFilterLength);
+  NotifyViewChanged();
 }
 
 AmountBoxEdit Tbrowser::ChangeAmount(int k, std::string_view text, int caret) {
   AmountBoxEdit normalised = ApplyAmountRules(text, caret, kFilterMinimumLimit);
   if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)] = normalised.Text;
+  NotifyViewChanged();
   return normalised;
 }
 
 void Tbrowser::ResetAmount(int k) {
   if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)].assign(1, '0');
+  NotifyViewChanged();
 }
 
 int Tbrowser::SelectedIndex() const {
@@ -218,6 +226,7 @@ int Tbrowser::SelectedIndex() const {
 
 void Tbrowser::SelectLine(int row) {
   if (row < 0 || static_cast<std::size_t>(row) >= view_.Names.size()) return;
+  const ViewChange change(*this);
   view_.Selected = row;
   DescribeSelected();
 }
@@ -241,6 +250,7 @@ void Tbrowser::DescribeSelected() {
 }
 
 void Tbrowser::DoubleClickLine(int row) {
+  const ViewBatch batch(*this);
   SelectLine(row);
   if (view_.EquipEnabled) EquipSelected();
 }

@@ -66,6 +66,7 @@ void InlineEditor::CopyStatsFrom(const TItemRecord& item) {
   source_.Note.Assign(note);
   view_.NameText = item.Name.Str();
   loadRequested_ = true;
+  NotifyViewChanged();
 }
 
 void InlineEditor::MakeRoG() {
@@ -76,6 +77,7 @@ void InlineEditor::MakeRoG() {
   source_.Note.Assign(kRoGNote);
   view_.NameText = std::string(kCustomItemName);
   loadRequested_ = true;
+  NotifyViewChanged();
 }
 
 void InlineEditor::EditEnter() {
@@ -188,6 +190,7 @@ AmountBoxEdit InlineEditor::ProcValueChange(int effect, std::string_view text, i
   AmountBoxEdit edit = ApplyAmountRules(text, caret, kEffectAmountLimit);
   if (effect < 0 || effect >= kInlineEffectRows) return edit;
   view_.Effects[effect].AmountText = edit.Text;
+  NotifyViewChanged();
   return edit;
 }
 
@@ -233,6 +236,7 @@ TItemRecord InlineEditor::BuildInlineItem() const {
 
 void InlineEditor::Refresh() {
   if (refresh_) refresh_();
+  NotifyViewChanged();
 }
 
 }  // namespace qm

@@ -48,6 +48,8 @@ WorkbenchCharacter WorkbenchCharacter::Of(const TTemplateRecord& tpl, bool champ
 TfrmItems::TfrmItems(const Vault& vault, TVaultFilter& criteria, UserPort& user,
                      FileDialogPort& files, ShellPort& shell)
     : vault_(vault), criteria_(criteria), user_(user), files_(files), shell_(shell) {
+  editor_.SetViewChangedCallback([this] { NotifyViewChanged(); });
+  spellcraft_.SetViewChangedCallback([this] { NotifyViewChanged(); });
   editor_.SetRefreshHook([this] { DisplayInMain(); });
   // The calculator previews only while its tab is entered and its design
   // is within the limit; the mode check keeps a late call from another tab
@@ -60,6 +62,7 @@ TfrmItems::TfrmItems(const Vault& vault, TVaultFilter& criteria, UserPort& user,
 }
 
 void TfrmItems::Open(const WorkbenchRequest& request, SlotPreview preview) {
+  const ViewChange change(*this);
   request_ = request;
   slotItem_ = request.StartingItem;
   preview_ = std::move(preview);
@@ -76,6 +79,7 @@ SpellcraftContext TfrmItems::CraftContext() const {
 }
 
 void TfrmItems::FormShow() {
+  const ViewChange change(*this);
   closed_ = false;
   painted_ = false;
   outcome_ = WorkbenchOutcome{};
@@ -163,6 +167,7 @@ void TfrmItems::ResetFilters() {
 }
 
 void TfrmItems::DirectoryChange() {
+  const ViewChange change(*this);
   const WorkbenchCharacter& character = request_.Character;
   // 1. The character's realm, or every realm where the server mixes realms
   // (Coop and PvP) for anything but the helm.
@@ -215,12 +220,14 @@ void TfrmItems::DirectoryChange() {
 
 void TfrmItems::SelectEntry(int row) {
   if (row < 0 || row >= static_cast<int>(view_.Names.size())) return;
+  const ViewChange change(*this);
   view_.Selected = row;
   LItemsClick();
 }
 
 void TfrmItems::LItemsClick() {
   if (view_.Selected < 0 || view_.Selected >= static_cast<int>(view_.Indices.size())) return;
+  const ViewChange change(*this);
   view_.ItemMemo.clear();
   selectedItem_ = EmptyItem();
   const int number = view_.Indices[static_cast<std::size_t>(view_.Selected)];
@@ -237,11 +244,13 @@ void TfrmItems::LItemsClick() {
 }
 
 void TfrmItems::LItemsDblClick(int row) {
+  const ViewBatch batch(*this);
   SelectEntry(row);
   if (view_.Selected == row && mode_ == WorkbenchMode::kLoad) btnReturnClick();
 }
 
 void TfrmItems::ActivateTab(WorkbenchTab tab) {
+  const ViewBatch batch(*this);
   switch (tab) {
     case WorkbenchTab::kLoad:
       LoadEnter();
@@ -262,6 +271,7 @@ void TfrmItems::EnterMode(WorkbenchMode mode, WorkbenchTab tab) {
 }
 
 void TfrmItems::LoadEnter() {
+  const ViewChange change(*this);
   EnterMode(WorkbenchMode::kLoad, WorkbenchTab::kLoad);
   DisplayInMain();
   if (view_.Selected < 0 && !view_.Names.empty()) view_.Selected = 0;
@@ -269,17 +279,20 @@ void TfrmItems::LoadEnter() {
 }
 
 void TfrmItems::EditEnter() {
+  const ViewChange change(*this);
   EnterMode(WorkbenchMode::kInline, WorkbenchTab::kInline);
   returnEnabled_ = true;
   editor_.EditEnter();  // loads on request, refreshes, previews
 }
 
 void TfrmItems::SCEnter() {
+  const ViewChange change(*this);
   EnterMode(WorkbenchMode::kSpellcraft, WorkbenchTab::kSpellcraft);
   spellcraft_.SCEnter();  // previews the design while it is within its limit
 }
 
 void TfrmItems::DisplayInMain() {
+  const ViewBatch batch(*this);
   previewItem_ = EmptyItem();
   switch (mode_) {
     case WorkbenchMode::kLoad:
@@ -300,7 +313,8 @@ void TfrmItems::DisplayInMain() {
 }
 
 void TfrmItems::WritePreview(const TItemRecord& item) {
-  if (preview_ && !closed_) preview_(request_.Slot, item);
+  if (preview_ && !closed_)
+    RunAtCommandEnd([preview = preview_, slot = request_.Slot, item] { preview(slot, item); });
 }
 
 void TfrmItems::Close(bool ok, const TItemRecord& item) {
@@ -311,6 +325,7 @@ void TfrmItems::Close(bool ok, const TItemRecord& item) {
   // FormClose: both optional tabs are offered again at the next opening.
   view_.SpellcraftTabVisible = true;
   view_.InlineTabVisible = true;
+  NotifyViewChanged();
 }
 
 void TfrmItems::btnReturnClick() {
@@ -353,6 +368,7 @@ void TfrmItems::FormCloseQuery() {
 
 void TfrmItems::btnPrevClick() {
   if (closed_ || !SlotValid()) return;
+  const ViewBatch batch(*this);
   TItemRecord previous = returnedBefore_[request_.Slot - 1];
   if (IsEmptyName(previous)) previous = lastReturned_[request_.Slot - 1];
   // A history entry never filled holds only zero bytes; the slot takes it
@@ -367,6 +383,7 @@ void TfrmItems::FormPaint() {
   if (painted_ || closed_) return;
   painted_ = true;
   if (!request_.AutoReturn.Active) return;
+  const ViewChange change(*this);
   EnterMode(WorkbenchMode::kLoad, WorkbenchTab::kLoad);
   if (view_.Selected >= 0 && returnEnabled_) {
     btnReturnClick();

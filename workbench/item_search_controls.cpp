@@ -25,6 +25,7 @@ int Clamp(int position, const std::vector<std::string>& entries) {
 }  // namespace
 
 void TfrmItems::FilterChange(SearchFilter filter, int position) {
+  const ViewChange change(*this);
   switch (filter) {
     case SearchFilter::kItemType:
       if (view_.ItemTypeEnabled) view_.Filt1 = Clamp(position, view_.ItemTypeEntries);
@@ -54,6 +55,7 @@ void TfrmItems::FilterChange(SearchFilter filter, int position) {
 }
 
 AmountBoxEdit TfrmItems::statamtChange(int box, std::string_view text, int caret) {
+  const ViewChange change(*this);
   AmountBoxEdit edit = ApplyAmountRules(text, caret, kFilterMinimumLimit);
   if (box >= 0 && box < 3 && view_.StatFiltersEnabled) {
     view_.StatAmounts[static_cast<std::size_t>(box)] = edit.Text;
@@ -62,6 +64,7 @@ AmountBoxEdit TfrmItems::statamtChange(int box, std::string_view text, int caret
 }
 
 void TfrmItems::stat1amtDblClick(int box) {
+  const ViewChange change(*this);
   if (box >= 0 && box < 3 && view_.StatFiltersEnabled) {
     view_.StatAmounts[static_cast<std::size_t>(box)] = "0";
   }
@@ -80,6 +83,7 @@ void TfrmItems::nGoogle() {
 }
 
 void TfrmItems::btnCopyStatsClick() {
+  const ViewBatch batch(*this);
   if (closed_ || !view_.CopyStatsEnabled) return;
   if (view_.Selected < 0) {
     user_.ShowMessage(kNeedSelectedItem);
@@ -91,6 +95,7 @@ void TfrmItems::btnCopyStatsClick() {
 
 void TfrmItems::RoGClick() {
   if (closed_ || !view_.InlineTabVisible) return;
+  const ViewChange change(*this);
   editor_.MakeRoG();
   view_.Selected = -1;
   ActivateTab(WorkbenchTab::kInline);
@@ -102,6 +107,7 @@ void TfrmItems::btnExportClick() {
 }
 
 void TfrmItems::btnImportQMXClick() {
+  const ViewBatch batch(*this);
   if (closed_ || !view_.InlineTabVisible) return;
   auto item =
       ImportItemForSlot(request_.Settings.StartFolder, request_.SlotFilterIndex, files_, user_);
@@ -112,10 +118,12 @@ void TfrmItems::btnImportQMXClick() {
 
 void TfrmItems::ItemLoadHolderMouseEnter() {
   view_.Default = DefaultButton::kSearch;
+  NotifyViewChanged();
 }
 
 void TfrmItems::ItemLoadHolderMouseLeave() {
   view_.Default = DefaultButton::kReturn;
+  NotifyViewChanged();
 }
 
 void TfrmItems::MouseHover(std::string_view control) {
@@ -123,6 +131,7 @@ void TfrmItems::MouseHover(std::string_view control) {
   const bool inArea =
       std::find(kFilterArea.begin(), kFilterArea.end(), control) != kFilterArea.end();
   view_.Default = inArea ? DefaultButton::kSearch : DefaultButton::kReturn;
+  NotifyViewChanged();
 }
 
 }  // namespace qm
