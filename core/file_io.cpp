@@ -27,6 +27,7 @@ std::string SizeText(std::uint64_t bytes) {
   constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
   if (bytes >= kGiB && bytes % kGiB == 0) return std::to_string(bytes / kGiB) + " GiB";
   if (bytes >= kMiB && bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
+  if (bytes >= 1024 && bytes % 1024 == 0) return std::to_string(bytes / 1024) + " KiB";
   return std::to_string(bytes) + " bytes";
 }
 

@@ -16,6 +16,7 @@ namespace {
 
 constexpr std::string_view kHeaderMark = "~v";
 constexpr std::string_view kHeaderVersion = "Vault Version:1";
+constexpr std::size_t kHeaderLines = 5;
 constexpr std::uint8_t kSourceOfEmptyLine = 10;  // "XML Import"
 // A growable list's position must fit its byte (255 means "not in the list");
 // effect numbers are 16-bit.
@@ -297,9 +298,15 @@ long long ReadEntries(EntryReader& reader, std::vector<TItemRecord>& entries) {
   std::string_view line;
   bool have = reader.Cursor().Next(line);
   std::size_t used = 0;
+  // The last line an entry used is tested again; it belongs to that entry.
+  bool entryLine = false;
   while (have) {
     if (line.find('~') == std::string_view::npos) {
-      if (reader.Reporting() && !line.empty()) reader.Changed("the line " + Quoted(line) + " is outside every entry");
+      if (reader.Reporting() && !entryLine && !line.empty() &&
+          reader.Cursor().Number() > kHeaderLines) {
+        reader.Changed("the line " + Quoted(line) + " is outside every entry");
+      }
+      entryLine = false;
       have = reader.Cursor().Next(line);
       continue;
     }
@@ -309,6 +316,7 @@ long long ReadEntries(EntryReader& reader, std::vector<TItemRecord>& entries) {
       return -1;
     }
     if (!reader.ReadEntry(entries[used], line)) return -1;
+    entryLine = true;
     ++used;
   }
   return static_cast<long long>(used);
