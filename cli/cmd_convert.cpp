@@ -25,8 +25,9 @@ int RunConvert(CommandContext& context) {
   const RecordFileKind outKind = KindOfPath(out);
   if ((outKind != RecordFileKind::kTemplate && outKind != RecordFileKind::kUnknown) ||
       IsVaultPath(out)) {
-    return InputError(context, FileMessage(out, "names another kind of file; convert writes .qmc "
-                                                "templates only, nothing written"));
+    return InputError(context, FileMessage(out,
+                                           "names another kind of file; convert writes .qmc "
+                                           "templates only, nothing written"));
   }
   auto tpl = LoadAnyTemplate(in);
   if (!tpl.Ok()) return InputError(context, tpl.Error());

@@ -84,8 +84,7 @@ int RunImport(CommandContext& context) {
     editor.SetSlot(slot, 51);
     editor.SetSource(item.Value(), true);
     editor.EditEnter();
-    const Status written =
-        WriteItemFile(WithItemExtension(*out), editor.BuildInlineItem(), {path});
+    const Status written = WriteItemFile(WithItemExtension(*out), editor.BuildInlineItem(), {path});
     if (!written.Ok()) return InputError(context, written.error);
   }
 

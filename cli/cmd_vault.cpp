@@ -7,9 +7,9 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/vault_file.h"
 #include "core/file_io.h"
 #include "core/text.h"
-#include "cli/vault_file.h"
 #include "vault/vault.h"
 #include "vault/vault_bundle.h"
 #include "vault/vault_writer.h"
@@ -150,9 +150,9 @@ int PackText(CommandContext& context, const std::string& source, bool strict,
   const VaultLoadStatus status = vault.LoadText(text, {}, &changes);
   if (!status.Ok()) return InputError(context, status.NamingFile(source));
   if (strict && !changes.empty()) {
-    return InputError(context, FileMessage(source, changes.front() + " (" +
-                                                       std::to_string(changes.size()) +
-                                                       " changes in all; nothing written)"));
+    return InputError(context,
+                      FileMessage(source, changes.front() + " (" + std::to_string(changes.size()) +
+                                              " changes in all; nothing written)"));
   }
   for (const std::string& change : changes) {
     context.err << "warning: " << FileMessage(source, change) << '\n';

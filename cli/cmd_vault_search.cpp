@@ -94,8 +94,8 @@ int RunSearch(CommandContext& context) {
   for (const TextOption& option : kTexts) {
     if (const auto text = args->Value(option.name)) {
       // The amounts are numbers like every other option; only the name is free text.
-      if (option.field != &TVaultFilter::NameFilter && !ParseInteger(*text, std::numeric_limits<int>::min(),
-                                                             std::numeric_limits<int>::max())) {
+      if (option.field != &TVaultFilter::NameFilter &&
+          !ParseInteger(*text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())) {
         return UsageError(context, kSearchUsage);
       }
       filter.*option.field = Utf8ToCp1252(*text);

@@ -40,7 +40,8 @@ Result<InputFile> InputFile::Open(const std::string& path) {
   if (::fstat(fd, &info) != 0) {
     return Result<InputFile>::Failure(FileMessage(path, std::strerror(errno)));
   }
-  if (S_ISDIR(info.st_mode)) return Result<InputFile>::Failure(FileMessage(path, std::strerror(EISDIR)));
+  if (S_ISDIR(info.st_mode))
+    return Result<InputFile>::Failure(FileMessage(path, std::strerror(EISDIR)));
   if (!S_ISREG(info.st_mode)) return Result<InputFile>::Failure(FileMessage(path, kNotRegularFile));
   const int flags = ::fcntl(fd, F_GETFL);
   if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
@@ -71,7 +72,8 @@ Result<std::size_t> InputFile::Read(std::span<std::uint8_t> buffer) {
   for (;;) {
     const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
     if (got >= 0) return static_cast<std::size_t>(got);
-    if (errno != EINTR) return Result<std::size_t>::Failure(FileMessage(path_, std::strerror(errno)));
+    if (errno != EINTR)
+      return Result<std::size_t>::Failure(FileMessage(path_, std::strerror(errno)));
   }
 }
 

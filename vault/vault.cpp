@@ -6,7 +6,6 @@
 
 namespace qm {
 
-
 VaultLoadStatus VaultLoadStatus::Refused(int code, std::string_view startText, std::string why) {
   VaultLoadStatus status = HeaderRefused(code, startText, std::move(why));
   status.message += " (" + status.detail + ")";

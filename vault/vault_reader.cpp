@@ -344,8 +344,8 @@ TextBound VaultTextBound(std::string_view text, const VaultLoadOptions& options)
   };
   if (cannotBe(0, kHeaderMark) || cannotBe(1, kHeaderVersion)) return stopHere;
   if (complete < 4) {
-    return {kMaxHeaderTextBytes,
-            "the header lines take more than " + SizeText(kMaxHeaderTextBytes), false};
+    return {kMaxHeaderTextBytes, "the header lines take more than " + SizeText(kMaxHeaderTextBytes),
+            false};
   }
   const auto count = WholeNumber(lines[3]);
   if (!count || *count <= 0 || static_cast<unsigned long long>(*count) > options.maxEntries) {
@@ -395,9 +395,9 @@ VaultLoadStatus CheckVaultHeader(std::string_view text, const VaultLoadOptions& 
     return VaultLoadStatus::HeaderRefused(kExitVaultBadCount, kVaultInvalidMessage, why);
   }
   if (static_cast<unsigned long long>(*count) > options.maxEntries) {
-    return VaultLoadStatus::Refused(kExitVaultBadCount, kVaultInvalidMessage,
-                                    "line 4: the entry count " + std::to_string(*count) +
-                                        " is beyond what a vault can hold");
+    return VaultLoadStatus::Refused(
+        kExitVaultBadCount, kVaultInvalidMessage,
+        "line 4: the entry count " + std::to_string(*count) + " is beyond what a vault can hold");
   }
   const TextBound bound = VaultTextBound(text, options);
   if (text.size() > bound.Bytes) {

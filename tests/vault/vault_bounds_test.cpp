@@ -2,7 +2,6 @@
 // zlib bombs, header counts that are no count, and the places where loading
 // says less than the text.
 #include <gtest/gtest.h>
-#include <zlib.h>
 
 #include "core/file_io.h"
 #include "support/temp_folder.h"
@@ -10,10 +9,12 @@
 #include "vault/vault_reader.h"
 #include "vault/zlib_stream.h"
 #include "vault_test_support.h"
+#include "zlib_bomb.h"
 
 namespace qm {
 namespace {
 
+using test::Bomb;
 using test::Lines;
 using test::SampleEntry;
 using test::VaultText;
@@ -24,32 +25,6 @@ class VaultBoundsTest : public ::testing::Test {
   void TearDown() override { test::ResetVocabulary(); }
   Vault vault;
 };
-
-// head followed by fill repeated up to total bytes, packed as one stream.
-std::vector<std::uint8_t> Bomb(const std::string& head, const std::string& fill,
-                               std::size_t total) {
-  z_stream stream{};
-  deflateInit(&stream, 1);
-  std::string piece;
-  while (piece.size() < (1u << 20)) piece += fill;
-  std::vector<std::uint8_t> packed;
-  std::vector<std::uint8_t> out(1 << 16);
-  auto feed = [&](const std::string& bytes, int flush) {
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(bytes.data()));
-    stream.avail_in = static_cast<uInt>(bytes.size());
-    do {
-      stream.next_out = out.data();
-      stream.avail_out = static_cast<uInt>(out.size());
-      deflate(&stream, flush);
-      packed.insert(packed.end(), out.data(), out.data() + (out.size() - stream.avail_out));
-    } while (stream.avail_out == 0);
-  };
-  feed(head, Z_NO_FLUSH);
-  for (std::size_t made = head.size(); made < total; made += piece.size()) feed(piece, Z_NO_FLUSH);
-  feed("", Z_FINISH);
-  deflateEnd(&stream);
-  return packed;
-}
 
 const std::string kHeader = "~v\r\nVault Version:1\r\nVault Date:6/22/2009\r\n2\r\n7\r\n";
 
@@ -140,8 +115,9 @@ TEST_F(VaultBoundsTest, AFileIsInflatedPieceByPieceAndItsFaultsNamed) {
   const auto packed = DeflateStream(text).Value();
   ASSERT_GT(packed.size(), 70000u);
   const std::string path = folder.File("master.qmv");
-  ASSERT_TRUE(WriteFileAtomically(path, {reinterpret_cast<const char*>(packed.data()),
-                                         packed.size()}).Ok());
+  ASSERT_TRUE(
+      WriteFileAtomically(path, {reinterpret_cast<const char*>(packed.data()), packed.size()})
+          .Ok());
   auto file = InputFile::Open(path);
   ASSERT_TRUE(file.Ok());
   EXPECT_TRUE(vault.LoadOpened(file.Value()).Ok()) << vault.LoadFile(path).message;
