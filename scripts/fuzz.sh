@@ -31,11 +31,15 @@ cp "$samples"/*.qmy "$seed_root/old_template/"
 cp "$samples"/*.qmx "$samples"/*.qmi "$seed_root/item/"
 cp "$samples"/*.qmc "$samples"/*.qmy "$seed_root/template_pipeline/"
 "$cli" vault unpack "$build/master.qmv" >"$seed_root/vault_text/master.txt"
+# A folder of parts packs behind a header of its own: one part at a time
+# makes a small vault of each kind of entry.
+part_dir="$build/vault-part"
 for part in "$root"/data/vault/*.txt; do
-  "$cli" vault pack "$part" "$build/part.qmv" >/dev/null
+  rm -rf "$part_dir" && mkdir -p "$part_dir" && cp "$part" "$part_dir/"
+  "$cli" vault pack "$part_dir" "$build/part.qmv" >/dev/null
   "$cli" vault unpack "$build/part.qmv" >"$seed_root/vault_text/$(basename "$part")"
 done
-rm -f "$build/part.qmv"
+rm -rf "$part_dir" "$build/part.qmv"
 cp "$root"/tests/data/xml-items/*.xml "$seed_root/xml_import/"
 for dir in "$root"/fuzz/seeds/*/; do
   [ -d "$dir" ] && mkdir -p "$seed_root/$(basename "$dir")" && cp -r "$dir". "$seed_root/$(basename "$dir")/"
@@ -51,9 +55,10 @@ artifacts="$build/artifacts"
 logs="$build/logs"
 mkdir -p "$corpus_root" "$artifacts" "$logs"
 failed=()
-for target in "$build"/fuzz/fuzz_*; do
-  [ -x "$target" ] || continue
-  name="$(basename "$target")"
+# The targets of the sources, so that a binary left from a removed target is not run.
+for source in "$root"/fuzz/fuzz_*.cpp; do
+  name="$(basename "$source" .cpp)"
+  target="$build/fuzz/$name"
   [ -z "$only" ] || [ "$name" = "$only" ] || continue
   seeds="$seed_root/${name#fuzz_}"
   mkdir -p "$corpus_root/$name" "$seeds"
