@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/decimal_text.h"
 #include "core/template_record.h"
 #include "engine/item_measures.h"
 #include "spellcraft/spellcraft_gems.h"
