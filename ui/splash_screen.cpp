@@ -148,7 +148,7 @@ void SplashScreen::paintEvent(QPaintEvent* /*event*/) {
   p.setPen(QPen(QColor(212, 178, 92), 2));
   p.setBrush(Qt::NoBrush);
   p.drawRect(rect().adjusted(1, 1, -2, -2));
-  p.drawLine(112, 124, 392, 124);
+  p.drawLine(112, 124, 352, 124);
 }
 
 }  // namespace qm::ui
