@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeView>
 #include <QVBoxLayout>
 
@@ -124,6 +125,20 @@ OptionsDialog::OptionsDialog(Settings& settings, UserPort& user, QWidget* parent
             if (path.isEmpty() || Path(model_.View().directory) == path) return;
             model_.DirectoryChange(QFile::encodeName(path).toStdString());
           });
+  // The folder list fills in the background; once the shown folder's
+  // parents are there, it is brought into view again.
+  connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
+    const QString shown = QDir::cleanPath(Path(model_.View().directory));
+    if (!shown.startsWith(loaded)) return;
+    // After the view has laid out the rows just added.
+    QTimer::singleShot(0, this, [this, shown] {
+      directory_->scrollTo(folders_->index(shown), QAbstractItemView::PositionAtCenter);
+    });
+  });
+  // It also sorts the rows it added a moment later, which moves them again.
+  connect(folders_, &QAbstractItemModel::layoutChanged, this, [this] {
+    directory_->scrollTo(directory_->currentIndex(), QAbstractItemView::PositionAtCenter);
+  });
   connect(ok_, &QPushButton::clicked, this, [this] {
     model_.OKBtnClick(menu_);
     accepted_ = true;
@@ -157,6 +172,13 @@ void OptionsDialog::closeEvent(QCloseEvent* event) {
   }
 }
 
+void OptionsDialog::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // Only a laid-out list can bring the folder into view.
+  QTimer::singleShot(0, this,
+                     [this] { ShowFolder(QDir::cleanPath(Path(model_.View().directory))); });
+}
+
 void OptionsDialog::reject() {
   // Escape is the cancel button, which is off while no settings exist yet.
   model_.CancelBtnClick();
@@ -176,7 +198,7 @@ void OptionsDialog::ShowFolder(const QString& folder) {
   const QModelIndex index = folders_->index(folder);
   if (!index.isValid()) return;
   directory_->setCurrentIndex(index);
-  directory_->scrollTo(index);
+  directory_->scrollTo(index, QAbstractItemView::PositionAtCenter);
   for (int i = 0; i < drive_->count(); ++i) {
     if (folder.startsWith(drive_->itemText(i))) drive_->setCurrentIndex(i);
   }

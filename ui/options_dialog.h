@@ -31,6 +31,7 @@ class OptionsDialog : public QDialog {
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void reject() override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void ShowFolder(const QString& folder);

@@ -1,3 +1,4 @@
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
@@ -26,6 +27,11 @@ qm::OptionsMenuChecks Marks(bool quickbar, bool utility) {
   menu[qm::SettingToggle::UtilityDisplay] = utility;
   menu[qm::SettingToggle::StartMaximized] = true;
   return menu;
+}
+
+void KeepPicture(QWidget& widget, const char* name) {
+  const QByteArray folder = qgetenv("QM_SCREENSHOT_DIR");
+  if (!folder.isEmpty()) widget.grab().save(QString::fromLocal8Bit(folder) + "/" + name);
 }
 
 std::string Bytes(const QString& path) {
@@ -180,6 +186,27 @@ class SettingsStoreTest : public QObject {
     QVERIFY(stayedOpen);
     QVERIFY(store.KeyExists());
     QCOMPARE(settings.Record().Temps, std::string("/opt/quillmark/"));
+  }
+
+  void EveryControlOfTheOptionsDialogIsNamedForScreenReaders() {
+    qm::ui::QtSettingsStore store;
+    qm::Settings settings(store, kProgram);
+    settings.Record().Temps = "/usr/share/";
+    QVERIFY(settings.SaveSettings());
+    qm::testing::FakeUserPort user;
+    qm::ui::OptionsDialog dialog(settings, user);
+    dialog.Prepare(Marks(true, true));
+    dialog.show();
+    const QList<QWidget*> controls = dialog.findChildren<QWidget*>();
+    for (QWidget* w : controls) {
+      if (w->focusPolicy() == Qt::NoFocus || !w->isVisibleTo(&dialog)) continue;
+      if (qobject_cast<QAbstractButton*>(w) || qobject_cast<QComboBox*>(w) ||
+          qobject_cast<QTreeView*>(w)) {
+        QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
+      }
+    }
+    QTest::qWait(400);  // the folder list fills in the background
+    KeepPicture(dialog, "options-dialog.png");
   }
 };
 
