@@ -7,7 +7,9 @@ class TextCodecTest : public QObject {
   Q_OBJECT
  private slots:
   void LatinLettersRoundTrip() {
-    const std::string name = "Ren\xE9 Stra\xDF" "e";
+    const std::string name =
+        "Ren\xE9 Stra\xDF"
+        "e";
     QCOMPARE(qm::ui::ToQt(name), QString::fromUtf8("René Straße"));
     QCOMPARE(qm::ui::FromQt(qm::ui::ToQt(name)), name);
   }
