@@ -4,20 +4,9 @@
 #include <QMenu>
 #include <QtTest>
 
-#include "core/template_file.h"
-#include "support/samples.h"
 #include "ui/support/gui_fixture.h"
 
 using qm::testing::GuiFixture;
-
-namespace {
-
-std::vector<std::uint8_t> FileBytes(const std::string& path) {
-  const auto read = qm::ReadTemplateFile(path);
-  return read.Ok() ? qm::samples::TemplateBytes(read.Value()) : std::vector<std::uint8_t>{};
-}
-
-}  // namespace
 
 class MainWindowFilesTest : public QObject {
   Q_OBJECT
@@ -32,7 +21,7 @@ class MainWindowFilesTest : public QObject {
     // Typing a name with a dot and Latin letters: the dot goes, "é" is kept.
     auto* name = gui.Find<QLineEdit>("eName");
     name->clear();
-    QTest::keyClicks(name, QString::fromUtf8("Ren.é"));
+    qm::testing::TypeText(name, QString::fromUtf8("Ren.é"));
     QCOMPARE(name->text(), QString::fromUtf8("René"));
     QCOMPARE(gui.window->windowTitle(),
              QString::fromUtf8("Quillmark Classic v1.118.0.2 - [ René ]"));
@@ -44,7 +33,7 @@ class MainWindowFilesTest : public QObject {
     QCOMPARE(gui.files.saveRequests.size(), std::size_t(1));
     QCOMPARE(gui.files.saveRequests.back().FileName, std::string("Ren\xE9.qmc"));
     QCOMPARE(gui.user.messages.back(), std::string("Character saved : rene.qmc"));
-    QCOMPARE(FileBytes(saved), qm::samples::TemplateBytes(gui.model.Template()));
+    QCOMPARE(qm::testing::FileRecordBytes(saved), qm::testing::RecordBytes(gui.model.Template()));
     QCOMPARE(gui.model.Template().CharName.Str(), std::string("Ren\xE9"));
 
     // Save again writes in place; Save As always asks.
@@ -54,7 +43,7 @@ class MainWindowFilesTest : public QObject {
     gui.files.saveAnswers.push_back(copy);
     gui.Action("SaveAs1")->trigger();
     QCOMPARE(gui.files.saveRequests.size(), std::size_t(2));
-    QCOMPARE(FileBytes(copy), FileBytes(saved));
+    QCOMPARE(qm::testing::FileRecordBytes(copy), qm::testing::FileRecordBytes(saved));
 
     // A cancelled load dialog keeps the template.
     gui.Action("Load1")->trigger();
@@ -91,7 +80,7 @@ class MainWindowFilesTest : public QObject {
   void NewAndCloseAskAboutUnsavedChanges() {
     GuiFixture gui;
     gui.LoadThroughMenu(gui.Sample("albion-armsman.qmc"));
-    QTest::keyClicks(gui.Find<QLineEdit>("eName"), "x");
+    qm::testing::TypeText(gui.Find<QLineEdit>("eName"), QStringLiteral("x"));
 
     gui.user.answers = {3};  // "&Cancel"
     gui.Action("New1")->trigger();
@@ -107,7 +96,7 @@ class MainWindowFilesTest : public QObject {
     gui.Action("New1")->trigger();
     QCOMPARE(gui.window->windowTitle(),
              QString("Quillmark Classic v1.118.0.2 - [ New Character ]"));
-    QVERIFY(qm::testing::ViewMismatches(gui).empty());
+    QCOMPARE(qm::testing::Describe(qm::testing::ViewMismatches(gui)), std::string());
 
     const std::size_t asked = gui.user.questions.size();
     QVERIFY(gui.window->close());  // nothing changed since New: no question
@@ -117,14 +106,14 @@ class MainWindowFilesTest : public QObject {
   void SaveChosenAtTheCloseQuestionWritesTheFile() {
     GuiFixture gui;
     gui.LoadThroughMenu(gui.Sample("hibernia-eldritch.qmc"));
-    QTest::keyClicks(gui.Find<QLineEdit>("eName"), "y");
+    qm::testing::TypeText(gui.Find<QLineEdit>("eName"), QStringLiteral("y"));
     const std::string path = gui.folder.File("closing.qmc");
     gui.user.answers = {1};
     gui.files.saveAnswers.push_back(path);
     QVERIFY(gui.Action("Exit1")->isEnabled());
     gui.Action("Exit1")->trigger();
     QVERIFY(!gui.window->isVisible());
-    QCOMPARE(FileBytes(path), qm::samples::TemplateBytes(gui.model.Template()));
+    QCOMPARE(qm::testing::FileRecordBytes(path), qm::testing::RecordBytes(gui.model.Template()));
   }
 };
 

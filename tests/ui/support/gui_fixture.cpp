@@ -1,9 +1,15 @@
+// Before any Qt header: the samples have a field that Qt's keywords would rename.
+#include "support/samples.h"
+
 #include "ui/support/gui_fixture.h"
 
 #include <QCoreApplication>
 #include <QEnterEvent>
+#include <QKeyEvent>
+#include <filesystem>
 
-#include "support/samples.h"
+#include "core/template_file.h"
+
 #include "ui/text_codec.h"
 
 namespace qm::testing {
@@ -16,6 +22,7 @@ GuiFixture::GuiFixture() {
   window->resize(1280, 800);
   window->show();
   const std::string sampleFolder = folder.File("samples");
+  std::filesystem::create_directories(sampleFolder);
   for (const std::string& name : samples::WriteSamples(sampleFolder))
     if (name.ends_with(".qmc") || name.ends_with(".qmy"))
       samples.push_back(sampleFolder + "/" + name);
@@ -36,6 +43,15 @@ void GuiFixture::Hover(QWidget* widget) {
   const QPointF inside(1, 1);
   QEnterEvent enter(inside, inside, widget->mapToGlobal(inside));
   QCoreApplication::sendEvent(widget, &enter);
+}
+
+std::vector<std::uint8_t> RecordBytes(const TTemplateRecord& tpl) {
+  return samples::TemplateBytes(tpl);
+}
+
+std::vector<std::uint8_t> FileRecordBytes(const std::string& path) {
+  const auto read = ReadTemplateFile(path);
+  return read.Ok() ? RecordBytes(read.Value()) : std::vector<std::uint8_t>{};
 }
 
 std::string LabelMismatch(const QLabel* label, const LabelState& state) {
@@ -73,6 +89,21 @@ std::vector<std::string> ViewMismatches(const GuiFixture& gui) {
   check("lTotalUtility", view.UtilityTotal);
   if (gui.window->windowTitle() != ui::ToQt(view.Title)) found.push_back("title");
   return found;
+}
+
+std::string Describe(const std::vector<std::string>& mismatches) {
+  std::string text;
+  for (std::size_t i = 0; i < mismatches.size() && i < 3; ++i) text += mismatches[i] + "; ";
+  return text;
+}
+
+void TypeText(QWidget* widget, const QString& text) {
+  for (const QChar c : text) {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(widget, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+    QCoreApplication::sendEvent(widget, &release);
+  }
 }
 
 }  // namespace qm::testing

@@ -44,10 +44,19 @@ struct GuiFixture {
   static void Hover(QWidget* widget);
 };
 
+// The bytes of a template record, and of the template a file holds (empty
+// when it cannot be read).
+std::vector<std::uint8_t> RecordBytes(const TTemplateRecord& tpl);
+std::vector<std::uint8_t> FileRecordBytes(const std::string& path);
+
 // Where a label's text, colour, hint or visibility differs from its state;
 // empty when it shows the state exactly.
 std::string LabelMismatch(const QLabel* label, const LabelState& state);
 // Every figure, slot and utility label of the window checked against the view.
 std::vector<std::string> ViewMismatches(const GuiFixture& gui);
+// The first few mismatches on one line, for a failure message.
+std::string Describe(const std::vector<std::string>& mismatches);
+// Types text into widget key by key, letters outside ASCII included.
+void TypeText(QWidget* widget, const QString& text);
 
 }  // namespace qm::testing
