@@ -9,7 +9,7 @@
 #include "core/template_file.h"
 #include "main_window_fixture.h"
 #include "shell/options_dialog.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 #include "support/view_counter.h"
 
 namespace qm::testing {
