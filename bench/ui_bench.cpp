@@ -3,23 +3,25 @@
 #include <benchmark/benchmark.h>
 
 // Before any Qt header: the samples have a field that Qt's keywords would rename.
-#include "support/samples.h"
+#include "tools/samples.h"
 
 #include <QApplication>
 #include <QComboBox>
+#include <filesystem>
 
+#include "core/template_file.h"
 #include "mainwin/main_window.h"
-#include "support/fake_ports.h"
+#include "ui/headless_ports.h"
 #include "ui/main_window.h"
 #include "ui/window_registry.h"
 
 namespace {
 
 struct Gui {
-  qm::testing::FakeSettingsStore store;
-  qm::testing::FakeUserPort user;
-  qm::testing::FakeFileDialogs files;
-  qm::testing::FakeShell shell;
+  qm::ui::MemorySettingsStore store;
+  qm::ui::QuietUserPort user;
+  qm::ui::CancelledFileDialogs files;
+  qm::ui::QuietShell shell;
   qm::ui::WindowRegistry windows;
   qm::Settings settings{store, "/tmp/quillmark"};
   qm::TfrmGearMain model{settings, user, files, shell, windows, windows};
@@ -32,10 +34,13 @@ struct Gui {
     window.resize(1280, 800);
     window.show();
     // The armsman's items and skills, so every group has figures to change.
-    qm::TTemplateRecord& tpl = model.MutableTemplate();
-    tpl = qm::samples::SampleTemplates().front().tpl;
-    model.Recalc();
-    window.Refresh();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "quillmark-ui-bench.qmc").string();
+    qm::TTemplateRecord tpl = qm::samples::SampleTemplates().front().tpl;
+    if (!qm::WriteTemplateFile(path, tpl, 0).Ok()) std::abort();
+    model.SetPendingFile(path);
+    model.LoadPendingFile();
+    std::filesystem::remove(path);
     QCoreApplication::processEvents();
   }
 };
@@ -60,7 +65,6 @@ void BM_ClearAndRefillSlotToRefreshedWindow(benchmark::State& state) {
   for (auto _ : state) {
     filled = !filled;
     gui.model.PreviewSlot(qm::kChest, filled ? chest : empty);
-    gui.window.Refresh();
   }
 }
 BENCHMARK(BM_ClearAndRefillSlotToRefreshedWindow)->Unit(benchmark::kMicrosecond);

@@ -79,10 +79,13 @@ MainWindow::MainWindow(TfrmGearMain& model, WindowRegistry& windows, QWidget* pa
   BuildQuickbar();
   statusBar()->setSizeGripEnabled(true);
   SetTabOrder();
+  model_.SetViewChangedCallback([this] { Refresh(); });
   Refresh();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow() {
+  model_.SetViewChangedCallback({});
+}
 
 QWidget* MainWindow::BuildCharacterBox(QWidget* parent) {
   auto* box = new QGroupBox(QStringLiteral("Character"), parent);
@@ -254,7 +257,6 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
   const bool close = model_.QueryClose();
-  Refresh();
   if (close) {
     event->accept();
   } else {

@@ -1,7 +1,8 @@
 #pragma once
 // The main window: shows TfrmGearMain's view and forwards every user action
 // to its commands. It owns no game logic; after each command it copies the
-// whole view into the widgets in Refresh().
+// whole view into the widgets in Refresh(), which the model's change
+// notification calls.
 #include <QMainWindow>
 #include <array>
 #include <memory>
@@ -48,11 +49,10 @@ class MainWindow : public QMainWindow {
     LabelBinding Name, Utility;
   };
 
-  // Runs one model command, then shows its outcome.
+  // Runs one model command; its change notification shows the outcome.
   template <typename Command>
   void Run(Command command) {
     command();
-    Refresh();
   }
 
   QWidget* BuildCharacterBox(QWidget* parent);

@@ -1,5 +1,5 @@
 // Before any Qt header: the samples have a field that Qt's keywords would rename.
-#include "support/samples.h"
+#include "tools/samples.h"
 
 #include "ui/support/gui_fixture.h"
 
