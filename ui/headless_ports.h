@@ -61,8 +61,8 @@ class PrivateInstanceChannel : public InstanceChannelPort {
   InstanceRecord ReadRecord() override { return record_; }
   void WriteRecord(const InstanceRecord& record) override { record_ = record; }
   void ReleaseRecord() override {}
-  void BringToFront(std::uint32_t) override {}
-  void SendOpenFile(std::uint32_t, std::uint32_t, const CopyDataBlock&) override {}
+  void SendOpenFile(const CopyDataBlock&) override {}
+  void BringOwnWindowToFront() override {}
   void InstallReceiver(OpenFileReceiver*) override {}
 
  private:

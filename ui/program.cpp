@@ -67,9 +67,13 @@ std::string FindVaultFile(const std::string& programDirectory) {
 int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const ProgramHooks& hooks) {
   Settings settings(ports.store, options.programPath);
   WindowRegistry windows;
-  if (hooks.registerWindows) hooks.registerWindows(windows);
   TfrmGearMain model(settings, ports.user, ports.files, ports.shell, windows, windows);
-  QtDesktop desktop([&] { return std::make_unique<MainWindow>(model, windows); });
+  if (hooks.registerWindows) hooks.registerWindows(windows, settings, model);
+  QtDesktop desktop([&] {
+    auto window = std::make_unique<MainWindow>(model, windows);
+    if (hooks.mainWindowMade) hooks.mainWindowMade(*window);
+    return window;
+  });
   if (options.screenshot) desktop.SetScreenshot(*options.screenshot, options.screenshotSize);
   if (hooks.prepareDesktop) hooks.prepareDesktop(desktop);
   LocatingVaultLoader vault(ports.shell, model);

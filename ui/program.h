@@ -10,8 +10,14 @@
 
 #include "ports/ports.h"
 
+namespace qm {
+class Settings;
+class TfrmGearMain;
+}  // namespace qm
+
 namespace qm::ui {
 
+class MainWindow;
 class QtDesktop;
 class WindowRegistry;
 
@@ -36,8 +42,11 @@ struct ProgramPorts {
 };
 
 struct ProgramHooks {
-  // Registers the sub-windows that exist, before the main window is built.
-  std::function<void(WindowRegistry&)> registerWindows;
+  // Registers the sub-windows that exist, before the main window is built;
+  // model is the main window's model, valid whenever a sub-window is shown.
+  std::function<void(WindowRegistry&, Settings&, TfrmGearMain& model)> registerWindows;
+  // Runs once the main window exists, before the event loop.
+  std::function<void(MainWindow&)> mainWindowMade;
   // Sets the desktop's splash up.
   std::function<void(QtDesktop&)> prepareDesktop;
 };

@@ -7,7 +7,7 @@
 
 #include "cli/cli_runner.h"
 #include "core/file_io.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 #include "support/temp_folder.h"
 
 namespace qm {
