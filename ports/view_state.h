@@ -1,7 +1,7 @@
 #pragma once
-// Plain view state of the main window's controls. A command of the model ends
-// by updating these; the window layer copies them into its widgets, found by
-// the same object names.
+// Plain view state of the windows' controls, one value per control. A command
+// of a model ends by updating these; the window layer copies them into its
+// widgets, found by the object names noted beside each view field.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -45,6 +45,25 @@ struct ComboState {
                ? Entries[static_cast<std::size_t>(Selection)]
                : std::string();
   }
+};
+
+// An edit box: the text as the model normalised it.
+struct TextBoxState {
+  std::string Text;
+  bool Enabled = true;
+  bool Visible = true;
+};
+
+// A list box of texts.
+struct ListState {
+  std::vector<std::string> Entries;
+  int Selection = -1;
+};
+
+// A multi-line text box the window shows line by line.
+struct MemoState {
+  std::vector<std::string> Lines;
+  bool ReadOnly = true;
 };
 
 struct CheckState {
