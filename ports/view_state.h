@@ -24,7 +24,7 @@ inline constexpr Colour kPurple{128, 0, 128};
 struct LabelState {
   std::string Text;
   qm::Colour Colour = kBlack;
-  std::string Hint;
+  std::string Hint{};
   bool HintEnabled = false;
   int Tag = 0;  // the bonus code whose breakdown hovering shows
   bool Enabled = true;
@@ -36,15 +36,18 @@ struct ControlState {
   bool Visible = true;
 };
 
+// The entry at a selection; empty when nothing is selected.
+inline std::string SelectedEntry(const std::vector<std::string>& entries, int selection) {
+  return selection >= 0 && selection < static_cast<int>(entries.size())
+             ? entries[static_cast<std::size_t>(selection)]
+             : std::string();
+}
+
 struct ComboState {
   std::vector<std::string> Entries;
   int Selection = -1;
   bool Enabled = true;
-  std::string Text() const {
-    return Selection >= 0 && Selection < static_cast<int>(Entries.size())
-               ? Entries[static_cast<std::size_t>(Selection)]
-               : std::string();
-  }
+  std::string Text() const { return SelectedEntry(Entries, Selection); }
 };
 
 // An edit box: the text as the model normalised it.
@@ -58,6 +61,10 @@ struct TextBoxState {
 struct ListState {
   std::vector<std::string> Entries;
   int Selection = -1;
+  bool HasSelection() const {
+    return Selection >= 0 && Selection < static_cast<int>(Entries.size());
+  }
+  std::string Text() const { return SelectedEntry(Entries, Selection); }
 };
 
 // A multi-line text box the window shows line by line.
