@@ -8,7 +8,7 @@
 #include "engine/caps.h"
 #include "engine/item_measures.h"
 #include "engine/totals.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

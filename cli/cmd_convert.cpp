@@ -4,6 +4,7 @@
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/record_files.h"
+#include "core/file_io.h"
 #include "core/template_file.h"
 
 namespace qm::cli {
@@ -14,11 +15,24 @@ constexpr std::string_view kUsage = "convert IN.qmc|IN.qmy OUT.qmc";
 int RunConvert(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {}, {}, error);
-  if (!args || args->Positional().size() != 2) return UsageError(context, kUsage);
-  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  if (!args || args->Positional().size() != 2 || args->Positional()[1].empty()) {
+    return UsageError(context, kUsage);
+  }
+  const std::string& in = args->Positional()[0];
+  const std::string& out = args->Positional()[1];
+  // A template written under an old template's or an item's name would be
+  // taken for one and read wrongly.
+  const RecordFileKind outKind = KindOfPath(out);
+  if ((outKind != RecordFileKind::kTemplate && outKind != RecordFileKind::kUnknown) ||
+      IsVaultPath(out)) {
+    return InputError(context, FileMessage(out,
+                                           "names another kind of file; convert writes .qmc "
+                                           "templates only, nothing written"));
+  }
+  auto tpl = LoadAnyTemplate(in);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   // Without the program's vault at hand the mark keeps what the file held.
-  const Status saved = WriteTemplateFile(args->Positional()[1], tpl.Value(), tpl.Value().VaultMark);
+  const Status saved = WriteTemplateFile(out, tpl.Value(), tpl.Value().VaultMark, {in});
   if (!saved.Ok()) return InputError(context, saved.error);
   return kExitOk;
 }

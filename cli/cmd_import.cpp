@@ -11,6 +11,7 @@
 #include "cli/command.h"
 #include "cli/record_json.h"
 #include "cli/record_text.h"
+#include "core/file_io.h"
 #include "core/template_record.h"
 #include "ports/ports.h"
 #include "workbench/inline_editor.h"
@@ -56,15 +57,18 @@ int RunImport(CommandContext& context) {
     if (!slotFilter) return UsageError(context, kUsage);
   }
 
+  const auto out = args->Value("out");
+  if (out && out->empty()) return UsageError(context, kUsage);
+
   const ExchangeFileKind kind = ExchangeKindOfPath(path);
   if (kind == ExchangeFileKind::kNone) {
-    return InputError(context, "\"" + path + "\": " + kInvalidImportFile);
+    return InputError(context, FileMessage(path, kInvalidImportFile));
   }
   QuietUser user;
   auto item = ReadItemFile(path, kind, user);
   if (!item.Ok()) {
     std::string message = user.notices.empty() ? item.Error() : user.notices + "; " + item.Error();
-    return InputError(context, "\"" + path + "\": " + message);
+    return InputError(context, NamingFile(path, message));
   }
 
   const int slotIndex = slotFilter ? static_cast<int>(*slotFilter) : 0;
@@ -73,14 +77,14 @@ int RunImport(CommandContext& context) {
                 << " does not appear to fit slot filter " << slotIndex << '\n';
   }
 
-  if (auto out = args->Value("out")) {
+  if (out) {
     InlineEditor editor;
     const int slot =
         slotIndex < static_cast<int>(kSlotOfFilterIndex.size()) ? kSlotOfFilterIndex[slotIndex] : 0;
     editor.SetSlot(slot, 51);
     editor.SetSource(item.Value(), true);
     editor.EditEnter();
-    const Status written = WriteItemFile(WithItemExtension(*out), editor.BuildInlineItem());
+    const Status written = WriteItemFile(WithItemExtension(*out), editor.BuildInlineItem(), {path});
     if (!written.Ok()) return InputError(context, written.error);
   }
 

@@ -12,6 +12,7 @@
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/record_files.h"
+#include "core/file_io.h"
 #include "core/text.h"
 #include "engine/item_measures.h"
 #include "report/report_files.h"
@@ -94,8 +95,11 @@ int RunReport(CommandContext& context) {
   const bool html = args->Has("html");
   const std::string_view name = report.ReportCopy.CharName.View();
   if (const auto out = args->Value("out")) {
-    const Status saved =
-        html ? SaveReportHtml(*out, document.Lines, name) : SaveReportText(*out, document.Lines);
+    if (out->empty()) return UsageError(context, kUsage);
+    // The bytes the window's save commands write, never over the template read.
+    const Status saved = WriteFileAtomically(
+        *out, html ? ReportHtmlBytes(document.Lines, name) : ReportTextBytes(document.Lines),
+        {args->Positional()[0]});
     if (!saved.Ok()) return InputError(context, saved.error);
     return kExitOk;
   }

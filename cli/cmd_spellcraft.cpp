@@ -269,6 +269,7 @@ int RunSpellcraft(CommandContext& context) {
 
   const TItemRecord item = calc.BuildCraftedItem(CraftedItemVariant::kReturned);
   if (auto path = args->Value("out")) {
+    if (path->empty()) return UsageError(context, kUsage);
     if (!calc.State().Valid)
       return InputError(context, "the design is over its limit (charge " + calc.View().Charge.Text +
                                      ", max overcharge " + calc.View().MaxOvercharge.Text +

@@ -7,19 +7,22 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/vault_file.h"
 #include "core/file_io.h"
 #include "core/text.h"
 #include "vault/vault.h"
 #include "vault/vault_bundle.h"
 #include "vault/vault_writer.h"
 #include "vault/zlib_stream.h"
+#include "workbench/item_exchange.h"
 
 namespace qm::cli {
 namespace {
 
 namespace fs = std::filesystem;
 
-constexpr std::string_view kPackUsage = "vault pack TEXT|DIR OUT.qmv [--version N] [--label TEXT]";
+constexpr std::string_view kPackUsage =
+    "vault pack TEXT OUT.qmv [--strict] | vault pack DIR OUT.qmv [--version N] [--label TEXT]";
 constexpr std::string_view kUnpackUsage = "vault unpack QMV";
 constexpr std::string_view kInfoUsage = "vault info QMV";
 constexpr std::string_view kBuildUsage =
@@ -67,16 +70,18 @@ std::vector<fs::path> FilesOf(const fs::path& folder, std::string_view extension
   return files;
 }
 
-// Reads every file; false with the message printed on the first failure.
-bool ReadAll(CommandContext& context, const std::vector<fs::path>& paths,
-             std::vector<NamedText>& texts) {
+// Reads every file, none longer than maxBytes; false with the message printed
+// on the first failure. inputs gets every path read.
+bool ReadAll(CommandContext& context, const std::vector<fs::path>& paths, std::size_t maxBytes,
+             std::vector<NamedText>& texts, std::vector<std::string>& inputs) {
   for (const fs::path& path : paths) {
-    const auto bytes = ReadFileBytes(path.string());
+    const auto bytes = ReadFileBytes(path.string(), maxBytes);
     if (!bytes.Ok()) {
-      InputError(context, path.string() + ": " + bytes.Error());
+      InputError(context, bytes.Error());
       return false;
     }
     texts.push_back({path.filename().string(), AsText(bytes.Value())});
+    inputs.push_back(path.string());
   }
   return true;
 }
@@ -96,52 +101,91 @@ bool ReadBuildOptions(const Args& args, BuildOptions& options) {
   return true;
 }
 
+int WritePacked(CommandContext& context, const std::vector<std::uint8_t>& packed,
+                std::size_t entryCount, const std::string& out,
+                const std::vector<std::string>& inputs) {
+  const std::string_view bytes(reinterpret_cast<const char*>(packed.data()), packed.size());
+  const Status written = WriteFileAtomically(out, bytes, inputs);
+  if (!written.Ok()) return InputError(context, written.error);
+  context.out << "packed " << entryCount << " entries into " << out << " (" << packed.size()
+              << " bytes)\n";
+  return kExitOk;
+}
+
 int WriteVault(CommandContext& context, const std::vector<TItemRecord>& entries,
-               const std::string& out) {
+               const std::string& out, const std::vector<std::string>& inputs) {
   const auto packed = PackVault(entries);
   if (!packed.Ok()) return InputError(context, packed.Error());
-  const std::string_view bytes(reinterpret_cast<const char*>(packed.Value().data()),
-                               packed.Value().size());
-  const Status written = WriteFileAtomically(out, bytes);
-  if (!written.Ok()) return InputError(context, written.error);
-  context.out << "packed " << entries.size() << " entries into " << out << " ("
-              << packed.Value().size() << " bytes)\n";
-  return kExitOk;
+  return WritePacked(context, packed.Value(), entries.size(), out, inputs);
+}
+
+// A folder of readable item files: entries only, the header entry is made here.
+int PackFolder(CommandContext& context, const std::string& folder, const BuildOptions& options,
+               const std::string& out) {
+  const auto files = FilesOf(folder, ".txt");
+  if (files.empty()) {
+    return InputError(context, FileMessage(folder, "holds no item files (*.txt); nothing written"));
+  }
+  std::vector<NamedText> parts;
+  std::vector<std::string> inputs;
+  if (!ReadAll(context, files, kMaxInflatedBytes, parts, inputs)) return kExitBadInput;
+  const auto entries = AssembleVault(parts, options.label, options.version);
+  if (!entries.Ok()) return InputError(context, entries.Error());
+  if (entries.Value().size() < 2) {
+    return InputError(context, FileMessage(folder, "holds no items; nothing written"));
+  }
+  return WriteVault(context, entries.Value(), out, inputs);
+}
+
+// A whole vault text is packed exactly as given, once it is known to load:
+// what unpacking gives back is what the user wrote. Where loading changes what
+// the text says, each place is named; --strict refuses the text for it.
+int PackText(CommandContext& context, const std::string& source, bool strict,
+             const std::string& out) {
+  const auto bytes = ReadFileBytes(source, kMaxInflatedBytes);
+  if (!bytes.Ok()) return InputError(context, bytes.Error());
+  const std::string text = AsText(bytes.Value());
+  Vault vault;
+  std::vector<std::string> changes;
+  const VaultLoadStatus status = vault.LoadText(text, {}, &changes);
+  if (!status.Ok()) return InputError(context, status.NamingFile(source));
+  if (strict && !changes.empty()) {
+    return InputError(context,
+                      FileMessage(source, changes.front() + " (" + std::to_string(changes.size()) +
+                                              " changes in all; nothing written)"));
+  }
+  for (const std::string& change : changes) {
+    context.err << "warning: " << FileMessage(source, change) << '\n';
+  }
+  const auto packed = DeflateStream(text, kVaultPackLevel);
+  if (!packed.Ok()) return InputError(context, packed.Error());
+  return WritePacked(context, packed.Value(), vault.Count(), out, {source});
 }
 
 int RunPack(CommandContext& context) {
   std::string error;
-  const auto args = Args::Parse(context.args, {}, {"version", "label"}, error);
+  const auto args = Args::Parse(context.args, {"strict"}, {"version", "label"}, error);
   BuildOptions options;
-  if (!args || args->Positional().size() != 2 || !ReadBuildOptions(*args, options)) {
+  if (!args || args->Positional().size() != 2 || !ReadBuildOptions(*args, options) ||
+      args->Positional()[1].empty()) {
     return UsageError(context, kPackUsage);
   }
-  const fs::path source = args->Positional()[0];
+  const std::string& source = args->Positional()[0];
   const std::string& out = args->Positional()[1];
   std::error_code ec;
-  if (fs::is_directory(source, ec)) {
-    // The readable item files: entries only, the header entry is made here.
-    std::vector<NamedText> parts;
-    if (!ReadAll(context, FilesOf(source, ".txt"), parts)) return kExitBadInput;
-    const auto entries = AssembleVault(parts, options.label, options.version);
-    if (!entries.Ok()) return InputError(context, entries.Error());
-    return WriteVault(context, entries.Value(), out);
+  if (fs::is_directory(source, ec)) return PackFolder(context, source, options, out);
+  if (args->Value("version") || args->Value("label")) {
+    // A vault text carries its own header; packing it unchanged cannot set one.
+    return UsageError(context, kPackUsage);
   }
-  const auto bytes = ReadFileBytes(source.string());
-  if (!bytes.Ok()) return InputError(context, bytes.Error());
-  Vault vault;
-  const VaultLoadStatus status = vault.LoadText(AsText(bytes.Value()));
-  if (!status.Ok()) return InputError(context, status.message);
-  return WriteVault(context, {vault.Entries().begin(), vault.Entries().end()}, out);
+  return PackText(context, source, args->Has("strict"), out);
 }
 
 int RunUnpack(CommandContext& context) {
   if (context.args.size() != 1) return UsageError(context, kUnpackUsage);
-  const auto bytes = ReadFileBytes(context.args[0]);
-  if (!bytes.Ok()) return InputError(context, bytes.Error());
-  const auto text = InflateStreamBuffer(bytes.Value());
-  if (!text.Ok()) return InputError(context, text.Error());
-  context.out << text.Value().View();
+  const auto vault = InflateVaultFile(context.args[0]);
+  if (!vault.Ok()) return InputError(context, vault.Error());
+  context.out << vault.Value().Text.View();
   return kExitOk;
 }
 
@@ -152,17 +196,16 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 
 int RunInfo(CommandContext& context) {
   if (context.args.size() != 1) return UsageError(context, kInfoUsage);
+  const std::string& path = context.args[0];
   const auto start = std::chrono::steady_clock::now();
-  const auto bytes = ReadFileBytes(context.args[0]);
-  if (!bytes.Ok()) return InputError(context, bytes.Error());
-  const auto inflateStart = std::chrono::steady_clock::now();
-  const auto text = InflateStreamBuffer(bytes.Value());
-  if (!text.Ok()) return InputError(context, text.Error());
-  const double inflateMs = MillisecondsSince(inflateStart);
+  const auto inflated = InflateVaultFile(path);
+  if (!inflated.Ok()) return InputError(context, inflated.Error());
+  const TextBuffer& text = inflated.Value().Text;
+  const double inflateMs = MillisecondsSince(start);
   const auto parseStart = std::chrono::steady_clock::now();
   Vault vault;
-  const VaultLoadStatus status = vault.LoadText(text.Value().View());
-  if (!status.Ok()) return InputError(context, status.message);
+  const VaultLoadStatus status = vault.LoadText(text.View());
+  if (!status.Ok()) return InputError(context, status.NamingFile(path));
   const double parseMs = MillisecondsSince(parseStart);
   const double totalMs = MillisecondsSince(start);
   char times[128];
@@ -171,8 +214,8 @@ int RunInfo(CommandContext& context) {
   context.out << "entries: " << vault.Count() << '\n'
               << "version: " << vault.Version() << '\n'
               << "label: " << Cp1252ToUtf8(vault.Entries().front().Name.View()) << '\n'
-              << "packed size: " << bytes.Value().size() << " bytes\n"
-              << "text size: " << text.Value().Size() << " bytes\n"
+              << "packed size: " << inflated.Value().PackedBytes << " bytes\n"
+              << "text size: " << text.Size() << " bytes\n"
               << "memory: " << vault.Count() * sizeof(TItemRecord) << " bytes\n"
               << times << '\n';
   return kExitOk;
@@ -182,27 +225,33 @@ int RunBuild(CommandContext& context) {
   std::string error;
   const auto args = Args::Parse(context.args, {}, {"version", "label"}, error);
   BuildOptions options;
-  if (!args || args->Positional().size() < 2 || !ReadBuildOptions(*args, options)) {
+  if (!args || args->Positional().size() < 2 || !ReadBuildOptions(*args, options) ||
+      args->Positional()[0].empty()) {
     return UsageError(context, kBuildUsage);
   }
   const std::string& out = args->Positional()[0];
   std::vector<fs::path> paths;
   for (std::size_t i = 1; i < args->Positional().size(); ++i) {
-    const fs::path source = args->Positional()[i];
+    const std::string& source = args->Positional()[i];
     std::error_code ec;
     if (fs::is_directory(source, ec)) {
       const auto files = FilesOf(source, ".xml");
+      if (files.empty()) {
+        return InputError(context,
+                          FileMessage(source, "holds no XML item files (*.xml); nothing written"));
+      }
       paths.insert(paths.end(), files.begin(), files.end());
     } else {
       paths.push_back(source);
     }
   }
   std::vector<NamedText> files;
-  if (!ReadAll(context, paths, files)) return kExitBadInput;
+  std::vector<std::string> inputs;
+  if (!ReadAll(context, paths, kMaxXmlImportBytes, files, inputs)) return kExitBadInput;
   ErrorStreamUser user(context.err);
   const auto entries = VaultFromXmlItems(files, options.label, options.version, user);
   if (!entries.Ok()) return InputError(context, entries.Error());
-  return WriteVault(context, entries.Value(), out);
+  return WriteVault(context, entries.Value(), out, inputs);
 }
 
 const CommandRegistration kPack({"vault pack", kPackUsage, RunPack});

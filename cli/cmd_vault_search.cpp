@@ -1,10 +1,12 @@
 // vault search / describe: the vault query with criteria given as options
 // named like the criteria fields, and the vault browser's item description.
+#include <limits>
 #include <nlohmann/json.hpp>
 #include <ostream>
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/vault_file.h"
 #include "core/class_table.h"
 #include "core/text.h"
 #include "vault/vault.h"
@@ -90,7 +92,14 @@ int RunSearch(CommandContext& context) {
     }
   }
   for (const TextOption& option : kTexts) {
-    if (const auto text = args->Value(option.name)) filter.*option.field = Utf8ToCp1252(*text);
+    if (const auto text = args->Value(option.name)) {
+      // The amounts are numbers like every other option; only the name is free text.
+      if (option.field != &TVaultFilter::NameFilter &&
+          !ParseInteger(*text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())) {
+        return UsageError(context, kSearchUsage);
+      }
+      filter.*option.field = Utf8ToCp1252(*text);
+    }
   }
   filter.cVerified = args->Has("cVerified");
   filter.HideQs = args->Has("HideQs");
@@ -107,8 +116,9 @@ int RunSearch(CommandContext& context) {
   query.LeftHandWeapon = ClassOf(classIndex).LeftHandWeapon;
 
   Vault vault;
-  const VaultLoadStatus status = vault.LoadFile(args->Positional()[0]);
-  if (!status.Ok()) return InputError(context, status.message);
+  if (const std::string failed = LoadVaultFile(args->Positional()[0], vault); !failed.empty()) {
+    return InputError(context, failed);
+  }
   const VaultQueryResult result = RunVaultQuery(vault, filter, query);
   if (args->Has("json")) {
     nlohmann::json pairs = nlohmann::json::array();
@@ -134,8 +144,9 @@ int RunDescribe(CommandContext& context) {
   const auto index = ParseInteger(args->Positional()[1], 0, 1LL << 40);
   if (!index) return UsageError(context, kDescribeUsage);
   Vault vault;
-  const VaultLoadStatus status = vault.LoadFile(args->Positional()[0]);
-  if (!status.Ok()) return InputError(context, status.message);
+  if (const std::string failed = LoadVaultFile(args->Positional()[0], vault); !failed.empty()) {
+    return InputError(context, failed);
+  }
   std::vector<std::string> lines;
   if (*index == 0) {
     lines = NoItemsFoundLines();  // index 0 stands for the placeholder line

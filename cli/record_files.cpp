@@ -26,6 +26,10 @@ RecordFileKind KindOfPath(const std::string& path) {
   return RecordFileKind::kUnknown;
 }
 
+bool IsVaultPath(const std::string& path) {
+  return EndsWith(path, ".qmv");
+}
+
 Result<TTemplateRecord> LoadAnyTemplate(const std::string& path) {
   switch (KindOfPath(path)) {
     case RecordFileKind::kTemplate: {

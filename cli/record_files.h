@@ -12,6 +12,8 @@ namespace qm::cli {
 enum class RecordFileKind { kTemplate, kOldTemplate, kItem, kOldItem, kUnknown };
 
 RecordFileKind KindOfPath(const std::string& path);
+// A path ending in .qmv (letter case ignored), the vault file's extension.
+bool IsVaultPath(const std::string& path);
 // A .qmc or .qmy template (an old template is converted; its effect numbers
 // are converted too, as loading a template in the program does).
 Result<TTemplateRecord> LoadAnyTemplate(const std::string& path);

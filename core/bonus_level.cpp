@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
 #include <cstdint>
-#include <limits>
 
 namespace qm {
 namespace {
@@ -60,76 +58,75 @@ static_assert(kCostRules[162] == CostRule::kFree && kCostRules[170] == CostRule:
 static_assert(kCostRules[172] == CostRule::kFree && kCostRules[173] == CostRule::kFree);
 static_assert(kCostRules[199] == CostRule::kFree && kCostRules[255] == CostRule::kFree);
 
-// Costs are exact in a double: every value is an integer, a half or a
-// quarter well inside 2^52, so the sums below lose nothing. v / 1.5 is the
-// one inexact division, and it never lands on a rounding tie (2v/3 has no
-// half), so rounding it cannot go the wrong way.
-double RowCost(int code, std::int32_t value) {
-  const double v = value;
+// Costs are counted in halves: the two fractional rules (v / 2 and
+// (v + 1) * 2.5) are the only ones that leave a fraction, and it is always a
+// half. Ten rows of 32-bit values stay far inside 64 bits, so every sum is
+// exact however large or negative the rows are.
+std::int64_t RowHalves(int code, std::int32_t value) {
+  const std::int64_t v = value;
   switch (kCostRules[static_cast<std::uint8_t>(code)]) {
     case CostRule::kFree:
-      return 0.0;
+      return 0;
     case CostRule::kStat:
-      return RoundHalfEven(v / 1.5);
+      return 2 * RoundHalfEven(2 * v, 3);  // nearest(v / 1.5)
     case CostRule::kResist:
-      return value > 1 ? 2.0 * v - 2.0 : 0.0;
+      return v > 1 ? 4 * v - 4 : 0;
     case CostRule::kHitPoints:
-      return RoundHalfEven(v / 4.0 - 0.75);
+      return 2 * RoundHalfEven(v - 3, 4);  // nearest(v / 4 - 0.75)
     case CostRule::kSkill:
-      return value > 1 ? 5.0 * v - 5.0 : 1.0;
+      return v > 1 ? 10 * v - 10 : 2;
     case CostRule::kFocus:
-      return 1.0;
+      return 2;
     case CostRule::kLinear:
-      return v;
+      return 2 * v;
     case CostRule::kHalf:
-      return v / 2.0;
+      return v;
     case CostRule::kToHit:
-      return (v + 1.0) * 2.5;
+      return 5 * (v + 1);
     case CostRule::kDouble:
-      return 2.0 * v;
+      return 4 * v;
   }
-  return 0.0;
+  return 0;
 }
 
 // The computed level before the overrides. Only a positive total is halved;
-// a total of zero or below keeps its fraction and is rounded like every
-// other level when it becomes a whole number.
-double ComputedTotal(const TItemRecord& item) {
-  double sum = 0.0;
-  double largest = 0.0;
+// a total of zero or below keeps its fraction until it becomes a whole
+// number, rounded like every other level.
+std::int64_t ComputedLevel(const TItemRecord& item) {
+  std::int64_t sum = 0;
+  std::int64_t largest = 0;
   for (int row = 0; row < kBonusRows; ++row) {
-    const double cost = RowCost(item.BonusCode[row], item.BonusValue[row]);
-    sum += cost;
-    largest = row == 0 ? cost : std::max(largest, cost);
+    const std::int64_t halves = RowHalves(item.BonusCode[row], item.BonusValue[row]);
+    sum += halves;
+    largest = row == 0 ? halves : std::max(largest, halves);
   }
-  double total = sum + largest;
-  if (total > 0.0) total = RoundHalfEven(total / 2.0);
-  return total;
+  const std::int64_t totalHalves = sum + largest;
+  return totalHalves > 0 ? RoundHalfEven(totalHalves, 4) : RoundHalfEven(totalHalves, 2);
 }
 
 }  // namespace
 
-double RoundHalfEven(double value) {
-  const double lower = std::floor(value);
-  const double fraction = value - lower;
-  if (fraction > 0.5) return lower + 1.0;
-  if (fraction < 0.5) return lower;
-  return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+std::int64_t RoundHalfEven(std::int64_t numerator, std::int64_t denominator) {
+  std::int64_t quotient = numerator / denominator;
+  std::int64_t remainder = numerator % denominator;
+  if (remainder < 0) {  // division truncates toward zero; take the floor
+    remainder += denominator;
+    --quotient;
+  }
+  if (2 * remainder > denominator) return quotient + 1;
+  if (2 * remainder < denominator) return quotient;
+  return quotient % 2 == 0 ? quotient : quotient + 1;
 }
 
-int BonusLevelValue(const TItemRecord& item) {
+std::int64_t BonusLevelValue(const TItemRecord& item) {
   if (item.BonusLevelFixed == 1) return item.BonusLevel;
-  double total = ComputedTotal(item);
-  if (item.Unique == 1) total = 0.0;
-  if (item.Crafted == 1) total = 0.0;
-  if (item.ItemType == kItemTypeUnique) total = 0.0;
-  if (item.ItemType == kItemTypePlayerCrafted) total = 0.0;
-  if (item.ItemType == kItemTypeMythirian) total = 50.0;
-  if (total > 50.0) total = 50.0;
-  // Only absurd negative values (rows near -2^31) get below the int range;
-  // they saturate instead of overflowing.
-  constexpr double kLowest = std::numeric_limits<int>::min();
-  return static_cast<int>(std::max(RoundHalfEven(total), kLowest));
+  std::int64_t level = ComputedLevel(item);
+  if (item.Unique == 1) level = 0;
+  if (item.Crafted == 1) level = 0;
+  if (item.ItemType == kItemTypeUnique) level = 0;
+  if (item.ItemType == kItemTypePlayerCrafted) level = 0;
+  if (item.ItemType == kItemTypeMythirian) level = 50;
+  return std::min<std::int64_t>(level, 50);
 }
 
 }  // namespace qm

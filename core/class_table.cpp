@@ -10,7 +10,8 @@ constexpr int kHib = 1;
 constexpr int kMid = 2;
 
 // One table row. Flags are spelled as in the class sheet: "I" plays
-// instruments, "B" uses a bow, "L" wields a left-hand weapon.
+// instruments, "B" uses a bow, "L" wields a left-hand weapon; "R" keeps a
+// ranged weapon or instrument in the Ranged slot, "X" cannot use that slot.
 constexpr ClassInfo Row(int realm, std::string_view text, std::uint16_t acuity, std::uint8_t armor,
                         std::uint16_t shield, std::string_view flags,
                         std::initializer_list<SkillRow> rows) {
@@ -23,6 +24,8 @@ constexpr ClassInfo Row(int realm, std::string_view text, std::uint16_t acuity, 
   info.PlaysInstrument = flags.find('I') != std::string_view::npos;
   info.UsesBow = flags.find('B') != std::string_view::npos;
   info.LeftHandWeapon = flags.find('L') != std::string_view::npos;
+  if (flags.find('R') != std::string_view::npos) info.Ranged = RangedSlotUse::kRangedWeapon;
+  if (flags.find('X') != std::string_view::npos) info.Ranged = RangedSlotUse::kUnusable;
   std::size_t i = 0;
   for (const SkillRow& row : rows) info.Rows[i++] = row;
   return info;
@@ -37,7 +40,7 @@ constexpr auto kCha = kAcuityCharisma;
 // Class texts keep the blanks the class combo shows ("(Alb) Cleric "); the
 // vault and the templates only ever store the index.
 constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
-    Row(kAlb, "(Alb) Armsman", kNone, kPlate, kLargeShield, "",
+    Row(kAlb, "(Alb) Armsman", kNone, kPlate, kLargeShield, "R",
         {{23, "Shield"},
          {24, "Parry"},
          {31, "Two Hand"},
@@ -48,13 +51,13 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
          {36, "Crossbows"}}),
     Row(kAlb, "(Alb) Cabalist", kInt, kCloth, kNoShield, "",
         {{38, "Body"}, {47, "Matter"}, {52, "Spirit"}}),
-    Row(kAlb, "(Alb) Cleric ", kPie, kChain, kMediumShield, "",
+    Row(kAlb, "(Alb) Cleric ", kPie, kChain, kMediumShield, "X",
         {{44, "Rejuve"}, {42, "Enhance"}, {50, "Smite"}}),
     Row(kAlb, "(Alb) Friar ", kPie, kLeather, kSmallShield, "",
         {{33, "Staff"}, {24, "Parry"}, {44, "Rejuve"}, {42, "Enhance"}}),
-    Row(kAlb, "(Alb) Heretic ", kPie, kCloth, kSmallShield, "",
+    Row(kAlb, "(Alb) Heretic ", kPie, kCloth, kSmallShield, "X",
         {{44, "Rejuve"}, {42, "Enhance"}, {23, "Shield"}, {37, "Flexible"}, {29, "Crush"}}),
-    Row(kAlb, "(Alb) Infiltrator", kNone, kLeather, kSmallShield, "L",
+    Row(kAlb, "(Alb) Infiltrator", kNone, kLeather, kSmallShield, "LR",
         {{25, "Stealth"},
          {26, "Envenom"},
          {34, "Dual Wield"},
@@ -67,14 +70,14 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
          {187, "Magnetism"},
          {188, "Power Strike"},
          {189, "Auras"}}),
-    Row(kAlb, "(Alb) Mercenary", kNone, kChain, kMediumShield, "L",
+    Row(kAlb, "(Alb) Mercenary", kNone, kChain, kMediumShield, "LR",
         {{23, "Shield"},
          {24, "Parry"},
          {34, "Dual Wield"},
          {28, "Slash+"},
          {29, "Crush"},
          {30, "Thrust+"}}),
-    Row(kAlb, "(Alb) Minstrel", kCha, kChain, kSmallShield, "I",
+    Row(kAlb, "(Alb) Minstrel", kCha, kChain, kSmallShield, "IR",
         {{46, "Instrument+"}, {25, "Stealth"}, {28, "Slash"}, {30, "Thrust"}}),
     Row(kAlb, "(Alb) Necromancer", kInt, kCloth, kNoShield, "",
         {{40, "Deathsight"}, {49, "Painworking"}, {39, "Death Servant"}}),
@@ -86,7 +89,7 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
          {29, "Crush"},
          {30, "Thrust"},
          {kChantsRow, "Chants+"}}),
-    Row(kAlb, "(Alb) Reaver ", kPie, kChain, kLargeShield, "",
+    Row(kAlb, "(Alb) Reaver ", kPie, kChain, kLargeShield, "X",
         {{23, "Shield"},
          {24, "Parry"},
          {37, "Flexible+"},
@@ -94,7 +97,7 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
          {28, "Slash+"},
          {29, "Crush"},
          {30, "Thrust"}}),
-    Row(kAlb, "(Alb) Scout", kNone, kStudded, kSmallShield, "B",
+    Row(kAlb, "(Alb) Scout", kNone, kStudded, kSmallShield, "BR",
         {{25, "Stealth"}, {35, "Archery (L.Bow)+"}, {23, "Shield"}, {28, "Slash"}, {30, "Thrust"}}),
     Row(kAlb, "(Alb) Sorceror", kInt, kCloth, kNoShield, "",
         {{38, "Body"}, {47, "Matter"}, {48, "Mind"}}),
@@ -106,9 +109,9 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
         {{73, "Arboreal"}, {74, "Creeping"}, {90, "Verdant"}}),
     Row(kHib, "(Hib) Bainshee ", kInt, kCloth, kNoShield, "",
         {{87, "Spectral Guard"}, {84, "Phantasmal Wail"}, {77, "Ethereal Shriek"}}),
-    Row(kHib, "(Hib) Bard ", kCha, kStudded, kSmallShield, "I",
+    Row(kHib, "(Hib) Bard ", kCha, kStudded, kSmallShield, "IR",
         {{85, "Regrowth"}, {83, "Nurture"}, {81, "Music"}, {65, "Blades"}, {66, "Blunt"}}),
-    Row(kHib, "(Hib) Blademaster ", kNone, kStudded, kMediumShield, "L",
+    Row(kHib, "(Hib) Blademaster ", kNone, kStudded, kMediumShield, "LR",
         {{23, "Shield"},
          {24, "Parry"},
          {69, "Celtic Duel"},
@@ -123,13 +126,13 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
          {65, "Blades"},
          {66, "Blunt"},
          {67, "Pierce"}}),
-    Row(kHib, "(Hib) Druid", kEmp, kChain, kSmallShield, "",
+    Row(kHib, "(Hib) Druid", kEmp, kChain, kSmallShield, "X",
         {{85, "Regrowth"}, {83, "Nurture"}, {82, "Nature"}}),
     Row(kHib, "(Hib) Eldritch ", kInt, kCloth, kNoShield, "",
         {{78, "Light"}, {79, "Mana"}, {91, "Void"}}),
     Row(kHib, "(Hib) Enchanter ", kInt, kCloth, kNoShield, "",
         {{78, "Light"}, {79, "Mana"}, {76, "Enchantments"}}),
-    Row(kHib, "(Hib) Hero", kNone, kChain, kLargeShield, "",
+    Row(kHib, "(Hib) Hero", kNone, kChain, kLargeShield, "R",
         {{23, "Shield"},
          {24, "Parry"},
          {71, "Large Weapon"},
@@ -145,7 +148,7 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
          {189, "Auras"}}),
     Row(kHib, "(Hib) Mentalist ", kInt, kCloth, kNoShield, "",
         {{78, "Light"}, {79, "Moon"}, {80, "Mentalism"}}),
-    Row(kHib, "(Hib) Nightshade ", kNone, kLeather, kSmallShield, "L",
+    Row(kHib, "(Hib) Nightshade ", kNone, kLeather, kSmallShield, "LX",
         {{25, "Stealth+"},
          {26, "Envenom"},
          {69, "Celtic Duel"},
@@ -153,7 +156,7 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
          {65, "Blades"},
          {67, "Pierce"},
          {kEmptySkillRow, "Nightshade Magic"}}),
-    Row(kHib, "(Hib) Ranger ", kNone, kStudded, kSmallShield, "BL",
+    Row(kHib, "(Hib) Ranger ", kNone, kStudded, kSmallShield, "BLR",
         {{25, "Stealth"},
          {72, "Archery (R.Bow)+"},
          {69, "Celtic Duel"},
@@ -161,9 +164,9 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
          {67, "Piercing"}}),
     Row(kHib, "(Hib) Valewalker ", kInt, kCloth, kNoShield, "",
         {{73, "Arboreal"}, {24, "Parry"}, {68, "Scythe"}}),
-    Row(kHib, "(Hib) Vampiir ", kNone, kLeather, kNoShield, "",
+    Row(kHib, "(Hib) Vampiir ", kNone, kLeather, kNoShield, "X",
         {{67, "Piercing"}, {88, "Vampiir Embrace"}, {86, "Shadow Mastery"}, {75, "Dementia"}}),
-    Row(kHib, "(Hib) Warden ", kEmp, kChain, kLargeShield, "",
+    Row(kHib, "(Hib) Warden ", kEmp, kChain, kLargeShield, "R",
         {{85, "Regrowth"},
          {83, "Nurture"},
          {23, "Shield"},
@@ -176,7 +179,7 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
         {{116, "Darkness"}, {124, "Suppression"}, {114, "Bone Army"}}),
     Row(kMid, "(Mid) Healer ", kPie, kChain, kSmallShield, "",
         {{118, "Mending"}, {111, "Augmentation"}, {kPacificationRow, "Pacification"}}),
-    Row(kMid, "(Mid) Hunter ", kNone, kStudded, kNoShield, "B",
+    Row(kMid, "(Mid) Hunter ", kNone, kStudded, kNoShield, "BR",
         {{25, "Stealth"},
          {109, "Archery (C.Bow)+"},
          {113, "Beastcraft"},
@@ -237,7 +240,12 @@ constexpr std::array<ClassInfo, kClassTableSize> kClasses = {{
 
 // A class index read from a file is not validated; anything out of range
 // meets this row instead of memory past the table.
-constexpr ClassInfo kNoClass{};
+// A class the table does not know cannot use the Ranged slot either.
+constexpr ClassInfo kNoClass = [] {
+  ClassInfo info;
+  info.Ranged = RangedSlotUse::kUnusable;
+  return info;
+}();
 
 constexpr std::array<std::string_view, 3> kRealmShortNames = {"Alb", "Hib", "Mid"};
 

@@ -16,9 +16,24 @@ inline constexpr std::uint8_t kChantsRow = 250;
 inline constexpr std::uint8_t kSavageryRow = 251;
 inline constexpr std::uint8_t kPacificationRow = 252;
 
-enum AcuityKind : std::uint16_t { kAcuityNone = 0, kAcuityPiety, kAcuityIntelligence, kAcuityEmpathy, kAcuityCharisma };
+enum AcuityKind : std::uint16_t {
+  kAcuityNone = 0,
+  kAcuityPiety,
+  kAcuityIntelligence,
+  kAcuityEmpathy,
+  kAcuityCharisma
+};
 enum ArmorGrade : std::uint8_t { kCloth = 0, kLeather, kStudded, kChain, kPlate };
-enum ShieldSize : std::uint16_t { kNoShield = 0, kSmallShield = 15, kMediumShield = 16, kLargeShield = 17 };
+enum ShieldSize : std::uint16_t {
+  kNoShield = 0,
+  kSmallShield = 15,
+  kMediumShield = 16,
+  kLargeShield = 17
+};
+
+// What a class keeps in the Ranged slot: a two-handed weapon, a ranged weapon
+// or instrument, or nothing at all (the slot refuses to open).
+enum class RangedSlotUse : std::uint8_t { kTwoHanded, kRangedWeapon, kUnusable };
 
 struct SkillRow {
   std::uint8_t Code = kEmptySkillRow;
@@ -34,6 +49,7 @@ struct ClassInfo {
   bool PlaysInstrument = false;
   bool UsesBow = false;
   bool LeftHandWeapon = false;
+  RangedSlotUse Ranged = RangedSlotUse::kTwoHanded;
   std::array<SkillRow, 8> Rows{};
 };
 

@@ -4,127 +4,112 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <string>
+#include <utility>
 
 namespace qm {
-namespace {
+using Bytes = std::vector<std::uint8_t>;
 
-std::string Describe(const std::string& path, int error) {
-  return "\"" + path + "\": " + std::strerror(error);
+std::string FileMessage(const std::string& path, std::string_view reason) {
+  return "\"" + path + "\": " + std::string(reason);
 }
 
-// Closes a descriptor on every path out of a function.
-class FileDescriptor {
- public:
-  explicit FileDescriptor(int fd) : fd_(fd) {}
-  FileDescriptor(const FileDescriptor&) = delete;
-  FileDescriptor& operator=(const FileDescriptor&) = delete;
-  ~FileDescriptor() {
-    if (fd_ >= 0) ::close(fd_);
-  }
-  int Get() const { return fd_; }
-  int Release() {
-    const int fd = fd_;
-    fd_ = -1;
-    return fd;
-  }
-
- private:
-  int fd_;
-};
-
-std::string FolderOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  if (slash == std::string::npos) return ".";
-  if (slash == 0) return "/";
-  return path.substr(0, slash);
+std::string NamingFile(const std::string& path, std::string_view message) {
+  const std::string name = "\"" + path + "\": ";
+  if (message.substr(0, name.size()) == name) return std::string(message);
+  return name + std::string(message);
 }
 
-std::string BaseNameOf(const std::string& path) {
-  const auto slash = path.find_last_of('/');
-  return slash == std::string::npos ? path : path.substr(slash + 1);
+std::string SizeText(std::uint64_t bytes) {
+  constexpr std::uint64_t kMiB = std::uint64_t{1} << 20;
+  constexpr std::uint64_t kGiB = std::uint64_t{1} << 30;
+  if (bytes >= kGiB && bytes % kGiB == 0) return std::to_string(bytes / kGiB) + " GiB";
+  if (bytes >= kMiB && bytes % kMiB == 0) return std::to_string(bytes / kMiB) + " MiB";
+  if (bytes >= 1024 && bytes % 1024 == 0) return std::to_string(bytes / 1024) + " KiB";
+  return std::to_string(bytes) + " bytes";
 }
 
-}  // namespace
-
-Result<std::vector<std::uint8_t>> ReadFilePrefix(const std::string& path, std::size_t maxBytes) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
-  if (fd.Get() < 0) return Result<std::vector<std::uint8_t>>::Failure(Describe(path, errno));
+Result<InputFile> InputFile::Open(const std::string& path) {
+  // O_NONBLOCK: opening a FIFO without a writer would otherwise wait for one.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return Result<InputFile>::Failure(FileMessage(path, std::strerror(errno)));
+  InputFile file(path, fd, 0);
   struct stat info {};
-  if (::fstat(fd.Get(), &info) != 0)
-    return Result<std::vector<std::uint8_t>>::Failure(Describe(path, errno));
+  if (::fstat(fd, &info) != 0) {
+    return Result<InputFile>::Failure(FileMessage(path, std::strerror(errno)));
+  }
   if (S_ISDIR(info.st_mode))
-    return Result<std::vector<std::uint8_t>>::Failure(Describe(path, EISDIR));
+    return Result<InputFile>::Failure(FileMessage(path, std::strerror(EISDIR)));
+  if (!S_ISREG(info.st_mode)) return Result<InputFile>::Failure(FileMessage(path, kNotRegularFile));
+  const int flags = ::fcntl(fd, F_GETFL);
+  if (flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    return Result<InputFile>::Failure(FileMessage(path, std::strerror(errno)));
+  }
+  file.size_ = static_cast<std::uint64_t>(info.st_size);
+  return file;
+}
 
-  std::vector<std::uint8_t> bytes;
+InputFile::InputFile(InputFile&& other) noexcept
+    : path_(std::move(other.path_)), fd_(std::exchange(other.fd_, -1)), size_(other.size_) {}
+
+InputFile& InputFile::operator=(InputFile&& other) noexcept {
+  if (this != &other) {
+    if (fd_ >= 0) ::close(fd_);
+    path_ = std::move(other.path_);
+    fd_ = std::exchange(other.fd_, -1);
+    size_ = other.size_;
+  }
+  return *this;
+}
+
+InputFile::~InputFile() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+Result<std::size_t> InputFile::Read(std::span<std::uint8_t> buffer) {
+  for (;;) {
+    const ssize_t got = ::read(fd_, buffer.data(), buffer.size());
+    if (got >= 0) return static_cast<std::size_t>(got);
+    if (errno != EINTR)
+      return Result<std::size_t>::Failure(FileMessage(path_, std::strerror(errno)));
+  }
+}
+
+Result<Bytes> InputFile::ReadPrefix(std::size_t maxBytes) {
+  Bytes bytes;
+  bytes.reserve(static_cast<std::size_t>(std::min<std::uint64_t>(size_, maxBytes)));
   std::uint8_t buffer[65536];
   while (bytes.size() < maxBytes) {
     const std::size_t want = std::min(sizeof buffer, maxBytes - bytes.size());
-    const ssize_t got = ::read(fd.Get(), buffer, want);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      return Result<std::vector<std::uint8_t>>::Failure(Describe(path, errno));
-    }
-    if (got == 0) break;
-    bytes.insert(bytes.end(), buffer, buffer + got);
+    const auto got = Read({buffer, want});
+    if (!got.Ok()) return Result<Bytes>::Failure(got.Error());
+    if (got.Value() == 0) break;
+    bytes.insert(bytes.end(), buffer, buffer + got.Value());
   }
   return bytes;
 }
 
-Result<std::vector<std::uint8_t>> ReadFileBytes(const std::string& path) {
-  return ReadFilePrefix(path, static_cast<std::size_t>(-1));
+Result<Bytes> InputFile::ReadAll(std::size_t maxBytes) {
+  const std::string tooLarge = FileMessage(path_, "the file is larger than " + SizeText(maxBytes));
+  if (size_ > maxBytes) return Result<Bytes>::Failure(tooLarge);
+  // One byte past the bound tells a file that grew since it was opened.
+  auto bytes = ReadPrefix(maxBytes == static_cast<std::size_t>(-1) ? maxBytes : maxBytes + 1);
+  if (bytes.Ok() && bytes.Value().size() > maxBytes) return Result<Bytes>::Failure(tooLarge);
+  return bytes;
 }
 
-Status WriteFileAtomically(const std::string& path, std::string_view bytes) {
-  if (path.empty()) return Status::Failure("no file name given");
-  struct stat target {};
-  if (::stat(path.c_str(), &target) == 0 && S_ISDIR(target.st_mode))
-    return Status::Failure(Describe(path, EISDIR));
+Result<Bytes> ReadFilePrefix(const std::string& path, std::size_t maxBytes) {
+  auto file = InputFile::Open(path);
+  if (!file.Ok()) return Result<Bytes>::Failure(file.Error());
+  return file.Value().ReadPrefix(maxBytes);
+}
 
-  std::string temp = FolderOf(path) + "/." + BaseNameOf(path) + ".XXXXXX";
-  FileDescriptor fd(::mkstemp(temp.data()));
-  if (fd.Get() < 0) return Status::Failure(Describe(path, errno));
-
-  auto fail = [&](int error) {
-    ::close(fd.Release());
-    ::unlink(temp.c_str());
-    return Status::Failure(Describe(path, error));
-  };
-
-  // A replaced file keeps its permissions; a new one gets the usual 0644 less umask.
-  mode_t mode = 0;
-  if (::stat(path.c_str(), &target) == 0) {
-    mode = target.st_mode & 07777;
-  } else {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    mode = 0666 & ~mask;
-  }
-  if (::fchmod(fd.Get(), mode) != 0) return fail(errno);
-
-  std::size_t written = 0;
-  while (written < bytes.size()) {
-    const ssize_t n = ::write(fd.Get(), bytes.data() + written, bytes.size() - written);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return fail(errno);
-    }
-    written += static_cast<std::size_t>(n);
-  }
-  if (::fsync(fd.Get()) != 0) return fail(errno);
-  if (::close(fd.Release()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return Status::Failure(Describe(path, error));
-  }
-  if (::rename(temp.c_str(), path.c_str()) != 0) {
-    const int error = errno;
-    ::unlink(temp.c_str());
-    return Status::Failure(Describe(path, error));
-  }
-  return Status::Success();
+Result<Bytes> ReadFileBytes(const std::string& path, std::size_t maxBytes) {
+  auto file = InputFile::Open(path);
+  if (!file.Ok()) return Result<Bytes>::Failure(file.Error());
+  return file.Value().ReadAll(maxBytes);
 }
 
 }  // namespace qm

@@ -1,8 +1,11 @@
 #include "core/legacy_item.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <iterator>
+#include <limits>
 
 #include "core/bonus_level.h"
 
@@ -104,7 +107,12 @@ TItemRecord ConvertLegacyItem(const TLegacyItemRecord& legacy) {
   item.Quality = kNoQuality;
   item.Note.Assign("Imported QMI");
   item.BonusLevelFixed = 0;
-  item.BonusLevel = static_cast<std::uint8_t>(BonusLevelValue(item));
+  // The byte keeps the level's low eight bits. A level below the 32-bit
+  // range (only absurd rows get there) stores those of the lowest 32-bit
+  // value, as it always has.
+  const std::int64_t level =
+      std::max<std::int64_t>(BonusLevelValue(item), std::numeric_limits<std::int32_t>::min());
+  item.BonusLevel = static_cast<std::uint8_t>(level);
   return item;
 }
 

@@ -1,12 +1,14 @@
 #pragma once
-// Errors from files and parsers are values the caller must look at.
+// Errors from files and parsers are values the caller must look at: both types
+// are [[nodiscard]], and reading the value of a failed result stops a debug build.
+#include <cassert>
 #include <optional>
 #include <string>
 #include <utility>
 
 namespace qm {
 
-struct Status {
+struct [[nodiscard]] Status {
   std::string error;  // empty on success
   bool Ok() const { return error.empty(); }
   static Status Success() { return {}; }
@@ -14,14 +16,20 @@ struct Status {
 };
 
 template <typename T>
-class Result {
+class [[nodiscard]] Result {
  public:
   Result(T value) : value_(std::move(value)) {}  // NOLINT: implicit by design
   static Result Failure(std::string message) { return Result(std::move(message), 0); }
 
   bool Ok() const { return value_.has_value(); }
-  const T& Value() const { return *value_; }
-  T& Value() { return *value_; }
+  const T& Value() const {
+    assert(value_.has_value() && "Value() of a failed Result");
+    return *value_;
+  }
+  T& Value() {
+    assert(value_.has_value() && "Value() of a failed Result");
+    return *value_;
+  }
   const std::string& Error() const { return error_; }
 
  private:

@@ -88,12 +88,13 @@ Result<TTemplateRecord> ReadOldTemplateFile(const std::string& path) {
   return parsed;
 }
 
-Status WriteTemplateFile(const std::string& path, TTemplateRecord& tpl, std::uint8_t vaultMark) {
+Status WriteTemplateFile(const std::string& path, TTemplateRecord& tpl, std::uint8_t vaultMark,
+                         const std::vector<std::string>& inputs) {
   tpl.VaultMark = vaultMark;
   tpl.Reserved = 0;
   tpl.EffectIdsGlobal = 1;
-  return WriteFileAtomically(path,
-                             std::string_view(reinterpret_cast<const char*>(&tpl), sizeof tpl));
+  return WriteFileAtomically(
+      path, std::string_view(reinterpret_cast<const char*>(&tpl), sizeof tpl), inputs);
 }
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "core/result.h"
 #include "core/template_record.h"
@@ -14,8 +15,10 @@ inline constexpr std::size_t kOldTemplateSize = 2922;
 
 Result<TTemplateRecord> ReadTemplateFile(const std::string& path);
 // Sets VaultMark, the reserved byte (0) and EffectIdsGlobal (1) in tpl, then
-// writes the 5296 bytes through a temporary file.
-Status WriteTemplateFile(const std::string& path, TTemplateRecord& tpl, std::uint8_t vaultMark);
+// writes the 5296 bytes through a temporary file; inputs are the files the
+// template was read from, which the write must not replace.
+Status WriteTemplateFile(const std::string& path, TTemplateRecord& tpl, std::uint8_t vaultMark,
+                         const std::vector<std::string>& inputs = {});
 Result<TTemplateRecord> ReadOldTemplateFile(const std::string& path);
 
 // The conversions behind the readers, for callers that hold the bytes.

@@ -10,6 +10,9 @@ constexpr std::array<std::string_view, kSlotCount> kSlotNames{
     "Jewel", "Neck",  "Cloak", "Belt", "Ring 1",  "Ring 2",  "Wrist 1", "Wrist 2", "Chest", "Head",
     "Arms",  "Hands", "Legs",  "Feet", "R. Hand", "L. Hand", "2. Hand", "Ranged",  "Myth"};
 
+constexpr std::array<std::uint8_t, kSlotCount> kSlotKinds{1, 2,  3,  4,  5,  5,  6,  6,  7, 8,
+                                                          9, 10, 11, 12, 13, 14, 15, 16, 17};
+
 constexpr std::array<std::string_view, 5> kWeaponConfigTexts{
     "Left and right hand slots", "Left and two hand slots", "Two handed slot", "Ranged slot",
     "No weapons equipped"};
@@ -28,6 +31,10 @@ constexpr std::array<std::array<int, 2>, 5> kWeaponSteps{{
 std::string_view SlotName(int slot) {
   return slot >= 1 && slot <= kSlotCount ? kSlotNames[static_cast<std::size_t>(slot - 1)]
                                          : std::string_view{};
+}
+
+int SlotKindOf(int slot) {
+  return slot >= 1 && slot <= kSlotCount ? kSlotKinds[static_cast<std::size_t>(slot - 1)] : 0;
 }
 
 std::string_view WeaponConfigText(int config) {

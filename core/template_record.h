@@ -70,6 +70,10 @@ enum ServerType : std::uint8_t { kNormal = 0, kCoop = 1, kClassic = 2, kPvP = 3,
 
 // "Jewel" .. "Myth"; empty outside 1..19.
 std::string_view SlotName(int slot);
+// The slot kind (a position in SlotKindList) that fits a slot: both rings are
+// "Ring", both wrists "Wrist", the hands, 2. Hand, Ranged and Myth slots their
+// own kinds; 0 outside 1..19. A class may search the Ranged slot by another kind.
+int SlotKindOf(int slot);
 // "Left and right hand slots" .. "No weapons equipped"; empty above 4.
 std::string_view WeaponConfigText(int config);
 // The slots counted as visit steps 15 and 16 of the totals for a weapon

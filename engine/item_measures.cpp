@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/bonus_level.h"
+#include "core/decimal_text.h"
 
 namespace qm {
 namespace {
@@ -87,23 +88,6 @@ double Rating(const WeightTable& table, const TItemRecord& item) {
   return sum;
 }
 
-// One decimal into a buffer. to_chars with a precision rounds exactly as
-// printf's "%.1f" does (the exact binary value, ties to even), without the
-// locale and at a fraction of the cost.
-struct OneDecimal {
-  char chars[48];
-  std::size_t size;
-  std::string_view View() const { return {chars, size}; }
-};
-
-OneDecimal FormatTenths(double value) {
-  OneDecimal text{};
-  const auto result =
-      std::to_chars(text.chars, text.chars + sizeof text.chars, value, std::chars_format::fixed, 1);
-  text.size = static_cast<std::size_t>(result.ptr - text.chars);
-  return text;
-}
-
 // The number a one-decimal text shows, in tenths ("-12.3" -> -123). Adding
 // tenths keeps the column total exact however many slots are summed.
 long long TenthsOfText(std::string_view text) {
@@ -156,10 +140,6 @@ int BonusCountValue(const TItemRecord& item) {
   return count;
 }
 
-std::string FormatOneDecimal(double value) {
-  return std::string(FormatTenths(value).View());
-}
-
 std::string NormalUtility(const TItemRecord& item) {
   return FormatOneDecimal(NormalUtilityValue(item));
 }
@@ -188,8 +168,8 @@ UtilityColumn ShowUtility(const TTemplateRecord& tpl, int mode) {
     switch (mode) {
       case kUtilityNormal:
       case kUtilityToA: {
-        const OneDecimal shownText =
-            FormatTenths(mode == kUtilityNormal ? NormalUtilityValue(item) : ToAUtilityValue(item));
+        const DecimalText shownText = FixedDecimals(
+            mode == kUtilityNormal ? NormalUtilityValue(item) : ToAUtilityValue(item), 1);
         text = shownText.View();
         tenths += TenthsOfText(shownText.View());
         break;

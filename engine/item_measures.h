@@ -25,13 +25,9 @@ double ToAUtilityValue(const TItemRecord& item);
 // value above 0; codes are not looked at.
 int BonusCountValue(const TItemRecord& item);
 
-// One decimal, fixed point, as printf's "%.1f" prints the value (an exact
-// binary half goes to the even digit: 10.25 prints as "10.2").
-std::string FormatOneDecimal(double value);
-
 std::string NormalUtility(const TItemRecord& item);
 std::string ToAUtility(const TItemRecord& item);
-// The item's bonus level (BonusLevelValue) with no decimals.
+// The item's bonus level (BonusLevelValue), exact, with no decimals.
 std::string ComputeBonusLevel(const TItemRecord& item);
 std::string BonusCount(const TItemRecord& item);
 

@@ -96,6 +96,7 @@ void TfrmGearMain::Recalc() {
     row.Name.Colour = ItemTypeColour(item.ItemType);
   }
   view_.UtilityTotal.Text = utility.TotalText;
+  NotifyViewChanged();
 }
 
 // ---- Lifecycle -----------------------------------------------------------
@@ -138,6 +139,7 @@ void TfrmGearMain::ResetTemplateState() {
 }
 
 void TfrmGearMain::NewTemplate() {
+  const ViewBatch batch(*this);
   idle_ = false;
   if (!AskSaveFirst("Changes have been made, do you wish to save before starting a new character?",
                     "&New Character")) {
@@ -193,6 +195,7 @@ void TfrmGearMain::LoadTemplate() {
 }
 
 void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
+  const ViewBatch batch(*this);
   idle_ = false;
   struct IdleAgain {
     bool& idle;
@@ -322,9 +325,8 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     row.Name.Text = tpl_.Slot(slot).Name.Str();
     row.Utility.Text = "0.0";
     if (slot <= kFeet) {
-      // Jewel 1 .. Feet 12: both rings are kind 5, both wrists kind 6.
-      constexpr std::uint8_t kKindOfSlot[] = {1, 2, 3, 4, 5, 5, 6, 6, 7, 8, 9, 10, 11, 12};
-      tpl_.Slot(slot).SlotKind = kKindOfSlot[slot - 1];
+      // Jewel .. Feet items take their slot's kind; weapons keep their own.
+      tpl_.Slot(slot).SlotKind = static_cast<std::uint8_t>(SlotKindOf(slot));
     }
     row.Button.Enabled = slot != kMyth || view_.Champion.Checked;
   }
@@ -344,6 +346,7 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
 }
 
 bool TfrmGearMain::SaveTemplate() {
+  const ViewBatch batch(*this);
   tpl_.CharName.Assign(view_.NameText);
   if (view_.Server.Selection >= 0)
     tpl_.ServerType = static_cast<std::uint8_t>(view_.Server.Selection);
@@ -413,6 +416,7 @@ void TfrmGearMain::PushRecent(const std::string& path) {
 }
 
 void TfrmGearMain::ChooseRecent(int entry) {
+  const ViewBatch batch(*this);
   if (entry < 1 || entry > kRecentFileCount) return;
   auto& files = settings_.Record().Files;
   const std::string path = files[static_cast<std::size_t>(entry - 1)];
@@ -436,10 +440,12 @@ void TfrmGearMain::UpdateRecentMenu() {
     item.Caption = item.Visible ? "&" + std::to_string(i + 1) + ". " + BaseName(files[i]) : "";
   }
   view_.RecentMenuVisible = !files[0].empty();
+  NotifyViewChanged();
   settings_.SaveSettings();
 }
 
 void TfrmGearMain::ChangeName(const std::string& text, int caret) {
+  const ViewBatch batch(*this);
   std::string name;
   int newCaret = caret;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -459,6 +465,7 @@ void TfrmGearMain::ChangeName(const std::string& text, int caret) {
   hasFileName_ = false;
   currentFile_.clear();
   SetSaveEnabled(!name.empty());
+  NotifyViewChanged();
 }
 
 void TfrmGearMain::ApplyLevel(int level) {
@@ -470,6 +477,7 @@ void TfrmGearMain::ApplyLevel(int level) {
 }
 
 void TfrmGearMain::ChangeLevel(const std::string& text) {
+  const ViewBatch batch(*this);
   int level = tpl_.CharLevel;
   try {
     std::size_t used = 0;
@@ -485,6 +493,7 @@ void TfrmGearMain::ChangeLevel(const std::string& text) {
 }
 
 void TfrmGearMain::ChangeRealmRank(int index) {
+  const ViewBatch batch(*this);
   index = std::clamp(index, 0, 12);
   view_.RealmRank.Selection = index;
   tpl_.RealmRank = static_cast<std::uint8_t>(index + 1);
@@ -508,10 +517,13 @@ bool TfrmGearMain::QueryClose() {
 }
 
 void TfrmGearMain::SetDefaultServerType(int type) {
-  if (ChooseDefaultServer(settings_, type)) view_.OptionChecks.serverType = type;
+  if (!ChooseDefaultServer(settings_, type)) return;
+  view_.OptionChecks.serverType = type;
+  NotifyViewChanged();
 }
 
 void TfrmGearMain::StartUp(const std::optional<std::string>& parameter) {
+  const ViewBatch batch(*this);
   idle_ = true;
   unchanged_ = true;
   hasFileName_ = true;
@@ -532,6 +544,7 @@ void TfrmGearMain::StartUp(const std::optional<std::string>& parameter) {
 }
 
 void TfrmGearMain::FirstShow() {
+  const ViewBatch batch(*this);
   view_.OptionChecks = ApplyDisplaySettingsOnShow(settings_);
   const SettingsRecord& record = settings_.Record();
   utilityMode_ = std::clamp<int>(record.UtilSetting, 0, 3);
@@ -547,6 +560,7 @@ void TfrmGearMain::FirstShow() {
 // stopped at the save question keeps the unsaved-changes mark, so a later
 // close still offers to save.
 void TfrmGearMain::LoadPendingFile() {
+  const ViewBatch batch(*this);
   DoLoad(LoadOrigin::HandOver, 0);
   if (pendingFile_.empty()) unchanged_ = true;
 }

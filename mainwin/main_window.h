@@ -15,6 +15,7 @@
 #include "engine/totals.h"
 #include "ports/sub_windows.h"
 #include "mainwin/totals_display.h"
+#include "ports/view_notifier.h"
 #include "ports/view_state.h"
 #include "report/slot_summary.h"
 #include "shell/options_menu.h"
@@ -70,14 +71,16 @@ struct MainWindowView {
 // The object names of a slot's controls ("bChest", "nChest", "uChest").
 std::string SlotObjectName(char prefix, int slot);
 
-class TfrmGearMain : public StartupMainWindow {
+// Every command announces its change of View() once, and so do the changes
+// other windows make through it: the workbench's live preview, the vault
+// browser's equip, a hand-over from a second copy, the options dialog.
+class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
  public:
   TfrmGearMain(Settings& settings, UserPort& user, FileDialogPort& files, ShellPort& shell,
                ItemWorkbenchPort& workbench, SubWindowPort& windows);
 
   const MainWindowView& View() const { return view_; }
   const TTemplateRecord& Template() const { return tpl_; }
-  TTemplateRecord& MutableTemplate() { return tpl_; }
   const TCharAttributes& Attributes() const { return attributes_; }
   const TotalsAndCaps& LastTotals() const { return totals_; }
 

@@ -1,5 +1,6 @@
 // The main window's character operations, slot commands, options and panels.
 #include <algorithm>
+#include <optional>
 
 #include "core/bonus_catalogue.h"
 #include "core/class_table.h"
@@ -14,20 +15,7 @@ namespace {
 
 constexpr const char* kMakeCompatibleTitle = "Make Compatible?";
 
-// The workbench slot kind of each slot; the Ranged slot depends on the class.
-constexpr int kWorkbenchKind[kSlotCount] = {1, 2,  3,  4,  5,  5,  6,  6,  7, 8,
-                                            9, 10, 11, 12, 13, 14, 15, 16, 17};
-
-// Classes whose ranged slot holds a bow or instrument (kind 16), and those
-// that cannot use it at all; every other class gets the two-hand kind there.
-constexpr int kRangedWeaponClasses[] = {0, 5, 7, 8, 12, 18, 19, 24, 28, 31, 35};
-constexpr int kNoRangedClasses[] = {2, 4, 11, 21, 27, 30};
 constexpr int kHeretic = 4;
-
-template <std::size_t N>
-bool In(const int (&list)[N], int value) {
-  return std::find(std::begin(list), std::end(list), value) != std::end(list);
-}
 
 bool IsCraftableSlot(int slot) {
   return slot == kCloak || (slot >= kChest && slot <= kRanged);
@@ -44,6 +32,7 @@ void TfrmGearMain::FillRaceCombo() {
 }
 
 void TfrmGearMain::ChangeClass(int classIndex) {
+  const ViewBatch batch(*this);
   const int old = tpl_.ClassIndex;
   idle_ = false;
   if (itemsPlaced_) {
@@ -53,6 +42,7 @@ void TfrmGearMain::ChangeClass(int classIndex) {
         kMakeCompatibleTitle, "Check &Items", "&Cancel Change", "", "");
     if (answer != 1) {
       view_.Class.Selection = old < kClassTableSize ? old : -1;
+      NotifyViewChanged();  // the combo goes back to the old class
       idle_ = true;
       return;
     }
@@ -84,6 +74,7 @@ void TfrmGearMain::ApplyClassChange(int classIndex, bool fromUser) {
 }
 
 void TfrmGearMain::ChangeRace(int comboIndex) {
+  const ViewBatch batch(*this);
   view_.Race.Selection =
       comboIndex >= 0 && comboIndex < static_cast<int>(view_.Race.Entries.size()) ? comboIndex : -1;
   const std::string race = view_.Race.Text();
@@ -95,11 +86,13 @@ void TfrmGearMain::ChangeRace(int comboIndex) {
 }
 
 void TfrmGearMain::RaceMouseEnter() {
+  const ViewBatch batch(*this);
   SetActiveControl("cbRace");
   ChangeRace(view_.Race.Selection);
 }
 
 void TfrmGearMain::ChangeServerType(int serverType) {
+  const ViewBatch batch(*this);
   const int old = tpl_.ServerType;
   idle_ = false;
   if (itemsPlaced_) {
@@ -109,6 +102,7 @@ void TfrmGearMain::ChangeServerType(int serverType) {
         kMakeCompatibleTitle, "Check &Items", "&Cancel", "", "");
     if (answer != 1) {
       view_.Server.Selection = old <= kOrigins ? old : -1;
+      NotifyViewChanged();
       idle_ = true;
       return;
     }
@@ -127,6 +121,7 @@ void TfrmGearMain::ApplyServerChange(int serverType, bool fromUser) {
 }
 
 void TfrmGearMain::SetChampion(bool checked) {
+  const ViewBatch batch(*this);
   view_.Champion.Checked = checked;
   tpl_.ChampionFlag = checked ? 1 : 0;
   SlotRowView& myth = view_.Slots[kMyth - 1];
@@ -145,6 +140,11 @@ void TfrmGearMain::SetChampion(bool checked) {
 void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   if (slot < 1 || slot > kSlotCount) return;
   if (!view_.Slots[static_cast<std::size_t>(slot - 1)].Button.Enabled) return;
+  // An auto-return opening never waits for the user, so its previews and the
+  // placement reach the window as one change. Any other opening shows its
+  // previews live, each announced on its own.
+  std::optional<ViewBatch> wholeRun;
+  if (autoReturn.Active) wholeRun.emplace(*this);
 
   WorkbenchRequest request;
   request.Slot = slot;
@@ -153,7 +153,7 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   request.Myth = slot == kMyth;
   request.ArmourSlot = slot >= kChest && slot <= kFeet;
   request.WeaponSlot = slot >= kRightHand && slot <= kRanged;
-  request.SlotFilterIndex = kWorkbenchKind[slot - 1];
+  request.SlotFilterIndex = SlotKindOf(slot);
 
   const int classIndex = tpl_.ClassIndex;
   const ClassInfo& info = ClassOf(classIndex);
@@ -162,13 +162,9 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   if (slot == kRightHand) refused = !(info.MaxArmor > kCloth || champion || classIndex == kHeretic);
   if (slot == kLeftHand) refused = !(info.Shield != kNoShield || champion);
   if (slot == kRanged) {
-    if (In(kRangedWeaponClasses, classIndex)) {
-      request.SlotFilterIndex = 16;
-    } else if (In(kNoRangedClasses, classIndex) || classIndex >= kClassTableSize) {
-      refused = true;  // a class the table does not know cannot use the slot either
-    } else {
-      request.SlotFilterIndex = 15;
-    }
+    // A class without a ranged weapon searches its Ranged slot for two-handers.
+    if (info.Ranged == RangedSlotUse::kTwoHanded) request.SlotFilterIndex = SlotKindOf(kTwoHand);
+    refused = info.Ranged == RangedSlotUse::kUnusable;
   }
   if (refused) {
     user_.Beep();
@@ -197,6 +193,7 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
       request,
       [this](int previewSlot, const TItemRecord& item) { PreviewSlot(previewSlot, item); });
   idle_ = true;
+  const ViewBatch batch(*this);
   tpl_.Slot(slot) = outcome.Item;
 
   view_.Slots[static_cast<std::size_t>(slot - 1)].Name.Text = tpl_.Slot(slot).Name.Str();
@@ -207,11 +204,13 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
 }
 
 void TfrmGearMain::PreviewSlot(int slot, const TItemRecord& item) {
+  const ViewBatch batch(*this);
   if (slot >= 1 && slot <= kSlotCount) tpl_.Slot(slot) = item;
   Recalc();
 }
 
 void TfrmGearMain::ClearSlot(int slot) {
+  const ViewBatch batch(*this);
   if (slot < 1 || slot > kSlotCount) return;
   LabelState& name = view_.Slots[static_cast<std::size_t>(slot - 1)].Name;
   if (name.Text.empty() || name.Text == " ") {
@@ -228,6 +227,7 @@ void TfrmGearMain::ClearSlot(int slot) {
 }
 
 void TfrmGearMain::ClearAllSlots() {
+  const ViewBatch batch(*this);
   if (user_.AskUser("Do you wish to clear all item slots?", "Empty ALL Item Slots?",
                     "&Empty All Slots", "&Cancel", "", "") != 1)
     return;
@@ -243,6 +243,7 @@ void TfrmGearMain::ClearAllSlots() {
 }
 
 void TfrmGearMain::SetWeaponConfig(int index) {
+  const ViewBatch batch(*this);
   tpl_.WeaponConfig = static_cast<std::uint8_t>(index);
   view_.Weapon.Selection = index >= 0 && index <= 4 ? index : -1;
   Recalc();
@@ -252,10 +253,12 @@ void TfrmGearMain::SetWeaponConfig(int index) {
 // ---- Options, utility column and windows ----------------------------------
 
 void TfrmGearMain::ToggleOption(SettingToggle toggle, bool checked) {
+  const ViewBatch batch(*this);
   ApplySettingToggle(settings_, toggle, checked);
   view_.OptionChecks[toggle] = checked;
   if (toggle == SettingToggle::Quickbar) view_.QuickbarVisible = checked;
   if (toggle == SettingToggle::UtilityDisplay) ShowUtilityColumn(checked);
+  NotifyViewChanged();
 }
 
 void TfrmGearMain::ShowUtilityColumn(bool visible) {
@@ -269,6 +272,7 @@ void TfrmGearMain::CycleUtilityMode() {
 }
 
 void TfrmGearMain::ChooseUtilityMode(int mode) {
+  const ViewBatch batch(*this);
   mode = std::clamp(mode, 0, kUtilityModeCount - 1);
   ChooseUtilityType(settings_, mode);
   utilityMode_ = mode;
@@ -312,6 +316,8 @@ void TfrmGearMain::OpenOptions() {
   idle_ = false;
   windows_.ShowOptions();
   idle_ = true;
+  // OK rewrites the settings behind the option menu's marks.
+  NotifyViewChanged();
 }
 
 void TfrmGearMain::OpenWebSite() {
@@ -324,6 +330,7 @@ void TfrmGearMain::OpenHerald() {
 // ---- Side panel ----------------------------------------------------------
 
 void TfrmGearMain::StatEnter(int tag, bool senderIsLabel) {
+  const ViewBatch batch(*this);
   if (!SlotButtonsActive() || !senderIsLabel || tag == 0) return;
   view_.InfoLines.clear();
   for (std::string& label : view_.SummaryLabels.stat) label.clear();
@@ -335,18 +342,22 @@ void TfrmGearMain::StatEnter(int tag, bool senderIsLabel) {
   PanelText panel = StatBreakdown(tag, tpl_, weapon, totals_.Totals);
   view_.StatBoxCaption = panel.Caption;
   view_.InfoLines = std::move(panel.Lines);
+  NotifyViewChanged();
 }
 
 void TfrmGearMain::ItemMouseEnter(int slot) {
+  const ViewBatch batch(*this);
   if (slot < 1 || slot > kSlotCount) return;
   SlotSummaryView summary = SlotSummary(tpl_.Slot(slot), attributes_.MaxArmor);
   view_.StatBoxCaption = summary.Panel.Caption;
   view_.InfoLines = std::move(summary.Panel.Lines);
   if (summary.Labels) view_.SummaryLabels = *summary.Labels;
+  NotifyViewChanged();
 }
 
 void TfrmGearMain::SetActiveControl(const std::string& objectName) {
   view_.ActiveControl = objectName;
+  NotifyViewChanged();
 }
 
 }  // namespace qm

@@ -71,51 +71,55 @@ class SettingsStorePort {
   virtual void WriteBool(std::string_view name, bool value) = 0;
 };
 
-// The instance record shared by every running copy: the application window of
-// the copy that takes hand-overs, and how many copies count as running.
+// The instance record shared by every running copy: the copy that takes
+// hand-overs (its application window) and how many copies count as running.
 struct InstanceRecord {
   std::uint32_t Window = 0;
   std::uint32_t Count = 0;
 };
 
-// A block of bytes handed from one copy to another, as the window message
-// carries it: a data word, then count bytes.
+// A block of bytes handed from one copy to another: a data word, then count
+// bytes.
 struct CopyDataBlock {
   std::uint32_t Data = 0;
   std::uint32_t Count = 0;
   const char* Bytes = nullptr;
 };
 
-// Where a copy's channel delivers the blocks other copies send to its window.
+// Where a copy's channel delivers the hand-overs of later starts.
 class OpenFileReceiver {
  public:
   virtual ~OpenFileReceiver() = default;
   // Every block counts as handled once this returns.
-  virtual void ReceiveOpenFile(std::uint32_t sender, const CopyDataBlock& block) = 0;
+  virtual void ReceiveOpenFile(const CopyDataBlock& block) = 0;
 };
 
-// How one copy of the program finds the others: a small named record shared
-// between processes, and a message that hands a path to a window of another
-// copy. The desktop program backs it with shared memory and a local socket.
+// How one copy of the program finds the others: a small record shared between
+// processes, and a hand-over of a path to the copy that takes them. A desktop
+// lets a program raise only its own windows, so the copy that receives a
+// hand-over brings itself to the front. The desktop program backs it with a
+// per-user lock file and a local socket.
 class InstanceChannelPort {
  public:
   enum class CreateOutcome { Created, Existed, Failed };
   virtual ~InstanceChannelPort() = default;
-  // Creates the record "Quillmark" (8 bytes) and maps it when it is new.
+  // Creates the record "Quillmark" (8 bytes) and holds it when it is new.
   virtual CreateOutcome CreateRecord() = 0;
-  // Opens and maps a record that already exists; false when access is refused.
+  // Opens a record that already exists; false when access is refused.
   virtual bool OpenRecord() = 0;
   virtual InstanceRecord ReadRecord() = 0;
   virtual void WriteRecord(const InstanceRecord& record) = 0;
-  // Unmaps the record and gives up this process's hold on it.
+  // Gives up this process's hold on the record.
   virtual void ReleaseRecord() = 0;
-  // Restores the window when it is minimized and brings it to the front.
-  virtual void BringToFront(std::uint32_t window) = 0;
-  // Sends block to the copy owning target and waits until it was handled.
-  virtual void SendOpenFile(std::uint32_t target, std::uint32_t sender,
-                            const CopyDataBlock& block) = 0;
-  // Routes blocks sent to this copy's window to receiver; nullptr removes it.
+  // Sends block to the copy that takes hand-overs and waits until it was
+  // handled (or the copy stopped answering).
+  virtual void SendOpenFile(const CopyDataBlock& block) = 0;
+  // Routes the blocks later starts send to this copy to receiver; nullptr
+  // removes it. Blocks that arrive while none is installed wait for one.
   virtual void InstallReceiver(OpenFileReceiver* receiver) = 0;
+  // Restores this copy's own main window when it is minimized and brings it
+  // to the front.
+  virtual void BringOwnWindowToFront() = 0;
 };
 
 // The window system as start-up drives it.

@@ -27,6 +27,7 @@ void TSCReport::SetReportTemplate(const TTemplateRecord& tpl) {
   context_.ReportCopy = tpl;
   for (int config = 0; config < kWeaponChoiceCount; ++config)
     weaponChecks_[config] = tpl.WeaponConfig == config;
+  NotifyViewChanged();
 }
 
 void TSCReport::SetMainWindowReadings(MainWindowReadings readings) {
@@ -35,6 +36,7 @@ void TSCReport::SetMainWindowReadings(MainWindowReadings readings) {
 
 void TSCReport::BuildReport() {
   document_ = qm::BuildReport(context_);
+  NotifyViewChanged();
 }
 
 void TSCReport::ChooseContent(ReportContent content) {
@@ -78,6 +80,7 @@ void TSCReport::ToggleDisplayUtility() {
 bool TSCReport::EditLines(std::vector<std::string> lines) {
   if (!manualEditing_) return false;
   document_.Lines = std::move(lines);
+  NotifyViewChanged();
   return true;
 }
 

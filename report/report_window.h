@@ -11,6 +11,7 @@
 #include "core/result.h"
 #include "core/template_record.h"
 #include "ports/ports.h"
+#include "ports/view_notifier.h"
 #include "ports/view_state.h"
 #include "report/template_report.h"
 
@@ -34,7 +35,8 @@ struct ReportWindowView {
   MemoState Rpt;  // Rpt: read-only unless manual editing is on
 };
 
-class TSCReport {
+// Every command that changes the document or the menu marks announces once.
+class TSCReport : public ViewNotifier {
  public:
   // startFolder: where the save dialog starts (the program's own folder).
   explicit TSCReport(std::string startFolder = {});
@@ -57,7 +59,10 @@ class TSCReport {
   void ToggleExpansion();
   void ToggleDisplayUtility();
   // ManualEditing1: the document becomes editable; nothing is rebuilt.
-  void ToggleManualEditing() { manualEditing_ = !manualEditing_; }
+  void ToggleManualEditing() {
+    manualEditing_ = !manualEditing_;
+    NotifyViewChanged();
+  }
 
   // A manual edit of Rpt (only while manual editing is on): the text the
   // window now holds, line by line. Returns false when editing is off.

@@ -1,10 +1,10 @@
 #include "report/slot_summary.h"
 
 #include <array>
-#include <cstdio>
 #include <string_view>
 
 #include "core/bonus_catalogue.h"
+#include "core/decimal_text.h"
 #include "core/effect_names.h"
 #include "core/item_lists.h"
 #include "report/bonus_text.h"
@@ -69,9 +69,7 @@ void FillOther(const TItemRecord& item, int maxArmour, ItemLabels& labels) {
     labels.statAF = AfLabel(armour == kClothArmour ? item.Level : 2 * item.Level);
   }
   if (item.WeaponType != 0) {
-    char dps[32];
-    std::snprintf(dps, sizeof dps, "DPS : %.1f ", item.Level * 0.3 + 1.2);
-    labels.statAF = dps;
+    labels.statAF = "DPS : " + FormatOneDecimal(item.Level * 0.3 + 1.2) + " ";
   }
   for (int effect = 0; effect < kEffectRows; ++effect) {
     if (item.EffectKind[effect] == 0) continue;

@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "core/class_table.h"
+#include "core/decimal_text.h"
 #include "engine/item_measures.h"
 #include "engine/totals.h"
 #include "report/report_sections.h"

@@ -93,6 +93,7 @@ void TfrmSalvo::RawClick() {
   trinketTotal_ = SalvageTotal(amounts, PriceTable::kTrinket);
   ShowCoins(view_.RawValue, SplitCoins(rawTotal_));
   ShowCoins(view_.Cashbar, SplitCoins(trinketTotal_));
+  NotifyViewChanged();
 }
 
 std::string TfrmSalvo::BarLine(const CoinBar& bar) {

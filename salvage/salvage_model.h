@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "ports/view_notifier.h"
 #include "ports/view_state.h"
 #include "salvage/salvage_prices.h"
 
@@ -48,7 +49,8 @@ NormalisedAmount NormaliseAmount(std::string_view text, std::size_t caret);
 // empty or not a whole number, values beyond 32000 read as 32000.
 std::int32_t AmountOfText(std::string_view text);
 
-class TfrmSalvo {
+// Every command announces once: each ends in one recomputation of the bars.
+class TfrmSalvo : public ViewNotifier {
  public:
   // Runs ClearClick once, as creating the window does.
   TfrmSalvo();

@@ -11,6 +11,14 @@ if ! cmake --build "$build" -j"$(nproc)" >"$build/build.log" 2>&1; then
 fi
 sample="${1:-$build/samples/albion-armsman.qmc}"
 cli="$build/cli/quillmark-cli"
+if [[ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]]; then
+  exec "$build/app/quillmark" "$sample"
+fi
+# No display to show the window on: render it into a picture instead.
+shot="$build/main-window.png"
+QT_QPA_PLATFORM=offscreen "$build/app/quillmark" --screenshot "$shot" "$sample" 2>/dev/null
+echo "No display available: the main window with $(basename "$sample") is in $shot"
+echo
 "$cli" show "$sample"
 echo
 "$cli" totals "$sample"

@@ -40,15 +40,19 @@ void TfrmOptions::FormShow(const OptionsMenuChecks& menu) {
   }
   view_.Directory.Text = pendingDirectory_;
   view_.Visible = true;
+  NotifyViewChanged();
 }
 
 void TfrmOptions::DirectoryChange(std::string directory) {
   pendingDirectory_ = std::move(directory);
   view_.Directory.Text = pendingDirectory_;
+  NotifyViewChanged();
 }
 
 void TfrmOptions::SLFilterChange(int index) {
-  if (index >= 0 && index < kLevelFilterCount) view_.LevelFilter.Selection = index;
+  if (index < 0 || index >= kLevelFilterCount) return;
+  view_.LevelFilter.Selection = index;
+  NotifyViewChanged();
 }
 
 void TfrmOptions::OKBtnClick(const OptionsMenuChecks& menu) {
@@ -60,15 +64,19 @@ void TfrmOptions::OKBtnClick(const OptionsMenuChecks& menu) {
   settings_.SaveSettings();
   if (!settings_.SettingsExist()) user_.ShowMessage(kOptionsNotSavedMessage);
   view_.Visible = false;
+  NotifyViewChanged();
 }
 
 void TfrmOptions::CancelBtnClick() {
-  if (view_.Cancel.Enabled) view_.Visible = false;
+  if (!view_.Cancel.Enabled) return;
+  view_.Visible = false;
+  NotifyViewChanged();
 }
 
 bool TfrmOptions::FormCloseQuery() {
   if (!settings_.SettingsExist()) return false;
   view_.Visible = false;
+  NotifyViewChanged();
   return true;
 }
 

@@ -4,6 +4,7 @@
 // window's menu marks, so that OK writes one consistent settings record.
 #include <string>
 
+#include "ports/view_notifier.h"
 #include "ports/view_state.h"
 #include "shell/options_menu.h"
 #include "shell/settings.h"
@@ -38,7 +39,9 @@ struct OptionsDialogView {
   bool Visible = false;
 };
 
-class TfrmOptions {
+// Every command that changes View() announces once. OK changes the settings
+// behind the main window's menu marks; the main window announces that.
+class TfrmOptions : public ViewNotifier {
  public:
   TfrmOptions(Settings& settings, UserPort& user);
 

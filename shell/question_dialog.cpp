@@ -53,6 +53,7 @@ void TCustomDlg::Ask(std::string_view message, std::string_view title, std::stri
   view_.Focused = DialogButton::Ok;
   view_.Visible = true;
   modalResult_ = 0;
+  NotifyViewChanged();
 }
 
 void TCustomDlg::SetLabelHeight(int height) {
@@ -60,6 +61,7 @@ void TCustomDlg::SetLabelHeight(int height) {
   const int rowTop = height + kQuestionRowGap;
   for (DialogButtonView& b : view_.Buttons) b.Top = rowTop;
   view_.ClientHeight = rowTop + kQuestionRowHeight;
+  NotifyViewChanged();
 }
 
 void TCustomDlg::Press(DialogButton button) {
@@ -67,15 +69,19 @@ void TCustomDlg::Press(DialogButton button) {
   if (!view_.Visible || !b.Visible) return;
   modalResult_ = b.Result;
   view_.Visible = false;
+  NotifyViewChanged();
 }
 
 void TCustomDlg::MouseEnter(DialogButton button) {
-  if (Button(button).Visible) view_.Focused = button;
+  if (!Button(button).Visible) return;
+  view_.Focused = button;
+  NotifyViewChanged();
 }
 
 bool TCustomDlg::FormCloseQuery() {
   if (modalResult_ == 0) return false;
   view_.Visible = false;
+  NotifyViewChanged();
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "ports/view_notifier.h"
 #include "ports/view_state.h"
 
 namespace qm {
@@ -44,7 +45,8 @@ struct QuestionDialogView {
   bool Visible = false;
 };
 
-class TCustomDlg {
+// Every command that changes View() announces once.
+class TCustomDlg : public ViewNotifier {
  public:
   TCustomDlg();
 

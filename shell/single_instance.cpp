@@ -68,11 +68,10 @@ InstanceCheck SingleInstance::CheckSingleInstance(
     return InstanceCheck::Run;
   }
   counted_ = false;
-  channel_.BringToFront(record.Window);
-  if (commandLineFile) {
-    const OpenFileMessage message = MakeOpenFileMessage(*commandLineFile);
-    channel_.SendOpenFile(record.Window, ownWindow, message.Block());
-  }
+  // Even without a template the running copy is told, so that it comes to
+  // the front: this copy may not raise another program's window.
+  const OpenFileMessage message = MakeOpenFileMessage(commandLineFile.value_or(std::string()));
+  channel_.SendOpenFile(message.Block());
   return InstanceCheck::End;
 }
 
@@ -96,7 +95,8 @@ int SingleInstance::ExitStep() {
   return exitCode;
 }
 
-void HandOverReceiver::ReceiveOpenFile(std::uint32_t /*sender*/, const CopyDataBlock& block) {
+void HandOverReceiver::ReceiveOpenFile(const CopyDataBlock& block) {
+  channel_.BringOwnWindowToFront();
   const std::string path = PathFromBlock(block);
   if (path.empty()) return;
   mainWindow_.SetPendingFile(path);

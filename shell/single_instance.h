@@ -1,8 +1,9 @@
 #pragma once
 // One running copy of the program. Every copy shares a small record holding
 // the window of the copy that takes hand-overs and a count of running copies.
-// A copy that finds the count at its maximum does not start: it brings the
-// running copy to the front, hands it its command-line template and ends.
+// A copy that finds the count at its maximum does not start: it hands its
+// command-line template (or nothing) to the running copy, which comes to the
+// front and loads it, and ends.
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -48,8 +49,8 @@ class SingleInstance {
  public:
   explicit SingleInstance(InstanceChannelPort& channel) : channel_(channel) {}
 
-  // Registers this copy, or hands commandLineFile (when given) to the copy
-  // already running and tells the caller to end.
+  // Registers this copy, or hands commandLineFile (an empty path when none was
+  // given) to the copy already running and tells the caller to end.
   InstanceCheck CheckSingleInstance(std::uint32_t ownWindow, std::uint32_t maximum,
                                     const std::optional<std::string>& commandLineFile);
   // Leaves the count (when this copy was counted) and lets go of the record.
@@ -79,15 +80,18 @@ class HandOverTarget {
 // The main window's receiver of paths from a second start.
 class HandOverReceiver : public OpenFileReceiver {
  public:
-  HandOverReceiver(HandOverTarget& mainWindow, UserPort& user)
-      : mainWindow_(mainWindow), user_(user) {}
-  // An empty path is ignored. A busy window refuses with a message and keeps
-  // both its template and its unsaved-changes state; the path stays pending.
-  void ReceiveOpenFile(std::uint32_t sender, const CopyDataBlock& block) override;
+  HandOverReceiver(HandOverTarget& mainWindow, UserPort& user, InstanceChannelPort& channel)
+      : mainWindow_(mainWindow), user_(user), channel_(channel) {}
+  // Every hand-over brings this copy to the front first, so the player sees
+  // the answer to the second start. An empty path is then ignored. A busy
+  // window refuses with a message and keeps both its template and its
+  // unsaved-changes state; the path stays pending.
+  void ReceiveOpenFile(const CopyDataBlock& block) override;
 
  private:
   HandOverTarget& mainWindow_;
   UserPort& user_;
+  InstanceChannelPort& channel_;
 };
 
 }  // namespace qm

@@ -8,7 +8,7 @@ ProgramStartup::ProgramStartup(const StartupPorts& ports, Settings& settings,
       settings_(settings),
       mainWindow_(mainWindow),
       instance_(ports.instance),
-      receiver_(mainWindow, ports.user) {}
+      receiver_(mainWindow, ports.user, ports.instance) {}
 
 int ProgramStartup::Run(const std::vector<std::string>& arguments) {
   std::optional<std::string> commandLineFile;

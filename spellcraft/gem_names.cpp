@@ -36,23 +36,11 @@ constexpr std::string_view kFocusMixText = " Draconic Fire, Mystic Energy & Trea
 constexpr std::string_view kFixedMixText = "2 Draconic Fire, Mystic Energy & Treant Blood";
 constexpr long long kFixedMixCount = 2;
 
-// Dust per code; kByRealm for the two all-skill gems, whose dust is the realm's.
-enum class Dust : int {
-  kEssenceOfLife,
-  kGroundDraconicScales,
-  kGroundCaerStone,
-  kUnseelieDust,
-  kGroundGiantBone,
-  kGroundBlessedUndeadBone,
-  kFairyDust,
-  kGroundVendoBone,
-  kBloodiedBattlefieldDirt,
-  kGroundCaveCrystal,
-  kOtherWorldlyDust,
-  kSootFromNiflheim,
-  kNone,
-  kByRealm,
-};
+// Dust per code, in the tally's own enumeration; two markers sit past its
+// end: no dust, and the realm's dust of the two all-skill gems.
+using Dust = GemDust;
+constexpr Dust kNoDust = static_cast<Dust>(kGemDustCount);
+constexpr Dust kRealmDust = static_cast<Dust>(kGemDustCount + 1);
 
 // Dust count rules: A = 4 x tier + 1, B = 5 x tier + 1.
 enum class Rule { kA, kB };
@@ -74,10 +62,7 @@ enum class Liquid : int {
   kFixedMix,  // a fixed two of each
 };
 
-// The table's own dusts and liquids are the tally's, plus the special cases.
-static_assert(static_cast<int>(Dust::kSootFromNiflheim) ==
-              static_cast<int>(GemDust::kSootFromNiflheim));
-static_assert(static_cast<int>(Dust::kNone) == kGemDustCount);
+// The table's own liquids are the tally's, plus the special cases.
 static_assert(static_cast<int>(Liquid::kGiantBlood) == static_cast<int>(GemLiquid::kGiantBlood));
 static_assert(static_cast<int>(Liquid::kNone) == kGemLiquidCount);
 
@@ -90,7 +75,7 @@ struct GemRow {
 
 // Codes 0..133; every higher code has no kind, no dust and no liquid.
 constexpr std::array<GemRow, 134> kGemRows = {{
-    {{}, Dust::kNone, Rule::kA, Liquid::kNone},                                               // 0
+    {{}, kNoDust, Rule::kA, Liquid::kNone},                                                   // 0
     {"fiery essence jewel", Dust::kEssenceOfLife, Rule::kA, Liquid::kDraconicFire},           // 1
     {"earthen essence jewel", Dust::kEssenceOfLife, Rule::kA, Liquid::kTreantBlood},          // 2
     {"vapor essence jewel", Dust::kEssenceOfLife, Rule::kA, Liquid::kSwampFog},               // 3
@@ -116,8 +101,8 @@ constexpr std::array<GemRow, 134> kGemRows = {{
     {"dusty shielding jewel", Dust::kGroundDraconicScales, Rule::kB,
      Liquid::kUndeadAshAndHolyWater},                                                         // 18
     {"vapor shielding jewel", Dust::kGroundDraconicScales, Rule::kB, Liquid::kSwampFog},      // 19
-    {{}, Dust::kByRealm, Rule::kA, Liquid::kFixedMix},                                        // 20
-    {{}, Dust::kByRealm, Rule::kA, Liquid::kFixedMix},                                        // 21
+    {{}, kRealmDust, Rule::kA, Liquid::kFixedMix},                                            // 20
+    {{}, kRealmDust, Rule::kA, Liquid::kFixedMix},                                            // 21
     {{}, Dust::kGroundDraconicScales, Rule::kB, Liquid::kFocusMix},                           // 22
     {"fiery battle jewel", Dust::kBloodiedBattlefieldDirt, Rule::kA, Liquid::kDraconicFire},  // 23
     {"vapor battle jewel", Dust::kBloodiedBattlefieldDirt, Rule::kA, Liquid::kSwampFog},      // 24
@@ -253,7 +238,7 @@ constexpr std::array<GemRow, 134> kGemRows = {{
     {"fiery chaos rune", Dust::kSootFromNiflheim, Rule::kA, Liquid::kDraconicFire},           // 122
     {"vapor chaos rune", Dust::kSootFromNiflheim, Rule::kA, Liquid::kSwampFog},               // 123
     {"dusty chaos rune", Dust::kSootFromNiflheim, Rule::kA, Liquid::kUndeadAshAndHolyWater},  // 124
-    {{}, Dust::kNone, Rule::kA, Liquid::kNone},                                               // 125
+    {{}, kNoDust, Rule::kA, Liquid::kNone},                                                   // 125
     {"ashen focus rune", Dust::kGroundDraconicScales, Rule::kB,
      Liquid::kUndeadAshAndHolyWater},                                                         // 126
     {{}, Dust::kGroundDraconicScales, Rule::kB, Liquid::kNone},                               // 127
@@ -300,8 +285,8 @@ std::string_view KindOf(int code, int realm) {
 }
 
 Dust DustOf(const GemRow& row, int code, int realm) {
-  if (row.DustKind != Dust::kByRealm) return row.DustKind;
-  if (!IsRealm(realm)) return Dust::kNone;
+  if (row.DustKind != kRealmDust) return row.DustKind;
+  if (!IsRealm(realm)) return kNoDust;
   return kRealmDusts[static_cast<std::size_t>(code - kFirstRealmCode)]
                     [static_cast<std::size_t>(realm)];
 }
@@ -347,7 +332,7 @@ std::string GemMaterials(int code, int tier, int realm) {
   std::string liquid;
   if (const GemRow* row = RowOf(code)) {
     const Dust d = DustOf(*row, code, realm);
-    if (d != Dust::kNone) {
+    if (d != kNoDust) {
       dust = std::to_string(DustCountOf(row->DustRule, tier));
       dust += kDustTexts[static_cast<std::size_t>(d)];
     }
@@ -380,7 +365,7 @@ GemMaterialCounts GemMaterialCountsOf(int code, int tier, int realm) {
   const GemRow* row = RowOf(code);
   if (row == nullptr) return counts;
   const Dust d = DustOf(*row, code, realm);
-  if (d != Dust::kNone) {
+  if (d != kNoDust) {
     counts.Dust = static_cast<int>(d);
     counts.DustCount = DustCountOf(row->DustRule, tier);
   }

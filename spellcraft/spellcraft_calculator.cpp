@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 
+#include "core/decimal_text.h"
 #include "core/template_record.h"
 #include "engine/item_measures.h"
 #include "spellcraft/spellcraft_gems.h"
@@ -66,9 +67,11 @@ void SpellcraftCalculator::Reset() {
   armourLocked_ = false;
   active_ = false;
   openedWith_ = EmptyItem();
+  NotifyViewChanged();
 }
 
 void SpellcraftCalculator::Open(const TItemRecord& startingItem) {
+  const ViewBatch batch(*this);
   Reset();
   openedWith_ = startingItem;
   if (IsSpellcrafted(startingItem)) {
@@ -81,6 +84,7 @@ void SpellcraftCalculator::Open(const TItemRecord& startingItem) {
 }
 
 void SpellcraftCalculator::SCEnter() {
+  const ViewBatch batch(*this);
   active_ = true;
   UpdateGem();
 }
@@ -98,6 +102,7 @@ const TFifthSlotChoice* SpellcraftCalculator::CurrentChoice() const {
 // ---- gems
 
 void SpellcraftCalculator::SCArchChange(int gem, int archetype) {
+  const ViewBatch batch(*this);
   if (!ValidGem(gem) || !GemAt(gem).Enabled) return;
   if (archetype < 0 || archetype >= kGemArchetypeCount) return;
   GemAt(gem).Archetype = archetype;
@@ -105,6 +110,7 @@ void SpellcraftCalculator::SCArchChange(int gem, int archetype) {
 }
 
 void SpellcraftCalculator::SCFakeChange(int gem, int position) {
+  const ViewBatch batch(*this);
   if (!ValidGem(gem) || !GemAt(gem).Enabled) return;
   if (position < 0 || position >= GemArchetypeEntryCount(GemAt(gem).Archetype)) return;
   SelectBonus(gem, position);
@@ -121,6 +127,7 @@ void SpellcraftCalculator::SelectBonus(int gem, int position) {
 }
 
 void SpellcraftCalculator::csChange(int gem, int tierIndex) {
+  const ViewBatch batch(*this);
   if (!ValidGem(gem) || !GemAt(gem).Enabled) return;
   TSpellcraftGem& g = GemAt(gem);
   const auto ladder = GemValueLadder(g.BonusIndex);
@@ -149,6 +156,7 @@ bool SpellcraftCalculator::IsDuplicate(int gem) const {
 }
 
 void SpellcraftCalculator::cChange(int gem) {
+  const ViewBatch batch(*this);
   if (!ValidGem(gem)) return;
   TSpellcraftGem& g = GemAt(gem);
   const auto ladder = GemValueLadder(g.BonusIndex);
@@ -168,6 +176,7 @@ void SpellcraftCalculator::cChange(int gem) {
 }
 
 void SpellcraftCalculator::CheckDups(int gem) {
+  const ViewBatch batch(*this);
   if (!ValidGem(gem)) return;
   int a = GemAt(gem).BonusIndex;
   const int remembered = RememberedAt(gem);
@@ -191,17 +200,20 @@ void SpellcraftCalculator::CheckDups(int gem) {
 // ---- level, armour and fifth slot
 
 void SpellcraftCalculator::sLevelChange(int level) {
+  const ViewBatch batch(*this);
   state_.Level = ClampCraftLevel(level);
   cProc2Change();
 }
 
 void SpellcraftCalculator::cAbsSelect(int armourIndex) {
+  const ViewBatch batch(*this);
   if (armourLocked_ || armourIndex < 0 || armourIndex >= kArmourEntryCount) return;
   state_.ArmourIndex = armourIndex;
   cAbsChange();
 }
 
 void SpellcraftCalculator::cProc2Select(int position) {
+  const ViewBatch batch(*this);
   if (state_.Level < kMaxCraftLevel) return;  // the selector is disabled
   if (position < 0 || position >= static_cast<int>(state_.Choices.size())) return;
   state_.ChoiceIndex = position;
@@ -209,6 +221,7 @@ void SpellcraftCalculator::cProc2Select(int position) {
 }
 
 void SpellcraftCalculator::sChange() {
+  const ViewBatch batch(*this);
   if (state_.Level < kMaxCraftLevel) {
     const int before = state_.FifthIndex;
     state_.ChoiceIndex = 0;
@@ -220,6 +233,7 @@ void SpellcraftCalculator::sChange() {
 }
 
 void SpellcraftCalculator::cAbsChange() {
+  const ViewBatch batch(*this);
   const int maxArmor = std::clamp(context_.MaxArmor, 0, kNonArmour - 1);
   state_.ArmourIndex = std::clamp(state_.ArmourIndex, 0, kNonArmour);
   if (IsArmourSlot() && state_.ArmourIndex > maxArmor) state_.ArmourIndex = maxArmor;
@@ -242,6 +256,7 @@ void SpellcraftCalculator::cAbsChange() {
 }
 
 void SpellcraftCalculator::cProc2Change() {
+  const ViewBatch batch(*this);
   const TFifthSlotChoice* choice = CurrentChoice();
   state_.FifthIndex = choice != nullptr ? choice->Index : kNoFifthSlotBonus;
   cProc1Change();
@@ -250,6 +265,7 @@ void SpellcraftCalculator::cProc2Change() {
 }
 
 void SpellcraftCalculator::cProc1Change() {
+  const ViewBatch batch(*this);
   TSpellcraftGem& gem4 = GemAt(kGemSlotCount);
   gem4.Enabled = true;
   if (IsLegendaryFifthSlot(state_.FifthIndex) && context_.Slot > kLastArmourSlot) {
@@ -309,19 +325,23 @@ void SpellcraftCalculator::SetNameBox(std::string text) {
 
 void SpellcraftCalculator::eItemNameKeyPress() {
   state_.AutoNaming = false;
+  NotifyViewChanged();
 }
 
 void SpellcraftCalculator::SCNameChange(std::string_view text) {
+  const ViewBatch batch(*this);
   SetNameBox(std::string(text));
   UpdateGem();
 }
 
 void SpellcraftCalculator::TypeName(std::string_view text) {
+  const ViewBatch batch(*this);
   eItemNameKeyPress();
   SCNameChange(text);
 }
 
 void SpellcraftCalculator::AutoNameClick(bool checked) {
+  const ViewBatch batch(*this);
   state_.AutoNaming = checked;
   SCNameChange(AutoNameText());
 }
@@ -352,7 +372,9 @@ void SpellcraftCalculator::UpdateGem() {
   measured.ItemType = 0;
   measured.Crafted = 0;
   bonusLevelText_ = ComputeBonusLevel(measured);
-  if (active_ && sink_ && state_.Valid && state_.Charge >= 0) sink_(preview);
+  if (active_ && sink_ && state_.Valid && state_.Charge >= 0)
+    RunAtCommandEnd([this, preview] { sink_(preview); });
+  NotifyViewChanged();
 }
 
 int SpellcraftCalculator::GemCount() const {
@@ -373,6 +395,7 @@ std::optional<TItemRecord> SpellcraftCalculator::btnReturnClick() const {
 }
 
 void SpellcraftCalculator::btnClearClick() {
+  const ViewBatch batch(*this);
   const int defaultLevel = ClampCraftLevel(context_.DefaultCraftedLevel);
   if (context_.Slot == kCloak) {
     state_.Level = kMinCraftLevel;
@@ -399,6 +422,7 @@ void SpellcraftCalculator::btnClearClick() {
 }
 
 void SpellcraftCalculator::btnGemClearClick() {
+  const ViewBatch batch(*this);
   const int saved = state_.SavedFifthIndex;
   for (int k = 1; k <= kGemSlotCount; ++k) EmptyGem(k);
   state_.FifthIndex = saved;
@@ -409,6 +433,7 @@ void SpellcraftCalculator::btnGemClearClick() {
 }
 
 void SpellcraftCalculator::btnUndoClick() {
+  const ViewBatch batch(*this);
   if (IsSpellcrafted(openedWith_)) {
     LoadCraftedItem(openedWith_);
   } else {
@@ -417,6 +442,7 @@ void SpellcraftCalculator::btnUndoClick() {
 }
 
 void SpellcraftCalculator::LoadCraftedItem(const TItemRecord& item) {
+  const ViewBatch batch(*this);
   btnClearClick();
   // Items of other origins may hold codes no gem gives, tiers past a ladder,
   // levels outside 1..51 or a fifth-slot index past the table: each is

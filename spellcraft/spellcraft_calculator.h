@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "core/item_record.h"
+#include "ports/view_notifier.h"
 #include "spellcraft/fifth_slot_bonus.h"
 #include "spellcraft/spellcraft_item.h"
 #include "spellcraft/spellcraft_state.h"
@@ -20,7 +21,9 @@ inline constexpr std::string_view kInitialItemNameText = "Enter item name";
 inline constexpr std::string_view kAutoNameHint =
     "Uncheck this to disable the auto-naming feature (So you can set the item name yourself)";
 
-class SpellcraftCalculator {
+// Every handler and operation announces once; a live preview goes out once,
+// at the end of the handler, with the last valid design it produced.
+class SpellcraftCalculator : public ViewNotifier {
  public:
   // Receives the live preview of a design within its limit.
   using PreviewSink = std::function<void(const TItemRecord&)>;

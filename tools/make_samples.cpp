@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "support/samples.h"
+#include "tools/samples.h"
 
 int main(int argc, char** argv) {
   if (argc != 2) {

@@ -1,37 +1,56 @@
 #include "vault/vault.h"
 
-#include <filesystem>
-
 #include "core/file_io.h"
 #include "vault/vault_reader.h"
 #include "vault/zlib_stream.h"
 
 namespace qm {
 
+VaultLoadStatus VaultLoadStatus::Refused(int code, std::string_view startText, std::string why) {
+  VaultLoadStatus status = HeaderRefused(code, startText, std::move(why));
+  status.message += " (" + status.detail + ")";
+  return status;
+}
+
+VaultLoadStatus VaultLoadStatus::HeaderRefused(int code, std::string_view startText,
+                                               std::string why) {
+  return {code, std::string(startText), std::string(startText), std::move(why)};
+}
+
+std::string VaultLoadStatus::NamingFile(const std::string& path) const {
+  return base + " (\"" + path + "\"" + (detail.empty() ? "" : ": " + detail) + ")";
+}
+
 VaultLoadStatus Vault::LoadFile(const std::string& path, const VaultLoadOptions& options) {
   entries_.clear();
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) {
-    return VaultLoadStatus::Failure(kExitVaultMissing, kVaultMissingMessage);
+  auto file = InputFile::Open(path);
+  if (!file.Ok()) return VaultLoadStatus::Failure(kExitVaultMissing, kVaultMissingMessage);
+  return LoadOpened(file.Value(), options);
+}
+
+VaultLoadStatus Vault::LoadOpened(InputFile& file, const VaultLoadOptions& options) {
+  entries_.clear();
+  std::uint64_t packedBytes = 0;
+  const auto text = InflateFile(file, VaultBounder(options), packedBytes);
+  if (!text.Ok()) {
+    return VaultLoadStatus::Refused(kExitVaultBadHeader, kVaultInvalidMessage, text.Error());
   }
-  const auto bytes = ReadFileBytes(path);
-  if (!bytes.Ok()) return VaultLoadStatus::Failure(kExitVaultMissing, kVaultMissingMessage);
-  return LoadPacked(bytes.Value(), options);
+  return LoadText(text.Value().View(), options);
 }
 
 VaultLoadStatus Vault::LoadPacked(std::span<const std::uint8_t> packed,
                                   const VaultLoadOptions& options) {
   entries_.clear();
-  const auto text = InflateStreamBuffer(packed);
+  const auto text = InflateStreamBuffer(packed, VaultBounder(options));
   if (!text.Ok()) {
-    return VaultLoadStatus::Failure(kExitVaultBadHeader,
-                                    std::string(kVaultInvalidMessage) + " (" + text.Error() + ")");
+    return VaultLoadStatus::Refused(kExitVaultBadHeader, kVaultInvalidMessage, text.Error());
   }
   return LoadText(text.Value().View(), options);
 }
 
-VaultLoadStatus Vault::LoadText(std::string_view text, const VaultLoadOptions& options) {
-  return ParseVaultText(text, options, entries_);
+VaultLoadStatus Vault::LoadText(std::string_view text, const VaultLoadOptions& options,
+                                std::vector<std::string>* changes) {
+  return ParseVaultText(text, options, entries_, changes);
 }
 
 TItemRecord Vault::Read(long long index, UserPort& port) const {

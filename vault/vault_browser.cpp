@@ -136,10 +136,12 @@ int Tbrowser::SlotFilterOf(int position) {
 }
 
 void Tbrowser::Show() {
+  const ViewChange change(*this);
   ClearFilters();
 }
 
 void Tbrowser::BrowserSearch() {
+  const ViewChange change(*this);
   criteria_.HideQs = true;
   criteria_.ClassFilter = filters_.Class.Selection;
   criteria_.FilterServer = filters_.Server.Selection;
@@ -175,6 +177,7 @@ void Tbrowser::BrowserSearch() {
 }
 
 void Tbrowser::ClearFilters() {
+  const ViewChange change(*this);
   criteria_.HideQs = true;
   FillChoices();
   filters_.ItemType.Selection = filters_.ItemSlot.Selection = filters_.Expansion.Selection = 0;
@@ -190,6 +193,7 @@ void Tbrowser::ClearFilters() {
 }
 
 void Tbrowser::MatchCurrentClassServer() {
+  const ViewChange change(*this);
   const TTemplateRecord& tpl = host_.CurrentTemplate();
   criteria_.HideQs = true;
   filters_.ItemType.Selection = filters_.ItemSlot.Selection = filters_.Expansion.Selection = 0;
@@ -209,20 +213,24 @@ void Tbrowser::ChangeServerFilter(int position) {
   filters_.Server.Selection = position;
   filters_.Realm.Selection = kUnfilteredRealm;
   filters_.Realm.Enabled = true;
+  NotifyViewChanged();
 }
 
 void Tbrowser::SetNameFilter(const std::string& text) {
   filters_.Name.Text = text.substr(0, kBrowserNameFilterLength);
+  NotifyViewChanged();
 }
 
 AmountBoxEdit Tbrowser::ChangeAmount(int k, std::string_view text, int caret) {
   AmountBoxEdit normalised = ApplyAmountRules(text, caret, kFilterMinimumLimit);
   if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)].Text = normalised.Text;
+  NotifyViewChanged();
   return normalised;
 }
 
 void Tbrowser::ResetAmount(int k) {
   if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)].Text = "0";
+  NotifyViewChanged();
 }
 
 int Tbrowser::SelectedIndex() const {
@@ -233,6 +241,7 @@ int Tbrowser::SelectedIndex() const {
 
 void Tbrowser::SelectLine(int row) {
   if (row < 0 || static_cast<std::size_t>(row) >= view_.Items.Entries.size()) return;
+  const ViewChange change(*this);
   view_.Items.Selection = row;
   DescribeSelected();
 }
@@ -256,6 +265,7 @@ void Tbrowser::DescribeSelected() {
 }
 
 void Tbrowser::DoubleClickLine(int row) {
+  const ViewBatch batch(*this);
   SelectLine(row);
   if (view_.Equip.Enabled) EquipSelected();
 }

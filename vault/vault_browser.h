@@ -13,6 +13,7 @@
 #include "core/template_record.h"
 #include "core/web_addresses.h"
 #include "ports/ports.h"
+#include "ports/view_notifier.h"
 #include "ports/view_state.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
@@ -81,7 +82,9 @@ struct BrowserView {
 
 inline constexpr std::size_t kBrowserNameFilterLength = 50;
 
-class Tbrowser {
+// Every command that changes View() or Filters() announces once; equipping
+// changes the main window, which announces it.
+class Tbrowser : public ViewNotifier {
  public:
   Tbrowser(Vault& vault, TVaultFilter& criteria, BrowserHost& host, UserPort& user,
            ShellPort& shell);

@@ -1,11 +1,12 @@
 #include "vault/vault_description.h"
 
-#include <cstdio>
+#include <cstdint>
 #include <iterator>
 
 #include "core/bonus_catalogue.h"
 #include "core/bonus_level.h"
 #include "core/class_table.h"
+#include "core/decimal_text.h"
 #include "core/effect_names.h"
 #include "core/item_lists.h"
 #include "engine/item_measures.h"
@@ -22,12 +23,6 @@ constexpr int kFirstShieldSlotKind = 24;
 constexpr int kFirstShieldWeaponType = 27;
 constexpr int kMythirianKind = 6;
 constexpr int kAbsorbByClass = 6;
-
-std::string OneDecimal(double value) {
-  char buffer[32];
-  std::snprintf(buffer, sizeof buffer, "%.1f", value);
-  return buffer;
-}
 
 // "Normal Proc ( 25v Lifedrain )"; the second effect of kind 4 closes without
 // the blank, and kind 5 shows no value.
@@ -117,7 +112,7 @@ VaultDescription DescribeVaultItem(const TItemRecord& item, std::uint8_t maxArmo
   if (item.WeaponType != 0) {
     lines.push_back("Weapon Type  : " + std::string(WeaponTypeList().At(item.WeaponType)));
     lines.push_back("Weapon Speed : " + std::string(EntryOf(SpeedList(), item.Speed)));
-    lines.push_back("Max DPS : " + OneDecimal(1.2 + 0.3 * item.Level) + " ");
+    lines.push_back("Max DPS : " + FormatOneDecimal(1.2 + 0.3 * item.Level) + " ");
   }
   if (std::string shield = ShieldSizeLine(item); !shield.empty()) lines.push_back(shield);
   lines.insert(lines.end(), {"", "Stats", ""});
@@ -162,7 +157,7 @@ bool CanEquipFromVault(const TItemRecord& item, const TTemplateRecord& tpl) {
   const std::uint8_t serverFlags[] = {item.ServerNormal, item.ServerCoop, item.ServerClassic,
                                       item.ServerPvP, item.ServerOrigins};
   if (tpl.ServerType < 5 && serverFlags[tpl.ServerType] == 0) return false;
-  const int level = BonusLevelValue(item);
+  const std::int64_t level = BonusLevelValue(item);
   return !(level > tpl.CharLevel && level < 51);
 }
 

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <charconv>
+#include <cstdint>
 
 #include "core/bonus_level.h"
 #include "core/item_lists.h"
@@ -145,7 +146,7 @@ bool Matches(const TItemRecord& e, const PreparedFilter& prepared,
   if (f.RealmFilter < 3 && e.Realm != f.RealmFilter && e.Realm != 3) return false;
   if (f.RealmFilter == 4 && e.Realm != 3) return false;
   if (context.BonusLevelLimit) {
-    const int level = BonusLevelValue(e);
+    const std::int64_t level = BonusLevelValue(e);
     if (context.CharacterLevel < level && level < kBonusLevelCeiling) return false;
   }
   if (f.ClassFilter == kNoClassesChecked) {

@@ -1,18 +1,33 @@
 #pragma once
 // The vault file is one zlib stream (RFC 1950) around the vault text.
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/file_io.h"
 #include "core/result.h"
 
 namespace qm {
 
 // The shipped vault is packed at the fastest level.
 inline constexpr int kVaultPackLevel = 1;
+// No inflated text is taken past this, whatever bound its reader sets.
+inline constexpr std::size_t kMaxInflatedBytes = std::size_t{1} << 30;
+
+// How far the inflated text may grow, decided from the text so far: a vault's
+// bound comes from the count in its header.
+struct TextBound {
+  std::size_t Bytes = kMaxInflatedBytes;
+  // The refusal once the text would pass Bytes. Empty: inflating just stops
+  // at Bytes, because the text so far already shows why it will be refused.
+  std::string Why;
+  bool Final = false;  // the bound no longer depends on more text
+};
+using TextBounder = std::function<TextBound(std::string_view textSoFar)>;
 
 // Inflated text in one block, filled without being cleared first and grown
 // in place: a vault inflates to tens of megabytes, and clearing or copying
@@ -23,7 +38,7 @@ class TextBuffer {
   std::size_t Size() const { return size_; }
 
  private:
-  friend Result<TextBuffer> InflateStreamBuffer(std::span<const std::uint8_t> packed);
+  friend class Inflater;
   struct Free {
     void operator()(char* block) const;
   };
@@ -32,8 +47,14 @@ class TextBuffer {
 };
 
 // Inflates one complete zlib stream. Fails for data that is not a zlib
-// stream, a damaged or cut-off stream, or bytes after the stream's end.
-Result<TextBuffer> InflateStreamBuffer(std::span<const std::uint8_t> packed);
+// stream, a damaged or cut-off stream, bytes after the stream's end, and text
+// past its bound (checked as it grows, so the excess is never held).
+Result<TextBuffer> InflateStreamBuffer(std::span<const std::uint8_t> packed,
+                                       const TextBounder& bound = {});
+// The same, reading the packed bytes from a file piece by piece, so the file
+// is never held whole; packedBytes gets the number of bytes read.
+Result<TextBuffer> InflateFile(InputFile& file, const TextBounder& bound,
+                               std::uint64_t& packedBytes);
 Result<std::string> InflateStream(std::span<const std::uint8_t> packed);
 Result<std::vector<std::uint8_t>> DeflateStream(std::string_view text, int level = kVaultPackLevel);
 

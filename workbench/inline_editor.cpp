@@ -75,6 +75,7 @@ void InlineEditor::CopyStatsFrom(const TItemRecord& item) {
   source_.Note.Assign(note);
   view_.Name.Text = item.Name.Str();
   loadRequested_ = true;
+  NotifyViewChanged();
 }
 
 void InlineEditor::MakeRoG() {
@@ -85,6 +86,7 @@ void InlineEditor::MakeRoG() {
   source_.Note.Assign(kRoGNote);
   view_.Name.Text = kCustomItemName;
   loadRequested_ = true;
+  NotifyViewChanged();
 }
 
 void InlineEditor::EditEnter() {
@@ -204,6 +206,7 @@ AmountBoxEdit InlineEditor::ProcValueChange(int effect, std::string_view text, i
   AmountBoxEdit edit = ApplyAmountRules(text, caret, kEffectAmountLimit);
   if (effect < 0 || effect >= kInlineEffectRows) return edit;
   view_.Effects[effect].Amount.Text = edit.Text;
+  NotifyViewChanged();
   return edit;
 }
 
@@ -249,6 +252,7 @@ TItemRecord InlineEditor::BuildInlineItem() const {
 
 void InlineEditor::Refresh() {
   if (refresh_) refresh_();
+  NotifyViewChanged();
 }
 
 }  // namespace qm

@@ -12,6 +12,7 @@
 
 #include "core/amount_box.h"
 #include "core/item_record.h"
+#include "ports/view_notifier.h"
 #include "ports/view_state.h"
 
 namespace qm {
@@ -56,7 +57,8 @@ std::string_view InlineArchetypeEntry(int position);
 // "No Procs/Effects" .. "Selectable Effects".
 std::string_view InlineEffectKindEntry(int position);
 
-class InlineEditor {
+// Every handler that changes View() announces once.
+class InlineEditor : public ViewNotifier {
  public:
   // Called whenever the tab's item changed in a way the main window should
   // see at once (the workbench refreshes its preview from it).

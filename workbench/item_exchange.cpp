@@ -107,9 +107,10 @@ FileDialogRequest ImportDialogRequest(const std::string& startFolder) {
   return request;
 }
 
-Status WriteItemFile(const std::string& path, const TItemRecord& item) {
+Status WriteItemFile(const std::string& path, const TItemRecord& item,
+                     const std::vector<std::string>& inputs) {
   return WriteFileAtomically(
-      path, std::string_view(reinterpret_cast<const char*>(&item), sizeof(TItemRecord)));
+      path, std::string_view(reinterpret_cast<const char*>(&item), sizeof(TItemRecord)), inputs);
 }
 
 Result<TItemRecord> ReadItemFile(const std::string& path, ExchangeFileKind kind, UserPort& port) {

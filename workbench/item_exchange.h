@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "core/item_record.h"
 #include "core/result.h"
@@ -57,8 +58,9 @@ FileDialogRequest ExportDialogRequest(const std::string& startFolder, std::strin
 FileDialogRequest ImportDialogRequest(const std::string& startFolder);
 
 // Writes one item as a .qmx file (276 bytes), replacing an existing file only
-// once the new one is complete.
-Status WriteItemFile(const std::string& path, const TItemRecord& item);
+// once the new one is complete, and never replacing one of inputs.
+Status WriteItemFile(const std::string& path, const TItemRecord& item,
+                     const std::vector<std::string>& inputs = {});
 
 // Reads the item a file of the given kind holds: the first record of a .qmx
 // or .qmi (an old record converted), or the converted XML item. The XML

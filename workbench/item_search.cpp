@@ -48,6 +48,8 @@ WorkbenchCharacter WorkbenchCharacter::Of(const TTemplateRecord& tpl, bool champ
 TfrmItems::TfrmItems(const Vault& vault, TVaultFilter& criteria, UserPort& user,
                      FileDialogPort& files, ShellPort& shell)
     : vault_(vault), criteria_(criteria), user_(user), files_(files), shell_(shell) {
+  editor_.SetViewChangedCallback([this] { NotifyViewChanged(); });
+  spellcraft_.SetViewChangedCallback([this] { NotifyViewChanged(); });
   editor_.SetRefreshHook([this] { DisplayInMain(); });
   // The calculator previews only while its tab is entered and its design
   // is within the limit; the mode check keeps a late call from another tab
@@ -60,6 +62,7 @@ TfrmItems::TfrmItems(const Vault& vault, TVaultFilter& criteria, UserPort& user,
 }
 
 void TfrmItems::Open(const WorkbenchRequest& request, SlotPreview preview) {
+  const ViewChange change(*this);
   request_ = request;
   slotItem_ = request.StartingItem;
   preview_ = std::move(preview);
@@ -76,6 +79,7 @@ SpellcraftContext TfrmItems::CraftContext() const {
 }
 
 void TfrmItems::FormShow() {
+  const ViewChange change(*this);
   closed_ = false;
   painted_ = false;
   outcome_ = WorkbenchOutcome{};
@@ -162,6 +166,7 @@ void TfrmItems::ResetFilters() {
 }
 
 void TfrmItems::DirectoryChange() {
+  const ViewChange change(*this);
   const WorkbenchCharacter& character = request_.Character;
   // 1. The character's realm, or every realm where the server mixes realms
   // (Coop and PvP) for anything but the helm.
@@ -216,6 +221,7 @@ void TfrmItems::DirectoryChange() {
 
 void TfrmItems::SelectEntry(int row) {
   if (row < 0 || row >= static_cast<int>(view_.Items.Entries.size())) return;
+  const ViewChange change(*this);
   view_.Items.Selection = row;
   LItemsClick();
 }
@@ -223,6 +229,7 @@ void TfrmItems::SelectEntry(int row) {
 void TfrmItems::LItemsClick() {
   if (view_.Items.Selection < 0 || view_.Items.Selection >= static_cast<int>(view_.Indices.size()))
     return;
+  const ViewChange change(*this);
   view_.ItemMemo.Lines.clear();
   selectedItem_ = EmptyItem();
   const int number = view_.Indices[static_cast<std::size_t>(view_.Items.Selection)];
@@ -239,11 +246,13 @@ void TfrmItems::LItemsClick() {
 }
 
 void TfrmItems::LItemsDblClick(int row) {
+  const ViewBatch batch(*this);
   SelectEntry(row);
   if (view_.Items.Selection == row && mode_ == WorkbenchMode::kLoad) btnReturnClick();
 }
 
 void TfrmItems::ActivateTab(WorkbenchTab tab) {
+  const ViewBatch batch(*this);
   switch (tab) {
     case WorkbenchTab::kLoad:
       LoadEnter();
@@ -264,6 +273,7 @@ void TfrmItems::EnterMode(WorkbenchMode mode, WorkbenchTab tab) {
 }
 
 void TfrmItems::LoadEnter() {
+  const ViewChange change(*this);
   EnterMode(WorkbenchMode::kLoad, WorkbenchTab::kLoad);
   DisplayInMain();
   if (view_.Items.Selection < 0 && !view_.Items.Entries.empty()) view_.Items.Selection = 0;
@@ -271,17 +281,20 @@ void TfrmItems::LoadEnter() {
 }
 
 void TfrmItems::EditEnter() {
+  const ViewChange change(*this);
   EnterMode(WorkbenchMode::kInline, WorkbenchTab::kInline);
   returnEnabled_ = true;
   editor_.EditEnter();  // loads on request, refreshes, previews
 }
 
 void TfrmItems::SCEnter() {
+  const ViewChange change(*this);
   EnterMode(WorkbenchMode::kSpellcraft, WorkbenchTab::kSpellcraft);
   spellcraft_.SCEnter();  // previews the design while it is within its limit
 }
 
 void TfrmItems::DisplayInMain() {
+  const ViewBatch batch(*this);
   previewItem_ = EmptyItem();
   switch (mode_) {
     case WorkbenchMode::kLoad:
@@ -302,7 +315,8 @@ void TfrmItems::DisplayInMain() {
 }
 
 void TfrmItems::WritePreview(const TItemRecord& item) {
-  if (preview_ && !closed_) preview_(request_.Slot, item);
+  if (preview_ && !closed_)
+    RunAtCommandEnd([preview = preview_, slot = request_.Slot, item] { preview(slot, item); });
 }
 
 void TfrmItems::Close(bool ok, const TItemRecord& item) {
@@ -313,6 +327,7 @@ void TfrmItems::Close(bool ok, const TItemRecord& item) {
   // FormClose: both optional tabs are offered again at the next opening.
   view_.SpellcraftTab.Visible = true;
   view_.InlineTab.Visible = true;
+  NotifyViewChanged();
 }
 
 void TfrmItems::btnReturnClick() {
@@ -355,6 +370,7 @@ void TfrmItems::FormCloseQuery() {
 
 void TfrmItems::btnPrevClick() {
   if (closed_ || !SlotValid()) return;
+  const ViewBatch batch(*this);
   TItemRecord previous = returnedBefore_[request_.Slot - 1];
   if (IsEmptyName(previous)) previous = lastReturned_[request_.Slot - 1];
   // A history entry never filled holds only zero bytes; the slot takes it
@@ -369,6 +385,7 @@ void TfrmItems::FormPaint() {
   if (painted_ || closed_) return;
   painted_ = true;
   if (!request_.AutoReturn.Active) return;
+  const ViewChange change(*this);
   EnterMode(WorkbenchMode::kLoad, WorkbenchTab::kLoad);
   if (view_.Items.Selection >= 0 && returnEnabled_) {
     btnReturnClick();

@@ -29,6 +29,7 @@
 #include "core/item_record.h"
 #include "core/template_record.h"
 #include "ports/ports.h"
+#include "ports/view_notifier.h"
 #include "ports/view_state.h"
 #include "spellcraft/spellcraft_calculator.h"
 #include "vault/vault.h"
@@ -126,7 +127,11 @@ struct ItemsWindowView {
   std::string FocusedControl;
 };
 
-class TfrmItems {
+// Every command announces once. The two tabs' models announce through the
+// workbench: the window installs its callback here only and tells which tab
+// changed by the revisions of Editor() and Spellcraft(). The live preview
+// into the main window goes out once per command, with its last item.
+class TfrmItems : public ViewNotifier {
  public:
   TfrmItems(const Vault& vault, TVaultFilter& criteria, UserPort& user, FileDialogPort& files,
             ShellPort& shell);

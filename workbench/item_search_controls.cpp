@@ -30,6 +30,7 @@ void TfrmItems::EnableStatFilters(bool enabled) {
 }
 
 void TfrmItems::FilterChange(SearchFilter filter, int position) {
+  const ViewChange change(*this);
   switch (filter) {
     case SearchFilter::kItemType:
       if (view_.ItemType.Enabled)
@@ -60,6 +61,7 @@ void TfrmItems::FilterChange(SearchFilter filter, int position) {
 }
 
 AmountBoxEdit TfrmItems::statamtChange(int box, std::string_view text, int caret) {
+  const ViewChange change(*this);
   AmountBoxEdit edit = ApplyAmountRules(text, caret, kFilterMinimumLimit);
   if (box >= 0 && box < 3 && StatFiltersEnabled()) {
     view_.StatAmounts[static_cast<std::size_t>(box)].Text = edit.Text;
@@ -68,6 +70,7 @@ AmountBoxEdit TfrmItems::statamtChange(int box, std::string_view text, int caret
 }
 
 void TfrmItems::stat1amtDblClick(int box) {
+  const ViewChange change(*this);
   if (box >= 0 && box < 3 && StatFiltersEnabled()) {
     view_.StatAmounts[static_cast<std::size_t>(box)].Text = "0";
   }
@@ -86,6 +89,7 @@ void TfrmItems::nGoogle() {
 }
 
 void TfrmItems::btnCopyStatsClick() {
+  const ViewBatch batch(*this);
   if (closed_ || !view_.CopyStats.Enabled) return;
   if (view_.Items.Selection < 0) {
     user_.ShowMessage(kNeedSelectedItem);
@@ -97,6 +101,7 @@ void TfrmItems::btnCopyStatsClick() {
 
 void TfrmItems::RoGClick() {
   if (closed_ || !view_.InlineTab.Visible) return;
+  const ViewChange change(*this);
   editor_.MakeRoG();
   view_.Items.Selection = -1;
   ActivateTab(WorkbenchTab::kInline);
@@ -108,6 +113,7 @@ void TfrmItems::btnExportClick() {
 }
 
 void TfrmItems::btnImportQMXClick() {
+  const ViewBatch batch(*this);
   if (closed_ || !view_.InlineTab.Visible) return;
   auto item =
       ImportItemForSlot(request_.Settings.StartFolder, request_.SlotFilterIndex, files_, user_);
@@ -118,10 +124,12 @@ void TfrmItems::btnImportQMXClick() {
 
 void TfrmItems::ItemLoadHolderMouseEnter() {
   view_.Default = DefaultButton::kSearch;
+  NotifyViewChanged();
 }
 
 void TfrmItems::ItemLoadHolderMouseLeave() {
   view_.Default = DefaultButton::kReturn;
+  NotifyViewChanged();
 }
 
 void TfrmItems::MouseHover(std::string_view control) {
@@ -129,6 +137,7 @@ void TfrmItems::MouseHover(std::string_view control) {
   const bool inArea =
       std::find(kFilterArea.begin(), kFilterArea.end(), control) != kFilterArea.end();
   view_.Default = inArea ? DefaultButton::kSearch : DefaultButton::kReturn;
+  NotifyViewChanged();
 }
 
 }  // namespace qm

@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "core/bonus_catalogue.h"
+#include "core/decimal_text.h"
 #include "core/effect_names.h"
 #include "core/item_lists.h"
 #include "engine/item_measures.h"

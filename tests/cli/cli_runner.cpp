@@ -33,8 +33,14 @@ std::string Slurp(const std::string& path) {
 }  // namespace
 
 CliRun RunCli(const std::vector<std::string>& args) {
+  return RunCliAfter("", args);
+}
+
+CliRun RunCliAfter(const std::string& shellSetup, const std::vector<std::string>& args) {
   TempFolder folder;
-  std::string command = Quote(QM_CLI_PATH);
+  // A run that hangs ends after a minute instead of stopping the suite.
+  std::string command =
+      shellSetup + (shellSetup.empty() ? "" : "; ") + "exec timeout 60 " + Quote(QM_CLI_PATH);
   for (const std::string& arg : args) command += " " + Quote(arg);
   command += " >" + Quote(folder.File("out")) + " 2>" + Quote(folder.File("err"));
   const int status = std::system(command.c_str());

@@ -12,6 +12,8 @@ struct CliRun {
 };
 
 CliRun RunCli(const std::vector<std::string>& args);
+// The same, after shell commands that set the run's limits ("ulimit -f 4").
+CliRun RunCliAfter(const std::string& shellSetup, const std::vector<std::string>& args);
 std::vector<std::string> Lines(const std::string& text);
 
 }  // namespace qm::testing

@@ -2,14 +2,16 @@
 // for the purpose; the expected figures are worked out by hand.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <nlohmann/json.hpp>
 #include <string>
 #include <vector>
 
 #include "cli/cli_runner.h"
 #include "core/template_file.h"
-#include "support/samples.h"
 #include "support/temp_folder.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {
@@ -137,6 +139,24 @@ TEST_F(EngineCommands, UtilityColumnInEveryMode) {
     EXPECT_EQ(lines[0], expected[mode].first) << mode;
     EXPECT_EQ(lines[19], expected[mode].second) << mode;
   }
+}
+
+TEST_F(EngineCommands, FarOutOfRangeBonusLevelInUtilityAndReport) {
+  TTemplateRecord tpl = Character(0, 1);
+  tpl.Slot(kChest) = MakeItem("deep", {{134, INT32_MIN}, {1, 271}});
+  const std::string path = Save(tpl, "deep.qmc");
+  const auto utility = RunCli({"utility", path, "--mode", "2"});
+  ASSERT_EQ(utility.exitCode, 0) << utility.err;
+  const std::vector<std::string> lines = Lines(utility.out);
+  ASSERT_EQ(lines.size(), 20u);
+  EXPECT_EQ(lines[kChest - 1], "-4294966934");
+  EXPECT_EQ(lines[19], "Average Bonus LV : -4294966934.0");
+
+  const auto report = RunCli({"report", path, "--utility-mode", "2"});
+  ASSERT_EQ(report.exitCode, 0) << report.err;
+  const std::vector<std::string> reportLines = Lines(report.out);
+  EXPECT_NE(std::find(reportLines.begin(), reportLines.end(), "Average Bonus LV  : -4294966934.0"),
+            reportLines.end());
 }
 
 TEST_F(EngineCommands, BadUsageAndUnreadableFiles) {

@@ -5,8 +5,8 @@
 
 #include "cli/cli_runner.h"
 #include "core/file_io.h"
-#include "support/samples.h"
 #include "support/temp_folder.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

@@ -3,10 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
 #include <initializer_list>
 #include <utility>
 
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {
@@ -14,20 +15,43 @@ namespace {
 using samples::MakeItem;
 
 TEST(RoundHalfEvenTest, HalvesGoToTheEvenNeighbour) {
-  const std::pair<double, double> cases[] = {
-      {0.5, 0.0},   {1.5, 2.0},   {2.5, 2.0},  {3.5, 4.0},         {-0.5, -0.0},
-      {-1.5, -2.0}, {-2.5, -2.0}, {2.49, 2.0}, {2.51, 3.0},        {-2.51, -3.0},
-      {7.0, 7.0},   {9.25, 9.0},  {6.75, 7.0}, {1e10 + 0.5, 1e10}, {-7.0, -7.0},
+  struct Case {
+    std::int64_t numerator, denominator, expected;
   };
-  for (const auto& [value, expected] : cases) {
-    EXPECT_EQ(RoundHalfEven(value), expected) << value;
+  const Case cases[] = {
+      {1, 2, 0},
+      {3, 2, 2},
+      {5, 2, 2},
+      {7, 2, 4},
+      {-1, 2, 0},
+      {-3, 2, -2},
+      {-5, 2, -2},
+      {-7, 2, -4},
+      {249, 100, 2},
+      {251, 100, 3},
+      {-251, 100, -3},
+      {-249, 100, -2},
+      {7, 1, 7},
+      {37, 4, 9},
+      {27, 4, 7},
+      {-27, 4, -7},
+      {-37, 4, -9},
+      {8, 3, 3},
+      {-8, 3, -3},
+      {-4, 3, -1},
+      {20000000001, 2, 10000000000},
+      {-4294967296 * 11 - 1, 2, -23622320128},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(RoundHalfEven(c.numerator, c.denominator), c.expected)
+        << c.numerator << " / " << c.denominator;
   }
 }
 
 struct LevelCase {
   const char* what;
   std::initializer_list<samples::Bonus> rows;
-  int level;
+  std::int64_t level;
 };
 
 TEST(BonusLevelTest, CostsOfSingleRows) {
@@ -93,9 +117,30 @@ TEST(BonusLevelTest, NonPositiveTotalsAreNotHalved) {
     item.BonusValue[row] = -1 - row;
   }
   EXPECT_EQ(BonusLevelValue(item), -55 - 1);
-  // Absurd values saturate instead of overflowing.
+  // Absurd values are summed exactly: eleven times -2^31.
   for (int row = 0; row < kBonusRows; ++row) item.BonusValue[row] = INT_MIN;
-  EXPECT_EQ(BonusLevelValue(item), INT_MIN);
+  EXPECT_EQ(BonusLevelValue(item), -23622320128);
+}
+
+TEST(BonusLevelTest, TotalsFarOutsideThe32BitRangeAreExact) {
+  // Strength Cap at -2^31 costs -4294967296; Strength 271 costs
+  // nearest(180.67) = 181 and is the largest, counted twice.
+  EXPECT_EQ(BonusLevelValue(MakeItem("x", {{134, INT_MIN}, {1, 271}})), -4294966934);
+  // The two fractional costs keep their halves at any size: ten rows of
+  // To Hit at -2^31 cost -5368709117.5 each, eleven times that is
+  // -59055800292.5, to even -59055800292.
+  TItemRecord toHit = EmptyItem();
+  for (int row = 0; row < kBonusRows; ++row) {
+    toHit.BonusCode[row] = 171;
+    toHit.BonusValue[row] = INT_MIN;
+  }
+  EXPECT_EQ(BonusLevelValue(toHit), -59055800292);
+  // -2147483647 / 2 = -1073741823.5, to even -1073741824.
+  EXPECT_EQ(BonusLevelValue(MakeItem("x", {{169, INT_MIN + 1}})), -1073741824);
+  // The rules that subtract or add before multiplying do not wrap either.
+  EXPECT_EQ(BonusLevelValue(MakeItem("x", {{28, INT_MIN}, {11, INT_MIN}})), 1);
+  EXPECT_EQ(BonusLevelValue(MakeItem("x", {{10, INT_MIN}, {10, INT_MIN}})), -1073741826);
+  EXPECT_EQ(BonusLevelValue(MakeItem("x", {{28, INT_MAX}})), 50);
 }
 
 TEST(BonusLevelTest, OverridesAndTheStoredLevel) {

@@ -45,11 +45,33 @@ TEST(ClassTable, IndicesOutsideTheTableMeetTheNoClassRow) {
     EXPECT_EQ(info.Acuity, kAcuityNone);
     EXPECT_EQ(info.Shield, kNoShield);
     EXPECT_FALSE(info.PlaysInstrument || info.UsesBow || info.LeftHandWeapon);
+    EXPECT_EQ(info.Ranged, RangedSlotUse::kUnusable);
     for (const SkillRow& row : info.Rows) {
       EXPECT_EQ(row.Code, kEmptySkillRow);
       EXPECT_EQ(row.Label, "");
     }
   }
+}
+
+TEST(ClassTable, RangedSlotColumn) {
+  int rangedWeapons = 0;
+  int unusable = 0;
+  for (int c = 0; c < kClassTableSize; ++c) {
+    const ClassInfo& info = ClassOf(c);
+    SCOPED_TRACE(info.Text);
+    // Whoever draws a bow or plays an instrument keeps it in the Ranged slot.
+    if (info.UsesBow || info.PlaysInstrument) {
+      EXPECT_EQ(info.Ranged, RangedSlotUse::kRangedWeapon);
+    }
+    rangedWeapons += info.Ranged == RangedSlotUse::kRangedWeapon;
+    unusable += info.Ranged == RangedSlotUse::kUnusable;
+  }
+  EXPECT_EQ(rangedWeapons, 11);
+  EXPECT_EQ(unusable, 6);
+  EXPECT_EQ(ClassOf(0).Ranged, RangedSlotUse::kRangedWeapon);  // Armsman: crossbows
+  EXPECT_EQ(ClassOf(2).Ranged, RangedSlotUse::kUnusable);      // Cleric
+  EXPECT_EQ(ClassOf(15).Ranged, RangedSlotUse::kTwoHanded);    // Wizard
+  EXPECT_EQ(ClassOf(46).Ranged, RangedSlotUse::kTwoHanded);    // Warrior
 }
 
 TEST(ClassTable, SpotRows) {

@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {
@@ -89,6 +90,21 @@ TEST(LegacyItem, ConversionCopiesFieldsAndSetsTheImportMarks) {
   EXPECT_EQ(drop.Unique, 0);
   EXPECT_EQ(drop.BonusLevel, 14);  // costs 10 and 8, plus the largest again: 28, halved
   EXPECT_EQ(drop.BonusLevelFixed, 0);
+}
+
+TEST(LegacyItem, StoredBonusLevelKeepsTheLowBitsOfANegativeLevel) {
+  TLegacyItemRecord legacy = samples::MakeLegacyItem("Odd", 2, {{1, -15}});
+  legacy.ItemType = 0;
+  EXPECT_EQ(ConvertLegacyItem(legacy).BonusLevel, 246);  // -10
+  // A level below the 32-bit range (-4294966934 here) stores the low bits of
+  // the lowest 32-bit value, not its own (which would be 106).
+  legacy = samples::MakeLegacyItem("Odd", 2, {{134, INT32_MIN}, {1, 271}});
+  legacy.ItemType = 0;
+  EXPECT_EQ(ConvertLegacyItem(legacy).BonusLevel, 0);
+  // Just inside the range the level's own low bits are kept: -2147483647.
+  legacy = samples::MakeLegacyItem("Odd", 2, {{148, INT32_MIN + 1}});
+  legacy.ItemType = 0;
+  EXPECT_EQ(ConvertLegacyItem(legacy).BonusLevel, 1);
 }
 
 TEST(LegacyItem, CraftedItemsAllowEveryClass) {

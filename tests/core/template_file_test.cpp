@@ -12,8 +12,9 @@
 #include <csignal>
 
 #include "core/file_io.h"
-#include "support/samples.h"
+#include "core/item_lists.h"
 #include "support/temp_folder.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {
@@ -196,6 +197,24 @@ TEST(TemplateRecord, NewTemplateValuesAndSlotNames) {
   EXPECT_EQ(WeaponStepSlot(1, 16), kTwoHand);
   EXPECT_EQ(WeaponStepSlot(3, 16), 0);
   EXPECT_EQ(WeaponStepSlot(7, 15), 0);
+}
+
+TEST(TemplateRecord, EverySlotHasTheKindNamedForIt) {
+  const auto kinds = SlotKindList();
+  const auto kindName = [&kinds](int slot) { return kinds[SlotKindOf(slot)]; };
+  // Jewel .. Feet share their names with their kinds, the numbered pairs included.
+  for (int slot = kJewel; slot <= kFeet; ++slot) {
+    std::string name(SlotName(slot));
+    if (name.back() == '1' || name.back() == '2') name.resize(name.size() - 2);
+    EXPECT_EQ(kindName(slot), name) << slot;
+  }
+  EXPECT_EQ(kindName(kRightHand), "Right Hand");
+  EXPECT_EQ(kindName(kLeftHand), "Left Hand");
+  EXPECT_EQ(kindName(kTwoHand), "Two Hand");
+  EXPECT_EQ(kindName(kRanged), "Ranged");
+  EXPECT_EQ(kindName(kMyth), "Mythirians");
+  EXPECT_EQ(SlotKindOf(0), 0);
+  EXPECT_EQ(SlotKindOf(kSlotCount + 1), 0);
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

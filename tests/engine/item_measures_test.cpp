@@ -2,14 +2,12 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <cstdint>
 #include <initializer_list>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {
@@ -75,6 +73,28 @@ TEST(ItemMeasuresTest, RatingsAndBonusLevelOfKnownItems) {
   EXPECT_EQ(NormalUtility(crafted), "10.0");  // the ratings do not care
 }
 
+TEST(ItemMeasuresTest, FarOutOfRangeRowsShowTheirExactLevel) {
+  // Strength Cap -2^31 costs -4294967296, Strength 271 costs 181 twice.
+  const TItemRecord item = MakeItem("x", {{134, INT32_MIN}, {1, 271}});
+  EXPECT_EQ(ComputeBonusLevel(item), "-4294966934");
+  TItemRecord toHit = EmptyItem();
+  for (int row = 0; row < kBonusRows; ++row) {
+    toHit.BonusCode[row] = 171;
+    toHit.BonusValue[row] = INT32_MIN;
+  }
+  EXPECT_EQ(ComputeBonusLevel(toHit), "-59055800292");
+}
+
+TEST(ItemMeasuresTest, RatingsThatRoundToZeroFromBelowShowZero) {
+  // -2 + 1.333... + 0.666... leaves -1.1e-16 in the sum.
+  const TItemRecord item = MakeItem("x", {{1, -3}, {3, 2}, {2, 1}});
+  ASSERT_LT(NormalUtilityValue(item), 0.0);
+  EXPECT_EQ(NormalUtility(item), "0.0");
+  EXPECT_EQ(ToAUtility(item), "0.0");
+  const TItemRecord withToA = MakeItem("x", {{1, -3}, {3, 2}, {2, 1}, {134, -1}, {134, 1}});
+  EXPECT_EQ(ToAUtility(withToA), "0.0");
+}
+
 TEST(ItemMeasuresTest, BonusCountLooksAtValuesOnly) {
   TItemRecord crafted = MakeItem(
       "x", {{1, 5}, {2, 3}, {0, 0}, {4, 1}, {3, 9}, {3, 9}, {3, 9}, {3, 9}, {10, 12}, {0, 0}});
@@ -92,24 +112,6 @@ TEST(ItemMeasuresTest, BonusCountLooksAtValuesOnly) {
   normal.BonusValue[1] = 0;
   EXPECT_EQ(BonusCountValue(normal), 7);
   EXPECT_EQ(BonusCount(EmptyItem()), "0");
-}
-
-TEST(ItemMeasuresTest, OneDecimalPrintsAsPrintfDoes) {
-  // Ties in the binary value (x.25, x.75) go to the even digit; values just
-  // beside a tie go their own way.
-  const double values[] = {0.0,       0.25,       0.75,        10.25, 10.35, -0.25, -0.75,
-                           2.0 / 3.0, -2.0 / 3.0, 1e11 + 0.25, 12.05, 0.05,  99.95, -99.95};
-  std::mt19937 rng(5);
-  std::vector<double> all(std::begin(values), std::end(values));
-  for (int i = 0; i < 2000; ++i) {
-    const int v = static_cast<int>(rng() % 2001) - 1000;
-    all.push_back(v / 1.5 + (i % 4) * 0.25);  // the thirds and quarters ratings produce
-  }
-  for (double value : all) {
-    char expected[64];
-    std::snprintf(expected, sizeof expected, "%.1f", value);
-    EXPECT_EQ(FormatOneDecimal(value), expected) << value;
-  }
 }
 
 TTemplateRecord TemplateWith(std::initializer_list<std::pair<int, TItemRecord>> items) {
@@ -180,6 +182,27 @@ TEST(ShowUtilityTest, AverageBonusLevelCountsSlotsWithALevel) {
                         kUtilityBonusLevel)
                 .TotalText,
             "Average Bonus LV : 10.2");
+}
+
+TEST(ShowUtilityTest, AverageBonusLevelOfFarOutOfRangeRows) {
+  const TItemRecord deep = MakeItem("x", {{134, INT32_MIN}, {1, 271}});
+  const UtilityColumn one = ShowUtility(TemplateWith({{kChest, deep}}), kUtilityBonusLevel);
+  EXPECT_EQ(one.SlotTexts[kChest - 1], "-4294966934");
+  EXPECT_EQ(one.TotalText, "Average Bonus LV : -4294966934.0");
+  const TItemRecord fourteen = MakeItem("x", {{1, 15}, {11, 5}});
+  const TItemRecord alsoDeep = MakeItem("x", {{134, INT32_MIN}, {1, 274}});  // 183 twice
+  EXPECT_EQ(ShowUtility(TemplateWith({{kChest, deep}, {kHead, fourteen}, {kLegs, alsoDeep}}),
+                        kUtilityBonusLevel)
+                .TotalText,
+            "Average Bonus LV : -2863311283.3");  // -8589933850 / 3
+}
+
+TEST(ShowUtilityTest, SlotsThatRoundToZeroFromBelowShowZero) {
+  const TItemRecord nearlyZero = MakeItem("x", {{1, -3}, {3, 2}, {2, 1}});
+  const TTemplateRecord tpl = TemplateWith({{kJewel, nearlyZero}});
+  EXPECT_EQ(ShowUtility(tpl, kUtilityNormal).SlotTexts[kJewel - 1], "0.0");
+  EXPECT_EQ(ShowUtility(tpl, kUtilityToA).SlotTexts[kJewel - 1], "0.0");
+  EXPECT_EQ(ShowUtility(tpl, kUtilityNormal).TotalText, "Total Utility : 0.0");
 }
 
 TEST(ShowUtilityTest, BonusCountTotal) {

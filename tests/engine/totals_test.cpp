@@ -7,7 +7,7 @@
 
 #include "core/bonus_catalogue.h"
 #include "engine/caps.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

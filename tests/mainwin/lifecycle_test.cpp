@@ -7,7 +7,7 @@
 #include "core/template_file.h"
 #include "mainwin/main_window_fixture.h"
 #include "shell/single_instance.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {
@@ -338,10 +338,12 @@ TEST(Lifecycle, HandOverLoadsWhenIdleAndIsRefusedDuringAModalWindow) {
   MainWindowFixture f;
   f.Start();
   const std::string path = SaveSample(f, "handed.qmc", samples::SampleTemplates()[2].tpl);
-  HandOverReceiver receiver(f.window, f.user);
+  testing::FakeInstanceMachine machine;
+  testing::FakeInstanceChannel channel(machine, 7);
+  HandOverReceiver receiver(f.window, f.user, channel);
   const OpenFileMessage message = MakeOpenFileMessage(path);
   const CopyDataBlock block = message.Block();
-  f.windows.duringReport = [&] { receiver.ReceiveOpenFile(7, block); };
+  f.windows.duringReport = [&] { receiver.ReceiveOpenFile(block); };
   f.window.ChangeRealmRank(3);  // an unsaved change the refusal must not forget
   f.window.OpenReport();
   EXPECT_EQ(f.user.messages.back(), "Cannot do this now, try again without subwindows open.");
@@ -349,8 +351,9 @@ TEST(Lifecycle, HandOverLoadsWhenIdleAndIsRefusedDuringAModalWindow) {
   EXPECT_FALSE(f.window.Unchanged());
 
   f.user.answers = {2};  // "&Load" without saving
-  receiver.ReceiveOpenFile(7, block);
+  receiver.ReceiveOpenFile(block);
   EXPECT_EQ(f.window.Template().CharName.View(), "Thorvald");
+  EXPECT_EQ(machine.foreground, 7u);
   EXPECT_EQ(f.settings.Record().Files[0], path);
   EXPECT_TRUE(f.window.Unchanged());
 }

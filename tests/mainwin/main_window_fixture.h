@@ -35,14 +35,17 @@ class FakeSubWindows : public SubWindowPort {
  public:
   std::vector<ReportRequest> reports;
   int vaultBrowserRuns = 0, salvageRuns = 0, optionsRuns = 0;
-  std::function<void()> duringReport;
+  std::function<void()> duringReport, duringOptions;
   void ShowReport(const ReportRequest& request) override {
     reports.push_back(request);
     if (duringReport) duringReport();
   }
   void ShowVaultBrowser() override { ++vaultBrowserRuns; }
   void ShowSalvageCalculator() override { ++salvageRuns; }
-  void ShowOptions() override { ++optionsRuns; }
+  void ShowOptions() override {
+    ++optionsRuns;
+    if (duringOptions) duringOptions();
+  }
 };
 
 struct MainWindowFixture {

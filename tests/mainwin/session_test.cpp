@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "mainwin/main_window_fixture.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

@@ -2,18 +2,21 @@
 #include <gtest/gtest.h>
 
 #include "mainwin/main_window_fixture.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {
 
 using testing::MainWindowFixture;
 
+constexpr int kArmsman = 0;
 constexpr int kCabalist = 1;
 constexpr int kHeretic = 4;
 constexpr int kMinstrel = 8;
 constexpr int kWizard = 15;
+constexpr int kNightshade = 27;
 constexpr int kVampiir = 30;
+constexpr int kUnknownClass = 47;
 
 TEST(SlotCommands, RefusedSlotsOnlyBeep) {
   struct Case {
@@ -32,6 +35,9 @@ TEST(SlotCommands, RefusedSlotsOnlyBeep) {
       {kVampiir, kRanged, true, false, 0},
       {kWizard, kRanged, false, true, 15},
       {kMinstrel, kRanged, false, true, 16},
+      {kArmsman, kRanged, false, true, 16},  // a crossbow, though no bow flag
+      {kNightshade, kRanged, true, false, 0},
+      {kUnknownClass, kRanged, true, false, 0},
       {kCabalist, kTwoHand, false, true, 15},
       {0, kRing2, false, true, 5},
       {0, kWrist1, false, true, 6},

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/char_attributes.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 
 namespace qm {
 namespace {

@@ -2,10 +2,13 @@
 // browser's equip path (auto-return), a search that finds nothing, and cancel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "mainwin/browser_host.h"
 #include "mainwin/main_window.h"
 #include "support/fake_ports.h"
-#include "support/samples.h"
+#include "support/view_counter.h"
+#include "tools/samples.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 #include "vault/vault_writer.h"
@@ -112,6 +115,37 @@ TEST(WorkbenchIntegration, TheVaultBrowserEquipsThroughTheSlotCommand) {
   EXPECT_EQ(window.View().Figures.MainStats[1].Value.Text, "9");
   EXPECT_FALSE(window.Unchanged());
   EXPECT_TRUE(window.Idle());
+}
+
+// The browser equips through the slot command: the main window announces the
+// new item once, previews and placement together; the browser stays as it was.
+TEST(WorkbenchIntegration, TheVaultBrowsersEquipAnnouncesOnceOnTheMainWindow) {
+  testing::FakeSettingsStore store;
+  testing::FakeUserPort user;
+  testing::FakeFileDialogs files;
+  testing::FakeShell shell;
+  Vault vault = SmallVault();
+  TVaultFilter criteria;
+  TfrmItems items(vault, criteria, user, files, shell);
+  HeadlessWorkbench workbench(items);
+  NoWindows windows;
+  Settings settings(store, "/opt/quillmark/quillmark");
+  settings.DefaultSettings();
+  TfrmGearMain window(settings, user, files, shell, workbench, windows);
+  window.StartUp(std::nullopt);
+  MainWindowBrowserHost host(window, settings);
+  Tbrowser browser(vault, criteria, host, user, shell);
+  browser.Show();
+  const auto& names = browser.View().Items.Entries;
+  const auto hauberk = std::find(names.begin(), names.end(), "Hauberk of the Fen");
+  ASSERT_NE(hauberk, names.end());
+  browser.SelectLine(static_cast<int>(hauberk - names.begin()));
+
+  const testing::ViewCounter mainWindow(window);
+  EXPECT_EQ(testing::AnnouncementsOf(browser, [&] { browser.EquipSelected(); }), 0);
+  EXPECT_EQ(mainWindow.calls, 1);
+  EXPECT_EQ(mainWindow.RevisionGrowth(), 1u);
+  EXPECT_EQ(window.View().Slots[kChest - 1].Name.Text, "Hauberk of the Fen");
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The header, utility block and stat section of the template report.
 #include <gtest/gtest.h>
 
+#include <cstdint>
+
 #include "core/class_table.h"
 #include "report/report_window.h"
 #include "report/template_report.h"
@@ -121,6 +123,29 @@ TEST(ReportUtility, TotalsAndAverageBonusLevel) {
   EXPECT_EQ(without[7], "Realm          : Albion");
   EXPECT_EQ(without[8], "");
   EXPECT_EQ(without[9], "<== Main Stat Bonuses ==>");
+}
+
+TEST(ReportUtility, FarOutOfRangeLevelsAndFiguresThatRoundToZero) {
+  TTemplateRecord deep = Template("U", kArmsman);
+  deep.Slot(kJewel) = Item("A", {{134, INT32_MIN}, {1, 271}});  // bonus level -4294966934
+  EXPECT_TRUE(HasLine(ReportLines(deep), "Average Bonus LV  : -4294966934.0"));
+  EXPECT_TRUE(HasLine(ReportLines(deep, {}, 2), "Average Bonus LV  : -4294966934.0"));
+
+  // A utility of -1.1e-16 shows "0.0" in the main window, so its slot is
+  // not averaged in: 14 over one slot.
+  TTemplateRecord nearlyZero = Template("U", kArmsman);
+  nearlyZero.Slot(kJewel) = Item("A", {{1, 15}, {11, 5}});
+  nearlyZero.Slot(kNeck) = Item("B", {{1, -3}, {3, 2}, {2, 1}});
+  EXPECT_TRUE(HasLine(ReportLines(nearlyZero), "Average Bonus LV  : 14.0"));
+
+  // -0.1 - 0.2 + 0.3 leaves -5.6e-17.
+  TTemplateRecord cancelling = Template("U", kArmsman);
+  cancelling.Slot(kJewel) = Item("A", {{1, 1}, {10, -3}});  // -0.1
+  cancelling.Slot(kNeck) = Item("B", {{1, -1}, {10, 2}});   // -0.2
+  cancelling.Slot(kCloak) = Item("C", {{1, 2}, {10, -4}});  // 0.3
+  const Lines lines = ReportLines(cancelling);
+  EXPECT_TRUE(HasLine(lines, "Total Utility     : 0.0"));
+  EXPECT_TRUE(HasLine(lines, "Total ToA Utility : 0.0"));
 }
 
 TEST(ReportUtility, ReadsTheMeasureTextsItIsGiven) {

@@ -10,6 +10,7 @@
 #include "report_fixtures.h"
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
+#include "support/view_counter.h"
 
 namespace qm {
 namespace {
@@ -238,6 +239,22 @@ TEST(ReportWindow, ReadingsFromATemplate) {
   readings = ReadingsFromTemplate(tpl, 0);
   EXPECT_EQ(readings.ClassText, "");
   EXPECT_EQ(readings.RaceText, "<None>");
+}
+
+TEST(ReportWindow, EachMenuCommandAnnouncesOnceAndSavingNothing) {
+  using testing::AnnouncementsOf;
+  TSCReport report;
+  EXPECT_EQ(AnnouncementsOf(report, [&] { report.SetReportTemplate(Template("W", kWarrior, 1)); }),
+            1);
+  EXPECT_EQ(AnnouncementsOf(report, [&] { report.ChooseWeapon(3); }), 1);
+  EXPECT_EQ(AnnouncementsOf(report, [&] { report.ChooseWeapon(7); }), 0);
+  EXPECT_EQ(AnnouncementsOf(report, [&] { report.ToggleNotes(); }), 1);
+  EXPECT_EQ(AnnouncementsOf(report, [&] { report.EditLines({"x"}); }), 0) << "editing is off";
+  EXPECT_EQ(AnnouncementsOf(report, [&] { report.ToggleManualEditing(); }), 1);
+  EXPECT_EQ(AnnouncementsOf(report, [&] { report.EditLines({"x"}); }), 1);
+  testing::FakeFileDialogs dialogs;  // cancelled
+  testing::FakeUserPort user;
+  EXPECT_EQ(AnnouncementsOf(report, [&] { (void)report.SaveasText(dialogs, user); }), 0);
 }
 
 }  // namespace

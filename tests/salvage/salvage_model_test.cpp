@@ -5,6 +5,7 @@
 
 #include "salvage/salvage_model.h"
 #include "salvage/salvage_prices.h"
+#include "support/view_counter.h"
 
 namespace qm {
 namespace {
@@ -170,6 +171,16 @@ TEST(SalvageWindow, TierTableMatchesTheEdits) {
       EXPECT_GT(tiers[i].RawPrice, tiers[i - 1].RawPrice) << i;
     }
   }
+}
+
+TEST(SalvageCalculator, EachCommandAnnouncesOnce) {
+  using testing::AnnouncementsOf;
+  TfrmSalvo salvo;
+  EXPECT_EQ(AnnouncementsOf(salvo, [&] { salvo.sChange(2, "0150", 4); }), 1);
+  EXPECT_EQ(AnnouncementsOf(salvo, [&] { salvo.UpDownClick(2, true); }), 1);
+  EXPECT_EQ(salvo.View().Amounts[2].Text, "250");
+  EXPECT_EQ(AnnouncementsOf(salvo, [&] { salvo.UpDownClick(10, true); }), 0);
+  EXPECT_EQ(AnnouncementsOf(salvo, [&] { salvo.ClearClick(); }), 1);
 }
 
 }  // namespace

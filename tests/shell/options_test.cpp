@@ -4,6 +4,7 @@
 #include "shell/options_menu.h"
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
+#include "support/view_counter.h"
 
 namespace qm {
 namespace {
@@ -286,6 +287,23 @@ TEST(OptionsDialog, AStoreThatCannotBeWrittenDoesNotTrapTheUser) {
             std::vector<std::string>{"Settings could not be saved, they apply until Quillmark "
                                      "Classic ends."});
   EXPECT_TRUE(store.values.empty());
+}
+
+TEST(OptionsDialog, EachCommandThatChangesTheDialogAnnouncesOnce) {
+  using testing::AnnouncementsOf;
+  FakeSettingsStore store;
+  FakeUserPort user;
+  Settings settings(store, kProgram);
+  settings.DefaultSettings();  // no key yet: Cancel is disabled
+  TfrmOptions options(settings, user);
+  const OptionsMenuChecks menu = Menu(true, true, true);
+  EXPECT_EQ(AnnouncementsOf(options, [&] { options.FormShow(menu); }), 1);
+  EXPECT_EQ(AnnouncementsOf(options, [&] { options.CancelBtnClick(); }), 0);
+  EXPECT_EQ(AnnouncementsOf(options, [&] { options.SLFilterChange(99); }), 0);
+  EXPECT_EQ(AnnouncementsOf(options, [&] { options.SLFilterChange(5); }), 1);
+  EXPECT_EQ(AnnouncementsOf(options, [&] { options.DirectoryChange("/home/me/"); }), 1);
+  EXPECT_EQ(AnnouncementsOf(options, [&] { options.OKBtnClick(menu); }), 1);
+  EXPECT_FALSE(options.View().Visible);
 }
 
 }  // namespace

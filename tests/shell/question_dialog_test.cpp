@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "support/view_counter.h"
+
 namespace qm {
 namespace {
 
@@ -110,6 +112,20 @@ TEST(QuestionDialog, TheOkButtonTakesTheFocusAndTheMouseMovesIt) {
   EXPECT_EQ(dialog.View().Focused, DialogButton::Ok);
   dialog.PressFocused();
   EXPECT_EQ(dialog.ModalResult(), 1);
+}
+
+TEST(QuestionDialog, EachCommandThatChangesTheDialogAnnouncesOnce) {
+  using testing::AnnouncementsOf;
+  TCustomDlg dialog;
+  EXPECT_EQ(AnnouncementsOf(dialog, [&] { dialog.Ask("Sure?", "Title", "&Yes", "&No", "", ""); }),
+            1);
+  EXPECT_EQ(AnnouncementsOf(dialog, [&] { dialog.SetLabelHeight(30); }), 1);
+  EXPECT_EQ(AnnouncementsOf(dialog, [&] { dialog.MouseEnter(DialogButton::Abort); }), 0);
+  EXPECT_EQ(AnnouncementsOf(dialog, [&] { dialog.MouseEnter(DialogButton::Cancel); }), 1);
+  EXPECT_EQ(AnnouncementsOf(dialog, [&] { (void)dialog.FormCloseQuery(); }), 0);
+  EXPECT_EQ(AnnouncementsOf(dialog, [&] { dialog.Press(DialogButton::Retry); }), 0);
+  EXPECT_EQ(AnnouncementsOf(dialog, [&] { dialog.PressFocused(); }), 1);
+  EXPECT_EQ(dialog.ModalResult(), 2);
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ struct TwoCopies {
   SingleInstance second{secondChannel};
   FakeMainWindow mainWindow;
   FakeUserPort user;
-  HandOverReceiver receiver{mainWindow, user};
+  HandOverReceiver receiver{mainWindow, user, firstChannel};
 
   void StartFirst() {
     ASSERT_EQ(first.CheckSingleInstance(101, 1, std::nullopt), InstanceCheck::Run);
@@ -78,8 +78,11 @@ TEST(SingleInstance, ASecondStartWithoutArgumentsBringsTheFirstToTheFrontAndEnds
 
   EXPECT_EQ(copies.second.CheckSingleInstance(202, 1, std::nullopt), InstanceCheck::End);
 
+  // The running copy raises itself: a program may only raise its own window.
   EXPECT_EQ(copies.machine.foreground, 101u);
   EXPECT_FALSE(copies.machine.minimized[101]);
+  EXPECT_EQ(copies.firstChannel.events.back(), "bring to front 101");
+  EXPECT_EQ(copies.secondChannel.events.back(), "send open-file to 101");
   EXPECT_FALSE(copies.second.Counted());
   EXPECT_TRUE(copies.mainWindow.loaded.empty());
   EXPECT_EQ(copies.second.ExitStep(), 0);
@@ -103,9 +106,16 @@ TEST(SingleInstance, ABusyFirstCopyRefusesTheHandOverAndKeepsItsTemplate) {
   TwoCopies copies;
   copies.StartFirst();
   copies.mainWindow.idle = false;  // the report is open
+  testing::EventLog log;
+  copies.firstChannel.shared = copies.user.shared = &log;
 
   copies.second.CheckSingleInstance(202, 1, std::string("/home/p/Hero.qmc"));
 
+  // The copy comes to the front before it answers, so the refusal is seen.
+  EXPECT_EQ(log.entries, (std::vector<std::string>{
+                             "bring to front 101",
+                             "message: Cannot do this now, try again without subwindows open.",
+                         }));
   EXPECT_TRUE(copies.mainWindow.loaded.empty());
   EXPECT_EQ(copies.mainWindow.pendingFile, "/home/p/Hero.qmc");
   EXPECT_EQ(copies.user.messages,

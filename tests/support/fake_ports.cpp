@@ -182,19 +182,18 @@ void FakeInstanceChannel::ReleaseRecord() {
   Note("record released");
 }
 
-void FakeInstanceChannel::BringToFront(std::uint32_t window) {
-  machine_.minimized[window] = false;
-  machine_.foreground = window;
-  Note("bring to front " + std::to_string(window));
-}
-
-void FakeInstanceChannel::SendOpenFile(std::uint32_t target, std::uint32_t sender,
-                                       const CopyDataBlock& block) {
+void FakeInstanceChannel::SendOpenFile(const CopyDataBlock& block) {
+  if (!machine_.record) return;
+  const std::uint32_t target = machine_.record->Window;
   Note("send open-file to " + std::to_string(target));
   const auto it = machine_.receivers.find(target);
-  if (it != machine_.receivers.end() && it->second != nullptr) {
-    it->second->ReceiveOpenFile(sender, block);
-  }
+  if (it != machine_.receivers.end() && it->second != nullptr) it->second->ReceiveOpenFile(block);
+}
+
+void FakeInstanceChannel::BringOwnWindowToFront() {
+  machine_.minimized[window_] = false;
+  machine_.foreground = window_;
+  Note("bring to front " + std::to_string(window_));
 }
 
 void FakeInstanceChannel::InstallReceiver(OpenFileReceiver* receiver) {

@@ -105,8 +105,9 @@ class FakeSettingsStore : public SettingsStorePort, public LoggingFake {
 };
 
 // The machine the copies of the program share: the instance record (alive
-// while any copy holds it, as named shared memory is) and the receivers of
-// the copies' windows.
+// while any copy holds it, as named shared memory is), the receivers of the
+// copies' windows, and which window is in front. Hand-overs go to the copy
+// the record names.
 struct FakeInstanceMachine {
   bool createFails = false;
   bool openFails = false;
@@ -128,10 +129,9 @@ class FakeInstanceChannel : public InstanceChannelPort, public LoggingFake {
   InstanceRecord ReadRecord() override;
   void WriteRecord(const InstanceRecord& record) override;
   void ReleaseRecord() override;
-  void BringToFront(std::uint32_t window) override;
-  void SendOpenFile(std::uint32_t target, std::uint32_t sender,
-                    const CopyDataBlock& block) override;
+  void SendOpenFile(const CopyDataBlock& block) override;
   void InstallReceiver(OpenFileReceiver* receiver) override;
+  void BringOwnWindowToFront() override;
 
   bool Holds() const { return holds_; }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "core/item_lists.h"
+#include "support/view_counter.h"
 #include "vault/url_encode.h"
 #include "vault/vault_browser.h"
 #include "vault/vault_description.h"
@@ -332,6 +333,24 @@ TEST(UrlEncodeTest, KeepsSafeCharactersAndEncodesTheRest) {
   EXPECT_EQ(UrlEncode("\xE9", true), "%E9");
   EXPECT_EQ(UrlEncode("a-b.c_d~e/f", true), "a-b.c_d%7Ee%2Ff");
   EXPECT_EQ(UrlEncode("", true), "");
+}
+
+TEST_F(VaultBrowserTest, EachCommandAnnouncesOnceAndEquippingLeavesTheBrowserAsItWas) {
+  using testing::AnnouncementsOf;
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.Show(); }), 1) << "clears, then searches";
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.MatchCurrentClassServer(); }), 1);
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.ChangeServerFilter(2); }), 1);
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.ChangeAmount(0, "12", 2); }), 1);
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.ClearFilters(); }), 1);
+  const int ring = Row("Ring of Tests");
+  ASSERT_GE(ring, 0);
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.SelectLine(ring); }), 1);
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.SelectLine(99); }), 0);
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.SearchWeb(); }), 0);
+  // The main window announces the equip; the browser's own view stays.
+  user.answers = {1};  // the first ring slot
+  EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.EquipSelected(); }), 0);
+  EXPECT_EQ(tpl.Slot(kRing1).Name.View(), "Ring of Tests");
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 #include "core/legacy_item.h"
 #include "core/template_record.h"
 #include "support/fake_ports.h"
-#include "support/samples.h"
 #include "support/temp_folder.h"
+#include "tools/samples.h"
 #include "workbench/inline_editor.h"
 #include "workbench/item_exchange.h"
 

@@ -10,7 +10,7 @@
 #include "core/class_table.h"
 #include "core/effect_names.h"
 #include "engine/item_measures.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 #include "workbench/item_search_description.h"
 
 namespace qm {

@@ -8,7 +8,7 @@
 
 #include "core/template_record.h"
 #include "support/fake_ports.h"
-#include "support/samples.h"
+#include "tools/samples.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 #include "workbench/item_search.h"

@@ -1,4 +1,4 @@
-#include "support/samples.h"
+#include "tools/samples.h"
 
 #include <cstring>
 

@@ -1,0 +1,81 @@
+// A template edit through the main window until every widget shows it: the
+// realm rank combo changes, the model recalculates, the window refreshes.
+#include <benchmark/benchmark.h>
+
+// Before any Qt header: the samples have a field that Qt's keywords would rename.
+#include "tools/samples.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <filesystem>
+
+#include "core/template_file.h"
+#include "mainwin/main_window.h"
+#include "ui/headless_ports.h"
+#include "ui/main_window.h"
+#include "ui/window_registry.h"
+
+namespace {
+
+struct Gui {
+  qm::ui::MemorySettingsStore store;
+  qm::ui::QuietUserPort user;
+  qm::ui::CancelledFileDialogs files;
+  qm::ui::QuietShell shell;
+  qm::ui::WindowRegistry windows;
+  qm::Settings settings{store, "/tmp/quillmark"};
+  qm::TfrmGearMain model{settings, user, files, shell, windows, windows};
+  qm::ui::MainWindow window{model, windows};
+
+  Gui() {
+    settings.DefaultSettings();
+    model.StartUp(std::nullopt);
+    window.PrepareFirstShow();
+    window.resize(1280, 800);
+    window.show();
+    // The armsman's items and skills, so every group has figures to change.
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "quillmark-ui-bench.qmc").string();
+    qm::TTemplateRecord tpl = qm::samples::SampleTemplates().front().tpl;
+    if (!qm::WriteTemplateFile(path, tpl, 0).Ok()) std::abort();
+    model.SetPendingFile(path);
+    model.LoadPendingFile();
+    std::filesystem::remove(path);
+    QCoreApplication::processEvents();
+  }
+};
+
+void BM_RealmRankEditToRefreshedWindow(benchmark::State& state) {
+  Gui gui;
+  auto* rank = gui.window.findChild<QComboBox*>("cbRealmRank");
+  int index = 0;
+  for (auto _ : state) {
+    index = index == 0 ? 9 : 0;
+    rank->setCurrentIndex(index);
+    emit rank->activated(index);
+  }
+}
+BENCHMARK(BM_RealmRankEditToRefreshedWindow)->Unit(benchmark::kMicrosecond);
+
+void BM_ClearAndRefillSlotToRefreshedWindow(benchmark::State& state) {
+  Gui gui;
+  const qm::TItemRecord chest = gui.model.Template().Slot(qm::kChest);
+  const qm::TItemRecord empty = qm::EmptyItem();
+  bool filled = true;
+  for (auto _ : state) {
+    filled = !filled;
+    gui.model.PreviewSlot(qm::kChest, filled ? chest : empty);
+  }
+}
+BENCHMARK(BM_ClearAndRefillSlotToRefreshedWindow)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

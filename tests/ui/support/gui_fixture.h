@@ -1,0 +1,62 @@
+#pragma once
+// The real main window over its model, with scripted fakes for every dialog,
+// so a test drives it as a player would and checks what the widgets show.
+#include <QAction>
+#include <QLabel>
+#include <QString>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "mainwin/main_window.h"
+#include "support/fake_ports.h"
+#include "support/temp_folder.h"
+#include "ui/main_window.h"
+#include "ui/window_registry.h"
+
+namespace qm::testing {
+
+struct GuiFixture {
+  TempFolder folder;
+  FakeSettingsStore store;
+  FakeUserPort user;
+  FakeFileDialogs files;
+  FakeShell shell;
+  ui::WindowRegistry windows;
+  Settings settings{store, (folder.Path() / "quillmark").string()};
+  TfrmGearMain model{settings, user, files, shell, windows, windows};
+  std::unique_ptr<ui::MainWindow> window;
+  std::vector<std::string> samples;  // paths of the sample templates
+
+  GuiFixture();
+
+  template <typename T = QWidget>
+  T* Find(const std::string& objectName) const {
+    return window->findChild<T*>(QString::fromStdString(objectName));
+  }
+  QAction* Action(const std::string& objectName) const { return Find<QAction>(objectName); }
+  // Chooses "&Load Template" and picks path in the (fake) dialog.
+  void LoadThroughMenu(const std::string& path);
+  // The sample template whose file name is name.
+  std::string Sample(const std::string& name) const;
+  // Moves the mouse onto a widget, as far as the widget can tell.
+  static void Hover(QWidget* widget);
+};
+
+// The bytes of a template record, and of the template a file holds (empty
+// when it cannot be read).
+std::vector<std::uint8_t> RecordBytes(const TTemplateRecord& tpl);
+std::vector<std::uint8_t> FileRecordBytes(const std::string& path);
+
+// Where a label's text, colour, hint or visibility differs from its state;
+// empty when it shows the state exactly.
+std::string LabelMismatch(const QLabel* label, const LabelState& state);
+// Every figure, slot and utility label of the window checked against the view.
+std::vector<std::string> ViewMismatches(const GuiFixture& gui);
+// The first few mismatches on one line, for a failure message.
+std::string Describe(const std::vector<std::string>& mismatches);
+// Types text into widget key by key, letters outside ASCII included.
+void TypeText(QWidget* widget, const QString& text);
+
+}  // namespace qm::testing

@@ -1,0 +1,98 @@
+#pragma once
+// The main window: shows TfrmGearMain's view and forwards every user action
+// to its commands. It owns no game logic; after each command it copies the
+// whole view into the widgets in Refresh(), which the model's change
+// notification calls.
+#include <QMainWindow>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "mainwin/main_window.h"
+#include "ui/view_binding.h"
+#include "ui/window_registry.h"
+
+class QAction;
+class QCheckBox;
+class QComboBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QToolBar;
+
+namespace qm::ui {
+
+class ActiveLabel;
+class FigurePanel;
+class SidePanel;
+
+class MainWindow : public QMainWindow {
+  Q_OBJECT
+ public:
+  MainWindow(TfrmGearMain& model, WindowRegistry& windows, QWidget* parent = nullptr);
+  ~MainWindow() override;
+
+  TfrmGearMain& Model() { return model_; }
+  // Copies the model's view into every widget.
+  void Refresh();
+  // The model's first-show step (menu marks from the settings, the recent
+  // menu), then the window's state; the caller shows the window.
+  void PrepareFirstShow();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct SlotRow {
+    QPushButton* Button = nullptr;
+    LabelBinding Name, Utility;
+  };
+
+  // Runs one model command; its change notification shows the outcome.
+  template <typename Command>
+  void Run(Command command) {
+    command();
+  }
+
+  QWidget* BuildCharacterBox(QWidget* parent);
+  QWidget* BuildSlotBox(QWidget* parent);
+  void BuildMenus();
+  void BuildQuickbar();
+  void ApplyMenus(const MainWindowView& view);
+  void ApplyCharacter(const MainWindowView& view);
+  void ApplySlots(const MainWindowView& view);
+  void SetTabOrder();
+  // A command whose window does not exist yet stays disabled and says why.
+  void MarkWindowCommand(QAction* action, SubWindow window, const char* hint);
+  void FollowMouse(QWidget* widget);
+
+  TfrmGearMain& model_;
+  WindowRegistry& windows_;
+  std::unique_ptr<FigurePanel> figures_;
+  std::unique_ptr<SidePanel> side_;
+
+  QLineEdit* name_ = nullptr;
+  ComboBinding level_, realmRank_, class_, race_, server_, weapon_;
+  QCheckBox* champion_ = nullptr;
+  std::array<SlotRow, kSlotCount> slots_;
+  LabelBinding utilityTotal_;
+  QPushButton* clearAll_ = nullptr;
+
+  QAction *new_ = nullptr, *load_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr;
+  QAction* exit_ = nullptr;
+  QMenu* recentMenu_ = nullptr;
+  std::array<QAction*, kRecentFileCount> recent_{};
+  std::array<QAction*, 6> toggles_{};
+  std::array<QAction*, 5> servers_{};
+  std::array<QAction*, 4> utilityTypes_{};
+  QAction *register_ = nullptr, *options_ = nullptr;
+  QAction *report_ = nullptr, *vault_ = nullptr, *salvage_ = nullptr;
+  QAction *webSite_ = nullptr, *herald_ = nullptr;
+  QToolBar* quickbar_ = nullptr;
+
+  std::string title_;
+  std::string activeControl_;
+};
+
+}  // namespace qm::ui

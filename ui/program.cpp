@@ -1,0 +1,90 @@
+#include "ui/program.h"
+
+#include <filesystem>
+
+#include "mainwin/main_window.h"
+#include "shell/startup.h"
+#include "shell/vault_loading.h"
+#include "ui/desktop.h"
+#include "ui/main_window.h"
+#include "ui/window_registry.h"
+#include "vault/vault.h"
+
+namespace qm::ui {
+namespace {
+
+// Start-up names the vault of the program directory; an installed copy keeps
+// it in its data folder instead.
+class LocatingVaultLoader : public VaultLoaderPort {
+ public:
+  LocatingVaultLoader(ShellPort& shell, TfrmGearMain& model) : loader_(&shell), model_(model) {}
+  VaultLoadOutcome LoadVault(const std::string& vaultPath) override {
+    const std::string directory = std::filesystem::path(vaultPath).parent_path().string();
+    const std::string path =
+        std::filesystem::exists(vaultPath) ? vaultPath : FindVaultFile(directory + "/");
+    VaultLoadOutcome outcome = loader_.LoadVault(path);
+    if (outcome.exitCode == 0) model_.SetVaultMark(static_cast<std::uint8_t>(TheVault().Version()));
+    return outcome;
+  }
+
+ private:
+  ProgramVaultLoader loader_;
+  TfrmGearMain& model_;
+};
+
+}  // namespace
+
+std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
+                                                    std::string programPath) {
+  ProgramOptions options;
+  options.programPath = std::move(programPath);
+  std::size_t next = 0;
+  if (!arguments.empty() && arguments[0] == "--screenshot") {
+    if (arguments.size() < 2) return std::nullopt;
+    options.screenshot = arguments[1];
+    next = 2;
+  }
+  if (arguments.size() > next + 1) return std::nullopt;
+  if (arguments.size() == next + 1) {
+    if (arguments[next].starts_with("--")) return std::nullopt;
+    options.arguments.push_back(arguments[next]);
+  }
+  return options;
+}
+
+std::string FindVaultFile(const std::string& programDirectory) {
+  namespace fs = std::filesystem;
+  fs::path directory = fs::path(programDirectory).lexically_normal();
+  if (!directory.has_filename()) directory = directory.parent_path();
+  const fs::path own = directory / kVaultFileName;
+  std::error_code error;
+  if (fs::is_regular_file(own, error)) return own.string();
+  const fs::path installed = directory.parent_path() / "share" / "quillmark" / kVaultFileName;
+  if (fs::is_regular_file(installed, error)) return installed.string();
+  return own.string();
+}
+
+int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const ProgramHooks& hooks) {
+  Settings settings(ports.store, options.programPath);
+  WindowRegistry windows;
+  TfrmGearMain model(settings, ports.user, ports.files, ports.shell, windows, windows);
+  if (hooks.registerWindows) hooks.registerWindows(windows, settings, model);
+  QtDesktop desktop([&] {
+    auto window = std::make_unique<MainWindow>(model, windows);
+    if (hooks.mainWindowMade) hooks.mainWindowMade(*window);
+    return window;
+  });
+  if (options.screenshot) desktop.SetScreenshot(*options.screenshot, options.screenshotSize);
+  if (hooks.prepareDesktop) hooks.prepareDesktop(desktop);
+  LocatingVaultLoader vault(ports.shell, model);
+  ProgramStartup startup({ports.instance, desktop, ports.user, ports.shell, vault}, settings,
+                         model);
+  const int exitCode = startup.Run(options.arguments);
+  // A screenshot of a template that did not load would show the wrong window.
+  if (exitCode == 0 && options.screenshot && !options.arguments.empty() &&
+      model.CurrentFile().empty())
+    return 1;
+  return exitCode;
+}
+
+}  // namespace qm::ui

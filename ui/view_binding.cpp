@@ -1,0 +1,52 @@
+#include "ui/view_binding.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QSignalBlocker>
+
+#include "ui/text_codec.h"
+
+namespace qm::ui {
+
+QColor ToQColor(const Colour& colour) {
+  return QColor(colour.Red, colour.Green, colour.Blue);
+}
+
+void LabelBinding::Apply(const LabelState& state) {
+  const bool first = !last_;
+  if (first || last_->Text != state.Text) label_->setText(ToQt(state.Text));
+  if (first || last_->Colour != state.Colour) {
+    QPalette palette = label_->palette();
+    palette.setColor(QPalette::WindowText, ToQColor(state.Colour));
+    label_->setPalette(palette);
+  }
+  if (first || last_->Hint != state.Hint || last_->HintEnabled != state.HintEnabled)
+    label_->setToolTip(state.HintEnabled ? ToQt(state.Hint) : QString());
+  if (first || last_->Enabled != state.Enabled) label_->setEnabled(state.Enabled);
+  if (first || last_->Visible != state.Visible) label_->setVisible(state.Visible);
+  last_ = state;
+}
+
+void ComboBinding::Apply(const ComboState& state) {
+  const QSignalBlocker blocker(combo_);
+  const bool first = !last_;
+  if (first || last_->Entries != state.Entries) {
+    combo_->clear();
+    for (const std::string& entry : state.Entries) combo_->addItem(ToQt(entry));
+  }
+  if (first || last_->Entries != state.Entries || last_->Selection != state.Selection)
+    combo_->setCurrentIndex(state.Selection < combo_->count() ? state.Selection : -1);
+  if (first || last_->Enabled != state.Enabled) combo_->setEnabled(state.Enabled);
+  last_ = state;
+}
+
+void ApplyMenuItem(QAction* action, const MenuItemState& state) {
+  const QString caption = ToQt(state.Caption);
+  if (action->text() != caption) action->setText(caption);
+  if (action->isCheckable()) action->setChecked(state.Checked);
+  action->setEnabled(state.Enabled);
+  action->setVisible(state.Visible);
+}
+
+}  // namespace qm::ui
