@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "cli/command.h"
+#include "generated/version.h"
 
 namespace qm::cli {
 namespace {
@@ -20,6 +21,7 @@ void PrintHelp(std::ostream& out) {
   std::sort(sorted.begin(), sorted.end(),
             [](const Command& a, const Command& b) { return a.name < b.name; });
   for (const Command& command : sorted) out << "  quillmark-cli " << command.usage << '\n';
+  out << "  quillmark-cli --version\n";
 }
 
 // The longest registered name that the leading words spell ("vault pack" before "vault").
@@ -67,6 +69,10 @@ int main(int argc, char** argv) {
   if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
     PrintHelp(words.empty() ? std::cerr : std::cout);
     return words.empty() ? kExitUsage : kExitOk;
+  }
+  if (words.size() == 1 && words[0] == "--version") {
+    std::cout << "quillmark-cli " << qm::kQuillmarkVersion << '\n';
+    return kExitOk;
   }
   std::size_t used = 0;
   const Command* command = FindCommand(words, used);
