@@ -5,12 +5,12 @@
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quillmark)
 set(CPACK_PACKAGE_VENDOR "Quillmark developers")
-set(CPACK_PACKAGE_CONTACT "Quillmark developers <quillmark@users.noreply.github.com>")
+set(CPACK_PACKAGE_CONTACT "${QM_MAINTAINER}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "template planner for Dark Age of Camelot")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quillmark Classic plans a character's equipment for the online role-playing game
-Dark Age of Camelot. It adds up every bonus of the items in the nineteen
+    "Quillmark Classic plans a character's equipment for the online role-playing
+game Dark Age of Camelot. It adds up every bonus of the items in the nineteen
 equipment slots, compares each total with its cap and shows what is missing,
 what is in use and what is wasted over the cap. Items come from the bundled
 item vault, are typed in by hand or are spellcrafted from gems.
@@ -20,9 +20,11 @@ every calculation from scripts.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+# A planner for a game, not a game: lintian keeps "games" for packages with
+# programs in /usr/games.
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
-set(CPACK_DEBIAN_PACKAGE_HOMEPAGE https://github.com/quillmark/quillmark)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QM_HOMEPAGE})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The folders of the package as dpkg expects them, whatever the builder's umask.

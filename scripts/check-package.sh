@@ -45,7 +45,7 @@ contents="$(dpkg-deb --contents "$deb" | awk '{print $6}' | sed 's|^\./|/|')"
 field() { dpkg-deb --field "$deb" "$1"; }
 check "package name and version" test "$(field Package) $(field Version)" = "quillmark $version"
 check "architecture" test "$(field Architecture)" = amd64
-check "section" test "$(field Section)" = games
+check "section" test "$(field Section)" = utils
 check "maintainer" grep -q '^ Maintainer: .*<.*@.*>' <<<"$info"
 check "description with a synopsis and a body" \
   bash -c '[[ $(dpkg-deb --field "$1" Description | wc -l) -ge 4 ]]' _ "$deb"
