@@ -1,12 +1,17 @@
 // quillmark: the desktop program. "quillmark [TEMPLATE]" runs the window;
 // "quillmark --screenshot OUT.png [TEMPLATE]" renders it into a PNG and ends,
-// showing nothing and writing no settings.
+// showing nothing and writing no settings; "quillmark --version" prints the
+// version.
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "generated/version.h"
 #include "mainwin/main_window.h"
 #include "ui/desktop.h"
 #include "ui/headless_ports.h"
@@ -22,6 +27,15 @@
 #include "ui/window_registry.h"
 
 namespace {
+
+// An installed copy sits in a folder the player cannot write (/usr/bin), so
+// the player's own files start in the documents folder instead.
+std::string DocumentsDirectory(const QString& programPath) {
+  if (QFileInfo(QFileInfo(programPath).absolutePath()).isWritable()) return {};
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (documents.isEmpty() || !QDir(documents).exists()) documents = QDir::homePath();
+  return QFile::encodeName(documents + '/').toStdString();
+}
 
 int RunScreenshot(const qm::ui::ProgramOptions& options) {
   qm::ui::QuietUserPort user;
@@ -77,17 +91,26 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so that it works without a display.
+  const auto early = qm::ui::ParseProgramArguments({argv + 1, argv + argc}, {});
+  if (early && early->version) {
+    std::printf("quillmark %s\n", qm::kQuillmarkVersion);
+    return 0;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Quillmark");
   QApplication::setOrganizationName("Quillmark");
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  const auto options = qm::ui::ParseProgramArguments(
-      arguments, QCoreApplication::applicationFilePath().toStdString());
+  const QString programPath = QCoreApplication::applicationFilePath();
+  auto options = qm::ui::ParseProgramArguments(arguments, programPath.toStdString());
   if (!options) {
-    std::fputs("usage: quillmark [TEMPLATE]\n       quillmark --screenshot OUT.png [TEMPLATE]\n",
-               stderr);
+    std::fputs(
+        "usage: quillmark [TEMPLATE]\n       quillmark --screenshot OUT.png [TEMPLATE]\n"
+        "       quillmark --version\n",
+        stderr);
     return 2;
   }
+  options->documentsDirectory = DocumentsDirectory(programPath);
   return options->screenshot ? RunScreenshot(*options) : RunDesktop(*options);
 }

@@ -7,6 +7,8 @@
 #include "core/effect_names.h"
 #include "core/item_lists.h"
 
+#include "generated/version.h"
+
 namespace qm::cli {
 namespace {
 
@@ -16,6 +18,7 @@ void PrintHelp(std::ostream& out) {
   std::sort(sorted.begin(), sorted.end(),
             [](const Command* a, const Command* b) { return a->name < b->name; });
   for (const Command* command : sorted) out << "  quillmark-cli " << command->usage << '\n';
+  out << "  quillmark-cli --version\n";
 }
 
 // The longest command name that the leading words spell ("vault pack" before "vault").
@@ -52,6 +55,10 @@ int RunCli(const std::vector<std::string>& words, std::ostream& out, std::ostrea
   if (words.empty() || words[0] == "--help" || words[0] == "-h" || words[0] == "help") {
     PrintHelp(words.empty() ? err : out);
     return words.empty() ? kExitUsage : kExitOk;
+  }
+  if (words.size() == 1 && words[0] == "--version") {
+    out << "quillmark-cli " << kQuillmarkVersion << '\n';
+    return kExitOk;
   }
   std::size_t used = 0;
   const Command* command = FindCommand(words, used);

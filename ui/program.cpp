@@ -38,6 +38,10 @@ std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::strin
                                                     std::string programPath) {
   ProgramOptions options;
   options.programPath = std::move(programPath);
+  if (arguments.size() == 1 && arguments[0] == "--version") {
+    options.version = true;
+    return options;
+  }
   std::size_t next = 0;
   if (!arguments.empty() && arguments[0] == "--screenshot") {
     if (arguments.size() < 2) return std::nullopt;
@@ -65,7 +69,7 @@ std::string FindVaultFile(const std::string& programDirectory) {
 }
 
 int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const ProgramHooks& hooks) {
-  Settings settings(ports.store, options.programPath);
+  Settings settings(ports.store, options.programPath, options.documentsDirectory);
   WindowRegistry windows;
   TfrmGearMain model(settings, ports.user, ports.files, ports.shell, windows, windows);
   if (hooks.registerWindows) hooks.registerWindows(windows, settings, model);

@@ -24,12 +24,14 @@ class WindowRegistry;
 struct ProgramOptions {
   std::string programPath;                // the executable; its folder is the program directory
   std::vector<std::string> arguments;     // the template to load, if any
+  std::string documentsDirectory;         // the player's files; empty: the program directory
   std::optional<std::string> screenshot;  // render the main window here and end
   QSize screenshotSize{1280, 800};
+  bool version = false;  // print the version and end
 };
 
-// "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [TEMPLATE]";
-// nullopt for anything else.
+// "quillmark [TEMPLATE]", "quillmark --screenshot OUT.png [TEMPLATE]" or
+// "quillmark --version"; nullopt for anything else.
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath);
 
