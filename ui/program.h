@@ -25,11 +25,12 @@ struct ProgramOptions {
   std::string programPath;                // the executable; its folder is the program directory
   std::vector<std::string> arguments;     // the template to load, if any
   std::optional<std::string> screenshot;  // render the main window here and end
+  std::optional<std::string> window;      // with a screenshot: the sub-window to render instead
   QSize screenshotSize{1280, 800};
 };
 
-// "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [TEMPLATE]";
-// nullopt for anything else.
+// "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [--window NAME]
+// [TEMPLATE]"; nullopt for anything else.
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath);
 
@@ -49,6 +50,9 @@ struct ProgramHooks {
   std::function<void(MainWindow&)> mainWindowMade;
   // Sets the desktop's splash up.
   std::function<void(QtDesktop&)> prepareDesktop;
+  // In screenshot mode with a window name: renders that window instead of
+  // the main window, once start-up is done; returns the exit code.
+  std::function<int(TfrmGearMain& model)> renderWindow;
 };
 
 // The vault of the program directory, or of the data folder of an installed
