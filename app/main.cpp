@@ -1,7 +1,8 @@
 // quillmark: the desktop program. "quillmark [TEMPLATE]" runs the window;
-// "quillmark --screenshot OUT.png [TEMPLATE]" renders it into a PNG and ends,
-// showing nothing and writing no settings; "quillmark --version" prints the
-// version.
+// "quillmark --screenshot OUT.png [--window NAME] [TEMPLATE]" renders it (or
+// the named sub-window, "workbench:SLOT[:TAB]") into a PNG and ends, showing
+// nothing and writing no settings.
+// "quillmark --version" prints the version.
 #include <QApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -25,6 +26,9 @@
 #include "ui/qt_user_port.h"
 #include "ui/splash_screen.h"
 #include "ui/window_registry.h"
+#include "ui/workbench_host.h"
+#include "vault/vault.h"
+#include "vault/vault_filter.h"
 
 namespace {
 
@@ -44,7 +48,22 @@ int RunScreenshot(const qm::ui::ProgramOptions& options) {
   qm::ui::MemorySettingsStore store;
   qm::ui::PrivateInstanceChannel instance;
   qm::ui::ProgramPorts ports{user, files, shell, store, instance};
-  const int exitCode = qm::ui::RunProgram(options, ports);
+  qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
+  qm::ui::ProgramHooks hooks;
+  hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings&, qm::TfrmGearMain&) {
+    workbench.Register(windows);
+  };
+  if (options.window) {
+    const auto shot = qm::ui::ParseWorkbenchWindow(*options.window);
+    if (!shot) {
+      std::fprintf(stderr, "quillmark: no window named %s\n", options.window->c_str());
+      return 2;
+    }
+    hooks.renderWindow = [&, shot](qm::TfrmGearMain& model) {
+      return workbench.RenderScreenshot(model, *shot, *options.screenshot, options.screenshotSize);
+    };
+  }
+  const int exitCode = qm::ui::RunProgram(options, ports, hooks);
   if (exitCode != 0)
     for (const std::string& message : user.messages)
       std::fprintf(stderr, "quillmark: %s\n", message.c_str());
@@ -61,9 +80,11 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
 
   std::unique_ptr<qm::ui::SplashScreen> splash;
   std::unique_ptr<qm::ui::OptionsDialog> optionsDialog;
+  qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
   qm::ui::ProgramHooks hooks;
   hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
                               qm::TfrmGearMain& model) {
+    workbench.Register(windows);
     windows.SetOptions([&] {
       if (!optionsDialog) optionsDialog = std::make_unique<qm::ui::OptionsDialog>(settings, user);
       optionsDialog->Run(model.View().OptionChecks);
@@ -71,7 +92,9 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
   };
   hooks.mainWindowMade = [&](qm::ui::MainWindow& window) {
     user.SetParent(&window);
+    files.SetParent(&window);
     instance.SetOwnWindow(&window);
+    workbench.SetParent(&window);
   };
   hooks.prepareDesktop = [&](qm::ui::QtDesktop& desktop) {
     desktop.showSplash = [&](std::string_view title, std::string_view loading) {
@@ -106,7 +129,8 @@ int main(int argc, char** argv) {
   auto options = qm::ui::ParseProgramArguments(arguments, programPath.toStdString());
   if (!options) {
     std::fputs(
-        "usage: quillmark [TEMPLATE]\n       quillmark --screenshot OUT.png [TEMPLATE]\n"
+        "usage: quillmark [TEMPLATE]\n"
+        "       quillmark --screenshot OUT.png [--window workbench:SLOT[:TAB]] [TEMPLATE]\n"
         "       quillmark --version\n",
         stderr);
     return 2;

@@ -14,4 +14,7 @@ mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 "$program" --screenshot "$out/main-window.png"
 "$program" --screenshot "$out/main-window-template.png" "$build/samples/albion-armsman.qmc"
-echo "wrote $out/main-window.png and $out/main-window-template.png"
+for tab in load editor spellcraft; do
+  "$program" --screenshot "$out/workbench-$tab.png" --window "workbench:9:$tab"
+done
+echo "wrote $out/main-window.png, $out/main-window-template.png and $out/workbench-*.png"

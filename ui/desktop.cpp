@@ -60,6 +60,7 @@ int QtDesktop::RunEventLoop() {
 }
 
 int QtDesktop::RenderScreenshot() {
+  if (renderScreenshot) return renderScreenshot();
   return RenderWidgetToPng(*window_, screenshotSize_, *screenshotPath_) ? 0 : 1;
 }
 

@@ -31,6 +31,9 @@ class QtDesktop : public DesktopPort {
 
   // Renders the main window at size into path instead of running the loop.
   void SetScreenshot(std::string path, QSize size);
+  // Renders another window in the main window's place (it opens over the
+  // laid-out main window); returns the exit code.
+  std::function<int()> renderScreenshot;
 
   MainWindow* Window() const { return window_.get(); }
   const std::vector<std::string>& CreatedForms() const { return created_; }

@@ -47,6 +47,11 @@ std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::strin
     if (arguments.size() < 2) return std::nullopt;
     options.screenshot = arguments[1];
     next = 2;
+    if (arguments.size() > next && arguments[next] == "--window") {
+      if (arguments.size() < next + 2) return std::nullopt;
+      options.window = arguments[next + 1];
+      next += 2;
+    }
   }
   if (arguments.size() > next + 1) return std::nullopt;
   if (arguments.size() == next + 1) {
@@ -80,6 +85,8 @@ int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const Program
   });
   if (options.screenshot) desktop.SetScreenshot(*options.screenshot, options.screenshotSize);
   if (hooks.prepareDesktop) hooks.prepareDesktop(desktop);
+  if (options.screenshot && options.window && hooks.renderWindow)
+    desktop.renderScreenshot = [&] { return hooks.renderWindow(model); };
   LocatingVaultLoader vault(ports.shell, model);
   ProgramStartup startup({ports.instance, desktop, ports.user, ports.shell, vault}, settings,
                          model);

@@ -26,12 +26,13 @@ struct ProgramOptions {
   std::vector<std::string> arguments;     // the template to load, if any
   std::string documentsDirectory;         // the player's files; empty: the program directory
   std::optional<std::string> screenshot;  // render the main window here and end
+  std::optional<std::string> window;      // with a screenshot: the sub-window to render instead
   QSize screenshotSize{1280, 800};
   bool version = false;  // print the version and end
 };
 
-// "quillmark [TEMPLATE]", "quillmark --screenshot OUT.png [TEMPLATE]" or
-// "quillmark --version"; nullopt for anything else.
+// "quillmark [TEMPLATE]", "quillmark --screenshot OUT.png [--window NAME]
+// [TEMPLATE]" or "quillmark --version"; nullopt for anything else.
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath);
 
@@ -51,6 +52,9 @@ struct ProgramHooks {
   std::function<void(MainWindow&)> mainWindowMade;
   // Sets the desktop's splash up.
   std::function<void(QtDesktop&)> prepareDesktop;
+  // In screenshot mode with a window name: renders that window instead of
+  // the main window, once start-up is done; returns the exit code.
+  std::function<int(TfrmGearMain& model)> renderWindow;
 };
 
 // The vault of the program directory, or of the data folder of an installed
