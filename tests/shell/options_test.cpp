@@ -191,9 +191,9 @@ TEST(OptionsDialog, BeforeAnySettingsItOffersTheDocumentsDirectory) {
   Settings settings(store, "/usr/bin/quillmark", "/home/player/Documents/");
   TfrmOptions dialog(settings, user);
   dialog.FormShow(Menu(true, true, true));
-  EXPECT_EQ(dialog.View().directory, "/home/player/Documents/");
+  EXPECT_EQ(dialog.View().Directory.Text, "/home/player/Documents/");
   EXPECT_EQ(settings.Record().Start, "/home/player/Documents/");
-  EXPECT_FALSE(dialog.View().cancelEnabled);
+  EXPECT_FALSE(dialog.View().Cancel.Enabled);
 }
 
 TEST(OptionsDialog, OkTakesThePendingFolderAndFilterAndWritesThemAll) {
