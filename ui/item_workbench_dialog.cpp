@@ -14,6 +14,7 @@
 #include "ui/workbench_editor_tab.h"
 #include "ui/workbench_load_tab.h"
 #include "ui/workbench_spellcraft_tab.h"
+#include "ui/workbench_widgets.h"
 
 namespace qm::ui {
 namespace {
@@ -22,14 +23,6 @@ namespace {
 constexpr int kLoadPage = 0;
 constexpr int kEditorPage = 1;
 constexpr int kSpellcraftPage = 2;
-
-QPushButton* Button(const char* objectName, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setAccessibleName(QString::fromLatin1(caption).remove(QLatin1Char('&')));
-  button->setAutoDefault(false);
-  return button;
-}
 
 }  // namespace
 
@@ -70,10 +63,10 @@ ItemWorkbenchDialog::~ItemWorkbenchDialog() {
 
 void ItemWorkbenchDialog::BuildButtons(QWidget* parent) {
   auto* row = new QHBoxLayout;
-  return_ = Button("btnReturn", "&Return Item", parent);
-  cancel_ = Button("btnCancel", "&Cancel", parent);
-  empty_ = Button("btnEmpty", "&Empty Slot", parent);
-  previous_ = Button("btnPrev", "&Previous Item", parent);
+  return_ = MakeButton("btnReturn", "&Return Item", parent);
+  cancel_ = MakeButton("btnCancel", "&Cancel", parent);
+  empty_ = MakeButton("btnEmpty", "&Empty Slot", parent);
+  previous_ = MakeButton("btnPrev", "&Previous Item", parent);
   row->addWidget(previous_);
   row->addWidget(empty_);
   row->addStretch(1);

@@ -11,6 +11,7 @@
 
 #include "ui/amount_box.h"
 #include "ui/text_codec.h"
+#include "ui/workbench_widgets.h"
 
 namespace qm::ui {
 namespace {
@@ -18,23 +19,12 @@ namespace {
 constexpr const char* kEffectKindNames[kInlineEffectRows] = {"cProcOne", "cProcTwo"};
 
 QComboBox* Combo(const QString& objectName, const QString& accessible, QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(objectName);
-  combo->setAccessibleName(accessible);
-  combo->setAccessibleDescription(accessible);
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(14);
-  return combo;
+  return MakeCombo(objectName, accessible, 14, parent);
 }
 
 QPushButton* Button(const char* objectName, const char* caption, const char* hint,
                     QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setAccessibleName(QString::fromLatin1(caption).remove(QLatin1Char('&')));
-  if (hint) button->setToolTip(QString::fromLatin1(hint));
-  button->setAutoDefault(false);
-  return button;
+  return MakeButton(objectName, caption, parent, hint);
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "ui/amount_box.h"
 #include "ui/item_list_model.h"
 #include "ui/text_codec.h"
+#include "ui/workbench_widgets.h"
 
 namespace qm::ui {
 namespace {
@@ -24,22 +25,7 @@ constexpr const char* kMinimumHint =
 
 QComboBox* Combo(const char* objectName, const QString& accessible, const char* hint,
                  QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(QString::fromLatin1(objectName));
-  combo->setAccessibleName(accessible);
-  combo->setAccessibleDescription(accessible);
-  if (hint) combo->setToolTip(QString::fromLatin1(hint));
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(18);
-  return combo;
-}
-
-QPushButton* Button(const char* objectName, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setAccessibleName(QString::fromLatin1(caption).remove(QLatin1Char('&')));
-  button->setAutoDefault(false);
-  return button;
+  return MakeCombo(QString::fromLatin1(objectName), accessible, 18, parent, hint);
 }
 
 }  // namespace
@@ -136,7 +122,7 @@ QWidget* WorkbenchLoadTab::BuildFilters() {
   connect(proc_.Combo(), &QComboBox::activated, this,
           [this](int index) { model_.FilterChange(SearchFilter::kProc, index); });
 
-  search_ = Button("iSearch", "&Search", group);
+  search_ = MakeButton("iSearch", "&Search", group);
   grid->addWidget(search_, row++, 0, 1, 2, Qt::AlignRight);
   connect(search_, &QPushButton::clicked, this, [this] { model_.DirectoryChange(); });
   grid->setColumnStretch(0, 1);
@@ -155,9 +141,9 @@ QWidget* WorkbenchLoadTab::BuildDisplay() {
   memo_->setTabChangesFocus(true);
   layout->addWidget(memo_, 1);
   auto* buttons = new QHBoxLayout;
-  google_ = Button("btnGoogle", "Searc&h Google", group);
-  database_ = Button("btnSearch", "Search Allakha&zam", group);
-  copyStats_ = Button("btnCopyStats", "Edi&t Item Stats Directly", group);
+  google_ = MakeButton("btnGoogle", "Searc&h Google", group);
+  database_ = MakeButton("btnSearch", "Search Allakha&zam", group);
+  copyStats_ = MakeButton("btnCopyStats", "Edi&t Item Stats Directly", group);
   buttons->addWidget(google_);
   buttons->addWidget(database_);
   buttons->addWidget(copyStats_);

@@ -12,26 +12,13 @@
 #include <QVBoxLayout>
 
 #include "ui/text_codec.h"
+#include "ui/workbench_widgets.h"
 
 namespace qm::ui {
 namespace {
 
 QComboBox* Combo(const QString& objectName, const QString& accessible, QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(objectName);
-  combo->setAccessibleName(accessible);
-  combo->setAccessibleDescription(accessible);
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(10);
-  return combo;
-}
-
-QPushButton* Button(const char* objectName, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setAccessibleName(QString::fromLatin1(caption).remove(QLatin1Char('&')));
-  button->setAutoDefault(false);
-  return button;
+  return MakeCombo(objectName, accessible, 10, parent);
 }
 
 // A figure of the information panel: a caption and its value label, which
@@ -77,9 +64,9 @@ WorkbenchSpellcraftTab::WorkbenchSpellcraftTab(TfrmItems& model, QWidget* parent
   left->addWidget(BuildItem());
   left->addWidget(BuildGems());
   auto* buttons = new QHBoxLayout;
-  clear_ = Button("btnClear", "Clear Everything", this);
-  undo_ = Button("btnUndo", "&Undo Changes", this);
-  gemClear_ = Button("btnGemClear", "Clear &Gems", this);
+  clear_ = MakeButton("btnClear", "Clear Everything", this);
+  undo_ = MakeButton("btnUndo", "&Undo Changes", this);
+  gemClear_ = MakeButton("btnGemClear", "Clear &Gems", this);
   buttons->addWidget(clear_);
   buttons->addWidget(undo_);
   buttons->addWidget(gemClear_);
