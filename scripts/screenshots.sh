@@ -7,7 +7,7 @@ build="${1:-$root/build}"
 program="$build/app/quillmark"
 if [[ ! -x "$program" ]]; then
   cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-  cmake --build "$build" -j2 --target quillmark qm_samples >/dev/null
+  cmake --build "$build" -j2 --target quillmark qm_sample_files >/dev/null
 fi
 out="$root/docs/screenshots"
 mkdir -p "$out"

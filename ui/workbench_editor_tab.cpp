@@ -93,6 +93,8 @@ QWidget* WorkbenchEditorTab::BuildStats() {
     };
   }
   grid->setColumnStretch(1, 1);
+  // Spare height goes below the rows, so the captions stay above their boxes.
+  grid->setRowStretch(kInlineBonusRows + 2, 1);
   return group;
 }
 
