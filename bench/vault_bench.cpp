@@ -181,9 +181,9 @@ void BM_BrowserUnfilteredSearch(benchmark::State& state) {
   browser.Show();
   for (auto _ : state) {
     browser.BrowserSearch();
-    benchmark::DoNotOptimize(browser.View().Names.data());
+    benchmark::DoNotOptimize(browser.View().Items.Entries.data());
   }
-  state.counters["lines"] = static_cast<double>(browser.View().Names.size());
+  state.counters["lines"] = static_cast<double>(browser.View().Items.Entries.size());
 }
 BENCHMARK(BM_BrowserUnfilteredSearch)->Unit(benchmark::kMillisecond);
 

@@ -25,8 +25,8 @@ int RunSalvage(CommandContext& context) {
                                      "') is not a whole number");
     salvo.SetAmount(tier, amount);
   }
-  context.out << TfrmSalvo::BarLine(salvo.RawValue()) << '\n'
-              << TfrmSalvo::BarLine(salvo.cashbar()) << '\n';
+  context.out << TfrmSalvo::BarLine(salvo.View().RawValue) << '\n'
+              << TfrmSalvo::BarLine(salvo.View().Cashbar) << '\n';
   return kExitOk;
 }
 

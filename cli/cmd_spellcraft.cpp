@@ -119,16 +119,16 @@ nlohmann::ordered_json ReportJson(const SpellcraftCalculator& calc, const TItemR
     row["tier"] =
         gem.TierIndex == kNoTier ? nlohmann::ordered_json() : nlohmann::ordered_json(gem.TierIndex);
     row["value"] = gem.Value;
-    row["cost"] = view.Gems[static_cast<std::size_t>(k)].CostText;
+    row["cost"] = view.Gems[static_cast<std::size_t>(k)].Cost.Text;
     json["gems"].push_back(row);
   }
-  json["highGem"] = view.HighGemText;
-  json["charge"] = view.ChargeText;
-  json["capacity"] = view.CapacityText;
-  json["maxOvercharge"] = view.MaxOverchargeText;
+  json["highGem"] = view.HighGem.Text;
+  json["charge"] = view.Charge.Text;
+  json["capacity"] = view.Capacity.Text;
+  json["maxOvercharge"] = view.MaxOvercharge.Text;
   json["valid"] = state.Valid;
-  json["bonusLevel"] = view.BonusLevelText;
-  json["name"] = Cp1252ToUtf8(view.NameText);
+  json["bonusLevel"] = view.BonusLevel.Text;
+  json["name"] = Cp1252ToUtf8(view.Name.Text);
   json["choices"] = nlohmann::ordered_json::array();
   for (const TFifthSlotChoice& choice : state.Choices) {
     nlohmann::ordered_json row;
@@ -147,19 +147,19 @@ void ReportText(std::ostream& out, const SpellcraftCalculator& calc, const TItem
   const TSpellcraftState& state = calc.State();
   for (int k = 0; k < kGemSlotCount; ++k) {
     const TSpellcraftGem& gem = state.Gems[static_cast<std::size_t>(k)];
-    out << "Gem " << k + 1 << " : " << view.Gems[static_cast<std::size_t>(k)].CostText;
+    out << "Gem " << k + 1 << " : " << view.Gems[static_cast<std::size_t>(k)].Cost.Text;
     if (gem.BonusIndex != 0)
       out << "  (" << Cp1252ToUtf8(GemBonusName(gem.BonusIndex)) << " " << gem.Value << ", tier "
           << gem.TierIndex << ")";
     out << '\n';
   }
-  out << "High Gem : " << view.HighGemText << '\n'
-      << "Bonus Level : " << view.BonusLevelText << '\n'
-      << "Current Charge : " << view.ChargeText << '\n'
-      << "Imbue Capacity : " << view.CapacityText << '\n'
-      << "Max Overcharge : " << view.MaxOverchargeText << '\n'
+  out << "High Gem : " << view.HighGem.Text << '\n'
+      << "Bonus Level : " << view.BonusLevel.Text << '\n'
+      << "Current Charge : " << view.Charge.Text << '\n'
+      << "Imbue Capacity : " << view.Capacity.Text << '\n'
+      << "Max Overcharge : " << view.MaxOvercharge.Text << '\n'
       << "Valid : " << (state.Valid ? "yes" : "no") << '\n'
-      << "Name : " << Cp1252ToUtf8(view.NameText) << '\n'
+      << "Name : " << Cp1252ToUtf8(view.Name.Text) << '\n'
       << "Fifth Slot Choices :" << '\n';
   for (std::size_t i = 0; i < state.Choices.size(); ++i) {
     const TFifthSlotChoice& choice = state.Choices[i];
@@ -235,14 +235,14 @@ int RunSpellcraft(CommandContext& context) {
   calc.SCEnter();
   if (level) calc.sLevelChange(static_cast<int>(*level));
   if (armour && *armour != calc.State().ArmourIndex) {
-    if (!calc.View().ArmourEnabled)
+    if (!calc.View().Armour.Enabled)
       return InputError(context, "the armour class of the " + std::string(SlotName(*slot)) +
                                      " slot is fixed at " +
                                      std::string(ArmourEntryText(calc.State().ArmourIndex)));
     calc.cAbsSelect(*armour);
   }
   if (fifth && *fifth != 0) {
-    if (!calc.View().FifthEnabled)
+    if (!calc.View().Fifth.Enabled)
       return InputError(context, "a fifth-slot bonus needs item level 51");
     if (*fifth >= static_cast<long long>(calc.State().Choices.size()))
       return InputError(context, "there is no fifth-slot choice " + std::to_string(*fifth) +
@@ -271,8 +271,8 @@ int RunSpellcraft(CommandContext& context) {
   if (auto path = args->Value("out")) {
     if (path->empty()) return UsageError(context, kUsage);
     if (!calc.State().Valid)
-      return InputError(context, "the design is over its limit (charge " + calc.View().ChargeText +
-                                     ", max overcharge " + calc.View().MaxOverchargeText +
+      return InputError(context, "the design is over its limit (charge " + calc.View().Charge.Text +
+                                     ", max overcharge " + calc.View().MaxOvercharge.Text +
                                      "); no item written");
     const Status written = WriteFileAtomically(
         *path, std::string_view(reinterpret_cast<const char*>(&item), sizeof item));

@@ -1,7 +1,7 @@
 #pragma once
-// Plain view state of the main window's controls. A command of the model ends
-// by updating these; the window layer copies them into its widgets, found by
-// the same object names.
+// Plain view state of the windows' controls, one value per control. A command
+// of a model ends by updating these; the window layer copies them into its
+// widgets, found by the object names noted beside each view field.
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -24,7 +24,7 @@ inline constexpr Colour kPurple{128, 0, 128};
 struct LabelState {
   std::string Text;
   qm::Colour Colour = kBlack;
-  std::string Hint;
+  std::string Hint{};
   bool HintEnabled = false;
   int Tag = 0;  // the bonus code whose breakdown hovering shows
   bool Enabled = true;
@@ -36,15 +36,41 @@ struct ControlState {
   bool Visible = true;
 };
 
+// The entry at a selection; empty when nothing is selected.
+inline std::string SelectedEntry(const std::vector<std::string>& entries, int selection) {
+  return selection >= 0 && selection < static_cast<int>(entries.size())
+             ? entries[static_cast<std::size_t>(selection)]
+             : std::string();
+}
+
 struct ComboState {
   std::vector<std::string> Entries;
   int Selection = -1;
   bool Enabled = true;
-  std::string Text() const {
-    return Selection >= 0 && Selection < static_cast<int>(Entries.size())
-               ? Entries[static_cast<std::size_t>(Selection)]
-               : std::string();
+  std::string Text() const { return SelectedEntry(Entries, Selection); }
+};
+
+// An edit box: the text as the model normalised it.
+struct TextBoxState {
+  std::string Text;
+  bool Enabled = true;
+  bool Visible = true;
+};
+
+// A list box of texts.
+struct ListState {
+  std::vector<std::string> Entries;
+  int Selection = -1;
+  bool HasSelection() const {
+    return Selection >= 0 && Selection < static_cast<int>(Entries.size());
   }
+  std::string Text() const { return SelectedEntry(Entries, Selection); }
+};
+
+// A multi-line text box the window shows line by line.
+struct MemoState {
+  std::vector<std::string> Lines;
+  bool ReadOnly = true;
 };
 
 struct CheckState {

@@ -88,24 +88,27 @@ bool TSCReport::WeaponChecked(int config) const {
   return config >= 0 && config < kWeaponChoiceCount && weaponChecks_[config];
 }
 
-ReportMenuChecks TSCReport::MenuChecks() const {
+ReportWindowView TSCReport::View() const {
   const ReportOptions& options = context_.Options;
+  ReportWindowView view;
+  view.AllStats1.Checked = options.Content == ReportContent::kAllStatsAndItems;
+  view.Mats.Checked = options.Content == ReportContent::kMaterialList;
+  view.NameOnly1.Checked = options.Content == ReportContent::kItemNamesOnly;
+  view.StatsOnly1.Checked = options.Content == ReportContent::kStatsOnly;
   // The weapon items in configuration order: left/right, shield/two hand, two handed, ranged, none.
-  return {options.Content == ReportContent::kAllStatsAndItems,
-          options.Content == ReportContent::kMaterialList,
-          options.Content == ReportContent::kItemNamesOnly,
-          options.Content == ReportContent::kStatsOnly,
-          weaponChecks_[4],
-          weaponChecks_[0],
-          weaponChecks_[1],
-          weaponChecks_[2],
-          weaponChecks_[3],
-          options.DisplayRace,
-          options.DisplayCap,
-          options.Notes,
-          options.Expansion,
-          options.DisplayUtility,
-          manualEditing_};
+  view.LeftRightHand1.Checked = weaponChecks_[0];
+  view.ShieldTwoHand1.Checked = weaponChecks_[1];
+  view.TwoHanded1.Checked = weaponChecks_[2];
+  view.Ranged1.Checked = weaponChecks_[3];
+  view.None1.Checked = weaponChecks_[4];
+  view.DisplayRace.Checked = options.DisplayRace;
+  view.DisplayCap.Checked = options.DisplayCap;
+  view.Notes1.Checked = options.Notes;
+  view.Expansion1.Checked = options.Expansion;
+  view.DisplayUtility1.Checked = options.DisplayUtility;
+  view.ManualEditing1.Checked = manualEditing_;
+  view.Rpt = {document_.Lines, !manualEditing_};
+  return view;
 }
 
 FileDialogRequest TSCReport::TextSaveRequest() const {

@@ -10,9 +10,10 @@
 
 #include "core/result.h"
 #include "core/template_record.h"
-#include "report/template_report.h"
 #include "ports/ports.h"
 #include "ports/view_notifier.h"
+#include "ports/view_state.h"
+#include "report/template_report.h"
 
 namespace qm {
 
@@ -25,11 +26,13 @@ inline constexpr int kWeaponChoiceCount = 5;
 // per-slot measure texts of the utility mode.
 MainWindowReadings ReadingsFromTemplate(const TTemplateRecord& tpl, int utilityMode);
 
-// The check marks of the Options menu, by menu item name.
-struct ReportMenuChecks {
-  bool AllStats1, Mats, NameOnly1, StatsOnly1;
-  bool None1, LeftRightHand1, ShieldTwoHand1, TwoHanded1, Ranged1;
-  bool DisplayRace, DisplayCap, Notes1, Expansion1, DisplayUtility1, ManualEditing1;
+// What the window shows: the Options menu's items, each named as its menu
+// item, and the document.
+struct ReportWindowView {
+  MenuItemState AllStats1, Mats, NameOnly1, StatsOnly1;                      // the report content
+  MenuItemState None1, LeftRightHand1, ShieldTwoHand1, TwoHanded1, Ranged1;  // EquipOptions1
+  MenuItemState DisplayRace, DisplayCap, Notes1, Expansion1, DisplayUtility1, ManualEditing1;
+  MemoState Rpt;  // Rpt: read-only unless manual editing is on
 };
 
 // Every command that changes the document or the menu marks announces once.
@@ -77,7 +80,7 @@ class TSCReport : public ViewNotifier {
   const TTemplateRecord& ReportCopy() const { return context_.ReportCopy; }
   bool WeaponChecked(int config) const;
   bool ManualEditing() const { return manualEditing_; }
-  ReportMenuChecks MenuChecks() const;
+  ReportWindowView View() const;
 
   // The requests the two save commands put to the file dialog.
   FileDialogRequest TextSaveRequest() const;

@@ -34,6 +34,11 @@ std::string NormaliseOnce(std::string_view text) {
   return std::string(text);
 }
 
+void ShowCoins(CoinBar& bar, const CoinSplit& coins) {
+  const std::array<std::string, 4> texts = CoinPanelTexts(coins);
+  for (std::size_t k = 0; k < texts.size(); ++k) bar.Panels[k].Text = texts[k];
+}
+
 }  // namespace
 
 NormalisedAmount NormaliseAmount(std::string_view text, std::size_t caret) {
@@ -54,12 +59,14 @@ std::int32_t AmountOfText(std::string_view text) {
 }
 
 TfrmSalvo::TfrmSalvo() {
+  view_.RawValue.Caption.Text = "Raw :";
+  view_.Cashbar.Caption.Text = "Trinket :";
   ClearClick();
 }
 
 NormalisedAmount TfrmSalvo::sChange(int tier, std::string_view text, std::size_t caret) {
   NormalisedAmount result = NormaliseAmount(text, caret);
-  if (tier >= 0 && tier < kSalvageTierCount) texts_[tier] = result.Text;
+  if (tier >= 0 && tier < kSalvageTierCount) view_.Amounts[tier].Text = result.Text;
   RawClick();
   return result;
 }
@@ -75,7 +82,7 @@ bool TfrmSalvo::sKeyPress(char key) {
 }
 
 void TfrmSalvo::ClearClick() {
-  texts_.fill("0");
+  for (TextBoxState& amount : view_.Amounts) amount.Text = "0";
   RawClick();
 }
 
@@ -84,14 +91,14 @@ void TfrmSalvo::RawClick() {
   for (int tier = 0; tier < kSalvageTierCount; ++tier) amounts[tier] = Amount(tier);
   rawTotal_ = SalvageTotal(amounts, PriceTable::kRaw);
   trinketTotal_ = SalvageTotal(amounts, PriceTable::kTrinket);
-  rawValue_.Panels = CoinPanelTexts(SplitCoins(rawTotal_));
-  cashbar_.Panels = CoinPanelTexts(SplitCoins(trinketTotal_));
+  ShowCoins(view_.RawValue, SplitCoins(rawTotal_));
+  ShowCoins(view_.Cashbar, SplitCoins(trinketTotal_));
   NotifyViewChanged();
 }
 
 std::string TfrmSalvo::BarLine(const CoinBar& bar) {
-  std::string line = bar.Caption;
-  for (const std::string& panel : bar.Panels) line += ' ' + panel;
+  std::string line = bar.Caption.Text;
+  for (const LabelState& panel : bar.Panels) line += ' ' + panel.Text;
   return line;
 }
 

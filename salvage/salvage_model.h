@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "ports/view_notifier.h"
+#include "ports/view_state.h"
 #include "salvage/salvage_prices.h"
 
 namespace qm {
@@ -21,8 +22,14 @@ inline constexpr std::string_view kSalvageCaption = "Scrapwise v1.2";
 
 // One status bar: a caption panel and the four coin panels.
 struct CoinBar {
-  std::string Caption;
-  std::array<std::string, 4> Panels;
+  LabelState Caption;
+  std::array<LabelState, 4> Panels;  // platinum, gold, silver, copper
+};
+
+struct SalvageView {
+  std::array<TextBoxState, kSalvageTierCount> Amounts;  // the tiers' EditName: sBronze ..
+  CoinBar RawValue;                                     // RawValue: "Raw :"
+  CoinBar Cashbar;                                      // cashbar: "Trinket :"
 };
 
 // An amount text after normalisation and where the caret ends up.
@@ -63,22 +70,18 @@ class TfrmSalvo : public ViewNotifier {
   // RawClick: reads the ten amounts and rewrites both bars.
   void RawClick();
 
-  const std::string& AmountText(int tier) const { return texts_[tier]; }
-  std::int32_t Amount(int tier) const { return AmountOfText(texts_[tier]); }
+  const SalvageView& View() const { return view_; }
+  std::int32_t Amount(int tier) const { return AmountOfText(view_.Amounts[tier].Text); }
   std::uint64_t RawTotal() const { return rawTotal_; }
   std::uint64_t TrinketTotal() const { return trinketTotal_; }
-  const CoinBar& RawValue() const { return rawValue_; }
-  const CoinBar& cashbar() const { return cashbar_; }
 
   // A bar as the command line prints it: caption and panels joined by blanks.
   static std::string BarLine(const CoinBar& bar);
 
  private:
-  std::array<std::string, kSalvageTierCount> texts_;
+  SalvageView view_;
   std::uint64_t rawTotal_ = 0;
   std::uint64_t trinketTotal_ = 0;
-  CoinBar rawValue_{"Raw :", {}};
-  CoinBar cashbar_{"Trinket :", {}};
 };
 
 }  // namespace qm

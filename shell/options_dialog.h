@@ -2,10 +2,10 @@
 // The "Options" dialog: the level filter of item searches and the folder
 // templates are kept in. It also takes the display switches from the main
 // window's menu marks, so that OK writes one consistent settings record.
-#include <array>
 #include <string>
 
 #include "ports/view_notifier.h"
+#include "ports/view_state.h"
 #include "shell/options_menu.h"
 #include "shell/settings.h"
 
@@ -33,11 +33,10 @@ inline constexpr int kLowestLevelFilter = 5;
 inline constexpr int kLevelFilterCount = 46;  // "5" to "50"
 
 struct OptionsDialogView {
-  std::array<std::string, kLevelFilterCount> levelFilterItems;  // SLFilter
-  int levelFilterIndex = kLevelFilterCount - 1;
-  bool cancelEnabled = true;
-  std::string directory;  // what the directory list shows
-  bool visible = false;
+  ComboState LevelFilter{{}, kLevelFilterCount - 1};  // SLFilter: "5" .. "50"
+  ControlState Cancel;                                // CancelBtn
+  LabelState Directory;                               // Directory: the folder the list shows
+  bool Visible = false;
 };
 
 // Every command that changes View() announces once. OK changes the settings

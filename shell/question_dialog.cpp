@@ -25,9 +25,9 @@ constexpr std::array<const char*, 4> kButtonNames{"OKBtn", "CancelBtn", "Button1
 }  // namespace
 
 TCustomDlg::TCustomDlg() {
-  for (std::size_t i = 0; i < view_.buttons.size(); ++i) {
-    view_.buttons[i].name = kButtonNames[i];
-    view_.buttons[i].result = static_cast<int>(i) + 1;
+  for (std::size_t i = 0; i < view_.Buttons.size(); ++i) {
+    view_.Buttons[i].Name = kButtonNames[i];
+    view_.Buttons[i].Result = static_cast<int>(i) + 1;
   }
   SetLabelHeight(0);
 }
@@ -35,52 +35,52 @@ TCustomDlg::TCustomDlg() {
 void TCustomDlg::Ask(std::string_view message, std::string_view title, std::string_view okCaption,
                      std::string_view cancelCaption, std::string_view abortCaption,
                      std::string_view retryCaption) {
-  view_.caption = title;
-  view_.message = message;
+  view_.Caption = title;
+  view_.Message.Text = message;
   const std::array<std::string_view, 4> captions{okCaption, cancelCaption, abortCaption,
                                                  retryCaption};
   const bool abort = !abortCaption.empty();
   const bool retry = !retryCaption.empty();
   for (const ButtonRow& row : kButtonRows) {
     if (row.abort != abort || row.retry != retry) continue;
-    for (std::size_t i = 0; i < view_.buttons.size(); ++i) {
-      DialogButtonView& b = view_.buttons[i];
-      b.caption = captions[i];
-      b.visible = i < 2 || (i == 2 ? abort : retry);
-      b.left = row.left[i];
+    for (std::size_t i = 0; i < view_.Buttons.size(); ++i) {
+      DialogButtonView& b = view_.Buttons[i];
+      b.Caption = captions[i];
+      b.Visible = i < 2 || (i == 2 ? abort : retry);
+      b.Left = row.left[i];
     }
   }
-  view_.focused = DialogButton::Ok;
-  view_.visible = true;
+  view_.Focused = DialogButton::Ok;
+  view_.Visible = true;
   modalResult_ = 0;
   NotifyViewChanged();
 }
 
 void TCustomDlg::SetLabelHeight(int height) {
-  view_.labelHeight = height;
+  view_.LabelHeight = height;
   const int rowTop = height + kQuestionRowGap;
-  for (DialogButtonView& b : view_.buttons) b.top = rowTop;
-  view_.clientHeight = rowTop + kQuestionRowHeight;
+  for (DialogButtonView& b : view_.Buttons) b.Top = rowTop;
+  view_.ClientHeight = rowTop + kQuestionRowHeight;
   NotifyViewChanged();
 }
 
 void TCustomDlg::Press(DialogButton button) {
   const DialogButtonView& b = Button(button);
-  if (!view_.visible || !b.visible) return;
-  modalResult_ = b.result;
-  view_.visible = false;
+  if (!view_.Visible || !b.Visible) return;
+  modalResult_ = b.Result;
+  view_.Visible = false;
   NotifyViewChanged();
 }
 
 void TCustomDlg::MouseEnter(DialogButton button) {
-  if (!Button(button).visible) return;
-  view_.focused = button;
+  if (!Button(button).Visible) return;
+  view_.Focused = button;
   NotifyViewChanged();
 }
 
 bool TCustomDlg::FormCloseQuery() {
   if (modalResult_ == 0) return false;
-  view_.visible = false;
+  view_.Visible = false;
   NotifyViewChanged();
   return true;
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "ports/view_notifier.h"
+#include "ports/view_state.h"
 
 namespace qm {
 
@@ -25,23 +26,23 @@ inline constexpr int kQuestionRowGap = 8;
 inline constexpr int kQuestionRowHeight = 32;
 
 struct DialogButtonView {
-  const char* name;  // OKBtn, CancelBtn, Button1, Button2
-  std::string caption;
-  int result = 0;  // 1 to 4
-  bool visible = false;
-  int left = 0;
-  int top = 0;
+  const char* Name;  // the object name: OKBtn, CancelBtn, Button1, Button2
+  std::string Caption;
+  int Result = 0;  // 1 to 4
+  bool Visible = false;
+  int Left = 0;
+  int Top = 0;
 };
 
 struct QuestionDialogView {
-  std::string caption;  // the title
-  std::string message;  // Label1: centred, word-wrapped, as tall as its text
-  int labelHeight = 0;
-  std::array<DialogButtonView, 4> buttons;
-  int clientWidth = kQuestionClientWidth;
-  int clientHeight = 0;
-  DialogButton focused = DialogButton::Ok;
-  bool visible = false;
+  std::string Caption;  // the title
+  LabelState Message;   // Label1: centred, word-wrapped, as tall as its text
+  int LabelHeight = 0;
+  std::array<DialogButtonView, 4> Buttons;  // ok, cancel, abort, retry
+  int ClientWidth = kQuestionClientWidth;
+  int ClientHeight = 0;
+  DialogButton Focused = DialogButton::Ok;
+  bool Visible = false;
 };
 
 // Every command that changes View() announces once.
@@ -59,7 +60,7 @@ class TCustomDlg : public ViewNotifier {
   // A button was pressed: its result ends the showing. Hidden buttons do nothing.
   void Press(DialogButton button);
   // Enter presses the focused button.
-  void PressFocused() { Press(view_.focused); }
+  void PressFocused() { Press(view_.Focused); }
   void MouseEnter(DialogButton button);
   // The title bar's or keyboard's close: refused until a button was pressed.
   bool FormCloseQuery();
@@ -69,7 +70,7 @@ class TCustomDlg : public ViewNotifier {
   const QuestionDialogView& View() const { return view_; }
 
  private:
-  DialogButtonView& Button(DialogButton b) { return view_.buttons[static_cast<std::size_t>(b)]; }
+  DialogButtonView& Button(DialogButton b) { return view_.Buttons[static_cast<std::size_t>(b)]; }
 
   QuestionDialogView view_;
   int modalResult_ = 0;

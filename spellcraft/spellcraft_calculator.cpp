@@ -486,36 +486,43 @@ void SpellcraftCalculator::LoadCraftedItem(const TItemRecord& item) {
 
 SpellcraftView SpellcraftCalculator::View() const {
   SpellcraftView view;
-  view.LevelSelection = state_.Level - 1;
-  view.ArmourSelection = state_.ArmourIndex;
-  view.ArmourEnabled = !armourLocked_;
-  for (const TFifthSlotChoice& choice : state_.Choices) view.FifthEntries.push_back(choice.Text);
-  view.FifthSelection = state_.ChoiceIndex;
-  view.FifthEnabled = state_.Level >= kMaxCraftLevel;
-  view.NameText = nameText_;
-  view.AutoNameChecked = state_.AutoNaming;
+  for (int level = 1; level <= kMaxCraftLevel; ++level)
+    view.Level.Entries.push_back(std::to_string(level));
+  view.Level.Selection = state_.Level - 1;
+  for (int armour = 0; !ArmourEntryText(armour).empty(); ++armour)
+    view.Armour.Entries.emplace_back(ArmourEntryText(armour));
+  view.Armour.Selection = state_.ArmourIndex;
+  view.Armour.Enabled = !armourLocked_;
+  for (const TFifthSlotChoice& choice : state_.Choices)
+    view.Fifth.Entries.emplace_back(choice.Text);
+  view.Fifth.Selection = state_.ChoiceIndex;
+  view.Fifth.Enabled = state_.Level >= kMaxCraftLevel;
+  view.Name.Text = nameText_;
+  view.AutoName.Checked = state_.AutoNaming;
   for (int k = 0; k < kGemSlotCount; ++k) {
     const TSpellcraftGem& gem = state_.Gems[static_cast<std::size_t>(k)];
     SpellcraftGemView& row = view.Gems[static_cast<std::size_t>(k)];
-    row.ArchetypeSelection = gem.Archetype;
+    for (int a = 0; a < kGemArchetypeCount; ++a)
+      row.Archetype.Entries.emplace_back(GemArchetypeName(a));
+    row.Archetype.Selection = gem.Archetype;
+    row.Archetype.Enabled = gem.Enabled;
     for (int p = 0; p < GemArchetypeEntryCount(gem.Archetype); ++p)
-      row.BonusEntries.push_back(GemArchetypeEntryText(gem.Archetype, p));
-    row.BonusSelection = std::max(0, GemArchetypeEntryOf(gem.Archetype, gem.BonusIndex));
+      row.Bonus.Entries.emplace_back(GemArchetypeEntryText(gem.Archetype, p));
+    row.Bonus.Selection = std::max(0, GemArchetypeEntryOf(gem.Archetype, gem.BonusIndex));
+    row.Bonus.Enabled = gem.Enabled;
     for (int value : GemValueLadder(gem.BonusIndex))
-      row.ValueEntries.push_back(std::to_string(value));
-    row.ValueSelection = gem.TierIndex;
-    row.ArchetypeEnabled = gem.Enabled;
-    row.BonusEnabled = gem.Enabled;
-    row.ValueEnabled = gem.Enabled && gem.BonusIndex != 0;
-    row.CostText = FormatOneDecimal(state_.Cost[static_cast<std::size_t>(k)]);
+      row.Value.Entries.push_back(std::to_string(value));
+    row.Value.Selection = gem.TierIndex;
+    row.Value.Enabled = gem.Enabled && gem.BonusIndex != 0;
+    row.Cost.Text = FormatOneDecimal(state_.Cost[static_cast<std::size_t>(k)]);
   }
-  view.HighGemText = FormatOneDecimal(state_.HighGem);
-  view.BonusLevelText = bonusLevelText_;
-  view.ChargeText = FormatOneDecimal(state_.Charge);
-  view.ChargeColor = state_.Valid ? ChargeColour::kBlue : ChargeColour::kRed;
-  view.CapacityText = std::to_string(state_.Capacity);
-  view.MaxOverchargeText = FormatOneDecimal(state_.MaxOvercharge);
-  view.ReturnEnabled = state_.Valid;
+  view.HighGem.Text = FormatOneDecimal(state_.HighGem);
+  view.BonusLevel.Text = bonusLevelText_;
+  view.Charge.Text = FormatOneDecimal(state_.Charge);
+  view.Charge.Colour = state_.Valid ? kBlue : kRed;
+  view.Capacity.Text = std::to_string(state_.Capacity);
+  view.MaxOvercharge.Text = FormatOneDecimal(state_.MaxOvercharge);
+  view.Return.Enabled = state_.Valid;
   return view;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "ports/view_state.h"
 #include "spellcraft/fifth_slot_catalogue.h"
 
 namespace qm {
@@ -65,39 +66,29 @@ struct TSpellcraftState {
   bool Valid = true;
 };
 
-enum class ChargeColour { kBlue, kRed };
-
-// One gem row of the tab: archetype, bonus and value selectors and its cost.
+// One gem row of the tab: archetype, bonus and value selectors and its cost;
+// k is the gem's number 1..4.
 struct SpellcraftGemView {
-  int ArchetypeSelection = 0;
-  std::vector<std::string_view> BonusEntries;
-  int BonusSelection = 0;
-  std::vector<std::string> ValueEntries;
-  int ValueSelection = -1;  // -1 when no value is selected
-  bool ArchetypeEnabled = true;
-  bool BonusEnabled = true;
-  bool ValueEnabled = false;
-  std::string CostText;  // "g1".."g4"
+  ComboState Archetype;  // archtype<k>
+  ComboState Bonus;      // scFake<k>
+  ComboState Value;      // cs<k>: no selection while the gem is empty
+  LabelState Cost;       // g<k>
 };
 
 // Everything the tab shows, control by control.
 struct SpellcraftView {
-  int LevelSelection = 0;  // position in "1".."51"
-  int ArmourSelection = 0;
-  bool ArmourEnabled = true;
-  std::vector<std::string_view> FifthEntries;
-  int FifthSelection = 0;
-  bool FifthEnabled = false;
-  std::string NameText;  // "eItemName"
-  bool AutoNameChecked = true;
+  ComboState Level;     // sLevel: "1" .. "51"
+  ComboState Armour;    // cAbs
+  ComboState Fifth;     // cProc2
+  TextBoxState Name;    // eItemName
+  CheckState AutoName;  // AutoName
   std::array<SpellcraftGemView, kGemSlotCount> Gems;
-  std::string HighGemText;     // "highgem"
-  std::string BonusLevelText;  // "blval"
-  std::string ChargeText;      // "charge"
-  ChargeColour ChargeColor = ChargeColour::kBlue;
-  std::string CapacityText;       // "imbuecap"
-  std::string MaxOverchargeText;  // "maxoc"
-  bool ReturnEnabled = true;      // the window's "&Return Item"
+  LabelState HighGem;        // highgem
+  LabelState BonusLevel;     // blval
+  LabelState Charge;         // charge: blue while the design is valid, red over its limit
+  LabelState Capacity;       // imbuecap
+  LabelState MaxOvercharge;  // maxoc
+  ControlState Return;       // btnReturn: the window's "&Return Item"
 };
 
 }  // namespace qm

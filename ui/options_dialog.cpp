@@ -58,7 +58,8 @@ OptionsDialog::OptionsDialog(Settings& settings, UserPort& user, QWidget* parent
   levelFilter_->setAccessibleName(Caption(kLevelFilterLabel));
   levelFilter_->setToolTip(ToQt(kLevelFilterHint));
   levelFilter_->setAccessibleDescription(ToQt(kLevelFilterHint));
-  for (const std::string& item : model_.View().levelFilterItems) levelFilter_->addItem(ToQt(item));
+  for (const std::string& item : model_.View().LevelFilter.Entries)
+    levelFilter_->addItem(ToQt(item));
   auto* levelLabel = new QLabel(ToQt(kLevelFilterLabel), basic);
   levelLabel->setObjectName("LevelFilterLabel");
   levelLabel->setBuddy(levelFilter_);
@@ -122,13 +123,13 @@ OptionsDialog::OptionsDialog(Settings& settings, UserPort& user, QWidget* parent
   connect(directory_->selectionModel(), &QItemSelectionModel::currentChanged, this,
           [this](const QModelIndex& current) {
             const QString path = folders_->filePath(current);
-            if (path.isEmpty() || Path(model_.View().directory) == path) return;
+            if (path.isEmpty() || Path(model_.View().Directory.Text) == path) return;
             model_.DirectoryChange(QFile::encodeName(path).toStdString());
           });
   // The folder list fills in the background; once the shown folder's
   // parents are there, it is brought into view again.
   connect(folders_, &QFileSystemModel::directoryLoaded, this, [this](const QString& loaded) {
-    const QString shown = QDir::cleanPath(Path(model_.View().directory));
+    const QString shown = QDir::cleanPath(Path(model_.View().Directory.Text));
     if (!shown.startsWith(loaded)) return;
     // After the view has laid out the rows just added.
     QTimer::singleShot(0, this, [this, shown] {
@@ -176,7 +177,7 @@ void OptionsDialog::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   // Only a laid-out list can bring the folder into view.
   QTimer::singleShot(0, this,
-                     [this] { ShowFolder(QDir::cleanPath(Path(model_.View().directory))); });
+                     [this] { ShowFolder(QDir::cleanPath(Path(model_.View().Directory.Text))); });
 }
 
 void OptionsDialog::reject() {
@@ -206,10 +207,10 @@ void OptionsDialog::ShowFolder(const QString& folder) {
 
 void OptionsDialog::Refresh() {
   const OptionsDialogView& view = model_.View();
-  levelFilter_->setCurrentIndex(view.levelFilterIndex);
-  cancel_->setEnabled(view.cancelEnabled);
-  ShowFolder(QDir::cleanPath(Path(view.directory)));
-  if (!view.visible && isVisible()) done(accepted_ ? Accepted : Rejected);
+  levelFilter_->setCurrentIndex(view.LevelFilter.Selection);
+  cancel_->setEnabled(view.Cancel.Enabled);
+  ShowFolder(QDir::cleanPath(Path(view.Directory.Text)));
+  if (!view.Visible && isVisible()) done(accepted_ ? Accepted : Rejected);
 }
 
 }  // namespace qm::ui

@@ -22,7 +22,7 @@ QuestionDialog::QuestionDialog(QWidget* parent) : QDialog(parent) {
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
     const auto which = static_cast<DialogButton>(i);
     auto* button = new QPushButton(this);
-    button->setObjectName(model_.View().buttons[i].name);
+    button->setObjectName(model_.View().Buttons[i].Name);
     // The focused button is the one Enter presses.
     button->setAutoDefault(true);
     button->installEventFilter(this);
@@ -39,7 +39,7 @@ void QuestionDialog::Prepare(std::string_view message, std::string_view title,
   label_->setText(ToQt(message));
   model_.SetLabelHeight(label_->heightForWidth(kQuestionLabelWidth));
   Refresh();
-  QPushButton* focused = buttons_[static_cast<std::size_t>(model_.View().focused)];
+  QPushButton* focused = buttons_[static_cast<std::size_t>(model_.View().Focused)];
   focused->setDefault(true);
   focused->setFocus();
 }
@@ -89,20 +89,20 @@ bool QuestionDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void QuestionDialog::Refresh() {
   const QuestionDialogView& view = model_.View();
-  setWindowTitle(ToQt(view.caption));
-  label_->setText(ToQt(view.message));
-  label_->setAccessibleName(ToQt(view.caption));
-  label_->setAccessibleDescription(ToQt(view.message));
-  label_->setGeometry(kQuestionLabelLeft, kQuestionLabelTop, kQuestionLabelWidth, view.labelHeight);
+  setWindowTitle(ToQt(view.Caption));
+  label_->setText(ToQt(view.Message.Text));
+  label_->setAccessibleName(ToQt(view.Caption));
+  label_->setAccessibleDescription(ToQt(view.Message.Text));
+  label_->setGeometry(kQuestionLabelLeft, kQuestionLabelTop, kQuestionLabelWidth, view.LabelHeight);
   for (std::size_t i = 0; i < buttons_.size(); ++i) {
-    const DialogButtonView& b = view.buttons[i];
+    const DialogButtonView& b = view.Buttons[i];
     QPushButton* button = buttons_[i];
-    button->setText(ToQt(b.caption));
-    button->setAccessibleName(ToQt(b.caption).remove('&'));
-    button->setGeometry(b.left, b.top, kQuestionButtonWidth, kQuestionButtonHeight);
-    button->setVisible(b.visible);
+    button->setText(ToQt(b.Caption));
+    button->setAccessibleName(ToQt(b.Caption).remove('&'));
+    button->setGeometry(b.Left, b.Top, kQuestionButtonWidth, kQuestionButtonHeight);
+    button->setVisible(b.Visible);
   }
-  setFixedSize(view.clientWidth, view.clientHeight);
+  setFixedSize(view.ClientWidth, view.ClientHeight);
 }
 
 }  // namespace qm::ui

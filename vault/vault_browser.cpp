@@ -77,6 +77,21 @@ Tbrowser::Tbrowser(Vault& vault, TVaultFilter& criteria, BrowserHost& host, User
                    ShellPort& shell)
     : vault_(vault), criteria_(criteria), host_(host), user_(user), shell_(shell) {
   InitItem(item_);
+  FillChoices();
+  for (ComboState& stat : filters_.Stats) stat.Selection = 0;
+  for (TextBoxState& amount : filters_.Amounts) amount.Text = "0";
+}
+
+// The item type and expansion lists grow while the vault loads, after the
+// browser was made, so every clearing refills the choices.
+void Tbrowser::FillChoices() {
+  filters_.ItemSlot.Entries = SlotChoices();
+  filters_.ItemType.Entries = ItemTypeChoices();
+  filters_.Realm.Entries = RealmChoices();
+  filters_.Expansion.Entries = ExpansionChoices();
+  filters_.Server.Entries = ServerChoices();
+  filters_.Class.Entries = ClassChoices();
+  for (ComboState& stat : filters_.Stats) stat.Entries = StatChoices();
 }
 
 std::vector<std::string> Tbrowser::SlotChoices() {
@@ -128,21 +143,21 @@ void Tbrowser::Show() {
 void Tbrowser::BrowserSearch() {
   const ViewChange change(*this);
   criteria_.HideQs = true;
-  criteria_.ClassFilter = filters_.ClassFilter;
-  criteria_.FilterServer = filters_.FilterServer;
-  criteria_.RealmFilter = filters_.Filter5;
-  criteria_.ITypeFilter = filters_.Filter1;
-  criteria_.SFilter1 = filters_.Filter3;
-  criteria_.SFilter2 = filters_.Filter6;
-  criteria_.SFilter3 = filters_.Filter7;
-  criteria_.stat1amt = filters_.Amounts[0];
-  criteria_.stat2amt = filters_.Amounts[1];
-  criteria_.stat3amt = filters_.Amounts[2];
-  criteria_.SlotFilter = SlotFilterOf(filters_.Filter2);
-  criteria_.ExpansionFilter = filters_.Filter4;
-  criteria_.NameFilter = filters_.NameFilter;
-  criteria_.cVerified = filters_.cVerified;
-  criteria_.ProcFilter = filters_.ProcFilter;
+  criteria_.ClassFilter = filters_.Class.Selection;
+  criteria_.FilterServer = filters_.Server.Selection;
+  criteria_.RealmFilter = filters_.Realm.Selection;
+  criteria_.ITypeFilter = filters_.ItemType.Selection;
+  criteria_.SFilter1 = filters_.Stats[0].Selection;
+  criteria_.SFilter2 = filters_.Stats[1].Selection;
+  criteria_.SFilter3 = filters_.Stats[2].Selection;
+  criteria_.stat1amt = filters_.Amounts[0].Text;
+  criteria_.stat2amt = filters_.Amounts[1].Text;
+  criteria_.stat3amt = filters_.Amounts[2].Text;
+  criteria_.SlotFilter = SlotFilterOf(filters_.ItemSlot.Selection);
+  criteria_.ExpansionFilter = filters_.Expansion.Selection;
+  criteria_.NameFilter = filters_.Name.Text;
+  criteria_.cVerified = filters_.Verified.Checked;
+  criteria_.ProcFilter = filters_.Proc.Selection;
 
   const TTemplateRecord& tpl = host_.CurrentTemplate();
   const TCharAttributes& attributes = host_.CharAttributes();
@@ -154,25 +169,26 @@ void Tbrowser::BrowserSearch() {
   context.Shell = &shell_;
   RunVaultQuery(vault_, criteria_, context, result_);
 
-  view_.Names = result_.Names;
+  view_.Items = {result_.Names, -1};
   view_.Indices = result_.Indices;
-  view_.Selected = -1;
-  view_.ListingCaption = "Item &Listing : ( " + std::to_string(view_.Names.size()) + " ) ";
+  view_.ListingCaption.Text =
+      "Item &Listing : ( " + std::to_string(view_.Items.Entries.size()) + " ) ";
   criteria_.HideQs = false;
 }
 
 void Tbrowser::ClearFilters() {
   const ViewChange change(*this);
   criteria_.HideQs = true;
-  filters_.Filter1 = filters_.Filter2 = filters_.Filter3 = filters_.Filter4 = 0;
-  filters_.Filter6 = filters_.Filter7 = filters_.ClassFilter = filters_.FilterServer = 0;
-  filters_.Filter5 = kUnfilteredRealm;
-  filters_.Filter5Enabled = true;
-  filters_.Amounts = {"0", "0", "0"};
-  filters_.NameFilter.clear();
-  filters_.cVerified = false;
-  filters_.ProcFilterItems = ProcFilterChoices();
-  filters_.ProcFilter = 0;
+  FillChoices();
+  filters_.ItemType.Selection = filters_.ItemSlot.Selection = filters_.Expansion.Selection = 0;
+  filters_.Class.Selection = filters_.Server.Selection = 0;
+  for (ComboState& stat : filters_.Stats) stat.Selection = 0;
+  filters_.Realm.Selection = kUnfilteredRealm;
+  filters_.Realm.Enabled = true;
+  for (TextBoxState& amount : filters_.Amounts) amount.Text = "0";
+  filters_.Name.Text.clear();
+  filters_.Verified.Checked = false;
+  filters_.Proc = {ProcFilterChoices(), 0};
   BrowserSearch();
 }
 
@@ -180,79 +196,78 @@ void Tbrowser::MatchCurrentClassServer() {
   const ViewChange change(*this);
   const TTemplateRecord& tpl = host_.CurrentTemplate();
   criteria_.HideQs = true;
-  filters_.Filter1 = filters_.Filter2 = filters_.Filter4 = 0;
-  filters_.ClassFilter = Selectable(tpl.ClassIndex + 1, ClassChoices().size());
+  filters_.ItemType.Selection = filters_.ItemSlot.Selection = filters_.Expansion.Selection = 0;
+  filters_.Class.Selection = Selectable(tpl.ClassIndex + 1, ClassChoices().size());
   // Classic, PvP and Origins lie past the four server choices: nothing is
   // selected there and the search applies no server test.
-  filters_.FilterServer = Selectable(tpl.ServerType + 2, kServerChoices);
+  filters_.Server.Selection = Selectable(tpl.ServerType + 2, kServerChoices);
   const bool anyRealm = tpl.ServerType == kCoop || tpl.ServerType == kPvP;
-  filters_.Filter5 = anyRealm ? kUnfilteredRealm : RealmOfClass(tpl.ClassIndex);
-  filters_.Filter5Enabled = false;
-  filters_.NameFilter.clear();
-  filters_.cVerified = host_.VerifiedOnlySetting();
+  filters_.Realm.Selection = anyRealm ? kUnfilteredRealm : RealmOfClass(tpl.ClassIndex);
+  filters_.Realm.Enabled = false;
+  filters_.Name.Text.clear();
+  filters_.Verified.Checked = host_.VerifiedOnlySetting();
   BrowserSearch();
 }
 
 void Tbrowser::ChangeServerFilter(int position) {
-  filters_.FilterServer = position;
-  filters_.Filter5 = kUnfilteredRealm;
-  filters_.Filter5Enabled = true;
+  filters_.Server.Selection = position;
+  filters_.Realm.Selection = kUnfilteredRealm;
+  filters_.Realm.Enabled = true;
   NotifyViewChanged();
 }
 
 void Tbrowser::SetNameFilter(const std::string& text) {
-  filters_.NameFilter = text.substr(0, kBrowserNameFilterLength);
+  filters_.Name.Text = text.substr(0, kBrowserNameFilterLength);
   NotifyViewChanged();
 }
 
 AmountBoxEdit Tbrowser::ChangeAmount(int k, std::string_view text, int caret) {
   AmountBoxEdit normalised = ApplyAmountRules(text, caret, kFilterMinimumLimit);
-  if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)] = normalised.Text;
+  if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)].Text = normalised.Text;
   NotifyViewChanged();
   return normalised;
 }
 
 void Tbrowser::ResetAmount(int k) {
-  if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)].assign(1, '0');
+  if (k >= 0 && k < 3) filters_.Amounts[static_cast<std::size_t>(k)].Text = "0";
   NotifyViewChanged();
 }
 
 int Tbrowser::SelectedIndex() const {
-  if (view_.Selected < 0 || static_cast<std::size_t>(view_.Selected) >= view_.Indices.size()) {
-    return -1;
-  }
-  return view_.Indices[static_cast<std::size_t>(view_.Selected)];
+  const int row = view_.Items.Selection;
+  if (row < 0 || static_cast<std::size_t>(row) >= view_.Indices.size()) return -1;
+  return view_.Indices[static_cast<std::size_t>(row)];
 }
 
 void Tbrowser::SelectLine(int row) {
-  if (row < 0 || static_cast<std::size_t>(row) >= view_.Names.size()) return;
+  if (row < 0 || static_cast<std::size_t>(row) >= view_.Items.Entries.size()) return;
   const ViewChange change(*this);
-  view_.Selected = row;
+  view_.Items.Selection = row;
   DescribeSelected();
 }
 
 void Tbrowser::DescribeSelected() {
-  view_.Description.clear();
+  view_.Description.Lines.clear();
   InitItem(item_);
   const int index = SelectedIndex();
   if (index < 0) return;
   if (index == 0) {
-    view_.Description = NoItemsFoundLines();
+    view_.Description.Lines = NoItemsFoundLines();
     return;
   }
   item_ = vault_.Read(index, user_);
   VaultDescription description = DescribeVaultItem(item_, host_.CharAttributes().MaxArmor);
-  view_.Description = std::move(description.Lines);
+  view_.Description.Lines = std::move(description.Lines);
   view_.ScrolledToTop = true;
   if (!description.Mythirian) {
-    view_.EquipEnabled = CanEquipFromVault(item_, host_.CurrentTemplate());
+    view_.Equip.Enabled = CanEquipFromVault(item_, host_.CurrentTemplate());
   }
 }
 
 void Tbrowser::DoubleClickLine(int row) {
   const ViewBatch batch(*this);
   SelectLine(row);
-  if (view_.EquipEnabled) EquipSelected();
+  if (view_.Equip.Enabled) EquipSelected();
 }
 
 void Tbrowser::EquipSelected() {
@@ -267,15 +282,13 @@ void Tbrowser::EquipSelected() {
 }
 
 void Tbrowser::SearchItemDatabase() {
-  if (view_.Selected < 0 || static_cast<std::size_t>(view_.Selected) >= view_.Names.size()) return;
-  shell_.OpenInShell(
-      ItemDatabaseSearchAddress(view_.Names[static_cast<std::size_t>(view_.Selected)]));
+  if (!view_.Items.HasSelection()) return;
+  shell_.OpenInShell(ItemDatabaseSearchAddress(view_.Items.Text()));
 }
 
 void Tbrowser::SearchWeb() {
-  if (view_.Selected < 0 || static_cast<std::size_t>(view_.Selected) >= view_.Names.size()) return;
-  const std::string& name = view_.Names[static_cast<std::size_t>(view_.Selected)];
-  shell_.OpenInShell(WebSearchAddress(name));
+  if (!view_.Items.HasSelection()) return;
+  shell_.OpenInShell(WebSearchAddress(view_.Items.Text()));
 }
 
 std::string ItemDatabaseTerms(std::string name) {

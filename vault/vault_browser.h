@@ -14,6 +14,7 @@
 #include "core/web_addresses.h"
 #include "ports/ports.h"
 #include "ports/view_notifier.h"
+#include "ports/view_state.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 #include "vault/vault_query.h"
@@ -54,33 +55,29 @@ class TemplateBrowserHost : public BrowserHost {
   bool verifiedOnly_;
 };
 
-// The browser's filter controls: list positions (-1: nothing selected).
+// The browser's filter controls; the window writes the user's choices here
+// (a selection of -1: nothing selected).
 struct BrowserFilters {
-  std::string NameFilter;  // at most 50 characters
-  int Filter2 = 0;         // "Item Slot"
-  int Filter1 = 0;         // "Item Type"
-  int Filter5 = 3;         // "Realm Origin"
-  bool Filter5Enabled = true;
-  int Filter4 = 0;       // "Expansion"
-  int FilterServer = 0;  // "Server Type"
-  int ClassFilter = 0;   // "Character Class"
-  int Filter3 = 0;       // the three stat choices
-  int Filter6 = 0;
-  int Filter7 = 0;
-  std::array<std::string, 3> Amounts{"0", "0", "0"};  // Edit1, Edit2, Edit3
-  int ProcFilter = 0;
-  std::vector<std::string> ProcFilterItems{"<Proc Filter>"};
-  bool cVerified = false;
+  TextBoxState Name;                      // NameFilter: at most 50 characters
+  ComboState ItemSlot{{}, 0};             // Filter2: "Item Slot"
+  ComboState ItemType{{}, 0};             // Filter1: "Item Type"
+  ComboState Realm{{}, 3};                // Filter5: "Realm Origin"
+  ComboState Expansion{{}, 0};            // Filter4: "Expansion"
+  ComboState Server{{}, 0};               // FilterServer: "Server Type"
+  ComboState Class{{}, 0};                // ClassFilter: "Character Class"
+  std::array<ComboState, 3> Stats;        // Filter3, Filter6, Filter7
+  std::array<TextBoxState, 3> Amounts;    // Edit1, Edit2, Edit3
+  ComboState Proc{{"<Proc Filter>"}, 0};  // ProcFilter
+  CheckState Verified;                    // cVerified: "&Verified Only"
 };
 
 struct BrowserView {
-  std::string ListingCaption = "Item &Listing";
-  std::vector<std::string> Names;  // the result list
-  std::vector<int> Indices;        // the vault index beside each name
-  int Selected = -1;
-  std::vector<std::string> Description;
+  LabelState ListingCaption{"Item &Listing"};  // ListingBox: the result list's group
+  ListState Items;                             // ItemList: the result names
+  std::vector<int> Indices;                    // the vault index beside each name
+  MemoState Description;                       // Stats
   bool ScrolledToTop = true;
-  bool EquipEnabled = false;
+  ControlState Equip{false};  // btnEquip: "&Equip Selected Item"
 };
 
 inline constexpr std::size_t kBrowserNameFilterLength = 50;
@@ -126,6 +123,7 @@ class Tbrowser : public ViewNotifier {
   const TItemRecord& BrowserItem() const { return item_; }
 
  private:
+  void FillChoices();
   void DescribeSelected();
   int SelectedIndex() const;
 

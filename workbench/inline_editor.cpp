@@ -23,13 +23,13 @@ bool IsWeaponOrMyth(int slot) {
   return slot >= kRightHand && slot <= kMyth;
 }
 
-std::vector<std::string_view> BonusEntriesOf(int archetype) {
+std::vector<std::string> BonusEntriesOf(int archetype) {
   if (archetype <= 0) return {"<Empty>"};
-  std::vector<std::string_view> entries;
+  std::vector<std::string> entries;
   const int size = ArchetypeListSize(archetype);
   entries.reserve(size);
   for (int position = 0; position < size; ++position) {
-    entries.push_back(ArchetypeEntryText(archetype, position));
+    entries.emplace_back(ArchetypeEntryText(archetype, position));
   }
   return entries;
 }
@@ -46,7 +46,16 @@ std::string_view InlineEffectKindEntry(int position) {
   return EntryOf(EffectKindList(), static_cast<std::size_t>(position));
 }
 
-InlineEditor::InlineEditor() : source_(EmptyItem()) {}
+InlineEditor::InlineEditor() : source_(EmptyItem()) {
+  for (InlineBonusRowView& row : view_.Rows) {
+    for (int position = 0; position < kInlineArchetypeEntries; ++position)
+      row.Archetype.Entries.emplace_back(InlineArchetypeEntry(position));
+  }
+  for (InlineEffectRowView& effect : view_.Effects) {
+    for (int kind = 0; kind < kInlineEffectKinds; ++kind)
+      effect.Kind.Entries.emplace_back(InlineEffectKindEntry(kind));
+  }
+}
 
 void InlineEditor::SetSlot(int slot, int defaultCraftedLevel) {
   slot_ = slot;
@@ -64,7 +73,7 @@ void InlineEditor::CopyStatsFrom(const TItemRecord& item) {
   note += item.Name.View();
   note.resize(std::min(note.size(), kStatsNoteLength));
   source_.Note.Assign(note);
-  view_.NameText = item.Name.Str();
+  view_.Name.Text = item.Name.Str();
   loadRequested_ = true;
   NotifyViewChanged();
 }
@@ -75,39 +84,46 @@ void InlineEditor::MakeRoG() {
   source_.Unique = 1;
   source_.ItemType = kItemTypeUnique;
   source_.Note.Assign(kRoGNote);
-  view_.NameText = std::string(kCustomItemName);
+  view_.Name.Text = kCustomItemName;
   loadRequested_ = true;
   NotifyViewChanged();
 }
 
 void InlineEditor::EditEnter() {
+  // The effect-name list grows while the vault loads, so every entry of the
+  // tab refills the effect selectors.
+  for (InlineEffectRowView& effect : view_.Effects) {
+    effect.Effect.Entries.clear();
+    for (std::size_t number = 0; number < EffectNameCount(); ++number)
+      effect.Effect.Entries.emplace_back(EffectName(number));
+  }
   if (loadRequested_) LoadRows();
   bChange();
 }
 
 void InlineEditor::LoadRows() {
   if (source_.Name.Size() == 0 || source_.Name.View() == " ") source_.Name.Assign(kCustomItemName);
-  view_.NameText = source_.Name.Str();
+  view_.Name.Text = source_.Name.Str();
 
   for (int k = 0; k < kInlineEffectRows; ++k) {
     InlineEffectRowView& effect = view_.Effects[k];
     const int kind = source_.EffectKind[k];
     loadedKind_[k] = kind;
-    effect.KindSelection = kind < kInlineEffectKinds ? kind : kNoSelection;
+    effect.Kind.Selection = kind < kInlineEffectKinds ? kind : kNoSelection;
     const std::size_t id = source_.EffectId[k];
-    effect.EffectSelection = id < EffectNameCount() ? static_cast<int>(id) : kNoSelection;
-    effect.AmountText = AmountText(source_.EffectValue[k], kEffectAmountLimit);
-    effect.EffectEnabled = kind != 0;
+    effect.Effect.Selection = id < EffectNameCount() ? static_cast<int>(id) : kNoSelection;
+    effect.Amount.Text = AmountText(source_.EffectValue[k], kEffectAmountLimit);
+    effect.Effect.Enabled = kind != 0;
   }
 
   for (int k = 0; k < kInlineBonusRows; ++k) {
     const ArchetypePosition where = ArchetypeOfBonus(source_.BonusCode[k]);
     InlineBonusRowView& row = view_.Rows[k];
-    row.ArchetypeSelection = where.Archetype;
-    row.BonusEntries = BonusEntriesOf(where.Archetype);
-    row.BonusSelection = where.Position;
-    row.AmountText = where.Archetype == 0 ? std::string("0")
-                                          : AmountText(source_.BonusValue[k], kBonusAmountLimit);
+    row.Archetype.Selection = where.Archetype;
+    row.Bonus.Entries = BonusEntriesOf(where.Archetype);
+    row.Bonus.Selection = where.Position;
+    row.Amount.Text = where.Archetype == 0 ? std::string("0")
+                                           : AmountText(source_.BonusValue[k], kBonusAmountLimit);
   }
   loadRequested_ = false;
 }
@@ -116,26 +132,26 @@ void InlineEditor::aChange(int row, int archetype) {
   if (row < 0 || row >= kInlineBonusRows) return;
   archetype = std::clamp(archetype, 0, kInlineArchetypeEntries - 1);
   InlineBonusRowView& view = view_.Rows[row];
-  view.ArchetypeSelection = archetype;
-  view.AmountText = "0";
-  view.BonusEntries = BonusEntriesOf(archetype);
-  view.BonusSelection = 0;
+  view.Archetype.Selection = archetype;
+  view.Amount.Text = "0";
+  view.Bonus.Entries = BonusEntriesOf(archetype);
+  view.Bonus.Selection = 0;
   bChange();
 }
 
 void InlineEditor::SelectBonus(int row, int position) {
   if (row < 0 || row >= kInlineBonusRows) return;
   InlineBonusRowView& view = view_.Rows[row];
-  if (view.ArchetypeSelection == 0) return;  // the selector is disabled
-  const int size = static_cast<int>(view.BonusEntries.size());
-  view.BonusSelection = position >= 0 && position < size ? position : kNoSelection;
+  if (view.Archetype.Selection == 0) return;  // the selector is disabled
+  const int size = static_cast<int>(view.Bonus.Entries.size());
+  view.Bonus.Selection = position >= 0 && position < size ? position : kNoSelection;
   bChange();
 }
 
 void InlineEditor::SelectEffectKind(int effect, int kind) {
   if (effect < 0 || effect >= kInlineEffectRows) return;
   if (kind < 0 || kind >= kInlineEffectKinds) return;
-  view_.Effects[effect].KindSelection = kind;
+  view_.Effects[effect].Kind.Selection = kind;
   loadedKind_[effect] = kind;
   bChange();
 }
@@ -143,35 +159,35 @@ void InlineEditor::SelectEffectKind(int effect, int kind) {
 void InlineEditor::SelectEffect(int effect, int position) {
   if (effect < 0 || effect >= kInlineEffectRows) return;
   InlineEffectRowView& view = view_.Effects[effect];
-  if (!view.EffectEnabled) return;
+  if (!view.Effect.Enabled) return;
   const bool known = position >= 0 && static_cast<std::size_t>(position) < EffectNameCount();
-  view.EffectSelection = known ? position : kNoSelection;
+  view.Effect.Selection = known ? position : kNoSelection;
   bChange();
 }
 
 void InlineEditor::bChange() {
   for (InlineBonusRowView& row : view_.Rows) {
-    if (row.BonusSelection <= 0) {
-      row.AmountText = "0";
-      row.AmountEnabled = false;
+    if (row.Bonus.Selection <= 0) {
+      row.Amount.Text = "0";
+      row.Amount.Enabled = false;
     } else {
-      row.AmountEnabled = true;
+      row.Amount.Enabled = true;
     }
   }
   for (InlineBonusRowView& row : view_.Rows) {
-    if (row.ArchetypeSelection == 0) {
-      row.BonusSelection = kNoSelection;
-      row.BonusEnabled = false;
+    if (row.Archetype.Selection == 0) {
+      row.Bonus.Selection = kNoSelection;
+      row.Bonus.Enabled = false;
     } else {
-      row.BonusEnabled = true;
+      row.Bonus.Enabled = true;
     }
   }
   for (InlineEffectRowView& effect : view_.Effects) {
-    if (effect.KindSelection == 0) {
-      effect.EffectEnabled = false;
-      effect.EffectSelection = kNoSelection;
+    if (effect.Kind.Selection == 0) {
+      effect.Effect.Enabled = false;
+      effect.Effect.Selection = kNoSelection;
     } else {
-      effect.EffectEnabled = true;
+      effect.Effect.Enabled = true;
     }
   }
   loadRequested_ = false;
@@ -181,7 +197,7 @@ void InlineEditor::bChange() {
 AmountBoxEdit InlineEditor::InlineStatChange(int row, std::string_view text, int caret) {
   AmountBoxEdit edit = ApplyAmountRules(text, caret, kBonusAmountLimit);
   if (row < 0 || row >= kInlineBonusRows) return edit;
-  view_.Rows[row].AmountText = edit.Text;
+  view_.Rows[row].Amount.Text = edit.Text;
   Refresh();
   return edit;
 }
@@ -189,19 +205,19 @@ AmountBoxEdit InlineEditor::InlineStatChange(int row, std::string_view text, int
 AmountBoxEdit InlineEditor::ProcValueChange(int effect, std::string_view text, int caret) {
   AmountBoxEdit edit = ApplyAmountRules(text, caret, kEffectAmountLimit);
   if (effect < 0 || effect >= kInlineEffectRows) return edit;
-  view_.Effects[effect].AmountText = edit.Text;
+  view_.Effects[effect].Amount.Text = edit.Text;
   NotifyViewChanged();
   return edit;
 }
 
 void InlineEditor::CustomItemNameChange(std::string_view text) {
-  view_.NameText = std::string(text);
+  view_.Name.Text = std::string(text);
   Refresh();
 }
 
 TItemRecord InlineEditor::BuildInlineItem() const {
   TItemRecord item = EmptyItem();
-  item.Name.Assign(view_.NameText);
+  item.Name.Assign(view_.Name.Text);
   item.Unique = 1;
   item.ItemType = kItemTypeUnique;
   item.SlotKind = source_.SlotKind;
@@ -217,19 +233,19 @@ TItemRecord InlineEditor::BuildInlineItem() const {
   }
   for (int k = 0; k < kInlineEffectRows; ++k) {
     const InlineEffectRowView& effect = view_.Effects[k];
-    int kind = effect.KindSelection;
+    int kind = effect.Kind.Selection;
     if (kind == kNoSelection) kind = loadedKind_[k] == kMythirianKind ? kMythirianKind : 0;
     item.EffectKind[k] = static_cast<std::uint8_t>(kind);
-    item.EffectId[k] = effect.EffectSelection >= 0
-                           ? static_cast<std::uint16_t>(effect.EffectSelection)
+    item.EffectId[k] = effect.Effect.Selection >= 0
+                           ? static_cast<std::uint16_t>(effect.Effect.Selection)
                            : kNoEffectId;
-    item.EffectValue[k] = static_cast<std::uint16_t>(AmountValue(effect.AmountText));
+    item.EffectValue[k] = static_cast<std::uint16_t>(AmountValue(effect.Amount.Text));
   }
   for (int k = 0; k < kInlineBonusRows; ++k) {
     const InlineBonusRowView& row = view_.Rows[k];
     item.BonusCode[k] =
-        static_cast<std::uint8_t>(BonusOfArchetype(row.ArchetypeSelection, row.BonusSelection));
-    item.BonusValue[k] = AmountValue(row.AmountText);
+        static_cast<std::uint8_t>(BonusOfArchetype(row.Archetype.Selection, row.Bonus.Selection));
+    item.BonusValue[k] = AmountValue(row.Amount.Text);
   }
   return item;
 }

@@ -10,9 +10,10 @@
 #include <string_view>
 #include <vector>
 
-#include "core/item_record.h"
 #include "core/amount_box.h"
+#include "core/item_record.h"
 #include "ports/view_notifier.h"
+#include "ports/view_state.h"
 
 namespace qm {
 
@@ -31,26 +32,22 @@ inline constexpr std::string_view kRoGNote = "Manually Entered (RoG) Item";
 inline constexpr std::string_view kStatsBasedUponNote = "Stats based upon ";
 inline constexpr std::size_t kStatsNoteLength = 68;
 
-// One bonus row as the tab shows it.
+// One bonus row as the tab shows it; k is the row's number 1..10.
 struct InlineBonusRowView {
-  int ArchetypeSelection = 0;  // 0 "<Select>", m: catalogue archetype m
-  std::vector<std::string_view> BonusEntries{"<Empty>"};
-  int BonusSelection = 0;  // kNoSelection when the selector is cleared
-  bool BonusEnabled = false;
-  std::string AmountText = "0";
-  bool AmountEnabled = false;
+  ComboState Archetype{{}, 0};              // a<k>: 0 "<Select>", m: catalogue archetype m
+  ComboState Bonus{{"<Empty>"}, 0, false};  // c<k>: kNoSelection when the selector is cleared
+  TextBoxState Amount{"0", false};          // s<k>
 };
 
-// One effect row as the tab shows it.
+// One effect row as the tab shows it; k is the row's number 1..2.
 struct InlineEffectRowView {
-  int KindSelection = 0;  // kNoSelection for a loaded kind the list lacks
-  int EffectSelection = kNoSelection;
-  bool EffectEnabled = false;
-  std::string AmountText = "0";
+  ComboState Kind{{}, 0};  // cProcOne, cProcTwo: kNoSelection for a loaded kind the list lacks
+  ComboState Effect{{}, kNoSelection, false};  // cbExt<k>: the effect-name list
+  TextBoxState Amount{"0"};                    // Proc<k>Amt
 };
 
 struct InlineEditorView {
-  std::string NameText{kNameBoxDesignText};  // "CustomName"
+  TextBoxState Name{std::string(kNameBoxDesignText)};  // CustomName
   std::array<InlineBonusRowView, kInlineBonusRows> Rows{};
   std::array<InlineEffectRowView, kInlineEffectRows> Effects{};
 };

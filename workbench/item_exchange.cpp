@@ -133,7 +133,7 @@ Result<TItemRecord> ReadItemFile(const std::string& path, ExchangeFileKind kind,
 std::optional<std::string> ExportInlineItem(const InlineEditor& editor,
                                             const std::string& startFolder, FileDialogPort& files,
                                             UserPort& user) {
-  const std::string& name = editor.View().NameText;
+  const std::string& name = editor.View().Name.Text;
   if (name == " ") return std::nullopt;
   std::string path = files.AskSavePath(ExportDialogRequest(startFolder, name));
   if (path.empty()) return std::nullopt;

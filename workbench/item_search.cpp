@@ -88,13 +88,13 @@ void TfrmItems::FormShow() {
   returnEnabled_ = true;
 
   // 1. Tabs and the filters the slot allows; a fresh design.
-  view_.SpellcraftTabVisible = request_.Crafted;
-  view_.InlineTabVisible = !request_.Myth;
-  view_.ItemTypeEnabled = !request_.Myth;
-  view_.StatFiltersEnabled = !request_.Myth;
-  view_.CopyStatsEnabled = !request_.Myth;
-  view_.ArmourEnabled = request_.ArmourSlot;
-  view_.WeaponEnabled = request_.WeaponSlot;
+  view_.SpellcraftTab.Visible = request_.Crafted;
+  view_.InlineTab.Visible = !request_.Myth;
+  view_.ItemType.Enabled = !request_.Myth;
+  EnableStatFilters(!request_.Myth);
+  view_.CopyStats.Enabled = !request_.Myth;
+  view_.Armour.Enabled = request_.ArmourSlot;
+  view_.Weapon.Enabled = request_.WeaponSlot;
   view_.Default = DefaultButton::kReturn;
   spellcraft_.Reset();
 
@@ -142,8 +142,8 @@ void TfrmItems::FormShow() {
   if (foundEntry_ >= 0) return;
   // 10. An empty slot offers the list.
   if (IsEmptyName(starting)) {
-    const int entry = FirstEntryBeginningWith(view_.Names, searchName_);
-    if (entry >= 0) view_.Selected = entry;
+    const int entry = FirstEntryBeginningWith(view_.Items.Entries, searchName_);
+    if (entry >= 0) view_.Items.Selection = entry;
     LoadEnter();
     return;
   }
@@ -152,18 +152,17 @@ void TfrmItems::FormShow() {
 }
 
 void TfrmItems::ResetFilters() {
-  view_.ItemTypeEntries = ITypeFilterChoices();
-  view_.StatEntries = StatFilterChoices();
-  view_.ArmourEntries = ArmorFilterChoices();
-  view_.WeaponEntries = WeaponFilterChoices();
-  view_.ProcEntries = ProcFilterChoices();
-  if (!view_.ProcEntries.empty()) view_.ProcEntries.front() = std::string(kProcFilterFirstEntry);
-  view_.Filt1 = 0;
-  view_.StatFilters = {0, 0, 0};
-  view_.StatAmounts = {"0", "0", "0"};
-  view_.ArmorFilt = 0;
-  view_.WeaponFilt = 0;
-  view_.ProcFilter = 0;
+  view_.ItemType.Entries = ITypeFilterChoices();
+  for (ComboState& stat : view_.Stats) stat = {StatFilterChoices(), 0, stat.Enabled};
+  for (TextBoxState& amount : view_.StatAmounts) amount.Text = "0";
+  view_.Armour.Entries = ArmorFilterChoices();
+  view_.Weapon.Entries = WeaponFilterChoices();
+  view_.Proc.Entries = ProcFilterChoices();
+  if (!view_.Proc.Entries.empty()) view_.Proc.Entries.front() = std::string(kProcFilterFirstEntry);
+  view_.ItemType.Selection = 0;
+  view_.Armour.Selection = 0;
+  view_.Weapon.Selection = 0;
+  view_.Proc.Selection = 0;
 }
 
 void TfrmItems::DirectoryChange() {
@@ -180,20 +179,20 @@ void TfrmItems::DirectoryChange() {
   // 2. The shared criteria.
   criteria_.FilterServer = 0;
   criteria_.RealmFilter = realm;
-  criteria_.ITypeFilter = view_.Filt1;
-  criteria_.SFilter1 = view_.StatFilters[0];
-  criteria_.SFilter2 = view_.StatFilters[1];
-  criteria_.SFilter3 = view_.StatFilters[2];
-  criteria_.stat1amt = view_.StatAmounts[0];
-  criteria_.stat2amt = view_.StatAmounts[1];
-  criteria_.stat3amt = view_.StatAmounts[2];
-  criteria_.armorfilter = view_.ArmorFilt;
-  criteria_.weaponfilter = view_.WeaponFilt;
+  criteria_.ITypeFilter = view_.ItemType.Selection;
+  criteria_.SFilter1 = view_.Stats[0].Selection;
+  criteria_.SFilter2 = view_.Stats[1].Selection;
+  criteria_.SFilter3 = view_.Stats[2].Selection;
+  criteria_.stat1amt = view_.StatAmounts[0].Text;
+  criteria_.stat2amt = view_.StatAmounts[1].Text;
+  criteria_.stat3amt = view_.StatAmounts[2].Text;
+  criteria_.armorfilter = view_.Armour.Selection;
+  criteria_.weaponfilter = view_.Weapon.Selection;
   criteria_.SlotFilter = request_.SlotFilterIndex;
   criteria_.ExpansionFilter = 0;
   criteria_.NameFilter.clear();
   criteria_.ClassFilter = character.ClassIndex + 1;
-  criteria_.ProcFilter = view_.ProcFilter;
+  criteria_.ProcFilter = view_.Proc.Selection;
   criteria_.cVerified = request_.Settings.VerifiedOnly;
 
   // 3. The query, limited to what the character's level can wear.
@@ -205,39 +204,42 @@ void TfrmItems::DirectoryChange() {
   context.LeftHandWeapon = info.LeftHandWeapon;
   context.Shell = &shell_;
   VaultQueryResult result = RunVaultQuery(vault_, criteria_, context);
-  view_.Names = std::move(result.Names);
+  view_.Items.Entries = std::move(result.Names);
   view_.Indices = std::move(result.Indices);
-  view_.ListingCaption = "Item &Listing : ( " + std::to_string(view_.Names.size()) + " ) ";
+  view_.ListingCaption.Text =
+      "Item &Listing : ( " + std::to_string(view_.Items.Entries.size()) + " ) ";
 
   // 4, 5. Select what the caller asked for.
   if (request_.AutoReturn.Active) searchName_ = request_.AutoReturn.Name;
-  foundEntry_ = searchName_.empty() ? -1 : FirstEntryBeginningWith(view_.Names, searchName_);
-  view_.Selected = foundEntry_;
+  foundEntry_ =
+      searchName_.empty() ? -1 : FirstEntryBeginningWith(view_.Items.Entries, searchName_);
+  view_.Items.Selection = foundEntry_;
 
   // 6.
   LItemsClick();
 }
 
 void TfrmItems::SelectEntry(int row) {
-  if (row < 0 || row >= static_cast<int>(view_.Names.size())) return;
+  if (row < 0 || row >= static_cast<int>(view_.Items.Entries.size())) return;
   const ViewChange change(*this);
-  view_.Selected = row;
+  view_.Items.Selection = row;
   LItemsClick();
 }
 
 void TfrmItems::LItemsClick() {
-  if (view_.Selected < 0 || view_.Selected >= static_cast<int>(view_.Indices.size())) return;
+  if (view_.Items.Selection < 0 || view_.Items.Selection >= static_cast<int>(view_.Indices.size()))
+    return;
   const ViewChange change(*this);
-  view_.ItemMemo.clear();
+  view_.ItemMemo.Lines.clear();
   selectedItem_ = EmptyItem();
-  const int number = view_.Indices[static_cast<std::size_t>(view_.Selected)];
+  const int number = view_.Indices[static_cast<std::size_t>(view_.Items.Selection)];
   if (number == 0) {
-    view_.ItemMemo = NoItemsFoundLines();
+    view_.ItemMemo.Lines = NoItemsFoundLines();
     returnEnabled_ = false;
   } else {
     selectedItem_ = vault_.Read(number, user_);
     returnEnabled_ = true;
-    view_.ItemMemo =
+    view_.ItemMemo.Lines =
         DescribeSearchItem(selectedItem_, ClassOf(request_.Character.ClassIndex).MaxArmor);
   }
   DisplayInMain();
@@ -246,7 +248,7 @@ void TfrmItems::LItemsClick() {
 void TfrmItems::LItemsDblClick(int row) {
   const ViewBatch batch(*this);
   SelectEntry(row);
-  if (view_.Selected == row && mode_ == WorkbenchMode::kLoad) btnReturnClick();
+  if (view_.Items.Selection == row && mode_ == WorkbenchMode::kLoad) btnReturnClick();
 }
 
 void TfrmItems::ActivateTab(WorkbenchTab tab) {
@@ -256,10 +258,10 @@ void TfrmItems::ActivateTab(WorkbenchTab tab) {
       LoadEnter();
       break;
     case WorkbenchTab::kInline:
-      if (view_.InlineTabVisible) EditEnter();
+      if (view_.InlineTab.Visible) EditEnter();
       break;
     case WorkbenchTab::kSpellcraft:
-      if (view_.SpellcraftTabVisible) SCEnter();
+      if (view_.SpellcraftTab.Visible) SCEnter();
       break;
   }
 }
@@ -274,7 +276,7 @@ void TfrmItems::LoadEnter() {
   const ViewChange change(*this);
   EnterMode(WorkbenchMode::kLoad, WorkbenchTab::kLoad);
   DisplayInMain();
-  if (view_.Selected < 0 && !view_.Names.empty()) view_.Selected = 0;
+  if (view_.Items.Selection < 0 && !view_.Items.Entries.empty()) view_.Items.Selection = 0;
   LItemsClick();
 }
 
@@ -323,13 +325,13 @@ void TfrmItems::Close(bool ok, const TItemRecord& item) {
   closed_ = true;
   spellcraft_.SCExit();
   // FormClose: both optional tabs are offered again at the next opening.
-  view_.SpellcraftTabVisible = true;
-  view_.InlineTabVisible = true;
+  view_.SpellcraftTab.Visible = true;
+  view_.InlineTab.Visible = true;
   NotifyViewChanged();
 }
 
 void TfrmItems::btnReturnClick() {
-  if (closed_ || !View().ReturnEnabled) return;
+  if (closed_ || !View().Return.Enabled) return;
   TItemRecord returned = EmptyItem();
   switch (mode_) {
     case WorkbenchMode::kLoad:
@@ -385,7 +387,7 @@ void TfrmItems::FormPaint() {
   if (!request_.AutoReturn.Active) return;
   const ViewChange change(*this);
   EnterMode(WorkbenchMode::kLoad, WorkbenchTab::kLoad);
-  if (view_.Selected >= 0 && returnEnabled_) {
+  if (view_.Items.Selection >= 0 && returnEnabled_) {
     btnReturnClick();
   } else {
     btnCancelClick();
@@ -394,16 +396,18 @@ void TfrmItems::FormPaint() {
 
 ItemsWindowView TfrmItems::View() const {
   ItemsWindowView view = view_;
-  view.ReturnEnabled =
+  view.Return.Enabled =
       mode_ == WorkbenchMode::kSpellcraft ? spellcraft_.State().Valid : returnEnabled_;
   return view;
 }
 
 std::string TfrmItems::SelectedText() const {
-  if (view_.Selected < 0 || view_.Selected >= static_cast<int>(view_.Names.size())) return {};
+  if (view_.Items.Selection < 0 ||
+      view_.Items.Selection >= static_cast<int>(view_.Items.Entries.size()))
+    return {};
   // The placeholder line names no item worth looking up.
-  if (view_.Indices[static_cast<std::size_t>(view_.Selected)] == 0) return {};
-  return view_.Names[static_cast<std::size_t>(view_.Selected)];
+  if (view_.Indices[static_cast<std::size_t>(view_.Items.Selection)] == 0) return {};
+  return view_.Items.Entries[static_cast<std::size_t>(view_.Items.Selection)];
 }
 
 WorkbenchOutcome RunWorkbenchHeadless(TfrmItems& window, const WorkbenchRequest& request,

@@ -30,10 +30,11 @@
 #include "core/template_record.h"
 #include "ports/ports.h"
 #include "ports/view_notifier.h"
+#include "ports/view_state.h"
+#include "spellcraft/spellcraft_calculator.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 #include "workbench/inline_editor.h"
-#include "spellcraft/spellcraft_calculator.h"
 
 namespace qm {
 
@@ -105,33 +106,23 @@ enum class SearchFilter { kItemType, kStat1, kStat2, kStat3, kArmour, kWeapon, k
 
 struct ItemsWindowView {
   WorkbenchTab ActiveTab = WorkbenchTab::kLoad;
-  bool SpellcraftTabVisible = true;
-  bool InlineTabVisible = true;
+  ControlState SpellcraftTab;  // SC: "&Spellcraft"
+  ControlState InlineTab;      // the "Inline E&ditor" tab
 
-  std::string ListingCaption{kListingDesignCaption};
-  std::vector<std::string> Names;  // "LItems"
-  std::vector<int> Indices;        // the vault number beside each name
-  int Selected = -1;
-  std::vector<std::string> ItemMemo;
+  LabelState ListingCaption{std::string(kListingDesignCaption)};  // the listing group's caption
+  ListState Items;                                                // LItems
+  std::vector<int> Indices;  // the vault number beside each name
+  MemoState ItemMemo;        // ItemMemo
 
-  std::vector<std::string> ItemTypeEntries;  // "Filt1"
-  std::vector<std::string> StatEntries;      // "Filt2", "filt3", "filt4"
-  std::vector<std::string> ArmourEntries;    // "ArmorFilt"
-  std::vector<std::string> WeaponEntries;    // "WeaponFilt"
-  std::vector<std::string> ProcEntries;      // "ProcFilter"
-  int Filt1 = 0;
-  std::array<int, 3> StatFilters{};                       // Filt2, filt3, filt4
-  std::array<std::string, 3> StatAmounts{"0", "0", "0"};  // stat1amt .. stat3amt
-  int ArmorFilt = 0;
-  int WeaponFilt = 0;
-  int ProcFilter = 0;
-  bool ItemTypeEnabled = true;
-  bool StatFiltersEnabled = true;  // the three bonus filters and their minimum boxes
-  bool ArmourEnabled = false;
-  bool WeaponEnabled = false;
-  bool CopyStatsEnabled = true;  // "Edi&t Item Stats Directly"
+  ComboState ItemType{{}, 0};               // Filt1
+  std::array<ComboState, 3> Stats;          // Filt2, filt3, filt4
+  std::array<TextBoxState, 3> StatAmounts;  // stat1amt .. stat3amt
+  ComboState Armour{{}, 0, false};          // ArmorFilt
+  ComboState Weapon{{}, 0, false};          // WeaponFilt
+  ComboState Proc{{}, 0};                   // ProcFilter
+  ControlState CopyStats;                   // btnCopyStats: "Edi&t Item Stats Directly"
 
-  bool ReturnEnabled = false;
+  ControlState Return{false};  // btnReturn: "&Return Item"
   DefaultButton Default = DefaultButton::kReturn;
   std::string FocusedControl;
 };
@@ -215,6 +206,9 @@ class TfrmItems : public ViewNotifier {
 
  private:
   void ResetFilters();
+  // The three bonus filters and their minimum boxes are enabled together.
+  void EnableStatFilters(bool enabled);
+  bool StatFiltersEnabled() const { return view_.Stats[0].Enabled; }
   void EnterMode(WorkbenchMode mode, WorkbenchTab tab);
   void WritePreview(const TItemRecord& item);
   void Close(bool ok, const TItemRecord& item);

@@ -24,32 +24,38 @@ int Clamp(int position, const std::vector<std::string>& entries) {
 
 }  // namespace
 
+void TfrmItems::EnableStatFilters(bool enabled) {
+  for (ComboState& stat : view_.Stats) stat.Enabled = enabled;
+  for (TextBoxState& amount : view_.StatAmounts) amount.Enabled = enabled;
+}
+
 void TfrmItems::FilterChange(SearchFilter filter, int position) {
   const ViewChange change(*this);
   switch (filter) {
     case SearchFilter::kItemType:
-      if (view_.ItemTypeEnabled) view_.Filt1 = Clamp(position, view_.ItemTypeEntries);
+      if (view_.ItemType.Enabled)
+        view_.ItemType.Selection = Clamp(position, view_.ItemType.Entries);
       break;
     case SearchFilter::kStat1:
     case SearchFilter::kStat2:
     case SearchFilter::kStat3: {
-      if (!view_.StatFiltersEnabled) break;
+      if (!StatFiltersEnabled()) break;
       const auto box = static_cast<std::size_t>(static_cast<int>(filter) -
                                                 static_cast<int>(SearchFilter::kStat1));
-      const int chosen = Clamp(position, view_.StatEntries);
+      const int chosen = Clamp(position, view_.Stats[box].Entries);
       // Another bonus makes the old minimum meaningless.
-      if (chosen != view_.StatFilters[box]) view_.StatAmounts[box] = "0";
-      view_.StatFilters[box] = chosen;
+      if (chosen != view_.Stats[box].Selection) view_.StatAmounts[box].Text = "0";
+      view_.Stats[box].Selection = chosen;
       break;
     }
     case SearchFilter::kArmour:
-      if (view_.ArmourEnabled) view_.ArmorFilt = Clamp(position, view_.ArmourEntries);
+      if (view_.Armour.Enabled) view_.Armour.Selection = Clamp(position, view_.Armour.Entries);
       break;
     case SearchFilter::kWeapon:
-      if (view_.WeaponEnabled) view_.WeaponFilt = Clamp(position, view_.WeaponEntries);
+      if (view_.Weapon.Enabled) view_.Weapon.Selection = Clamp(position, view_.Weapon.Entries);
       break;
     case SearchFilter::kProc:
-      view_.ProcFilter = Clamp(position, view_.ProcEntries);
+      view_.Proc.Selection = Clamp(position, view_.Proc.Entries);
       break;
   }
 }
@@ -57,16 +63,16 @@ void TfrmItems::FilterChange(SearchFilter filter, int position) {
 AmountBoxEdit TfrmItems::statamtChange(int box, std::string_view text, int caret) {
   const ViewChange change(*this);
   AmountBoxEdit edit = ApplyAmountRules(text, caret, kFilterMinimumLimit);
-  if (box >= 0 && box < 3 && view_.StatFiltersEnabled) {
-    view_.StatAmounts[static_cast<std::size_t>(box)] = edit.Text;
+  if (box >= 0 && box < 3 && StatFiltersEnabled()) {
+    view_.StatAmounts[static_cast<std::size_t>(box)].Text = edit.Text;
   }
   return edit;
 }
 
 void TfrmItems::stat1amtDblClick(int box) {
   const ViewChange change(*this);
-  if (box >= 0 && box < 3 && view_.StatFiltersEnabled) {
-    view_.StatAmounts[static_cast<std::size_t>(box)] = "0";
+  if (box >= 0 && box < 3 && StatFiltersEnabled()) {
+    view_.StatAmounts[static_cast<std::size_t>(box)].Text = "0";
   }
 }
 
@@ -84,8 +90,8 @@ void TfrmItems::nGoogle() {
 
 void TfrmItems::btnCopyStatsClick() {
   const ViewBatch batch(*this);
-  if (closed_ || !view_.CopyStatsEnabled) return;
-  if (view_.Selected < 0) {
+  if (closed_ || !view_.CopyStats.Enabled) return;
+  if (view_.Items.Selection < 0) {
     user_.ShowMessage(kNeedSelectedItem);
     return;
   }
@@ -94,10 +100,10 @@ void TfrmItems::btnCopyStatsClick() {
 }
 
 void TfrmItems::RoGClick() {
-  if (closed_ || !view_.InlineTabVisible) return;
+  if (closed_ || !view_.InlineTab.Visible) return;
   const ViewChange change(*this);
   editor_.MakeRoG();
-  view_.Selected = -1;
+  view_.Items.Selection = -1;
   ActivateTab(WorkbenchTab::kInline);
 }
 
@@ -108,7 +114,7 @@ void TfrmItems::btnExportClick() {
 
 void TfrmItems::btnImportQMXClick() {
   const ViewBatch batch(*this);
-  if (closed_ || !view_.InlineTabVisible) return;
+  if (closed_ || !view_.InlineTab.Visible) return;
   auto item =
       ImportItemForSlot(request_.Settings.StartFolder, request_.SlotFilterIndex, files_, user_);
   if (!item) return;

@@ -106,7 +106,7 @@ TEST(WorkbenchIntegration, TheVaultBrowserEquipsThroughTheSlotCommand) {
   MainWindowBrowserHost host(window, settings);
   Tbrowser browser(vault, criteria, host, user, shell);
   browser.Show();
-  browser.Filters().NameFilter = "Hauberk";
+  browser.Filters().Name.Text = "Hauberk";
   browser.BrowserSearch();
   ASSERT_FALSE(browser.View().Indices.empty());
   browser.DoubleClickLine(0);
@@ -136,7 +136,7 @@ TEST(WorkbenchIntegration, TheVaultBrowsersEquipAnnouncesOnceOnTheMainWindow) {
   MainWindowBrowserHost host(window, settings);
   Tbrowser browser(vault, criteria, host, user, shell);
   browser.Show();
-  const auto& names = browser.View().Names;
+  const auto& names = browser.View().Items.Entries;
   const auto hauberk = std::find(names.begin(), names.end(), "Hauberk of the Fen");
   ASSERT_NE(hauberk, names.end());
   browser.SelectLine(static_cast<int>(hauberk - names.begin()));

@@ -87,10 +87,10 @@ TEST(ReportWindow, WeaponChoiceChangesOnlyTheReportCopy) {
   report.BuildReport();
   EXPECT_FALSE(HasLine(report.Lines(), "Two Hand : Great Axe"));
 
-  EXPECT_TRUE(report.MenuChecks().None1);
+  EXPECT_TRUE(report.View().None1.Checked);
   report.ChooseWeapon(2);
-  EXPECT_TRUE(report.MenuChecks().TwoHanded1);
-  EXPECT_FALSE(report.MenuChecks().None1);
+  EXPECT_TRUE(report.View().TwoHanded1.Checked);
+  EXPECT_FALSE(report.View().None1.Checked);
   EXPECT_EQ(report.ReportCopy().WeaponConfig, 2);
   EXPECT_TRUE(report.WeaponChecked(2));
   EXPECT_FALSE(report.WeaponChecked(4));
@@ -115,16 +115,21 @@ TEST(ReportWindow, OptionsRebuildAndDiscardManualEdits) {
   report.SetReportTemplate(tpl);
   report.SetMainWindowReadings(ReadingsFromTemplate(tpl, 0));
   report.BuildReport();
-  const ReportMenuChecks start = report.MenuChecks();
-  EXPECT_TRUE(start.AllStats1 && !start.Mats && !start.NameOnly1 && !start.StatsOnly1);
-  EXPECT_TRUE(start.DisplayRace && start.DisplayCap && start.Notes1 && start.Expansion1 &&
-              start.DisplayUtility1 && !start.ManualEditing1);
+  const ReportWindowView start = report.View();
+  EXPECT_TRUE(start.AllStats1.Checked && !start.Mats.Checked && !start.NameOnly1.Checked &&
+              !start.StatsOnly1.Checked);
+  EXPECT_TRUE(start.DisplayRace.Checked && start.DisplayCap.Checked && start.Notes1.Checked &&
+              start.Expansion1.Checked && start.DisplayUtility1.Checked &&
+              !start.ManualEditing1.Checked);
   EXPECT_TRUE(HasLine(report.Lines(), "Race           : Briton"));
 
+  EXPECT_TRUE(start.Rpt.ReadOnly);
   EXPECT_FALSE(report.EditLines({"edited"}));  // read-only until manual editing is on
   report.ToggleManualEditing();
   EXPECT_TRUE(report.EditLines({"edited"}));
   EXPECT_EQ(report.Lines(), Lines{"edited"});
+  EXPECT_EQ(report.View().Rpt.Lines, Lines{"edited"});
+  EXPECT_FALSE(report.View().Rpt.ReadOnly);
 
   report.ToggleDisplayRace();
   EXPECT_FALSE(HasLine(report.Lines(), "Race           : Briton"));
@@ -141,10 +146,12 @@ TEST(ReportWindow, OptionsRebuildAndDiscardManualEdits) {
   EXPECT_FALSE(HasLine(report.Lines(), "Expansion : Classic Areas ('Mainland')"));
   report.ChooseContent(ReportContent::kStatsOnly);
   EXPECT_FALSE(HasLine(report.Lines(), "<== Equipment Info ==>"));
-  const ReportMenuChecks end = report.MenuChecks();
-  EXPECT_TRUE(!end.AllStats1 && !end.Mats && !end.NameOnly1 && end.StatsOnly1);
-  EXPECT_TRUE(!end.DisplayRace && end.DisplayCap && !end.Notes1 && !end.Expansion1 &&
-              !end.DisplayUtility1 && end.ManualEditing1);
+  const ReportWindowView end = report.View();
+  EXPECT_TRUE(!end.AllStats1.Checked && !end.Mats.Checked && !end.NameOnly1.Checked &&
+              end.StatsOnly1.Checked);
+  EXPECT_TRUE(!end.DisplayRace.Checked && end.DisplayCap.Checked && !end.Notes1.Checked &&
+              !end.Expansion1.Checked && !end.DisplayUtility1.Checked &&
+              end.ManualEditing1.Checked);
 }
 
 TEST(ReportWindow, SavesWriteTheDocumentThroughTheDialog) {

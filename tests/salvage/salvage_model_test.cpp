@@ -48,8 +48,8 @@ TEST(SalvageValues, CoinBarsFollowTheAmounts) {
     TfrmSalvo salvo;
     for (int tier = 0; tier < kSalvageTierCount; ++tier)
       salvo.SetAmount(tier, std::to_string(c.amounts[tier]));
-    EXPECT_EQ(Bar(salvo.RawValue()), c.raw) << c.what;
-    EXPECT_EQ(Bar(salvo.cashbar()), c.trinket) << c.what;
+    EXPECT_EQ(Bar(salvo.View().RawValue), c.raw) << c.what;
+    EXPECT_EQ(Bar(salvo.View().Cashbar), c.trinket) << c.what;
   }
 }
 
@@ -107,11 +107,11 @@ TEST(SalvageAmounts, EditNormalisation) {
 TEST(SalvageAmounts, PastedGarbageCountsAsZeroAndRecomputes) {
   TfrmSalvo salvo;
   salvo.SetAmount(kBronze, "25");
-  ASSERT_EQ(Bar(salvo.RawValue()), "Raw : P: 0p G: 0g S: 1s C: 0c");
+  ASSERT_EQ(Bar(salvo.View().RawValue), "Raw : P: 0p G: 0g S: 1s C: 0c");
   salvo.SetAmount(kBronze, "2x5");
-  EXPECT_EQ(salvo.AmountText(kBronze), "0");
+  EXPECT_EQ(salvo.View().Amounts[kBronze].Text, "0");
   EXPECT_EQ(salvo.Amount(kBronze), 0);
-  EXPECT_EQ(Bar(salvo.RawValue()), "Raw : P: 0p G: 0g S: 0s C: 0c");
+  EXPECT_EQ(Bar(salvo.View().RawValue), "Raw : P: 0p G: 0g S: 0s C: 0c");
 }
 
 TEST(SalvageAmounts, TextToAmount) {
@@ -124,12 +124,14 @@ TEST(SalvageAmounts, TextToAmount) {
 
 TEST(SalvageWindow, ClearAndKeys) {
   TfrmSalvo salvo;
-  for (int tier = 0; tier < kSalvageTierCount; ++tier) EXPECT_EQ(salvo.AmountText(tier), "0");
+  for (int tier = 0; tier < kSalvageTierCount; ++tier)
+    EXPECT_EQ(salvo.View().Amounts[tier].Text, "0");
   salvo.SetAmount(3, "17");
   salvo.SetAmount(kArcanium, "2");
   ASSERT_NE(salvo.RawTotal(), 0u);
   salvo.ClearClick();
-  for (int tier = 0; tier < kSalvageTierCount; ++tier) EXPECT_EQ(salvo.AmountText(tier), "0");
+  for (int tier = 0; tier < kSalvageTierCount; ++tier)
+    EXPECT_EQ(salvo.View().Amounts[tier].Text, "0");
   EXPECT_EQ(salvo.RawTotal(), 0u);
   EXPECT_EQ(salvo.TrinketTotal(), 0u);
 
@@ -142,17 +144,17 @@ TEST(SalvageWindow, ClearAndKeys) {
 TEST(SalvageWindow, SpinButtonsStepByAHundredWithinTheRange) {
   TfrmSalvo salvo;
   salvo.UpDownClick(kBronze, true);
-  EXPECT_EQ(salvo.AmountText(kBronze), "100");
-  EXPECT_EQ(Bar(salvo.RawValue()), "Raw : P: 0p G: 0g S: 4s C: 0c");
+  EXPECT_EQ(salvo.View().Amounts[kBronze].Text, "100");
+  EXPECT_EQ(Bar(salvo.View().RawValue), "Raw : P: 0p G: 0g S: 4s C: 0c");
   salvo.UpDownClick(kBronze, false);
   salvo.UpDownClick(kBronze, false);
-  EXPECT_EQ(salvo.AmountText(kBronze), "0");
+  EXPECT_EQ(salvo.View().Amounts[kBronze].Text, "0");
   salvo.SetAmount(kArcanium, "31950");
   salvo.UpDownClick(kArcanium, true);
-  EXPECT_EQ(salvo.AmountText(kArcanium), "32000");
+  EXPECT_EQ(salvo.View().Amounts[kArcanium].Text, "32000");
   salvo.SetAmount(kArcanium, "50");
   salvo.UpDownClick(kArcanium, false);
-  EXPECT_EQ(salvo.AmountText(kArcanium), "0");
+  EXPECT_EQ(salvo.View().Amounts[kArcanium].Text, "0");
 }
 
 TEST(SalvageWindow, TierTableMatchesTheEdits) {
@@ -176,7 +178,7 @@ TEST(SalvageCalculator, EachCommandAnnouncesOnce) {
   TfrmSalvo salvo;
   EXPECT_EQ(AnnouncementsOf(salvo, [&] { salvo.sChange(2, "0150", 4); }), 1);
   EXPECT_EQ(AnnouncementsOf(salvo, [&] { salvo.UpDownClick(2, true); }), 1);
-  EXPECT_EQ(salvo.AmountText(2), "250");
+  EXPECT_EQ(salvo.View().Amounts[2].Text, "250");
   EXPECT_EQ(AnnouncementsOf(salvo, [&] { salvo.UpDownClick(10, true); }), 0);
   EXPECT_EQ(AnnouncementsOf(salvo, [&] { salvo.ClearClick(); }), 1);
 }

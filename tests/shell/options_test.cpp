@@ -172,11 +172,11 @@ TEST(OptionsDialog, ShowsTheStoredFolderAndLevelFilter) {
     dialog.FormShow(Menu(true, false, false));
 
     const OptionsDialogView& view = dialog.View();
-    EXPECT_TRUE(view.visible);
-    EXPECT_EQ(view.directory, temps);
-    EXPECT_EQ(view.levelFilterIndex, c.index) << c.storedFilter;
-    EXPECT_EQ(view.levelFilterItems[static_cast<std::size_t>(view.levelFilterIndex)], c.item);
-    EXPECT_TRUE(view.cancelEnabled);
+    EXPECT_TRUE(view.Visible);
+    EXPECT_EQ(view.Directory.Text, temps);
+    EXPECT_EQ(view.LevelFilter.Selection, c.index) << c.storedFilter;
+    EXPECT_EQ(view.LevelFilter.Text(), c.item);
+    EXPECT_TRUE(view.Cancel.Enabled);
     // The display switches follow the menu marks as the dialog opens.
     EXPECT_EQ(settings.Record().Quickbar, 1);
     EXPECT_EQ(settings.Record().Utility, 0);
@@ -198,7 +198,7 @@ TEST(OptionsDialog, OkTakesThePendingFolderAndFilterAndWritesThemAll) {
 
   dialog.OKBtnClick(Menu(false, true, true));
 
-  EXPECT_FALSE(dialog.View().visible);
+  EXPECT_FALSE(dialog.View().Visible);
   EXPECT_EQ(settings.Record().Temps, "/home/player/templates/");
   EXPECT_EQ(settings.Record().LVFilter, 5);
   EXPECT_EQ(store.writes.size(), kValuesPerSave);
@@ -227,7 +227,7 @@ TEST(OptionsDialog, CancelLeavesTheStoreAsItWas) {
 
   dialog.CancelBtnClick();
 
-  EXPECT_FALSE(dialog.View().visible);
+  EXPECT_FALSE(dialog.View().Visible);
   EXPECT_TRUE(store.writes.empty());
   EXPECT_EQ(settings.Record().LVFilter, 30);
   EXPECT_EQ(settings.Record().Temps, kProgramDir);
@@ -248,24 +248,24 @@ TEST(OptionsDialog, WithoutASettingsKeyOnlyOkCloses) {
 
   EXPECT_EQ(settings.Record().Start, kProgramDir);
   EXPECT_EQ(settings.Record().Temps, kProgramDir);
-  EXPECT_EQ(dialog.View().directory, kProgramDir);
-  EXPECT_EQ(dialog.View().levelFilterIndex, 45);
-  EXPECT_FALSE(dialog.View().cancelEnabled);
+  EXPECT_EQ(dialog.View().Directory.Text, kProgramDir);
+  EXPECT_EQ(dialog.View().LevelFilter.Selection, 45);
+  EXPECT_FALSE(dialog.View().Cancel.Enabled);
   EXPECT_EQ(settings.Record().Quickbar, 1);
   EXPECT_EQ(settings.Record().Utility, 1);
   EXPECT_TRUE(settings.Record().StartMax);
 
   dialog.CancelBtnClick();
   EXPECT_FALSE(dialog.FormCloseQuery());
-  EXPECT_TRUE(dialog.View().visible);
+  EXPECT_TRUE(dialog.View().Visible);
 
   dialog.OKBtnClick(Menu(true, true, true));
-  EXPECT_FALSE(dialog.View().visible);
+  EXPECT_FALSE(dialog.View().Visible);
   EXPECT_TRUE(store.keyExists);
   EXPECT_EQ(StoredInt(store, "LVFilter"), 50);
   EXPECT_EQ(std::get<std::string>(*store.Get("Temps")), kProgramDir);
   dialog.FormShow(Menu(true, true, true));
-  EXPECT_TRUE(dialog.View().cancelEnabled);
+  EXPECT_TRUE(dialog.View().Cancel.Enabled);
   EXPECT_TRUE(dialog.FormCloseQuery());
 }
 
@@ -281,7 +281,7 @@ TEST(OptionsDialog, AStoreThatCannotBeWrittenDoesNotTrapTheUser) {
   dialog.SLFilterChange(20);
   dialog.OKBtnClick(Menu(true, true, true));
 
-  EXPECT_FALSE(dialog.View().visible);
+  EXPECT_FALSE(dialog.View().Visible);
   EXPECT_EQ(settings.Record().LVFilter, 25);  // in effect for this run
   EXPECT_EQ(user.messages,
             std::vector<std::string>{"Settings could not be saved, they apply until Quillmark "
@@ -303,7 +303,7 @@ TEST(OptionsDialog, EachCommandThatChangesTheDialogAnnouncesOnce) {
   EXPECT_EQ(AnnouncementsOf(options, [&] { options.SLFilterChange(5); }), 1);
   EXPECT_EQ(AnnouncementsOf(options, [&] { options.DirectoryChange("/home/me/"); }), 1);
   EXPECT_EQ(AnnouncementsOf(options, [&] { options.OKBtnClick(menu); }), 1);
-  EXPECT_FALSE(options.View().visible);
+  EXPECT_FALSE(options.View().Visible);
 }
 
 }  // namespace

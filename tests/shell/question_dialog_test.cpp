@@ -29,12 +29,12 @@ TEST(QuestionDialog, VisibleButtonsAndTheirPlacesFollowTheOptionalCaptions) {
     dialog.Ask("Which ring?", "Choose", "Ring &1", "Ring &2", c.abort, c.retry);
     const QuestionDialogView& view = dialog.View();
     for (std::size_t i = 0; i < 4; ++i) {
-      SCOPED_TRACE(std::string(c.abort) + "/" + c.retry + " button " + view.buttons[i].name);
-      EXPECT_EQ(view.buttons[i].visible, c.buttons[i].visible);
+      SCOPED_TRACE(std::string(c.abort) + "/" + c.retry + " button " + view.Buttons[i].Name);
+      EXPECT_EQ(view.Buttons[i].Visible, c.buttons[i].visible);
       if (c.buttons[i].visible) {
-        EXPECT_EQ(view.buttons[i].left, c.buttons[i].left);
+        EXPECT_EQ(view.Buttons[i].Left, c.buttons[i].left);
         // Every visible button fits inside the dialog.
-        EXPECT_LE(view.buttons[i].left + kQuestionButtonWidth, view.clientWidth);
+        EXPECT_LE(view.Buttons[i].Left + kQuestionButtonWidth, view.ClientWidth);
       }
     }
   }
@@ -49,19 +49,19 @@ TEST(QuestionDialog, CaptionsTitleAndResultsBelongToTheirButtons) {
     dialog.Ask("Changes have been made", "Save Character First?", "&Save", "&Load", "&Cancel",
                "Re&try");
     const QuestionDialogView& view = dialog.View();
-    EXPECT_EQ(view.caption, "Save Character First?");
-    EXPECT_EQ(view.message, "Changes have been made");
-    EXPECT_EQ(view.buttons[0].caption, "&Save");
-    EXPECT_EQ(view.buttons[1].caption, "&Load");
-    EXPECT_EQ(view.buttons[2].caption, "&Cancel");
-    EXPECT_EQ(view.buttons[3].caption, "Re&try");
-    EXPECT_STREQ(view.buttons[i].name, names[i]);
-    EXPECT_EQ(view.clientWidth, 361);
-    EXPECT_TRUE(view.visible);
+    EXPECT_EQ(view.Caption, "Save Character First?");
+    EXPECT_EQ(view.Message.Text, "Changes have been made");
+    EXPECT_EQ(view.Buttons[0].Caption, "&Save");
+    EXPECT_EQ(view.Buttons[1].Caption, "&Load");
+    EXPECT_EQ(view.Buttons[2].Caption, "&Cancel");
+    EXPECT_EQ(view.Buttons[3].Caption, "Re&try");
+    EXPECT_STREQ(view.Buttons[i].Name, names[i]);
+    EXPECT_EQ(view.ClientWidth, 361);
+    EXPECT_TRUE(view.Visible);
 
     dialog.Press(buttons[i]);
     EXPECT_EQ(dialog.ModalResult(), static_cast<int>(i) + 1);
-    EXPECT_FALSE(dialog.View().visible);
+    EXPECT_FALSE(dialog.View().Visible);
   }
 }
 
@@ -71,8 +71,8 @@ TEST(QuestionDialog, TheButtonRowSitsBelowTheMeasuredMessage) {
   for (const auto& [labelHeight, rowTop, clientHeight] :
        {std::tuple{13, 21, 53}, std::tuple{52, 60, 92}, std::tuple{0, 8, 40}}) {
     dialog.SetLabelHeight(labelHeight);
-    for (const DialogButtonView& b : dialog.View().buttons) EXPECT_EQ(b.top, rowTop);
-    EXPECT_EQ(dialog.View().clientHeight, clientHeight);
+    for (const DialogButtonView& b : dialog.View().Buttons) EXPECT_EQ(b.Top, rowTop);
+    EXPECT_EQ(dialog.View().ClientHeight, clientHeight);
   }
 }
 
@@ -80,7 +80,7 @@ TEST(QuestionDialog, ClosingIsRefusedUntilAButtonWasPressedInThisShowing) {
   TCustomDlg dialog;
   dialog.Ask("Load this item anyway?", "Item", "&Yes", "&No", "", "");
   EXPECT_FALSE(dialog.FormCloseQuery());
-  EXPECT_TRUE(dialog.View().visible);
+  EXPECT_TRUE(dialog.View().Visible);
   EXPECT_EQ(dialog.ModalResult(), 0);
 
   // A hidden button cannot answer.
@@ -101,15 +101,15 @@ TEST(QuestionDialog, ClosingIsRefusedUntilAButtonWasPressedInThisShowing) {
 TEST(QuestionDialog, TheOkButtonTakesTheFocusAndTheMouseMovesIt) {
   TCustomDlg dialog;
   dialog.Ask("Which wrist?", "Wrist", "Wrist &1", "Wrist &2", "", "&Both");
-  EXPECT_EQ(dialog.View().focused, DialogButton::Ok);
+  EXPECT_EQ(dialog.View().Focused, DialogButton::Ok);
   dialog.MouseEnter(DialogButton::Abort);  // hidden
-  EXPECT_EQ(dialog.View().focused, DialogButton::Ok);
+  EXPECT_EQ(dialog.View().Focused, DialogButton::Ok);
   dialog.MouseEnter(DialogButton::Retry);
   dialog.PressFocused();
   EXPECT_EQ(dialog.ModalResult(), 4);
 
   dialog.Ask("Which wrist?", "Wrist", "Wrist &1", "Wrist &2", "", "&Both");
-  EXPECT_EQ(dialog.View().focused, DialogButton::Ok);
+  EXPECT_EQ(dialog.View().Focused, DialogButton::Ok);
   dialog.PressFocused();
   EXPECT_EQ(dialog.ModalResult(), 1);
 }

@@ -51,30 +51,30 @@ TEST(SpellcraftCharge, WorkedDesigns) {
     for (std::size_t k = 0; k < c.gems.size(); ++k)
       SetGem(calc, static_cast<int>(k) + 1, c.gems[k].index, c.gems[k].tier);
     const SpellcraftView view = calc.View();
-    for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(view.Gems[k].CostText, c.costs[k]) << k;
-    EXPECT_EQ(view.HighGemText, c.highGem);
-    EXPECT_EQ(view.ChargeText, c.charge);
-    EXPECT_EQ(view.CapacityText, "32");
-    EXPECT_EQ(view.MaxOverchargeText, "37.5");
+    for (std::size_t k = 0; k < 4; ++k) EXPECT_EQ(view.Gems[k].Cost.Text, c.costs[k]) << k;
+    EXPECT_EQ(view.HighGem.Text, c.highGem);
+    EXPECT_EQ(view.Charge.Text, c.charge);
+    EXPECT_EQ(view.Capacity.Text, "32");
+    EXPECT_EQ(view.MaxOvercharge.Text, "37.5");
     EXPECT_EQ(calc.State().Valid, c.valid) << c.charge;
-    EXPECT_EQ(view.ReturnEnabled, c.valid);
-    EXPECT_EQ(view.ChargeColor, c.valid ? ChargeColour::kBlue : ChargeColour::kRed);
+    EXPECT_EQ(view.Return.Enabled, c.valid);
+    EXPECT_EQ(view.Charge.Colour, c.valid ? kBlue : kRed);
   }
 }
 
 TEST(SpellcraftCharge, EmptyAndSingleGemDesigns) {
   SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
   SpellcraftView view = calc.View();
-  for (const auto& gem : view.Gems) EXPECT_EQ(gem.CostText, "0.0");
-  EXPECT_EQ(view.HighGemText, "0.0");
-  EXPECT_EQ(view.ChargeText, "0.0");
-  EXPECT_TRUE(view.ReturnEnabled);
+  for (const auto& gem : view.Gems) EXPECT_EQ(gem.Cost.Text, "0.0");
+  EXPECT_EQ(view.HighGem.Text, "0.0");
+  EXPECT_EQ(view.Charge.Text, "0.0");
+  EXPECT_TRUE(view.Return.Enabled);
 
   SetGem(calc, 1, 10, 0);  // Hit Points 4
   view = calc.View();
-  EXPECT_EQ(view.Gems[0].CostText, "1.0");
-  EXPECT_EQ(view.HighGemText, "1.0");
-  EXPECT_EQ(view.ChargeText, "1.0");
+  EXPECT_EQ(view.Gems[0].Cost.Text, "1.0");
+  EXPECT_EQ(view.HighGem.Text, "1.0");
+  EXPECT_EQ(view.Charge.Text, "1.0");
 }
 
 TEST(SpellcraftCharge, CapacityByLevelAndArmour) {
@@ -89,8 +89,8 @@ TEST(SpellcraftCharge, CapacityByLevelAndArmour) {
     SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
     calc.cAbsSelect(c.armour);
     calc.sLevelChange(c.level);
-    EXPECT_EQ(calc.View().CapacityText, c.capacity) << c.level << "/" << c.armour;
-    EXPECT_EQ(calc.View().MaxOverchargeText, c.maxOvercharge) << c.level << "/" << c.armour;
+    EXPECT_EQ(calc.View().Capacity.Text, c.capacity) << c.level << "/" << c.armour;
+    EXPECT_EQ(calc.View().MaxOvercharge.Text, c.maxOvercharge) << c.level << "/" << c.armour;
   }
   // The same design falls over its limit one level lower.
   SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
@@ -101,15 +101,15 @@ TEST(SpellcraftCharge, CapacityByLevelAndArmour) {
   EXPECT_TRUE(calc.State().Valid);
   calc.sLevelChange(50);
   EXPECT_FALSE(calc.State().Valid);
-  EXPECT_FALSE(calc.View().ReturnEnabled);
+  EXPECT_FALSE(calc.View().Return.Enabled);
 }
 
 TEST(SpellcraftCharge, BonusLevelOfTheUncraftedBonuses) {
   SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
-  EXPECT_EQ(calc.View().BonusLevelText, "0");
+  EXPECT_EQ(calc.View().BonusLevel.Text, "0");
   SetGem(calc, 1, 1, 4);   // Strength 14: nearest(9.33) = 9
   SetGem(calc, 2, 11, 3);  // Crush Resist 5: 8
-  EXPECT_EQ(calc.View().BonusLevelText, "13");
+  EXPECT_EQ(calc.View().BonusLevel.Text, "13");
 }
 
 // ---- duplicate resolution
@@ -123,10 +123,9 @@ TEST(SpellcraftDuplicates, ASecondGemMovesToTheNextFreeBonus) {
   EXPECT_EQ(GemIndexes(calc), (std::vector<int>{1, 2, 0, 0}));
   // The gem left the entry the user chose, so its selector shows the full listing.
   SpellcraftView view = calc.View();
-  EXPECT_EQ(view.Gems[1].ArchetypeSelection, 7);
-  EXPECT_EQ(view.Gems[1].BonusEntries[static_cast<std::size_t>(view.Gems[1].BonusSelection)],
-            "Constitution");
-  EXPECT_EQ(view.Gems[0].ArchetypeSelection, 1);
+  EXPECT_EQ(view.Gems[1].Archetype.Selection, 7);
+  EXPECT_EQ(view.Gems[1].Bonus.Text(), "Constitution");
+  EXPECT_EQ(view.Gems[0].Archetype.Selection, 1);
 
   calc.SCArchChange(3, 1);
   calc.SCFakeChange(3, 1);  // Strength a third time: Constitution is taken as well
@@ -142,7 +141,7 @@ TEST(SpellcraftDuplicates, MovingUpOntoATakenBonusEmptiesTheGem) {
   calc.SCFakeChange(2, 1);  // up onto Strength
   EXPECT_EQ(GemIndexes(calc), (std::vector<int>{1, 0, 0, 0}));
   EXPECT_EQ(calc.State().Remembered[1], 0);
-  EXPECT_FALSE(calc.View().Gems[1].ValueEnabled);
+  EXPECT_FALSE(calc.View().Gems[1].Value.Enabled);
 
   // With every other gem filled the step lands on the empty entry itself.
   SpellcraftCalculator full = OpenTab(ContextFor(kChest));
@@ -208,21 +207,23 @@ TEST(SpellcraftSelectors, ArchetypesValuesAndIgnoredInput) {
   SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
   calc.SCArchChange(1, 0);
   SpellcraftView view = calc.View();
-  EXPECT_EQ(view.Gems[0].BonusEntries, (std::vector<std::string_view>{"<Choose an Archtype>"}));
-  EXPECT_FALSE(view.Gems[0].ValueEnabled);
+  EXPECT_EQ(view.Gems[0].Bonus.Entries, (std::vector<std::string>{"<Choose an Archtype>"}));
+  EXPECT_FALSE(view.Gems[0].Value.Enabled);
 
   calc.SCArchChange(1, 2);  // "1. Resistances"
   view = calc.View();
-  ASSERT_EQ(view.Gems[0].BonusEntries.size(), 10u);
-  EXPECT_EQ(view.Gems[0].BonusEntries[0], "<Empty>");
+  ASSERT_EQ(view.Gems[0].Bonus.Entries.size(), 10u);
+  EXPECT_EQ(view.Gems[0].Bonus.Entries[0], "<Empty>");
   EXPECT_EQ(calc.State().Gems[0].BonusIndex, 0);
   calc.SCFakeChange(1, 3);  // Thrust Resist
   view = calc.View();
   EXPECT_EQ(calc.State().Gems[0].BonusIndex, 13);
-  EXPECT_EQ(view.Gems[0].ValueEntries,
+  EXPECT_EQ(view.Gems[0].Value.Entries,
             (std::vector<std::string>{"1", "2", "3", "5", "7", "9", "11", "13", "15", "17"}));
-  EXPECT_EQ(view.Gems[0].ValueSelection, 0);
-  EXPECT_TRUE(view.Gems[0].ValueEnabled);
+  EXPECT_EQ(view.Gems[0].Value.Selection, 0);
+  EXPECT_TRUE(view.Gems[0].Value.Enabled);
+  EXPECT_EQ(view.Gems[0].Archetype.Text(), "1. Resistances");
+  EXPECT_EQ(view.Gems[0].Archetype.Entries.size(), 8u);
 
   calc.csChange(1, 10);  // past the ladder
   calc.SCFakeChange(1, 10);
@@ -239,11 +240,14 @@ TEST(SpellcraftSelectors, ArchetypesValuesAndIgnoredInput) {
 
 TEST(SpellcraftSelectors, LevelEntriesAndTheFifthSelector) {
   SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
-  EXPECT_EQ(calc.View().LevelSelection, 50);
-  EXPECT_TRUE(calc.View().FifthEnabled);
+  EXPECT_EQ(calc.View().Level.Selection, 50);
+  EXPECT_TRUE(calc.View().Fifth.Enabled);
   calc.sLevelChange(45);
-  EXPECT_EQ(calc.View().LevelSelection, 44);
-  EXPECT_FALSE(calc.View().FifthEnabled);
+  EXPECT_EQ(calc.View().Level.Selection, 44);
+  EXPECT_EQ(calc.View().Level.Text(), "45");
+  EXPECT_EQ(calc.View().Level.Entries.size(), 51u);
+  EXPECT_EQ(calc.View().Armour.Entries.back(), "Non-Armor");
+  EXPECT_FALSE(calc.View().Fifth.Enabled);
   calc.cProc2Select(1);  // disabled: ignored
   EXPECT_EQ(calc.State().ChoiceIndex, 0);
   calc.sLevelChange(0);
@@ -304,17 +308,17 @@ TEST(SpellcraftFifthSlot, LegendaryLocksTheFourthGemOfAWeaponOnly) {
   EXPECT_EQ(gem4.TierIndex, kNoTier);
   EXPECT_FALSE(gem4.Enabled);
   SpellcraftView view = calc.View();
-  EXPECT_EQ(view.Gems[3].ArchetypeSelection, 0);
-  EXPECT_FALSE(view.Gems[3].ArchetypeEnabled);
-  EXPECT_FALSE(view.Gems[3].BonusEnabled);
-  EXPECT_FALSE(view.Gems[3].ValueEnabled);
+  EXPECT_EQ(view.Gems[3].Archetype.Selection, 0);
+  EXPECT_FALSE(view.Gems[3].Archetype.Enabled);
+  EXPECT_FALSE(view.Gems[3].Bonus.Enabled);
+  EXPECT_FALSE(view.Gems[3].Value.Enabled);
   calc.SCArchChange(4, 7);  // a locked gem takes nothing
   calc.SCFakeChange(4, 30);
   EXPECT_EQ(calc.State().Gems[3].BonusIndex, 0);
 
   calc.cProc2Select(ChoicePosition(calc, 1));  // another bonus releases it
   EXPECT_TRUE(calc.State().Gems[3].Enabled);
-  EXPECT_TRUE(calc.View().Gems[3].BonusEnabled);
+  EXPECT_TRUE(calc.View().Gems[3].Bonus.Enabled);
 
   // The bow's legendary bonus locks the ranged weapon's fourth gem too.
   SpellcraftContext ranged = ContextFor(kRanged);
@@ -333,11 +337,11 @@ TEST(SpellcraftFifthSlot, LoweringTheLevelDropsTheBonusAndReleasesTheGem) {
   calc.sLevelChange(50);
   EXPECT_EQ(calc.State().ChoiceIndex, 0);
   EXPECT_EQ(calc.State().FifthIndex, 0);
-  EXPECT_EQ(calc.View().FifthSelection, 0);
-  EXPECT_FALSE(calc.View().FifthEnabled);
+  EXPECT_EQ(calc.View().Fifth.Selection, 0);
+  EXPECT_FALSE(calc.View().Fifth.Enabled);
   EXPECT_EQ(calc.SetFifth(), FifthSlotBonus{});
   EXPECT_EQ(calc.BuildCraftedItem(CraftedItemVariant::kPreview).BonusCode[8], 0);
-  EXPECT_EQ(calc.View().NameText, "Lv50 Weapon");
+  EXPECT_EQ(calc.View().Name.Text, "Lv50 Weapon");
   EXPECT_TRUE(calc.State().Gems[3].Enabled);
   EXPECT_EQ(calc.State().SavedFifthIndex, 0);
 }
@@ -367,7 +371,7 @@ TEST(SpellcraftNames, GeneratedFromLevelArmourSlotAndFifthSlot) {
     SpellcraftCalculator calc = OpenTab(ContextFor(c.slot, c.realm));
     calc.cAbsSelect(c.armour);
     calc.sLevelChange(c.level);
-    EXPECT_EQ(calc.View().NameText, c.name);
+    EXPECT_EQ(calc.View().Name.Text, c.name);
     EXPECT_EQ(calc.State().Name, c.name);
   }
 }
@@ -375,42 +379,42 @@ TEST(SpellcraftNames, GeneratedFromLevelArmourSlotAndFifthSlot) {
 TEST(SpellcraftNames, FifthSlotCaptionOrItemName) {
   SpellcraftCalculator calc = OpenTab(ContextFor(kLeftHand));
   calc.cProc2Select(ChoicePosition(calc, 1));  // no item name
-  EXPECT_EQ(calc.View().NameText, "Lv51 Weapon/Shield : ( Strength Cap + 5 )");
+  EXPECT_EQ(calc.View().Name.Text, "Lv51 Weapon/Shield : ( Strength Cap + 5 )");
   calc.cProc2Select(ChoicePosition(calc, 17));
-  EXPECT_EQ(calc.View().NameText, "Elemental Weapon (Armor Factor +10, Damage vs All +3%)");
+  EXPECT_EQ(calc.View().Name.Text, "Elemental Weapon (Armor Factor +10, Damage vs All +3%)");
 
   SpellcraftCalculator chest = OpenTab(ContextFor(kChest));
   chest.cProc2Select(1);
-  EXPECT_EQ(chest.View().NameText, "Sigil Gilded Plate Breastplate (All Melee +3)");
+  EXPECT_EQ(chest.View().Name.Text, "Sigil Gilded Plate Breastplate (All Melee +3)");
   chest.cAbsSelect(3);  // a new armour class returns to "No Extra Bonus"
-  EXPECT_EQ(chest.View().NameText, "Lv51 Chain");
+  EXPECT_EQ(chest.View().Name.Text, "Lv51 Chain");
 }
 
 TEST(SpellcraftNames, TypedNamesSurviveUntilAutonamingReturns) {
   SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
   calc.TypeName("My Chest");
-  EXPECT_FALSE(calc.View().AutoNameChecked);
+  EXPECT_FALSE(calc.View().AutoName.Checked);
   SetGem(calc, 1, 1, 3);
   calc.sLevelChange(40);
   calc.cAbsSelect(2);
   calc.btnGemClearClick();
-  EXPECT_EQ(calc.View().NameText, "My Chest");
+  EXPECT_EQ(calc.View().Name.Text, "My Chest");
   EXPECT_EQ(calc.State().Name, "My Chest");
   EXPECT_EQ(calc.BuildCraftedItem(CraftedItemVariant::kReturned).Name.View(), "My Chest");
 
   calc.AutoNameClick(true);
-  EXPECT_EQ(calc.View().NameText, "Lv40 Studded");
+  EXPECT_EQ(calc.View().Name.Text, "Lv40 Studded");
   calc.AutoNameClick(false);  // unticking keeps the text it shows
-  EXPECT_EQ(calc.View().NameText, "Lv40 Studded");
+  EXPECT_EQ(calc.View().Name.Text, "Lv40 Studded");
   calc.sLevelChange(41);
-  EXPECT_EQ(calc.View().NameText, "Lv40 Studded");
+  EXPECT_EQ(calc.View().Name.Text, "Lv40 Studded");
 }
 
 TEST(SpellcraftNames, LongNamesAreCutInTheItemOnly) {
   SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
   const std::string longName(70, 'x');
   calc.TypeName(longName);
-  EXPECT_EQ(calc.View().NameText, longName);
+  EXPECT_EQ(calc.View().Name.Text, longName);
   EXPECT_EQ(calc.State().Name, std::string(51, 'x'));
   EXPECT_EQ(calc.BuildCraftedItem(CraftedItemVariant::kReturned).Name.Size(), 51u);
 }
@@ -436,7 +440,7 @@ TEST(SpellcraftPreview, FollowsValidDesignsWhileTheTabIsActive) {
   const std::size_t before = shown.size();
   calc.csChange(4, 9);  // over the limit: the slot keeps the last valid design
   EXPECT_EQ(shown.size(), before);
-  EXPECT_FALSE(calc.View().ReturnEnabled);
+  EXPECT_FALSE(calc.View().Return.Enabled);
   EXPECT_FALSE(calc.btnReturnClick().has_value());
   calc.csChange(4, 6);
   EXPECT_GT(shown.size(), before);

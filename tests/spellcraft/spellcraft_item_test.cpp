@@ -108,7 +108,7 @@ TEST(CraftedItemEncoding, UniversalListsStoreTheChosenPosition) {
   SpellcraftCalculator again(context);
   again.Open(item);
   EXPECT_EQ(again.State().ChoiceIndex, hibernianMelee);
-  EXPECT_EQ(again.View().NameText, "Decorated Osnadurtha Hauberk (All Melee +3)");
+  EXPECT_EQ(again.View().Name.Text, "Decorated Osnadurtha Hauberk (All Melee +3)");
 }
 
 // ---- loading
@@ -136,9 +136,9 @@ TEST(CraftedItemLoading, RoundTripsADesign) {
   EXPECT_FALSE(loaded.State().Gems[3].Enabled);
   EXPECT_EQ(loaded.State().FifthIndex, 17);
   EXPECT_EQ(loaded.State().SavedFifthIndex, 17);
-  EXPECT_EQ(loaded.View().NameText, calc.View().NameText);
-  EXPECT_EQ(loaded.View().ChargeText, calc.View().ChargeText);
-  EXPECT_FALSE(loaded.View().ArmourEnabled);
+  EXPECT_EQ(loaded.View().Name.Text, calc.View().Name.Text);
+  EXPECT_EQ(loaded.View().Charge.Text, calc.View().Charge.Text);
+  EXPECT_FALSE(loaded.View().Armour.Enabled);
   ASSERT_TRUE(loaded.btnReturnClick().has_value());
   const TItemRecord again = *loaded.btnReturnClick();
   EXPECT_EQ(std::memcmp(&item, &again, sizeof item), 0);
@@ -151,17 +151,17 @@ TEST(CraftedItemLoading, StoredNamesAndAutonaming) {
   item.BonusLevelFixed = 0;  // named by hand
   SpellcraftCalculator calc(context);
   calc.Open(item);
-  EXPECT_EQ(calc.View().NameText, "Old Name");
-  EXPECT_FALSE(calc.View().AutoNameChecked);
+  EXPECT_EQ(calc.View().Name.Text, "Old Name");
+  EXPECT_FALSE(calc.View().AutoName.Checked);
 
   item.BonusLevelFixed = 1;  // generated: the design's name wins
   calc.Open(item);
-  EXPECT_EQ(calc.View().NameText, "Lv45 Studded");
+  EXPECT_EQ(calc.View().Name.Text, "Lv45 Studded");
 
   item.Name.Assign(" ");
   item.BonusLevelFixed = 0;
   calc.Open(item);
-  EXPECT_EQ(calc.View().NameText, "Lv45 Studded") << "an empty name never survives loading";
+  EXPECT_EQ(calc.View().Name.Text, "Lv45 Studded") << "an empty name never survives loading";
 }
 
 TEST(CraftedItemLoading, ForeignValuesAreBroughtIntoRange) {
@@ -176,7 +176,7 @@ TEST(CraftedItemLoading, ForeignValuesAreBroughtIntoRange) {
   EXPECT_EQ(calc.State().Gems[1].TierIndex, 0);
   EXPECT_EQ(calc.State().Gems[2].BonusIndex, 0) << "no gem gives code 150";
   EXPECT_EQ(calc.State().Gems[3].BonusIndex, 0);
-  EXPECT_EQ(calc.View().CapacityText, "1");
+  EXPECT_EQ(calc.View().Capacity.Text, "1");
 
   calc.Open(CraftedItem(200, 1, {{20, 5}}, 45));
   EXPECT_EQ(calc.State().Level, 51);
@@ -187,7 +187,7 @@ TEST(CraftedItemLoading, ForeignValuesAreBroughtIntoRange) {
   // A fifth-slot index the current list does not offer falls back to none.
   calc.Open(CraftedItem(51, 1, {{1, 0}}, 17));
   EXPECT_EQ(calc.State().FifthIndex, 0);
-  EXPECT_EQ(calc.View().NameText, "Lv51 Leather");
+  EXPECT_EQ(calc.View().Name.Text, "Lv51 Leather");
 
   // Two gems with one bonus: gems are placed in slot order and a later
   // duplicate moves on, pushing the next one along.
@@ -200,8 +200,8 @@ TEST(CraftedItemLoading, ForeignValuesAreBroughtIntoRange) {
   SpellcraftCalculator weapon(ContextFor(kTwoHand));
   weapon.Open(CraftedItem(51, 9, {{30, 1}}));
   EXPECT_EQ(weapon.State().ArmourIndex, 5);
-  EXPECT_FALSE(weapon.View().ArmourEnabled);
-  EXPECT_EQ(weapon.View().NameText, "Lv51 Weapon");
+  EXPECT_FALSE(weapon.View().Armour.Enabled);
+  EXPECT_EQ(weapon.View().Name.Text, "Lv51 Weapon");
 }
 
 // ---- clearing and undoing
@@ -227,14 +227,14 @@ TEST(SpellcraftClear, SlotDefaults) {
     const SpellcraftView view = calc.View();
     EXPECT_EQ(calc.State().Level, c.level) << c.slot;
     EXPECT_EQ(calc.State().ArmourIndex, c.armour) << c.slot;
-    EXPECT_EQ(view.ArmourEnabled, c.armourEnabled) << c.slot;
-    EXPECT_EQ(view.FifthEnabled, c.fifthEnabled) << c.slot;
-    EXPECT_EQ(view.FifthEntries.front(), c.firstChoice) << c.slot;
+    EXPECT_EQ(view.Armour.Enabled, c.armourEnabled) << c.slot;
+    EXPECT_EQ(view.Fifth.Enabled, c.fifthEnabled) << c.slot;
+    EXPECT_EQ(view.Fifth.Entries.front(), c.firstChoice) << c.slot;
     EXPECT_FALSE(calc.Active());
     for (const auto& gem : view.Gems) {
-      EXPECT_EQ(gem.ArchetypeSelection, 7);
-      EXPECT_EQ(gem.BonusSelection, 0);
-      EXPECT_FALSE(gem.ValueEnabled);
+      EXPECT_EQ(gem.Archetype.Selection, 7);
+      EXPECT_EQ(gem.Bonus.Selection, 0);
+      EXPECT_FALSE(gem.Value.Enabled);
     }
   }
   SpellcraftCalculator cloak(ContextFor(kCloak));
@@ -255,7 +255,7 @@ TEST(SpellcraftClear, EverythingAndGemsOnly) {
   EXPECT_EQ(calc.State().Remembered, (std::array<int, 4>{}));
   EXPECT_EQ(calc.State().FifthIndex, 26) << "the fifth-slot bonus survives";
   EXPECT_EQ(calc.State().ChoiceIndex, 2);
-  EXPECT_EQ(calc.View().ChargeText, "0.0");
+  EXPECT_EQ(calc.View().Charge.Text, "0.0");
 
   calc.TypeName("Kept?");
   calc.cAbsSelect(1);
@@ -265,7 +265,7 @@ TEST(SpellcraftClear, EverythingAndGemsOnly) {
   EXPECT_EQ(calc.State().ArmourIndex, 4);
   EXPECT_EQ(calc.State().FifthIndex, 0);
   EXPECT_TRUE(calc.State().AutoNaming);
-  EXPECT_EQ(calc.View().NameText, "Lv51 Plate");
+  EXPECT_EQ(calc.View().Name.Text, "Lv51 Plate");
 }
 
 TEST(SpellcraftUndo, ReturnsToTheOpenedItem) {
@@ -293,7 +293,7 @@ TEST(SpellcraftUndo, ReturnsToTheOpenedItem) {
   fresh.btnUndoClick();
   EXPECT_EQ(fresh.State().Level, 30);
   EXPECT_EQ(fresh.State().Gems[0].BonusIndex, 0);
-  EXPECT_EQ(fresh.View().NameText, "Lv30 Chain");
+  EXPECT_EQ(fresh.View().Name.Text, "Lv30 Chain");
 }
 
 TEST(SpellcraftContextOf, ReadsTheClassTable) {

@@ -39,7 +39,7 @@ class VaultBrowserTest : public ::testing::Test {
   }
 
   int Row(const std::string& name) const {
-    const auto& names = browser.View().Names;
+    const auto& names = browser.View().Items.Entries;
     for (std::size_t i = 0; i < names.size(); ++i) {
       if (names[i] == name) return static_cast<int>(i);
     }
@@ -57,41 +57,48 @@ class VaultBrowserTest : public ::testing::Test {
 
 TEST_F(VaultBrowserTest, ShowClearsFiltersAndSearchesWithUnfinishedNamesHidden) {
   criteria.armorfilter = 4;  // left as the workbench's last search set it
-  browser.Filters().Filter1 = 3;
-  browser.Filters().cVerified = true;
+  browser.Filters().ItemType.Selection = 3;
+  browser.Filters().Verified.Checked = true;
   browser.Show();
   const BrowserFilters& f = browser.Filters();
-  EXPECT_EQ(f.Filter1, 0);
-  EXPECT_EQ(f.Filter5, 3);
-  EXPECT_TRUE(f.Filter5Enabled);
-  EXPECT_FALSE(f.cVerified);
-  EXPECT_EQ(f.ProcFilterItems.front(), "<No Proc Filter>");
-  EXPECT_EQ(f.ProcFilterItems.size(), ProcFilterChoices().size());
+  EXPECT_EQ(f.ItemType.Selection, 0);
+  EXPECT_EQ(f.Realm.Selection, 3);
+  EXPECT_TRUE(f.Realm.Enabled);
+  EXPECT_FALSE(f.Verified.Checked);
+  EXPECT_EQ(f.Proc.Entries.front(), "<No Proc Filter>");
+  EXPECT_EQ(f.Proc.Entries.size(), ProcFilterChoices().size());
+  // Every filter choice carries the list the window shows.
+  EXPECT_EQ(f.ItemSlot.Entries, Tbrowser::SlotChoices());
+  EXPECT_EQ(f.Realm.Text(), "Universal (Unfiltered)");
+  EXPECT_EQ(f.Class.Entries.size(), 48u);
+  EXPECT_EQ(f.Stats[2].Entries, Tbrowser::StatChoices());
   EXPECT_EQ(criteria.armorfilter, 4);
   EXPECT_FALSE(criteria.HideQs);  // on only while the search runs
   criteria.armorfilter = 0;
   browser.BrowserSearch();
   EXPECT_EQ(Row("Unfinished ?"), -1);
-  EXPECT_EQ(browser.View().Names.size(), 6u);
-  EXPECT_EQ(browser.View().ListingCaption, "Item &Listing : ( 6 ) ");
+  EXPECT_EQ(browser.View().Items.Entries.size(), 6u);
+  EXPECT_EQ(browser.View().ListingCaption.Text, "Item &Listing : ( 6 ) ");
   EXPECT_EQ(shell.busyCalls % 2, 0);
   EXPECT_FALSE(shell.busy);
 }
 
 TEST_F(VaultBrowserTest, SearchCopiesTheFiltersIntoTheCriteria) {
   BrowserFilters& f = browser.Filters();
-  f.Filter1 = 2;
-  f.Filter2 = 15;
-  f.Filter3 = 1;
-  f.Filter6 = 2;
-  f.Filter7 = 3;
-  f.Amounts = {"5", "6", "7"};
-  f.Filter4 = 4;
-  f.Filter5 = 2;
-  f.ClassFilter = 47;
-  f.FilterServer = 3;
-  f.ProcFilter = 9;
-  f.cVerified = true;
+  f.ItemType.Selection = 2;
+  f.ItemSlot.Selection = 15;
+  f.Stats[0].Selection = 1;
+  f.Stats[1].Selection = 2;
+  f.Stats[2].Selection = 3;
+  f.Amounts[0].Text = "5";
+  f.Amounts[1].Text = "6";
+  f.Amounts[2].Text = "7";
+  f.Expansion.Selection = 4;
+  f.Realm.Selection = 2;
+  f.Class.Selection = 47;
+  f.Server.Selection = 3;
+  f.Proc.Selection = 9;
+  f.Verified.Checked = true;
   browser.SetNameFilter(std::string(60, 'k'));
   browser.BrowserSearch();
   EXPECT_EQ(criteria.ITypeFilter, 2);
@@ -106,7 +113,7 @@ TEST_F(VaultBrowserTest, SearchCopiesTheFiltersIntoTheCriteria) {
   EXPECT_EQ(criteria.ProcFilter, 9);
   EXPECT_TRUE(criteria.cVerified);
   EXPECT_EQ(criteria.NameFilter, std::string(50, 'k'));
-  EXPECT_EQ(browser.View().Names, std::vector<std::string>{"No items found"});
+  EXPECT_EQ(browser.View().Items.Entries, std::vector<std::string>{"No items found"});
 }
 
 TEST_F(VaultBrowserTest, SlotChoicesMapToTheKindsTheyName) {
@@ -129,47 +136,47 @@ TEST_F(VaultBrowserTest, SlotChoicesMapToTheKindsTheyName) {
 }
 
 TEST_F(VaultBrowserTest, MatchCurrentClassAndServer) {
-  browser.Filters().Filter3 = 5;
-  browser.Filters().Amounts[0] = "12";
+  browser.Filters().Stats[0].Selection = 5;
+  browser.Filters().Amounts[0].Text = "12";
   tpl.ServerType = kPvP;
   browser.MatchCurrentClassServer();
-  EXPECT_EQ(browser.Filters().Filter5, 3);
-  EXPECT_FALSE(browser.Filters().Filter5Enabled);
-  EXPECT_EQ(browser.Filters().ClassFilter, kMidgardWarrior + 1);
-  EXPECT_EQ(browser.Filters().FilterServer, -1);  // past the four server choices
+  EXPECT_EQ(browser.Filters().Realm.Selection, 3);
+  EXPECT_FALSE(browser.Filters().Realm.Enabled);
+  EXPECT_EQ(browser.Filters().Class.Selection, kMidgardWarrior + 1);
+  EXPECT_EQ(browser.Filters().Server.Selection, -1);  // past the four server choices
   EXPECT_EQ(criteria.FilterServer, -1);
-  EXPECT_EQ(browser.Filters().Filter3, 5);  // stat choices stay
-  EXPECT_EQ(browser.Filters().Amounts[0], "12");
+  EXPECT_EQ(browser.Filters().Stats[0].Selection, 5);  // stat choices stay
+  EXPECT_EQ(browser.Filters().Amounts[0].Text, "12");
 
   tpl.ServerType = kNormal;
   browser.MatchCurrentClassServer();
-  EXPECT_EQ(browser.Filters().Filter5, 2);
-  EXPECT_EQ(browser.Filters().FilterServer, 2);
+  EXPECT_EQ(browser.Filters().Realm.Selection, 2);
+  EXPECT_EQ(browser.Filters().Server.Selection, 2);
   tpl.ServerType = kCoop;
   browser.MatchCurrentClassServer();
-  EXPECT_EQ(browser.Filters().Filter5, 3);
-  EXPECT_EQ(browser.Filters().FilterServer, 3);
+  EXPECT_EQ(browser.Filters().Realm.Selection, 3);
+  EXPECT_EQ(browser.Filters().Server.Selection, 3);
 
   browser.ChangeServerFilter(1);
-  EXPECT_EQ(browser.Filters().Filter5, 3);
-  EXPECT_TRUE(browser.Filters().Filter5Enabled);
+  EXPECT_EQ(browser.Filters().Realm.Selection, 3);
+  EXPECT_TRUE(browser.Filters().Realm.Enabled);
 }
 
 TEST_F(VaultBrowserTest, ThePlaceholderLineDescribesNothingAndKeepsTheEquipButton) {
-  browser.Filters().NameFilter = "no such item";
+  browser.Filters().Name.Text = "no such item";
   browser.BrowserSearch();
   browser.SelectLine(0);
-  EXPECT_EQ(browser.View().Description, NoItemsFoundLines());
-  EXPECT_EQ(browser.View().Description.size(), 9u);
-  EXPECT_FALSE(browser.View().EquipEnabled);
-  browser.Filters().NameFilter.clear();
+  EXPECT_EQ(browser.View().Description.Lines, NoItemsFoundLines());
+  EXPECT_EQ(browser.View().Description.Lines.size(), 9u);
+  EXPECT_FALSE(browser.View().Equip.Enabled);
+  browser.Filters().Name.Text.clear();
   browser.BrowserSearch();
   browser.SelectLine(Row("Bracer"));
-  EXPECT_TRUE(browser.View().EquipEnabled);
-  browser.Filters().NameFilter = "no such item";
+  EXPECT_TRUE(browser.View().Equip.Enabled);
+  browser.Filters().Name.Text = "no such item";
   browser.BrowserSearch();
   browser.SelectLine(0);
-  EXPECT_TRUE(browser.View().EquipEnabled);
+  EXPECT_TRUE(browser.View().Equip.Enabled);
   EXPECT_EQ(browser.BrowserItem().Name.View(), " ");
 }
 
@@ -182,10 +189,10 @@ TEST_F(VaultBrowserTest, TheHeaderEntryIsNeverEquipped) {
   browser.Show();
   user.answers = {1};
   browser.SelectLine(Row("Bracer"));
-  ASSERT_TRUE(browser.View().EquipEnabled);
+  ASSERT_TRUE(browser.View().Equip.Enabled);
   browser.SelectLine(Row("Header"));
-  EXPECT_EQ(browser.View().Description, NoItemsFoundLines());
-  EXPECT_TRUE(browser.View().EquipEnabled);
+  EXPECT_EQ(browser.View().Description.Lines, NoItemsFoundLines());
+  EXPECT_TRUE(browser.View().Equip.Enabled);
   browser.EquipSelected();
   browser.DoubleClickLine(Row("Header"));
   EXPECT_EQ(tpl.Slot(kNeck).Name.View(), " ");
@@ -202,12 +209,12 @@ TEST_F(VaultBrowserTest, AMythirianKeepsTheEquipButtonAsItWas) {
   browser.Show();
   browser.SelectLine(Row("Bracer"));
   browser.SelectLine(Row("Mythirian of Tests"));
-  EXPECT_TRUE(browser.View().EquipEnabled);
-  EXPECT_EQ(browser.View().Description.back(), "Usable by : All Classes (Mythirian)");
+  EXPECT_TRUE(browser.View().Equip.Enabled);
+  EXPECT_EQ(browser.View().Description.Lines.back(), "Usable by : All Classes (Mythirian)");
   browser.SelectLine(Row("Foreign Bracer"));
-  EXPECT_FALSE(browser.View().EquipEnabled);
+  EXPECT_FALSE(browser.View().Equip.Enabled);
   browser.SelectLine(Row("Mythirian of Tests"));
-  EXPECT_FALSE(browser.View().EquipEnabled);
+  EXPECT_FALSE(browser.View().Equip.Enabled);
   // A double click equips only when the button is enabled.
   browser.DoubleClickLine(Row("Foreign Bracer"));
   EXPECT_TRUE(user.questions.empty());
@@ -217,13 +224,13 @@ TEST_F(VaultBrowserTest, AmountBoxesFeedTheStatMinimums) {
   EXPECT_EQ(browser.ChangeAmount(0, "0150", 2).Text, "150");
   EXPECT_EQ(browser.ChangeAmount(1, "999", 3).Text, "200");
   EXPECT_EQ(browser.ChangeAmount(2, "", 0).Text, "0");
-  browser.Filters().Filter3 = 1;
+  browser.Filters().Stats[0].Selection = 1;
   browser.BrowserSearch();
   EXPECT_EQ(criteria.stat1amt, "150");
   EXPECT_EQ(criteria.stat2amt, "200");
   EXPECT_EQ(criteria.stat3amt, "0");
   browser.ResetAmount(0);
-  EXPECT_EQ(browser.Filters().Amounts[0], "0");
+  EXPECT_EQ(browser.Filters().Amounts[0].Text, "0");
 }
 
 TEST_F(VaultBrowserTest, EquipTargetsAndQuestions) {
@@ -263,7 +270,7 @@ TEST_F(VaultBrowserTest, EquipTargetsAndQuestions) {
   EXPECT_EQ(user.questions.size(), asked);
   // A slot kind without a template slot is described but never equipped.
   browser.SelectLine(Row("Greataxe"));
-  EXPECT_EQ(browser.View().Description.front(), "Greataxe");
+  EXPECT_EQ(browser.View().Description.Lines.front(), "Greataxe");
   browser.EquipSelected();
   for (int s = 1; s <= kSlotCount; ++s) EXPECT_NE(tpl.Slot(s).Name.View(), "Greataxe");
 }

@@ -194,16 +194,16 @@ TEST_F(ExchangeTest, ExportThenImportReproducesTheEditor) {
   files_.openAnswers.push_back(File("stars.qmx"));
   ASSERT_TRUE(ImportInto(7));
   const InlineEditorView& after = editor_.View();
-  EXPECT_EQ(after.NameText, "Ring/of:Stars");
+  EXPECT_EQ(after.Name.Text, "Ring/of:Stars");
   for (int k = 0; k < kInlineBonusRows; ++k) {
-    EXPECT_EQ(after.Rows[k].ArchetypeSelection, before.Rows[k].ArchetypeSelection) << k;
-    EXPECT_EQ(after.Rows[k].BonusSelection, before.Rows[k].BonusSelection) << k;
-    EXPECT_EQ(after.Rows[k].AmountText, before.Rows[k].AmountText) << k;
+    EXPECT_EQ(after.Rows[k].Archetype.Selection, before.Rows[k].Archetype.Selection) << k;
+    EXPECT_EQ(after.Rows[k].Bonus.Selection, before.Rows[k].Bonus.Selection) << k;
+    EXPECT_EQ(after.Rows[k].Amount.Text, before.Rows[k].Amount.Text) << k;
   }
   for (int k = 0; k < kInlineEffectRows; ++k) {
-    EXPECT_EQ(after.Effects[k].KindSelection, before.Effects[k].KindSelection) << k;
-    EXPECT_EQ(after.Effects[k].EffectSelection, before.Effects[k].EffectSelection) << k;
-    EXPECT_EQ(after.Effects[k].AmountText, before.Effects[k].AmountText) << k;
+    EXPECT_EQ(after.Effects[k].Kind.Selection, before.Effects[k].Kind.Selection) << k;
+    EXPECT_EQ(after.Effects[k].Effect.Selection, before.Effects[k].Effect.Selection) << k;
+    EXPECT_EQ(after.Effects[k].Amount.Text, before.Effects[k].Amount.Text) << k;
   }
   EXPECT_TRUE(user_.questions.empty());  // the exported item keeps the chest's slot kind
 }
@@ -240,7 +240,7 @@ TEST_F(ExchangeTest, ALongItemFileImportsItsFirstRecordOnly) {
   WriteBytes(File("cloaks.qmx"), bytes);
   files_.openAnswers.push_back(File("cloaks.qmx"));
   ASSERT_TRUE(ImportInto(3));
-  EXPECT_EQ(editor_.View().NameText, "First Cloak");
+  EXPECT_EQ(editor_.View().Name.Text, "First Cloak");
   EXPECT_EQ(editor_.BuildInlineItem().BonusCode[0], 2);
   EXPECT_EQ(editor_.BuildInlineItem().SlotKind, 3);
 }
@@ -272,7 +272,7 @@ TEST_F(ExchangeTest, OldItemFilesAreConverted) {
   WriteBytes(File("bracer.qmi"), samples::LegacyItemBytes(legacy));
   files_.openAnswers.push_back(File("bracer.qmi"));
   ASSERT_TRUE(ImportInto(6));
-  EXPECT_EQ(editor_.View().NameText, "Old Bracer");
+  EXPECT_EQ(editor_.View().Name.Text, "Old Bracer");
   EXPECT_EQ(editor_.Source().Note.View(), "Imported QMI");
   const TItemRecord built = editor_.BuildInlineItem();
   EXPECT_EQ(built.BonusCode[0], 4);
@@ -300,7 +300,7 @@ TEST_F(ExchangeTest, XmlItemsAreConvertedEvenUnderAFolderNamedQmx) {
   WriteText(File("qmx/sword.xml"), kXmlSword);
   files_.openAnswers.push_back(File("qmx/sword.xml"));
   ASSERT_TRUE(ImportInto(13));
-  EXPECT_EQ(editor_.View().NameText, "Blade of Dawn");
+  EXPECT_EQ(editor_.View().Name.Text, "Blade of Dawn");
   EXPECT_EQ(editor_.Source().SlotKind, 13);
   EXPECT_EQ(editor_.BuildInlineItem().BonusCode[0], 1);
   EXPECT_EQ(editor_.BuildInlineItem().BonusValue[0], 12);
@@ -336,9 +336,9 @@ TEST_F(ExchangeTest, ASlotMismatchAsksBeforeLoading) {
   files_.openAnswers = {File("maul.qmx"), File("maul.qmx")};
   user_.answers = {2, 1};
   EXPECT_FALSE(ImportInto(13));  // "&Cancel"
-  EXPECT_NE(editor_.View().NameText, "Great Maul");
+  EXPECT_NE(editor_.View().Name.Text, "Great Maul");
   ASSERT_TRUE(ImportInto(13));  // "&Load Item"
-  EXPECT_EQ(editor_.View().NameText, "Great Maul");
+  EXPECT_EQ(editor_.View().Name.Text, "Great Maul");
 
   ASSERT_EQ(user_.questions.size(), 2u);
   const auto& question = user_.questions[0];

@@ -93,24 +93,24 @@ TEST_F(InlineEditorTest, ArchetypeRowsChooseCatalogueCodes) {
   LoadFrom(EmptyItem());
   editor_.aChange(0, 3);  // "2. Common Skills"
   const InlineBonusRowView& row = editor_.View().Rows[0];
-  EXPECT_EQ(row.BonusEntries.front(), "<Empty>");
-  EXPECT_EQ(row.BonusSelection, 0);
-  EXPECT_TRUE(row.BonusEnabled);
-  EXPECT_FALSE(row.AmountEnabled);  // no bonus chosen yet
+  EXPECT_EQ(row.Bonus.Entries.front(), "<Empty>");
+  EXPECT_EQ(row.Bonus.Selection, 0);
+  EXPECT_TRUE(row.Bonus.Enabled);
+  EXPECT_FALSE(row.Amount.Enabled);  // no bonus chosen yet
 
   editor_.SelectBonus(0, 1);
-  EXPECT_TRUE(editor_.View().Rows[0].AmountEnabled);
+  EXPECT_TRUE(editor_.View().Rows[0].Amount.Enabled);
   editor_.InlineStatChange(0, "012", 3);
   TItemRecord built = editor_.BuildInlineItem();
   EXPECT_EQ(built.BonusCode[0], BonusOfArchetype(3, 1));
-  EXPECT_EQ(BonusName(built.BonusCode[0]), editor_.View().Rows[0].BonusEntries[1]);
+  EXPECT_EQ(BonusName(built.BonusCode[0]), editor_.View().Rows[0].Bonus.Entries[1]);
   EXPECT_EQ(built.BonusValue[0], 12);
 
   // Back to "<Select>": the row and its amount are emptied.
   editor_.aChange(0, 0);
-  EXPECT_EQ(editor_.View().Rows[0].AmountText, "0");
-  EXPECT_EQ(editor_.View().Rows[0].BonusSelection, kNoSelection);
-  EXPECT_FALSE(editor_.View().Rows[0].BonusEnabled);
+  EXPECT_EQ(editor_.View().Rows[0].Amount.Text, "0");
+  EXPECT_EQ(editor_.View().Rows[0].Bonus.Selection, kNoSelection);
+  EXPECT_FALSE(editor_.View().Rows[0].Bonus.Enabled);
   built = editor_.BuildInlineItem();
   EXPECT_EQ(built.BonusCode[0], 0);
   EXPECT_EQ(built.BonusValue[0], 0);
@@ -121,9 +121,9 @@ TEST_F(InlineEditorTest, ChangingTheArchetypeResetsTheAmount) {
   item.BonusCode[2] = 1;  // Strength
   item.BonusValue[2] = 15;
   LoadFrom(item);
-  EXPECT_EQ(editor_.View().Rows[2].AmountText, "15");
+  EXPECT_EQ(editor_.View().Rows[2].Amount.Text, "15");
   editor_.aChange(2, 2);  // "1. Resistances"
-  EXPECT_EQ(editor_.View().Rows[2].AmountText, "0");
+  EXPECT_EQ(editor_.View().Rows[2].Amount.Text, "0");
   EXPECT_EQ(editor_.BuildInlineItem().BonusCode[2], 0);
 }
 
@@ -184,22 +184,27 @@ TEST_F(InlineEditorTest, LoadingShowsEveryRowAndEffectOfTheSource) {
   LoadFrom(item);
 
   const InlineEditorView& view = editor_.View();
-  EXPECT_EQ(view.NameText, "Belt of the Sun");
+  EXPECT_EQ(view.Name.Text, "Belt of the Sun");
   for (int k = 0; k < 5; ++k) {
     const ArchetypePosition where = ArchetypeOfBonus(codes[k]);
-    EXPECT_EQ(view.Rows[k].ArchetypeSelection, where.Archetype) << k;
-    EXPECT_EQ(view.Rows[k].BonusSelection, where.Position) << k;
-    EXPECT_TRUE(view.Rows[k].AmountEnabled) << k;
+    EXPECT_EQ(view.Rows[k].Archetype.Selection, where.Archetype) << k;
+    EXPECT_EQ(view.Rows[k].Bonus.Selection, where.Position) << k;
+    EXPECT_TRUE(view.Rows[k].Amount.Enabled) << k;
   }
   for (int k = 5; k < 9; ++k) {
-    EXPECT_EQ(view.Rows[k].ArchetypeSelection, 0);
-    EXPECT_FALSE(view.Rows[k].BonusEnabled);
-    EXPECT_FALSE(view.Rows[k].AmountEnabled);
+    EXPECT_EQ(view.Rows[k].Archetype.Selection, 0);
+    EXPECT_FALSE(view.Rows[k].Bonus.Enabled);
+    EXPECT_FALSE(view.Rows[k].Amount.Enabled);
   }
-  EXPECT_EQ(view.Effects[0].KindSelection, 1);
-  EXPECT_EQ(view.Effects[0].EffectSelection, 33);
-  EXPECT_TRUE(view.Effects[0].EffectEnabled);
-  EXPECT_EQ(view.Effects[1].AmountText, "10");
+  EXPECT_EQ(view.Effects[0].Kind.Selection, 1);
+  EXPECT_EQ(view.Effects[0].Effect.Selection, 33);
+  // Each selector carries the list it shows.
+  EXPECT_EQ(view.Effects[0].Effect.Entries.size(), EffectNameCount());
+  EXPECT_EQ(view.Effects[0].Effect.Text(), EffectName(33));
+  EXPECT_EQ(view.Effects[1].Kind.Text(), "Charges");
+  EXPECT_EQ(view.Rows[9].Archetype.Entries.back(), "9. Full Listing");
+  EXPECT_TRUE(view.Effects[0].Effect.Enabled);
+  EXPECT_EQ(view.Effects[1].Amount.Text, "10");
 
   const TItemRecord built = editor_.BuildInlineItem();
   for (int k = 0; k < kBonusRows; ++k) {
@@ -222,9 +227,9 @@ TEST_F(InlineEditorTest, LoadedValuesOutsideTheBoxesAreClamped) {
   item.EffectKind[0] = 3;
   item.EffectValue[0] = 60000;
   LoadFrom(item);
-  EXPECT_EQ(editor_.View().Rows[0].AmountText, "200");
-  EXPECT_EQ(editor_.View().Rows[1].AmountText, "0");
-  EXPECT_EQ(editor_.View().Effects[0].AmountText, "5000");
+  EXPECT_EQ(editor_.View().Rows[0].Amount.Text, "200");
+  EXPECT_EQ(editor_.View().Rows[1].Amount.Text, "0");
+  EXPECT_EQ(editor_.View().Effects[0].Amount.Text, "5000");
 }
 
 TEST_F(InlineEditorTest, RowsSurviveLeavingTheTabUntilALoadIsRequested) {
@@ -234,17 +239,17 @@ TEST_F(InlineEditorTest, RowsSurviveLeavingTheTabUntilALoadIsRequested) {
   LoadFrom(item);
   editor_.InlineStatChange(0, "19", 2);
   editor_.EditEnter();  // entering again without a request
-  EXPECT_EQ(editor_.View().Rows[0].AmountText, "19");
+  EXPECT_EQ(editor_.View().Rows[0].Amount.Text, "19");
   editor_.SetSource(item, true);
   editor_.EditEnter();
-  EXPECT_EQ(editor_.View().Rows[0].AmountText, "9");
+  EXPECT_EQ(editor_.View().Rows[0].Amount.Text, "9");
   EXPECT_FALSE(editor_.LoadRequested());
 }
 
 TEST_F(InlineEditorTest, EmptyNamesLoadAsCustomItem) {
   TItemRecord blank = EmptyItem();
   LoadFrom(blank);
-  EXPECT_EQ(editor_.View().NameText, "Custom Item");
+  EXPECT_EQ(editor_.View().Name.Text, "Custom Item");
   TItemRecord nameless = EmptyItem();
   nameless.Name.Assign("");
   LoadFrom(nameless);
@@ -256,8 +261,8 @@ TEST_F(InlineEditorTest, EffectsWithoutKindStoreNoEffectNumber) {
   item.EffectKind[0] = 0;
   item.EffectId[0] = 12;
   LoadFrom(item);
-  EXPECT_FALSE(editor_.View().Effects[0].EffectEnabled);
-  EXPECT_EQ(editor_.View().Effects[0].EffectSelection, kNoSelection);
+  EXPECT_FALSE(editor_.View().Effects[0].Effect.Enabled);
+  EXPECT_EQ(editor_.View().Effects[0].Effect.Selection, kNoSelection);
   const TItemRecord built = editor_.BuildInlineItem();
   EXPECT_EQ(built.EffectKind[0], 0);
   EXPECT_EQ(built.EffectId[0], kNoEffectId);
@@ -265,7 +270,7 @@ TEST_F(InlineEditorTest, EffectsWithoutKindStoreNoEffectNumber) {
 
   // Choosing a kind enables the effect list; the kind alone still names no effect.
   editor_.SelectEffectKind(0, 4);
-  EXPECT_TRUE(editor_.View().Effects[0].EffectEnabled);
+  EXPECT_TRUE(editor_.View().Effects[0].Effect.Enabled);
   EXPECT_EQ(editor_.BuildInlineItem().EffectId[0], kNoEffectId);
   editor_.SelectEffect(0, 7);
   EXPECT_EQ(editor_.BuildInlineItem().EffectId[0], 7);
@@ -281,7 +286,7 @@ TEST_F(InlineEditorTest, MythirianEffectsKeepTheirKind) {
   item.EffectId[0] = 40;
   item.EffectValue[0] = 5;
   LoadFrom(item);
-  EXPECT_EQ(editor_.View().Effects[0].KindSelection, kNoSelection);
+  EXPECT_EQ(editor_.View().Effects[0].Kind.Selection, kNoSelection);
   const TItemRecord built = editor_.BuildInlineItem();
   EXPECT_EQ(built.EffectKind[0], 6);
   EXPECT_EQ(built.EffectId[0], 40);
@@ -363,7 +368,7 @@ TEST_F(InlineEditorTest, StatsNoteHoldsAtMostSixtyEightCharacters) {
   editor_.CopyStatsFrom(longName);
   EXPECT_EQ(editor_.Source().Note.Size(), 68u);
   EXPECT_EQ(editor_.Source().Note.View().substr(0, 17), "Stats based upon ");
-  EXPECT_EQ(editor_.View().NameText, std::string(51, 'N'));
+  EXPECT_EQ(editor_.View().Name.Text, std::string(51, 'N'));
 }
 
 TEST_F(InlineEditorTest, MakeRoGEmptiesEveryRow) {

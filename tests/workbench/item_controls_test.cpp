@@ -17,7 +17,7 @@ using testing::ItemWorkbenchTest;
 // Types keys into a minimum box the way the window does: insert at the
 // caret, then let the model normalise.
 std::string TypeInto(TfrmItems& window, int box, const std::string& keys) {
-  AmountBoxEdit state{window.View().StatAmounts[static_cast<std::size_t>(box)], 1};
+  AmountBoxEdit state{window.View().StatAmounts[static_cast<std::size_t>(box)].Text, 1};
   for (char key : keys) {
     if (!TfrmItems::InlineStatPress(key)) continue;
     std::string text = state.Text;
@@ -36,14 +36,14 @@ TEST_F(ItemWorkbenchTest, MinimumBoxesTakeDigitsUpToTwoHundred) {
   Open(RequestFor(kChest, 7));
   EXPECT_EQ(TypeInto(window_, 0, "5"), "5");
   window_.stat1amtDblClick(0);
-  EXPECT_EQ(window_.View().StatAmounts[0], "0");
+  EXPECT_EQ(window_.View().StatAmounts[0].Text, "0");
   EXPECT_EQ(TypeInto(window_, 1, "250"), "200");
   EXPECT_EQ(TypeInto(window_, 2, "1x2"), "12");  // the letter never gets in
   window_.stat1amtDblClick(2);
   EXPECT_EQ(TypeInto(window_, 2, "\b"), "0");
   const ItemsWindowView view = window_.View();
-  EXPECT_EQ(view.StatAmounts[1], "200");
-  EXPECT_EQ(view.StatAmounts[2], "0");
+  EXPECT_EQ(view.StatAmounts[1].Text, "200");
+  EXPECT_EQ(view.StatAmounts[2].Text, "0");
 }
 
 TEST_F(ItemWorkbenchTest, ChoosingAnotherBonusResetsItsMinimum) {
@@ -51,11 +51,11 @@ TEST_F(ItemWorkbenchTest, ChoosingAnotherBonusResetsItsMinimum) {
   window_.FilterChange(SearchFilter::kStat1, 1);
   window_.statamtChange(0, "15", 2);
   window_.FilterChange(SearchFilter::kStat1, 1);  // the same bonus keeps it
-  EXPECT_EQ(window_.View().StatAmounts[0], "15");
+  EXPECT_EQ(window_.View().StatAmounts[0].Text, "15");
   window_.FilterChange(SearchFilter::kStat2, 2);
-  EXPECT_EQ(window_.View().StatAmounts[0], "15");  // other rows leave it alone
+  EXPECT_EQ(window_.View().StatAmounts[0].Text, "15");  // other rows leave it alone
   window_.FilterChange(SearchFilter::kStat1, 2);
-  EXPECT_EQ(window_.View().StatAmounts[0], "0");
+  EXPECT_EQ(window_.View().StatAmounts[0].Text, "0");
 }
 
 TEST_F(ItemWorkbenchTest, StatFiltersNarrowTheSearch) {
@@ -65,16 +65,16 @@ TEST_F(ItemWorkbenchTest, StatFiltersNarrowTheSearch) {
   window_.FilterChange(SearchFilter::kStat1, 1);  // Strength
   window_.statamtChange(0, "8", 1);
   window_.DirectoryChange();
-  EXPECT_EQ(window_.View().Names, std::vector<std::string>{"Mighty Ring"});
+  EXPECT_EQ(window_.View().Items.Entries, std::vector<std::string>{"Mighty Ring"});
   window_.statamtChange(0, "11", 2);
   window_.DirectoryChange();
-  EXPECT_EQ(window_.View().Names, std::vector<std::string>{"No items found"});
+  EXPECT_EQ(window_.View().Items.Entries, std::vector<std::string>{"No items found"});
   // A new search selects nothing by itself; the shown item stays until the
   // user picks a line.
-  EXPECT_EQ(window_.View().Selected, -1);
+  EXPECT_EQ(window_.View().Items.Selection, -1);
   EXPECT_EQ(window_.SelectedItem().Name.View(), "Mighty Ring");
   window_.SelectEntry(0);
-  EXPECT_FALSE(window_.View().ReturnEnabled);
+  EXPECT_FALSE(window_.View().Return.Enabled);
   EXPECT_EQ(window_.SelectedItem().Name.View(), " ");
 }
 
@@ -82,8 +82,8 @@ TEST_F(ItemWorkbenchTest, ArmourAndWeaponFiltersFollowTheSlot) {
   Open(RequestFor(kRing1, 5));
   window_.FilterChange(SearchFilter::kArmour, 3);
   window_.FilterChange(SearchFilter::kWeapon, 3);
-  EXPECT_EQ(window_.View().ArmorFilt, 0);
-  EXPECT_EQ(window_.View().WeaponFilt, 0);
+  EXPECT_EQ(window_.View().Armour.Selection, 0);
+  EXPECT_EQ(window_.View().Weapon.Selection, 0);
   window_.btnCancelClick();
 
   Open(RequestFor(kRightHand, 13));
@@ -117,14 +117,14 @@ TEST_F(ItemWorkbenchTest, CopyingStatsNeedsASelectedEntry) {
   window_.btnCopyStatsClick();
   EXPECT_EQ(user_.messages,
             std::vector<std::string>{"An item must be selected to use this feature"});
-  EXPECT_EQ(window_.Editor().View().NameText, "Custom Item");
+  EXPECT_EQ(window_.Editor().View().Name.Text, "Custom Item");
 
   window_.LoadEnter();
   window_.SelectEntry(Row("Universal Jerkin"));
   window_.btnCopyStatsClick();
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kInline);
   EXPECT_EQ(window_.View().ActiveTab, WorkbenchTab::kInline);
-  EXPECT_EQ(window_.Editor().View().NameText, "Universal Jerkin");
+  EXPECT_EQ(window_.Editor().View().Name.Text, "Universal Jerkin");
   window_.btnReturnClick();
   const TItemRecord& item = window_.Outcome().Item;
   EXPECT_EQ(item.Note.View(), "Stats based upon Universal Jerkin");
@@ -172,7 +172,7 @@ TEST_F(ItemWorkbenchTest, ImportedItemsLoadIntoTheEditorAndExportsLeaveTheWindow
   window_.btnImportQMXClick();
   EXPECT_EQ(user_.questions.size(), 1u);
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kInline);
-  EXPECT_EQ(window_.Editor().View().NameText, "Cape: of *Stars*");
+  EXPECT_EQ(window_.Editor().View().Name.Text, "Cape: of *Stars*");
   EXPECT_EQ(tpl_.Slot(kCloak).BonusValue[0], 11);
   window_.btnReturnClick();
   EXPECT_EQ(window_.Outcome().Item.Name.View(), "Cape: of *Stars*");

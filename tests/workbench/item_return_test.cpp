@@ -4,9 +4,9 @@
 
 #include <cstring>
 
+#include "spellcraft/spellcraft_gems.h"
 #include "workbench/item_search.h"
 #include "workbench/item_workbench_fixture.h"
-#include "spellcraft/spellcraft_gems.h"
 
 namespace qm {
 namespace {
@@ -198,7 +198,7 @@ TEST_F(ItemWorkbenchTest, ACraftedStartingItemOpensOnItsDesign) {
   Open(RequestFor(kChest, 7, crafted));
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kSpellcraft);
   EXPECT_EQ(window_.View().ActiveTab, WorkbenchTab::kSpellcraft);
-  EXPECT_TRUE(window_.View().ReturnEnabled);
+  EXPECT_TRUE(window_.View().Return.Enabled);
   EXPECT_EQ(window_.Spellcraft().State().Gems[0].BonusIndex, 1);
   ASSERT_FALSE(previews_.empty());
   EXPECT_EQ(previews_.back().Crafted, 1);
@@ -215,7 +215,7 @@ TEST_F(ItemWorkbenchTest, ACraftedStartingItemOpensOnItsDesign) {
 TEST_F(ItemWorkbenchTest, OtherItemsOpenWithAClearedDesign) {
   Open(RequestFor(kChest, 7));
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kLoad);
-  EXPECT_TRUE(window_.View().SpellcraftTabVisible);
+  EXPECT_TRUE(window_.View().SpellcraftTab.Visible);
   EXPECT_TRUE(window_.Spellcraft().State().AutoNaming);
   EXPECT_EQ(window_.Spellcraft().State().Level, 51);
   for (const TItemRecord& item : previews_) EXPECT_EQ(item.Crafted, 0);
@@ -223,7 +223,7 @@ TEST_F(ItemWorkbenchTest, OtherItemsOpenWithAClearedDesign) {
   // Rings are not crafted: no design tab at all.
   window_.btnCancelClick();
   Open(RequestFor(kRing1, 5));
-  EXPECT_FALSE(window_.View().SpellcraftTabVisible);
+  EXPECT_FALSE(window_.View().SpellcraftTab.Visible);
   window_.ActivateTab(WorkbenchTab::kSpellcraft);
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kLoad);
 }
@@ -249,7 +249,7 @@ TEST_F(ItemWorkbenchTest, ADesignOverItsLimitIsNeverPreviewedNorReturned) {
   craft.SCFakeChange(4, 4);
   craft.csChange(4, 9);  // charge 40: over the limit
   ASSERT_FALSE(craft.State().Valid);
-  EXPECT_FALSE(window_.View().ReturnEnabled);
+  EXPECT_FALSE(window_.View().Return.Enabled);
   window_.DisplayInMain();
   // Whatever reached the slot since was still within the limit.
   for (std::size_t i = before; i < previews_.size(); ++i) {
@@ -297,7 +297,7 @@ TEST_F(ItemWorkbenchTest, EachTabPreviewsWhatItWouldReturn) {
 TEST_F(ItemWorkbenchTest, TheEditorReturnsWhatItBuilds) {
   Open(RequestFor(kChest, 7));
   window_.RoGClick();
-  EXPECT_EQ(window_.View().Selected, -1);
+  EXPECT_EQ(window_.View().Items.Selection, -1);
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kInline);
   window_.btnReturnClick();
   const TItemRecord& item = window_.Outcome().Item;

@@ -76,10 +76,10 @@ TEST_F(ItemWorkbenchTest, TheSearchWritesTheSharedCriteria) {
 TEST_F(ItemWorkbenchTest, TheListingShowsWhatMatchedAndItsCount) {
   Open(RequestFor(kCloak, 3));
   const ItemsWindowView view = window_.View();
-  EXPECT_EQ(view.Names,
+  EXPECT_EQ(view.Items.Entries,
             (std::vector<std::string>{"cloak of shadows", "Cloak of the Ages"}));  // not Midgard
   EXPECT_EQ(view.Indices, (std::vector<int>{1, 2}));
-  EXPECT_EQ(view.ListingCaption, "Item &Listing : ( 2 ) ");
+  EXPECT_EQ(view.ListingCaption.Text, "Item &Listing : ( 2 ) ");
 }
 
 TEST_F(ItemWorkbenchTest, TheBonusLevelLimitFollowsTheCharacterLevel) {
@@ -116,22 +116,22 @@ TEST_F(ItemWorkbenchTest, AnEmptySlotOpensOnTheFirstEntry) {
   Open(RequestFor(kRing1, 5));
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kLoad);
   EXPECT_EQ(SelectedName(), "Mighty Ring");
-  EXPECT_TRUE(window_.View().ReturnEnabled);
+  EXPECT_TRUE(window_.View().Return.Enabled);
   EXPECT_EQ(tpl_.Slot(kRing1).Name.View(), "Mighty Ring");
 }
 
 TEST_F(ItemWorkbenchTest, NothingFoundExplainsAndDisablesReturn) {
   Open(RequestFor(kLegs, 11));
   const ItemsWindowView view = window_.View();
-  EXPECT_EQ(view.Names, std::vector<std::string>{"No items found"});
-  EXPECT_EQ(view.Selected, 0);
-  EXPECT_EQ(view.ItemMemo, NoItemsFoundLines());
-  ASSERT_EQ(view.ItemMemo.size(), 9u);
-  EXPECT_EQ(view.ItemMemo[0],
+  EXPECT_EQ(view.Items.Entries, std::vector<std::string>{"No items found"});
+  EXPECT_EQ(view.Items.Selection, 0);
+  EXPECT_EQ(view.ItemMemo.Lines, NoItemsFoundLines());
+  ASSERT_EQ(view.ItemMemo.Lines.size(), 9u);
+  EXPECT_EQ(view.ItemMemo.Lines[0],
             "No items were found with those parameters. Please refine your search and try "
             "again.");
-  EXPECT_EQ(view.ItemMemo[8], "Etc, etc, etc...");
-  EXPECT_FALSE(view.ReturnEnabled);
+  EXPECT_EQ(view.ItemMemo.Lines[8], "Etc, etc, etc...");
+  EXPECT_FALSE(view.Return.Enabled);
   window_.btnReturnClick();
   EXPECT_FALSE(window_.Closed());
 }
@@ -146,8 +146,8 @@ TEST_F(ItemWorkbenchTest, AHandMadeItemOpensInTheEditor) {
   Open(RequestFor(kRing1, 5, custom));
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kInline);
   EXPECT_EQ(window_.View().ActiveTab, WorkbenchTab::kInline);
-  EXPECT_TRUE(window_.View().ReturnEnabled);
-  EXPECT_EQ(window_.Editor().View().NameText, "My Own Ring");
+  EXPECT_TRUE(window_.View().Return.Enabled);
+  EXPECT_EQ(window_.Editor().View().Name.Text, "My Own Ring");
   EXPECT_EQ(tpl_.Slot(kRing1).BonusCode[0], 3);
   EXPECT_EQ(tpl_.Slot(kRing1).BonusValue[0], 11);
 }
@@ -156,19 +156,19 @@ TEST_F(ItemWorkbenchTest, ANamedItemTheVaultLacksOpensInTheEditorExceptOnTheMyth
   TItemRecord lost = testing::VaultEntry("Ring of Forgotten Days", 5, 3, {{4, 7}});
   Open(RequestFor(kRing2, 5, lost));
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kInline);
-  EXPECT_EQ(window_.Editor().View().NameText, "Ring of Forgotten Days");
+  EXPECT_EQ(window_.Editor().View().Name.Text, "Ring of Forgotten Days");
   window_.btnCancelClick();
 
   // An opening that found nothing leaves no trace on the next one.
   Open(RequestFor(kLegs, 11));
-  ASSERT_FALSE(window_.View().ReturnEnabled);
+  ASSERT_FALSE(window_.View().Return.Enabled);
   window_.btnCancelClick();
 
   TItemRecord myth = testing::VaultEntry("Old Mythirian", 17, 3, {{4, 7}});
   Open(RequestFor(kMyth, 17, myth));
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kLoad);
-  EXPECT_FALSE(window_.View().InlineTabVisible);
-  EXPECT_TRUE(window_.View().ReturnEnabled);
+  EXPECT_FALSE(window_.View().InlineTab.Visible);
+  EXPECT_TRUE(window_.View().Return.Enabled);
   // Nothing listed was chosen, so the slot's own item is what returns.
   window_.btnReturnClick();
   EXPECT_EQ(window_.Outcome().Item.Name.View(), "Old Mythirian");
@@ -177,26 +177,28 @@ TEST_F(ItemWorkbenchTest, ANamedItemTheVaultLacksOpensInTheEditorExceptOnTheMyth
 TEST_F(ItemWorkbenchTest, TheMythSlotLocksMostFilters) {
   Open(RequestFor(kMyth, 17));
   ItemsWindowView view = window_.View();
-  EXPECT_FALSE(view.ItemTypeEnabled);
-  EXPECT_FALSE(view.StatFiltersEnabled);
-  EXPECT_FALSE(view.CopyStatsEnabled);
-  EXPECT_FALSE(view.InlineTabVisible);
-  EXPECT_FALSE(view.SpellcraftTabVisible);
-  EXPECT_FALSE(view.ArmourEnabled);
-  EXPECT_FALSE(view.WeaponEnabled);
+  EXPECT_FALSE(view.ItemType.Enabled);
+  EXPECT_FALSE(view.Stats[0].Enabled);
+  EXPECT_FALSE(view.Stats[2].Enabled);
+  EXPECT_FALSE(view.StatAmounts[2].Enabled);
+  EXPECT_FALSE(view.CopyStats.Enabled);
+  EXPECT_FALSE(view.InlineTab.Visible);
+  EXPECT_FALSE(view.SpellcraftTab.Visible);
+  EXPECT_FALSE(view.Armour.Enabled);
+  EXPECT_FALSE(view.Weapon.Enabled);
   window_.FilterChange(SearchFilter::kStat1, 5);
   window_.FilterChange(SearchFilter::kItemType, 2);
   view = window_.View();
-  EXPECT_EQ(view.StatFilters[0], 0);
-  EXPECT_EQ(view.Filt1, 0);
+  EXPECT_EQ(view.Stats[0].Selection, 0);
+  EXPECT_EQ(view.ItemType.Selection, 0);
   window_.btnCopyStatsClick();
   EXPECT_TRUE(user_.messages.empty());
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kLoad);
 
   // Closing offers both tabs again for the next opening.
   window_.btnCancelClick();
-  EXPECT_TRUE(window_.View().InlineTabVisible);
-  EXPECT_TRUE(window_.View().SpellcraftTabVisible);
+  EXPECT_TRUE(window_.View().InlineTab.Visible);
+  EXPECT_TRUE(window_.View().SpellcraftTab.Visible);
 }
 
 TEST_F(ItemWorkbenchTest, EveryOpeningResetsTheFilters) {
@@ -207,14 +209,14 @@ TEST_F(ItemWorkbenchTest, EveryOpeningResetsTheFilters) {
   window_.btnCancelClick();
   Open(RequestFor(kChest, 7));
   const ItemsWindowView view = window_.View();
-  EXPECT_EQ(view.StatFilters[0], 0);
-  EXPECT_EQ(view.StatAmounts[0], "0");
-  EXPECT_EQ(view.ArmorFilt, 0);
-  EXPECT_EQ(view.ProcEntries.front(), "<Proc Filter>");
-  EXPECT_EQ(view.StatEntries.front(), "<Unfiltered>");
-  EXPECT_EQ(view.ItemTypeEntries.front(), "<Item Type Filter>");
-  EXPECT_TRUE(view.ArmourEnabled);
-  EXPECT_FALSE(view.WeaponEnabled);
+  EXPECT_EQ(view.Stats[0].Selection, 0);
+  EXPECT_EQ(view.StatAmounts[0].Text, "0");
+  EXPECT_EQ(view.Armour.Selection, 0);
+  EXPECT_EQ(view.Proc.Entries.front(), "<Proc Filter>");
+  EXPECT_EQ(view.Stats[0].Entries.front(), "<Unfiltered>");
+  EXPECT_EQ(view.ItemType.Entries.front(), "<Item Type Filter>");
+  EXPECT_TRUE(view.Armour.Enabled);
+  EXPECT_FALSE(view.Weapon.Enabled);
 }
 
 }  // namespace

@@ -82,7 +82,7 @@ class ItemWorkbenchTest : public ::testing::Test {
     tpl_.Slot(slot) = window_.Outcome().Item;
   }
   int Row(std::string_view name) const {
-    const auto& names = window_.View().Names;
+    const auto& names = window_.View().Items.Entries;
     for (std::size_t i = 0; i < names.size(); ++i) {
       if (names[i] == name) return static_cast<int>(i);
     }
@@ -90,7 +90,9 @@ class ItemWorkbenchTest : public ::testing::Test {
   }
   std::string SelectedName() const {
     const ItemsWindowView view = window_.View();
-    return view.Selected < 0 ? std::string() : view.Names[static_cast<std::size_t>(view.Selected)];
+    return view.Items.Selection < 0
+               ? std::string()
+               : view.Items.Entries[static_cast<std::size_t>(view.Items.Selection)];
   }
 
   Vault vault_;

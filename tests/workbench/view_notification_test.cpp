@@ -58,7 +58,7 @@ TEST_F(ItemWorkbenchTest, TheTabsAnnounceThroughTheWorkbench) {
   EXPECT_EQ(previews_.size(), before + 1);
   EXPECT_EQ(AnnouncementsOf(window_, [&] { editor.ProcValueChange(0, "5", 1); }), 1);
   EXPECT_EQ(AnnouncementsOf(window_, [&] { window_.RoGClick(); }), 1);
-  EXPECT_EQ(window_.Editor().View().NameText, "Custom Item");
+  EXPECT_EQ(window_.Editor().View().Name.Text, "Custom Item");
 }
 
 }  // namespace
