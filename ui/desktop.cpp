@@ -60,7 +60,8 @@ int QtDesktop::RunEventLoop() {
 }
 
 int QtDesktop::RenderScreenshot() {
-  return RenderWidgetToPng(*window_, screenshotSize_, *screenshotPath_) ? 0 : 1;
+  QWidget* target = screenshotWindow_ ? screenshotWindow_() : window_.get();
+  return target && RenderWidgetToPng(*target, screenshotSize_, *screenshotPath_) ? 0 : 1;
 }
 
 bool RenderWidgetToPng(QWidget& widget, QSize size, const std::string& path) {

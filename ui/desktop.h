@@ -31,6 +31,11 @@ class QtDesktop : public DesktopPort {
 
   // Renders the main window at size into path instead of running the loop.
   void SetScreenshot(std::string path, QSize size);
+  // Renders the window this gives instead of the main window (made ready
+  // once the main window has had its first show).
+  void SetScreenshotWindow(std::function<QWidget*()> window) {
+    screenshotWindow_ = std::move(window);
+  }
 
   MainWindow* Window() const { return window_.get(); }
   const std::vector<std::string>& CreatedForms() const { return created_; }
@@ -51,6 +56,7 @@ class QtDesktop : public DesktopPort {
   std::vector<std::string> created_;
   std::optional<std::string> screenshotPath_;
   QSize screenshotSize_;
+  std::function<QWidget*()> screenshotWindow_;
 };
 
 // Renders a window at size into a PNG file; false when it cannot be written.

@@ -1,5 +1,6 @@
 #include "ui/program.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "mainwin/main_window.h"
@@ -32,7 +33,15 @@ class LocatingVaultLoader : public VaultLoaderPort {
   TfrmGearMain& model_;
 };
 
+// The main window and the sub-windows main() makes ready for a picture.
+constexpr std::string_view kScreenshotWindows[] = {"main", "browser", "report", "salvage"};
+
 }  // namespace
+
+bool IsScreenshotWindow(std::string_view name) {
+  return std::find(std::begin(kScreenshotWindows), std::end(kScreenshotWindows), name) !=
+         std::end(kScreenshotWindows);
+}
 
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath) {
@@ -43,6 +52,12 @@ std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::strin
     if (arguments.size() < 2) return std::nullopt;
     options.screenshot = arguments[1];
     next = 2;
+    if (arguments.size() > next && arguments[next] == "--window") {
+      if (arguments.size() < next + 2 || !IsScreenshotWindow(arguments[next + 1]))
+        return std::nullopt;
+      options.window = arguments[next + 1];
+      next += 2;
+    }
   }
   if (arguments.size() > next + 1) return std::nullopt;
   if (arguments.size() == next + 1) {
@@ -75,6 +90,10 @@ int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const Program
     return window;
   });
   if (options.screenshot) desktop.SetScreenshot(*options.screenshot, options.screenshotSize);
+  if (options.screenshot && options.window != "main")
+    desktop.SetScreenshotWindow([&]() -> QWidget* {
+      return hooks.screenshotWindow ? hooks.screenshotWindow(options.window) : nullptr;
+    });
   if (hooks.prepareDesktop) hooks.prepareDesktop(desktop);
   LocatingVaultLoader vault(ports.shell, model);
   ProgramStartup startup({ports.instance, desktop, ports.user, ports.shell, vault}, settings,

@@ -10,6 +10,8 @@
 
 #include "ports/ports.h"
 
+class QWidget;
+
 namespace qm {
 class Settings;
 class TfrmGearMain;
@@ -25,11 +27,15 @@ struct ProgramOptions {
   std::string programPath;                // the executable; its folder is the program directory
   std::vector<std::string> arguments;     // the template to load, if any
   std::optional<std::string> screenshot;  // render the main window here and end
+  std::string window = "main";            // --window: the window the screenshot shows
   QSize screenshotSize{1280, 800};
 };
 
-// "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [TEMPLATE]";
-// nullopt for anything else.
+// "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [--window NAME]
+// [TEMPLATE]"; nullopt for anything else.
+// The windows a screenshot can show.
+bool IsScreenshotWindow(std::string_view name);
+
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath);
 
@@ -49,6 +55,9 @@ struct ProgramHooks {
   std::function<void(MainWindow&)> mainWindowMade;
   // Sets the desktop's splash up.
   std::function<void(QtDesktop&)> prepareDesktop;
+  // A screenshot of a sub-window: makes the named window ready over the
+  // loaded template without running it; nullptr when there is none.
+  std::function<QWidget*(const std::string& window)> screenshotWindow;
 };
 
 // The vault of the program directory, or of the data folder of an installed
