@@ -35,10 +35,13 @@ namespace {
 // first use and kept for the run, so their settings last until the program
 // ends. For a screenshot they are made ready instead of run.
 struct BrowserReportSalvage {
+  BrowserReportSalvage(qm::UserPort& u, qm::FileDialogPort& f, qm::ShellPort& s, bool r)
+      : user(u), files(f), shell(s), run(r) {}
+
   qm::UserPort& user;
   qm::FileDialogPort& files;
   qm::ShellPort& shell;
-  bool run = true;
+  bool run;
   qm::TfrmGearMain* model = nullptr;
   std::unique_ptr<qm::MainWindowBrowserHost> host;
   std::unique_ptr<qm::ui::VaultBrowserDialog> browser;
@@ -83,8 +86,10 @@ struct BrowserReportSalvage {
     shown = nullptr;
     if (window == "browser") {
       model->OpenVaultBrowser();
-      // A picture of the browser shows a description too.
-      if (browser && !browser->Model().View().Items.Entries.empty()) browser->Model().SelectLine(0);
+      // A picture of the browser shows the description of the first item
+      // (line 0 is the vault's own header entry).
+      if (browser && browser->Model().View().Items.Entries.size() > 1)
+        browser->Model().SelectLine(1);
     }
     if (window == "report") model->OpenReport();
     if (window == "salvage") model->OpenSalvageCalculator();
@@ -99,7 +104,7 @@ int RunScreenshot(const qm::ui::ProgramOptions& options) {
   qm::ui::MemorySettingsStore store;
   qm::ui::PrivateInstanceChannel instance;
   qm::ui::ProgramPorts ports{user, files, shell, store, instance};
-  BrowserReportSalvage subWindows{user, files, shell, false};
+  BrowserReportSalvage subWindows(user, files, shell, false);
   qm::ui::ProgramHooks hooks;
   hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
                               qm::TfrmGearMain& model) {
@@ -123,7 +128,7 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
 
   std::unique_ptr<qm::ui::SplashScreen> splash;
   std::unique_ptr<qm::ui::OptionsDialog> optionsDialog;
-  BrowserReportSalvage subWindows{user, files, shell};
+  BrowserReportSalvage subWindows(user, files, shell, true);
   qm::ui::ProgramHooks hooks;
   hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
                               qm::TfrmGearMain& model) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the main window offscreen into docs/screenshots: once as it starts,
-# once with a sample template loaded.
+# Renders the windows offscreen into docs/screenshots: the main window as it
+# starts and with a sample template loaded, then the vault browser, the
+# report and the salvage calculator over that template.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
@@ -14,4 +15,7 @@ mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 "$program" --screenshot "$out/main-window.png"
 "$program" --screenshot "$out/main-window-template.png" "$build/samples/albion-armsman.qmc"
-echo "wrote $out/main-window.png and $out/main-window-template.png"
+for window in browser report salvage; do
+  "$program" --screenshot "$out/$window.png" --window "$window" "$build/samples/albion-armsman.qmc"
+done
+echo "wrote main-window.png, main-window-template.png, browser.png, report.png and salvage.png in $out"
