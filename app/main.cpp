@@ -1,7 +1,11 @@
 // quillmark: the desktop program. "quillmark [TEMPLATE]" runs the window;
-// "quillmark --screenshot OUT.png [--window NAME] [TEMPLATE]" renders it (or a sub-window) into a
-// PNG and ends, showing nothing and writing no settings.
+// "quillmark --screenshot OUT.png [--window NAME] [TEMPLATE]" renders it (or
+// the named sub-window, "workbench:SLOT[:TAB]", "browser", "report" or
+// "salvage") into a PNG and ends, showing
+// nothing and writing no settings.
+// "quillmark --version" prints the version.
 #include <QApplication>
+#include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
@@ -9,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "generated/version.h"
 #include "mainwin/browser_host.h"
 #include "mainwin/main_window.h"
 #include "ui/desktop.h"
@@ -26,14 +31,25 @@
 #include "ui/splash_screen.h"
 #include "ui/vault_browser_dialog.h"
 #include "ui/window_registry.h"
+#include "ui/workbench_host.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 
 namespace {
 
+// An installed copy sits in a folder the player cannot write (/usr/bin), so
+// the player's own files start in the documents folder instead.
+std::string DocumentsDirectory(const QString& programPath) {
+  if (QFileInfo(QFileInfo(programPath).absolutePath()).isWritable()) return {};
+  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (documents.isEmpty() || !QDir(documents).exists()) documents = QDir::homePath();
+  return QFile::encodeName(documents + '/').toStdString();
+}
+
 // The vault browser, the report and the salvage calculator: each made on
-// first use and kept for the run, so their settings last until the program
-// ends. For a screenshot they are made ready instead of run.
+// first use and kept for the run, so their filters, options, font and
+// amounts last until the program ends. For a screenshot they are made ready
+// instead of run.
 struct BrowserReportSalvage {
   BrowserReportSalvage(qm::UserPort& u, qm::FileDialogPort& f, qm::ShellPort& s, bool r)
       : user(u), files(f), shell(s), run(r) {}
@@ -42,19 +58,20 @@ struct BrowserReportSalvage {
   qm::FileDialogPort& files;
   qm::ShellPort& shell;
   bool run;
-  qm::TfrmGearMain* model = nullptr;
   std::unique_ptr<qm::MainWindowBrowserHost> host;
   std::unique_ptr<qm::ui::VaultBrowserDialog> browser;
   std::unique_ptr<qm::ui::ReportDialog> report;
   std::unique_ptr<qm::ui::SalvageDialog> salvage;
   QWidget* shown = nullptr;
 
-  void Register(qm::ui::WindowRegistry& windows, qm::Settings& settings,
-                qm::TfrmGearMain& mainModel) {
-    model = &mainModel;
-    windows.SetVaultBrowser([this, &settings] {
+  static bool Shows(const std::string& window) {
+    return window == "browser" || window == "report" || window == "salvage";
+  }
+
+  void Register(qm::ui::WindowRegistry& windows, qm::Settings& settings, qm::TfrmGearMain& model) {
+    windows.SetVaultBrowser([this, &settings, &model] {
       if (!browser) {
-        host = std::make_unique<qm::MainWindowBrowserHost>(*model, settings);
+        host = std::make_unique<qm::MainWindowBrowserHost>(model, settings);
         browser = std::make_unique<qm::ui::VaultBrowserDialog>(
             qm::TheVault(), qm::SharedVaultFilter(), *host, user, shell);
       }
@@ -63,7 +80,8 @@ struct BrowserReportSalvage {
     });
     windows.SetReport([this, &settings](const qm::ReportRequest& request) {
       if (!report)
-        report = std::make_unique<qm::ui::ReportDialog>(files, user, shell, ReportFolder(settings));
+        report =
+            std::make_unique<qm::ui::ReportDialog>(files, user, shell, settings.Record().Start);
       run ? report->Run(request) : report->Prepare(request);
       shown = report.get();
     });
@@ -74,26 +92,20 @@ struct BrowserReportSalvage {
     });
   }
 
-  // The save dialogs start in the program's folder when the user may write
-  // there, else in the user's documents.
-  static std::string ReportFolder(const qm::Settings& settings) {
-    const QString start = QString::fromStdString(settings.Record().Start);
-    if (!start.isEmpty() && QFileInfo(start).isWritable()) return start.toStdString();
-    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
-  }
-
-  QWidget* Present(const std::string& window) {
+  // Opens the window through the main window's own command, made ready only.
+  int RenderScreenshot(qm::TfrmGearMain& model, const std::string& window, const std::string& path,
+                       QSize size) {
     shown = nullptr;
     if (window == "browser") {
-      model->OpenVaultBrowser();
-      // A picture of the browser shows the description of the first item
-      // (line 0 is the vault's own header entry).
+      model.OpenVaultBrowser();
+      // The picture shows the first item's description (line 0 is the
+      // vault's own header entry).
       if (browser && browser->Model().View().Items.Entries.size() > 1)
         browser->Model().SelectLine(1);
     }
-    if (window == "report") model->OpenReport();
-    if (window == "salvage") model->OpenSalvageCalculator();
-    return shown;
+    if (window == "report") model.OpenReport();
+    if (window == "salvage") model.OpenSalvageCalculator();
+    return shown && qm::ui::RenderWidgetToPng(*shown, size, path) ? 0 : 1;
   }
 };
 
@@ -104,13 +116,29 @@ int RunScreenshot(const qm::ui::ProgramOptions& options) {
   qm::ui::MemorySettingsStore store;
   qm::ui::PrivateInstanceChannel instance;
   qm::ui::ProgramPorts ports{user, files, shell, store, instance};
+  qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
   BrowserReportSalvage subWindows(user, files, shell, false);
   qm::ui::ProgramHooks hooks;
   hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
                               qm::TfrmGearMain& model) {
+    workbench.Register(windows);
     subWindows.Register(windows, settings, model);
   };
-  hooks.screenshotWindow = [&](const std::string& window) { return subWindows.Present(window); };
+  if (options.window && BrowserReportSalvage::Shows(*options.window)) {
+    hooks.renderWindow = [&](qm::TfrmGearMain& model) {
+      return subWindows.RenderScreenshot(model, *options.window, *options.screenshot,
+                                         options.screenshotSize);
+    };
+  } else if (options.window) {
+    const auto shot = qm::ui::ParseWorkbenchWindow(*options.window);
+    if (!shot) {
+      std::fprintf(stderr, "quillmark: no window named %s\n", options.window->c_str());
+      return 2;
+    }
+    hooks.renderWindow = [&, shot](qm::TfrmGearMain& model) {
+      return workbench.RenderScreenshot(model, *shot, *options.screenshot, options.screenshotSize);
+    };
+  }
   const int exitCode = qm::ui::RunProgram(options, ports, hooks);
   if (exitCode != 0)
     for (const std::string& message : user.messages)
@@ -128,10 +156,12 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
 
   std::unique_ptr<qm::ui::SplashScreen> splash;
   std::unique_ptr<qm::ui::OptionsDialog> optionsDialog;
+  qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
   BrowserReportSalvage subWindows(user, files, shell, true);
   qm::ui::ProgramHooks hooks;
   hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
                               qm::TfrmGearMain& model) {
+    workbench.Register(windows);
     subWindows.Register(windows, settings, model);
     windows.SetOptions([&] {
       if (!optionsDialog) optionsDialog = std::make_unique<qm::ui::OptionsDialog>(settings, user);
@@ -140,7 +170,9 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
   };
   hooks.mainWindowMade = [&](qm::ui::MainWindow& window) {
     user.SetParent(&window);
+    files.SetParent(&window);
     instance.SetOwnWindow(&window);
+    workbench.SetParent(&window);
   };
   hooks.prepareDesktop = [&](qm::ui::QtDesktop& desktop) {
     desktop.showSplash = [&](std::string_view title, std::string_view loading) {
@@ -160,19 +192,29 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
+  // Answered before Qt starts, so that it works without a display.
+  const auto early = qm::ui::ParseProgramArguments({argv + 1, argv + argc}, {});
+  if (early && early->version) {
+    std::printf("quillmark %s\n", qm::kQuillmarkVersion);
+    return 0;
+  }
   QApplication application(argc, argv);
   QApplication::setApplicationName("Quillmark");
   QApplication::setOrganizationName("Quillmark");
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  const auto options = qm::ui::ParseProgramArguments(
-      arguments, QCoreApplication::applicationFilePath().toStdString());
+  const QString programPath = QCoreApplication::applicationFilePath();
+  auto options = qm::ui::ParseProgramArguments(arguments, programPath.toStdString());
   if (!options) {
     std::fputs(
         "usage: quillmark [TEMPLATE]\n"
-        "       quillmark --screenshot OUT.png [--window main|browser|report|salvage] [TEMPLATE]\n",
+        "       quillmark --screenshot OUT.png [--window "
+        "workbench:SLOT[:TAB]|browser|report|salvage]"
+        " [TEMPLATE]\n"
+        "       quillmark --version\n",
         stderr);
     return 2;
   }
+  options->documentsDirectory = DocumentsDirectory(programPath);
   return options->screenshot ? RunScreenshot(*options) : RunDesktop(*options);
 }

@@ -11,8 +11,8 @@
 
 #include "report/report_window.h"
 #include "ui/headless_ports.h"
+#include "ui/item_list_model.h"
 #include "ui/report_dialog.h"
-#include "ui/result_list_model.h"
 #include "ui/vault_browser_dialog.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
@@ -71,10 +71,10 @@ void BM_BrowserUnfilteredSearchListFilled(benchmark::State& state) {
   dialog.Prepare();
   dialog.show();
   QCoreApplication::processEvents();
-  auto* results = static_cast<qm::ui::ResultListModel*>(dialog.List()->model());
+  auto* results = static_cast<qm::ui::ItemListModel*>(dialog.List()->model());
   for (auto _ : state) {
     state.PauseTiming();
-    results->SetEntries({});
+    results->Show({});
     QCoreApplication::processEvents();
     state.ResumeTiming();
     dialog.Model().BrowserSearch();

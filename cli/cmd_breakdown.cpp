@@ -4,6 +4,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_files.h"
 #include "core/text.h"
 #include "engine/totals.h"
@@ -33,7 +34,8 @@ int RunBreakdown(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kBreakdown({"breakdown", kUsage, RunBreakdown});
-
 }  // namespace
+
+constexpr Command kBreakdownCommand{"breakdown", kUsage, RunBreakdown};
+
 }  // namespace qm::cli

@@ -3,6 +3,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_files.h"
 #include "core/file_io.h"
 #include "core/template_file.h"
@@ -37,7 +38,8 @@ int RunConvert(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kConvert({"convert", kUsage, RunConvert});
-
 }  // namespace
+
+constexpr Command kConvertCommand{"convert", kUsage, RunConvert};
+
 }  // namespace qm::cli

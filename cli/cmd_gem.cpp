@@ -6,6 +6,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "core/text.h"
 #include "spellcraft/gem_names.h"
 
@@ -31,7 +32,8 @@ int RunGem(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kGem({"gem", kUsage, RunGem});
-
 }  // namespace
+
+constexpr Command kGemCommand{"gem", kUsage, RunGem};
+
 }  // namespace qm::cli

@@ -9,6 +9,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_json.h"
 #include "cli/record_text.h"
 #include "core/file_io.h"
@@ -96,7 +97,8 @@ int RunImport(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kImport({"import", kUsage, RunImport});
-
 }  // namespace
+
+constexpr Command kImportCommand{"import", kUsage, RunImport};
+
 }  // namespace qm::cli

@@ -11,6 +11,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_files.h"
 #include "core/file_io.h"
 #include "core/text.h"
@@ -111,7 +112,8 @@ int RunReport(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kReport({"report", kUsage, RunReport});
-
 }  // namespace
+
+constexpr Command kReportCommand{"report", kUsage, RunReport};
+
 }  // namespace qm::cli

@@ -4,6 +4,7 @@
 #include <ostream>
 
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "salvage/salvage_model.h"
 
 namespace qm::cli {
@@ -30,7 +31,8 @@ int RunSalvage(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kRegistration{{"salvage", kUsage, RunSalvage}};
-
 }  // namespace
+
+constexpr Command kSalvageCommand{"salvage", kUsage, RunSalvage};
+
 }  // namespace qm::cli

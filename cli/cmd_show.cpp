@@ -3,6 +3,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_files.h"
 #include "cli/record_json.h"
 #include "cli/record_text.h"
@@ -44,7 +45,8 @@ int RunShow(CommandContext& context) {
                     "\"" + path + "\": unknown file kind (.qmc, .qmy, .qmx or .qmi expected)");
 }
 
-const CommandRegistration kShow({"show", kUsage, RunShow});
-
 }  // namespace
+
+constexpr Command kShowCommand{"show", kUsage, RunShow};
+
 }  // namespace qm::cli

@@ -25,6 +25,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_json.h"
 #include "core/bonus_catalogue.h"
 #include "core/class_table.h"
@@ -286,7 +287,8 @@ int RunSpellcraft(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kSpellcraft({"spellcraft", kUsage, RunSpellcraft});
-
 }  // namespace
+
+constexpr Command kSpellcraftCommand{"spellcraft", kUsage, RunSpellcraft};
+
 }  // namespace qm::cli

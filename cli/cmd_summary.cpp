@@ -4,6 +4,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_files.h"
 #include "core/class_table.h"
 #include "core/text.h"
@@ -31,7 +32,8 @@ int RunSummary(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kSummary({"summary", kUsage, RunSummary});
-
 }  // namespace
+
+constexpr Command kSummaryCommand{"summary", kUsage, RunSummary};
+
 }  // namespace qm::cli

@@ -9,6 +9,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_files.h"
 #include "core/class_table.h"
 #include "core/text.h"
@@ -180,7 +181,8 @@ int RunTotals(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kTotals({"totals", kUsage, RunTotals});
-
 }  // namespace
+
+constexpr Command kTotalsCommand{"totals", kUsage, RunTotals};
+
 }  // namespace qm::cli

@@ -5,6 +5,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/record_files.h"
 #include "engine/item_measures.h"
 
@@ -30,7 +31,8 @@ int RunUtility(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kUtility({"utility", kUsage, RunUtility});
-
 }  // namespace
+
+constexpr Command kUtilityCommand{"utility", kUsage, RunUtility};
+
 }  // namespace qm::cli

@@ -7,6 +7,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/vault_file.h"
 #include "core/file_io.h"
 #include "core/text.h"
@@ -254,10 +255,11 @@ int RunBuild(CommandContext& context) {
   return WriteVault(context, entries.Value(), out, inputs);
 }
 
-const CommandRegistration kPack({"vault pack", kPackUsage, RunPack});
-const CommandRegistration kUnpack({"vault unpack", kUnpackUsage, RunUnpack});
-const CommandRegistration kInfo({"vault info", kInfoUsage, RunInfo});
-const CommandRegistration kBuild({"vault build", kBuildUsage, RunBuild});
-
 }  // namespace
+
+constexpr Command kVaultPackCommand{"vault pack", kPackUsage, RunPack};
+constexpr Command kVaultUnpackCommand{"vault unpack", kUnpackUsage, RunUnpack};
+constexpr Command kVaultInfoCommand{"vault info", kInfoUsage, RunInfo};
+constexpr Command kVaultBuildCommand{"vault build", kBuildUsage, RunBuild};
+
 }  // namespace qm::cli

@@ -6,6 +6,7 @@
 
 #include "cli/args.h"
 #include "cli/command.h"
+#include "cli/commands.h"
 #include "cli/vault_file.h"
 #include "core/class_table.h"
 #include "core/text.h"
@@ -160,8 +161,9 @@ int RunDescribe(CommandContext& context) {
   return kExitOk;
 }
 
-const CommandRegistration kSearch({"vault search", kSearchUsage, RunSearch});
-const CommandRegistration kDescribe({"vault describe", kDescribeUsage, RunDescribe});
-
 }  // namespace
+
+constexpr Command kVaultSearchCommand{"vault search", kSearchUsage, RunSearch};
+constexpr Command kVaultDescribeCommand{"vault describe", kDescribeUsage, RunDescribe};
+
 }  // namespace qm::cli

@@ -1,7 +1,6 @@
 #pragma once
-// quillmark-cli commands register themselves: each cmd_*.cpp defines one
-// command and a static CommandRegistration, so adding a command touches no
-// shared file. Exit codes: 0 success, 1 bad input or unreadable file (one-line
+// One quillmark-cli command: its name, its usage line and the function that
+// runs it. Exit codes: 0 success, 1 bad input or unreadable file (one-line
 // message on stderr), 2 bad usage.
 #include <iosfwd>
 #include <string>
@@ -27,12 +26,6 @@ struct Command {
   std::string_view usage;  // one line, shown by --help and on bad usage
   CommandFunction run;
 };
-
-struct CommandRegistration {
-  explicit CommandRegistration(const Command& command);
-};
-
-const std::vector<Command>& RegisteredCommands();
 
 // Prints "usage: quillmark-cli <usage>" to err and returns kExitUsage.
 int UsageError(CommandContext& context, std::string_view usage);

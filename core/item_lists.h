@@ -16,13 +16,15 @@ namespace qm {
 inline constexpr std::uint8_t kNotInList = 255;
 
 // Fixed lists.
-std::span<const std::string_view> RealmList();       // 4: "Albion" .. "Universal"
-std::span<const std::string_view> SlotKindList();    // 30: "<Not Selected>" .. "Selectable (One, Left or Two Handed)"
-std::span<const std::string_view> ArmorList();       // 7: "N/A" .. "Max armor grade allowed by Class"
-std::span<const std::string_view> QualityList();     // 32: "70" .. "100", "N/A"
-std::span<const std::string_view> SpeedList();       // 48: "N/A", "1.5" .. "6.0", "Other"
+std::span<const std::string_view> RealmList();  // 4: "Albion" .. "Universal"
+// 30: "<Not Selected>" .. "Selectable (One, Left or Two Handed)"
+std::span<const std::string_view> SlotKindList();
+std::span<const std::string_view> ArmorList();    // 7: "N/A" .. "Max armor grade allowed by Class"
+std::span<const std::string_view> QualityList();  // 32: "70" .. "100", "N/A"
+std::span<const std::string_view> SpeedList();    // 48: "N/A", "1.5" .. "6.0", "Other"
 std::span<const std::string_view> EffectKindList();  // 7: "No Procs/Effects" .. "Mythirians"
-std::span<const std::string_view> ServerTypeList();  // 5: "Normal", "Coop", "Classic", "PvP", "Origins"
+std::span<const std::string_view>
+ServerTypeList();  // 5: "Normal", "Coop", "Classic", "PvP", "Origins"
 
 // A growable list: starts with its compiled entries and only ever grows.
 class VocabularyList {
@@ -44,13 +46,14 @@ class VocabularyList {
 };
 
 // The process-wide growable lists, filled once by the vault loader.
-VocabularyList& ItemTypeList();   // 18 compiled entries
-VocabularyList& ExpansionList();  // 22
-VocabularyList& WeaponTypeList(); // 31
-VocabularyList& SourceList();     // 11
+VocabularyList& ItemTypeList();    // 18 compiled entries
+VocabularyList& ExpansionList();   // 22
+VocabularyList& WeaponTypeList();  // 31
+VocabularyList& SourceList();      // 11
 
 // Index of a text in a fixed list, or nullopt.
-std::optional<std::size_t> IndexInList(std::span<const std::string_view> list, std::string_view text);
+std::optional<std::size_t> IndexInList(std::span<const std::string_view> list,
+                                       std::string_view text);
 // Entry of a fixed list, or an empty text past its end.
 std::string_view EntryOf(std::span<const std::string_view> list, std::size_t index);
 

@@ -10,8 +10,9 @@ namespace qm {
 
 struct RaceValues {
   std::string_view Name;
-  std::array<std::uint16_t, 8> Stats{};    // Str, Con, Dex, Qui, Pie, Int, Emp, Cha
-  std::array<std::uint16_t, 9> Resists{};  // Crush, Slash, Thrust, Heat, Cold, Energy, Matter, Body, Spirit
+  std::array<std::uint16_t, 8> Stats{};  // Str, Con, Dex, Qui, Pie, Int, Emp, Cha
+  // Crush, Slash, Thrust, Heat, Cold, Energy, Matter, Body, Spirit
+  std::array<std::uint16_t, 9> Resists{};
 };
 
 inline constexpr std::string_view kNoRace = "<None>";

@@ -15,7 +15,11 @@ mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 "$program" --screenshot "$out/main-window.png"
 "$program" --screenshot "$out/main-window-template.png" "$build/samples/albion-armsman.qmc"
+for tab in load editor spellcraft; do
+  "$program" --screenshot "$out/workbench-$tab.png" --window "workbench:9:$tab"
+done
 for window in browser report salvage; do
   "$program" --screenshot "$out/$window.png" --window "$window" "$build/samples/albion-armsman.qmc"
 done
-echo "wrote main-window.png, main-window-template.png, browser.png, report.png and salvage.png in $out"
+echo "wrote $out/main-window.png, $out/main-window-template.png, $out/workbench-*.png,"
+echo "  $out/browser.png, $out/report.png and $out/salvage.png"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything with AddressSanitizer and UBSan,
-# runs every test, then gives each fuzz target a short smoke run.
+# runs every test, gives each fuzz target a short smoke run, then builds the
+# Debian package and checks it unpacked.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
@@ -15,3 +16,5 @@ export QT_QPA_PLATFORM=offscreen
 ctest --test-dir "$build" --output-on-failure -j"$jobs"
 
 "$root/scripts/fuzz.sh" 10
+
+"$root/scripts/check-package.sh"

@@ -29,8 +29,8 @@ void TfrmOptions::FormShow(const OptionsMenuChecks& menu) {
     r.Utility = MenuFlag(menu[SettingToggle::UtilityDisplay]);
     r.StartMax = menu[SettingToggle::StartMaximized];
   } else {
-    r.Start = settings_.ProgramDirectory();
-    r.Temps = settings_.ProgramDirectory();
+    r.Start = settings_.DocumentsDirectory();
+    r.Temps = settings_.DocumentsDirectory();
     pendingDirectory_ = r.Temps;
     view_.LevelFilter.Selection = kLevelFilterCount - 1;
     view_.Cancel.Enabled = false;

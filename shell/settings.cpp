@@ -24,10 +24,13 @@ std::string ProgramDirectoryOf(std::string_view programPath) {
   return std::string(programPath.substr(0, cut + 1));
 }
 
-Settings::Settings(SettingsStorePort& store, std::string programPath)
+Settings::Settings(SettingsStorePort& store, std::string programPath,
+                   std::string documentsDirectory)
     : store_(store),
       programPath_(std::move(programPath)),
-      programDirectory_(ProgramDirectoryOf(programPath_)) {
+      programDirectory_(ProgramDirectoryOf(programPath_)),
+      documentsDirectory_(documentsDirectory.empty() ? programDirectory_
+                                                     : std::move(documentsDirectory)) {
   DefaultSettings();
 }
 
@@ -39,8 +42,8 @@ void Settings::DefaultSettings() {
   // Every value's default for a missing value equals its first-run default,
   // so one set of defaults serves both.
   record_ = SettingsRecord{};
-  record_.Start = programDirectory_;
-  record_.Temps = programDirectory_;
+  record_.Start = documentsDirectory_;
+  record_.Temps = documentsDirectory_;
   record_.VaultPath = programDirectory_ + kVaultFileName;
 }
 
@@ -75,8 +78,8 @@ void Settings::LoadSettings() {
   record_.VaultPath = programDirectory_ + kVaultFileName;
   // The program may have been moved since the last run: the start directory
   // always follows it, and a vanished template directory falls back to it.
-  record_.Start = programDirectory_;
-  if (!DirectoryExists(record_.Temps)) record_.Temps = programDirectory_;
+  record_.Start = documentsDirectory_;
+  if (!DirectoryExists(record_.Temps)) record_.Temps = documentsDirectory_;
 }
 
 bool Settings::SaveSettings() {

@@ -46,17 +46,22 @@ std::string ProgramDirectoryOf(std::string_view programPath);
 // The settings record of the running program and the store it lives in.
 class Settings {
  public:
-  Settings(SettingsStorePort& store, std::string programPath);
+  // documentsDirectory is where the player's own files go by default (the
+  // start and template folders); empty means the program directory. An
+  // installed copy names a folder of the user's, since nobody saves into
+  // the install prefix.
+  Settings(SettingsStorePort& store, std::string programPath, std::string documentsDirectory = {});
 
   SettingsRecord& Record() { return record_; }
   const SettingsRecord& Record() const { return record_; }
   const std::string& ProgramPath() const { return programPath_; }
   const std::string& ProgramDirectory() const { return programDirectory_; }
+  const std::string& DocumentsDirectory() const { return documentsDirectory_; }
 
   // True when the settings key can be opened.
   bool SettingsExist();
   // Reads every value, taking its default for each value the key lacks. The
-  // start directory then becomes the program directory, and so does a
+  // start directory then becomes the documents directory, and so does a
   // template directory that no longer exists.
   void LoadSettings();
   // The first-run values, in memory only.
@@ -69,6 +74,7 @@ class Settings {
   SettingsStorePort& store_;
   std::string programPath_;
   std::string programDirectory_;
+  std::string documentsDirectory_;
   SettingsRecord record_;
 };
 

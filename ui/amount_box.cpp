@@ -1,52 +1,70 @@
 #include "ui/amount_box.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <algorithm>
+
+#include "ui/text_codec.h"
 
 namespace qm::ui {
 
-AmountBox::AmountBox(QWidget* parent) : QAbstractSpinBox(parent) {
-  setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-  setButtonSymbols(QAbstractSpinBox::UpDownArrows);
-  setAccelerated(true);
+AmountBox::AmountBox(int limit, bool spinButtons, QWidget* parent)
+    : QAbstractSpinBox(parent), limit_(limit) {
+  setButtonSymbols(spinButtons ? UpDownArrows : NoButtons);
+  setAlignment(Qt::AlignRight);
+  setKeyboardTracking(true);
+  lineEdit()->setText(QStringLiteral("0"));
   lineEdit()->installEventFilter(this);
-  connect(lineEdit(), &QLineEdit::textEdited, this,
-          [this](const QString& text) { emit edited(text, lineEdit()->cursorPosition()); });
+  connect(lineEdit(), &QLineEdit::textEdited, this, [this](const QString& text) {
+    if (onEdited) onEdited(FromQt(text), lineEdit()->cursorPosition());
+  });
+  const int digits = std::max(3, static_cast<int>(std::to_string(limit).size()));
+  setMinimumWidth(fontMetrics().horizontalAdvance(QString(digits + 1, QLatin1Char('0'))) +
+                  (spinButtons ? 24 : 12));
 }
 
-QString AmountBox::Text() const {
-  return lineEdit()->text();
-}
-
-int AmountBox::Caret() const {
-  return lineEdit()->cursorPosition();
-}
-
-void AmountBox::SetText(const QString& text, int caret) {
+void AmountBox::ShowEdit(const AmountBoxEdit& edit) {
+  const QString text = ToQt(edit.Text);
   if (lineEdit()->text() != text) lineEdit()->setText(text);
-  lineEdit()->setCursorPosition(caret);
+  lineEdit()->setCursorPosition(std::clamp(edit.Caret, 0, static_cast<int>(text.size())));
+}
+
+void AmountBox::ShowText(const std::string& text) {
+  const QString shown = ToQt(text);
+  if (lineEdit()->text() == shown) return;
+  const int caret = lineEdit()->cursorPosition();
+  lineEdit()->setText(shown);
+  lineEdit()->setCursorPosition(std::min(caret, static_cast<int>(shown.size())));
 }
 
 void AmountBox::stepBy(int steps) {
-  if (steps != 0) emit stepped(steps > 0 ? 1 : -1);
+  const int value = std::clamp(AmountValue(FromQt(text())) + steps, 0, limit_);
+  const std::string stepped = std::to_string(value);
+  if (onEdited) onEdited(stepped, static_cast<int>(stepped.size()));
 }
 
-// The model decides what the text becomes, so nothing is refused here.
+// The model normalises every change; the box itself refuses nothing.
 QValidator::State AmountBox::validate(QString&, int&) const {
   return QValidator::Acceptable;
 }
 
 QAbstractSpinBox::StepEnabled AmountBox::stepEnabled() const {
-  return isReadOnly() ? StepNone : (StepUpEnabled | StepDownEnabled);
+  if (!isEnabled()) return StepNone;
+  const int value = AmountValue(FromQt(text()));
+  StepEnabled enabled = StepNone;
+  if (value > 0) enabled |= StepDownEnabled;
+  if (value < limit_) enabled |= StepUpEnabled;
+  return enabled;
 }
 
-// Typed characters other than digits never reach the edit; shortcuts such as
-// paste and the editing keys do.
+// Keys that type a character reach the box only when the model lets them
+// through (digits and backspace); navigation and shortcuts pass unchanged.
 void AmountBox::keyPressEvent(QKeyEvent* event) {
-  const QString text = event->text();
-  const bool typed = !text.isEmpty() && text.at(0).isPrint() &&
-                     !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
-  if (typed && (text.at(0) < QLatin1Char('0') || text.at(0) > QLatin1Char('9'))) {
+  const QString typed = event->text();
+  if (!typed.isEmpty() && typed.at(0).isPrint() &&
+      (event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0 &&
+      !AmountBoxAccepts(static_cast<char>(typed.at(0).toLatin1()))) {
     event->accept();
     return;
   }
@@ -54,8 +72,8 @@ void AmountBox::keyPressEvent(QKeyEvent* event) {
 }
 
 bool AmountBox::eventFilter(QObject* watched, QEvent* event) {
-  if (watched == lineEdit() && event->type() == QEvent::MouseButtonDblClick) {
-    emit doubleClicked();
+  if (watched == lineEdit() && event->type() == QEvent::MouseButtonDblClick && onDoubleClicked) {
+    onDoubleClicked();
     return true;
   }
   return QAbstractSpinBox::eventFilter(watched, event);

@@ -1,37 +1,41 @@
 #pragma once
-// An amount edit with up/down arrows whose text belongs to a model: every
-// edit and every arrow step is handed on as a signal, and the model's
-// normalised text comes back through SetText. Only digits and backspace can
-// be typed; pasting is let through, so the model's mending of a pasted text
-// is what the player sees. A double click asks for a reset.
+// A numeric box of the workbench: digits only, normalised by the model (never
+// empty, never above its limit, no leading zero). The bonus and effect
+// amounts of the inline editor have a spin button; the minimum boxes of the
+// search filters do not. The box shows what the model answers; it never
+// judges a value itself.
 #include <QAbstractSpinBox>
+#include <functional>
+#include <string>
+
+#include "core/amount_box.h"
 
 namespace qm::ui {
 
 class AmountBox : public QAbstractSpinBox {
   Q_OBJECT
  public:
-  explicit AmountBox(QWidget* parent = nullptr);
+  AmountBox(int limit, bool spinButtons, QWidget* parent = nullptr);
 
-  QString Text() const;
-  // Puts the model's text back with the caret where the model wants it.
-  void SetText(const QString& text, int caret);
-  int Caret() const;
+  // The model's text after a change: text and caret.
+  void ShowEdit(const AmountBoxEdit& edit);
+  // The model's text from a refresh; the caret stays where it can.
+  void ShowText(const std::string& text);
+
+  // The user changed the text (typing, pasting or the spin button).
+  std::function<void(const std::string& text, int caret)> onEdited;
+  std::function<void()> onDoubleClicked;
 
   void stepBy(int steps) override;
   QValidator::State validate(QString& input, int& pos) const override;
-
- signals:
-  // The player changed the text (typing, deleting or pasting).
-  void edited(const QString& text, int caret);
-  // An arrow button or the Up/Down key; +1 up, -1 down.
-  void stepped(int direction);
-  void doubleClicked();
 
  protected:
   StepEnabled stepEnabled() const override;
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  int limit_;
 };
 
 }  // namespace qm::ui

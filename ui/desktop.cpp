@@ -60,8 +60,8 @@ int QtDesktop::RunEventLoop() {
 }
 
 int QtDesktop::RenderScreenshot() {
-  QWidget* target = screenshotWindow_ ? screenshotWindow_() : window_.get();
-  return target && RenderWidgetToPng(*target, screenshotSize_, *screenshotPath_) ? 0 : 1;
+  if (renderScreenshot) return renderScreenshot();
+  return RenderWidgetToPng(*window_, screenshotSize_, *screenshotPath_) ? 0 : 1;
 }
 
 bool RenderWidgetToPng(QWidget& widget, QSize size, const std::string& path) {

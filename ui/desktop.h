@@ -31,11 +31,9 @@ class QtDesktop : public DesktopPort {
 
   // Renders the main window at size into path instead of running the loop.
   void SetScreenshot(std::string path, QSize size);
-  // Renders the window this gives instead of the main window (made ready
-  // once the main window has had its first show).
-  void SetScreenshotWindow(std::function<QWidget*()> window) {
-    screenshotWindow_ = std::move(window);
-  }
+  // Renders another window in the main window's place (it opens over the
+  // laid-out main window); returns the exit code.
+  std::function<int()> renderScreenshot;
 
   MainWindow* Window() const { return window_.get(); }
   const std::vector<std::string>& CreatedForms() const { return created_; }
@@ -56,7 +54,6 @@ class QtDesktop : public DesktopPort {
   std::vector<std::string> created_;
   std::optional<std::string> screenshotPath_;
   QSize screenshotSize_;
-  std::function<QWidget*()> screenshotWindow_;
 };
 
 // Renders a window at size into a PNG file; false when it cannot be written.

@@ -1,6 +1,5 @@
 #include "ui/program.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include "mainwin/main_window.h"
@@ -33,28 +32,23 @@ class LocatingVaultLoader : public VaultLoaderPort {
   TfrmGearMain& model_;
 };
 
-// The main window and the sub-windows main() makes ready for a picture.
-constexpr std::string_view kScreenshotWindows[] = {"main", "browser", "report", "salvage"};
-
 }  // namespace
-
-bool IsScreenshotWindow(std::string_view name) {
-  return std::find(std::begin(kScreenshotWindows), std::end(kScreenshotWindows), name) !=
-         std::end(kScreenshotWindows);
-}
 
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath) {
   ProgramOptions options;
   options.programPath = std::move(programPath);
+  if (arguments.size() == 1 && arguments[0] == "--version") {
+    options.version = true;
+    return options;
+  }
   std::size_t next = 0;
   if (!arguments.empty() && arguments[0] == "--screenshot") {
     if (arguments.size() < 2) return std::nullopt;
     options.screenshot = arguments[1];
     next = 2;
     if (arguments.size() > next && arguments[next] == "--window") {
-      if (arguments.size() < next + 2 || !IsScreenshotWindow(arguments[next + 1]))
-        return std::nullopt;
+      if (arguments.size() < next + 2) return std::nullopt;
       options.window = arguments[next + 1];
       next += 2;
     }
@@ -80,7 +74,7 @@ std::string FindVaultFile(const std::string& programDirectory) {
 }
 
 int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const ProgramHooks& hooks) {
-  Settings settings(ports.store, options.programPath);
+  Settings settings(ports.store, options.programPath, options.documentsDirectory);
   WindowRegistry windows;
   TfrmGearMain model(settings, ports.user, ports.files, ports.shell, windows, windows);
   if (hooks.registerWindows) hooks.registerWindows(windows, settings, model);
@@ -90,11 +84,9 @@ int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const Program
     return window;
   });
   if (options.screenshot) desktop.SetScreenshot(*options.screenshot, options.screenshotSize);
-  if (options.screenshot && options.window != "main")
-    desktop.SetScreenshotWindow([&]() -> QWidget* {
-      return hooks.screenshotWindow ? hooks.screenshotWindow(options.window) : nullptr;
-    });
   if (hooks.prepareDesktop) hooks.prepareDesktop(desktop);
+  if (options.screenshot && options.window && hooks.renderWindow)
+    desktop.renderScreenshot = [&] { return hooks.renderWindow(model); };
   LocatingVaultLoader vault(ports.shell, model);
   ProgramStartup startup({ports.instance, desktop, ports.user, ports.shell, vault}, settings,
                          model);

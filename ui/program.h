@@ -10,8 +10,6 @@
 
 #include "ports/ports.h"
 
-class QWidget;
-
 namespace qm {
 class Settings;
 class TfrmGearMain;
@@ -26,16 +24,15 @@ class WindowRegistry;
 struct ProgramOptions {
   std::string programPath;                // the executable; its folder is the program directory
   std::vector<std::string> arguments;     // the template to load, if any
+  std::string documentsDirectory;         // the player's files; empty: the program directory
   std::optional<std::string> screenshot;  // render the main window here and end
-  std::string window = "main";            // --window: the window the screenshot shows
+  std::optional<std::string> window;      // with a screenshot: the sub-window to render instead
   QSize screenshotSize{1280, 800};
+  bool version = false;  // print the version and end
 };
 
-// "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [--window NAME]
-// [TEMPLATE]"; nullopt for anything else.
-// The windows a screenshot can show.
-bool IsScreenshotWindow(std::string_view name);
-
+// "quillmark [TEMPLATE]", "quillmark --screenshot OUT.png [--window NAME]
+// [TEMPLATE]" or "quillmark --version"; nullopt for anything else.
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath);
 
@@ -55,9 +52,9 @@ struct ProgramHooks {
   std::function<void(MainWindow&)> mainWindowMade;
   // Sets the desktop's splash up.
   std::function<void(QtDesktop&)> prepareDesktop;
-  // A screenshot of a sub-window: makes the named window ready over the
-  // loaded template without running it; nullptr when there is none.
-  std::function<QWidget*(const std::string& window)> screenshotWindow;
+  // In screenshot mode with a window name: renders that window instead of
+  // the main window, once start-up is done; returns the exit code.
+  std::function<int(TfrmGearMain& model)> renderWindow;
 };
 
 // The vault of the program directory, or of the data folder of an installed

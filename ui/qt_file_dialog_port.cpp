@@ -1,5 +1,6 @@
 #include "ui/qt_file_dialog_port.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileDialog>
 
@@ -39,7 +40,9 @@ std::string QtFileDialogPort::AskSavePath(const FileDialogRequest& request) {
 }
 
 std::string QtFileDialogPort::Run(const FileDialogRequest& request, bool save) {
-  QFileDialog dialog(parent_, ToQt(request.Title), Path(request.InitialFolder),
+  // A dialog asked for from a modal window (the item workbench) stays above it.
+  QWidget* owner = QApplication::activeModalWidget() ? QApplication::activeModalWidget() : parent_;
+  QFileDialog dialog(owner, ToQt(request.Title), Path(request.InitialFolder),
                      QtFileFilter(request.Filter));
   dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
   dialog.setAccessibleName(dialog.windowTitle());

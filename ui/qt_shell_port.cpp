@@ -9,26 +9,15 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
-#include <array>
 
+#include "dist/desktop_ids.h"
 #include "shell/startup.h"
 
 namespace qm::ui {
 namespace {
 
-struct TemplateType {
-  const char* extension;
-  const char* mimeType;
-  const char* comment;
-};
-
-constexpr std::array<TemplateType, 2> kTemplateTypes{{
-    {"qmc", "application/x-quillmark-template", "Quillmark Classic template"},
-    {"qmy", "application/x-quillmark-old-template", "Quillmark Classic template (old layout)"},
-}};
-
-const TemplateType* FindType(std::string_view extension) {
-  for (const TemplateType& type : kTemplateTypes) {
+const DesktopFileType* FindType(std::string_view extension) {
+  for (const DesktopFileType& type : kDesktopFileTypes) {
     if (extension == type.extension) return &type;
   }
   return nullptr;
@@ -36,6 +25,10 @@ const TemplateType* FindType(std::string_view extension) {
 
 QString Latin(std::string_view text) {
   return QString::fromLatin1(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString DesktopEntryName() {
+  return Latin(kApplicationId) + ".desktop";
 }
 
 bool WriteWhole(const QString& path, const QByteArray& bytes) {
@@ -54,16 +47,27 @@ QString ConfigHome() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
-QByteArray MimePackage(const QString& mimeType, const QString& comment, const QString& extension) {
+QString MimeTypeEntry(const QString& mimeType, const QString& comment, const QString& extension) {
   return QStringLiteral(
-             "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
-             "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n"
              "  <mime-type type=\"%1\">\n"
              "    <comment>%2</comment>\n"
              "    <glob pattern=\"*.%3\"/>\n"
-             "  </mime-type>\n"
-             "</mime-info>\n")
-      .arg(mimeType, comment.toHtmlEscaped(), extension)
+             "  </mime-type>\n")
+      .arg(mimeType, comment.toHtmlEscaped(), extension);
+}
+
+// The package the program installs, with every type of the program's files,
+// plus the registered extension's own type when it is none of them.
+QByteArray MimePackage(std::string_view extension) {
+  QString entries;
+  for (const DesktopFileType& type : kDesktopFileTypes)
+    entries += MimeTypeEntry(Latin(type.mimeType), Latin(type.comment), Latin(type.extension));
+  if (FindType(extension) == nullptr)
+    entries +=
+        MimeTypeEntry(MimeTypeOfExtension(extension), "Quillmark Classic file", Latin(extension));
+  return ("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
+          "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n" +
+          entries + "</mime-info>\n")
       .toUtf8();
 }
 
@@ -81,7 +85,8 @@ QString ExecArgument(const QString& program) {
 
 QByteArray DesktopEntry(const QString& program) {
   QString mimeTypes;
-  for (const TemplateType& type : kTemplateTypes) mimeTypes += QString(type.mimeType) + ';';
+  for (const DesktopFileType& type : kDesktopFileTypes)
+    if (type.opensInProgram) mimeTypes += Latin(type.mimeType) + ';';
   // A backslash in a desktop entry's value is itself escaped.
   QString exec = ExecArgument(program);
   exec.replace('\\', "\\\\");
@@ -89,12 +94,14 @@ QByteArray DesktopEntry(const QString& program) {
              "[Desktop Entry]\n"
              "Type=Application\n"
              "Name=%1\n"
-             "Comment=Plan character templates and their items\n"
-             "Exec=%2 %f\n"
+             "Comment=%2\n"
+             "Exec=%3 %f\n"
+             "Icon=%4\n"
              "Terminal=false\n"
-             "Categories=Game;Utility;\n"
-             "MimeType=%3\n")
-      .arg(kApplicationTitle, exec, mimeTypes)
+             "Categories=%5\n"
+             "MimeType=%6\n")
+      .arg(kApplicationTitle, Latin(kApplicationComment), exec, Latin(kApplicationId),
+           Latin(kApplicationCategories), mimeTypes)
       .toUtf8();
 }
 
@@ -128,7 +135,7 @@ QByteArray WithDefaultApplication(const QByteArray& list, const QString& mimeTyp
 }  // namespace
 
 QString MimeTypeOfExtension(std::string_view extension) {
-  if (const TemplateType* type = FindType(extension)) return type->mimeType;
+  if (const DesktopFileType* type = FindType(extension)) return Latin(type->mimeType);
   return "application/x-quillmark-" + Latin(extension);
 }
 
@@ -169,23 +176,22 @@ void QtShellPort::RunTool(const QString& tool, const QStringList& arguments) con
 }
 
 void QtShellPort::AssociateExtension(std::string_view extension, std::string_view programPath) {
-  const QString ext = Latin(extension);
   const QString mimeType = MimeTypeOfExtension(extension);
-  const TemplateType* type = FindType(extension);
-  const QString comment = type != nullptr ? QString(type->comment) : "Quillmark Classic file";
+  const QString entryName = DesktopEntryName();
   const QString program =
       QFile::decodeName(QByteArray(programPath.data(), static_cast<qsizetype>(programPath.size())));
 
   const QString mimeFolder = DataHome() + "/mime";
   const QString applications = DataHome() + "/applications";
-  WriteWhole(mimeFolder + "/packages/quillmark-" + ext + ".xml",
-             MimePackage(mimeType, comment, ext));
-  WriteWhole(applications + "/" + kDesktopEntryName, DesktopEntry(program));
+  // Named as the installed package and entry are, so that the user's copies
+  // take their place instead of adding a second program to the menus.
+  WriteWhole(mimeFolder + "/packages/" + Latin(kApplicationId) + ".xml", MimePackage(extension));
+  WriteWhole(applications + "/" + entryName, DesktopEntry(program));
   RunTool("update-mime-database", {mimeFolder});
   RunTool("update-desktop-database", {applications});
 
   if (!FindTool("xdg-mime").isEmpty()) {
-    RunTool("xdg-mime", {"default", kDesktopEntryName, mimeType});
+    RunTool("xdg-mime", {"default", entryName, mimeType});
     return;
   }
   const QString listPath = ConfigHome() + "/mimeapps.list";
@@ -193,7 +199,7 @@ void QtShellPort::AssociateExtension(std::string_view extension, std::string_vie
   QByteArray bytes;
   if (list.open(QIODevice::ReadOnly)) bytes = list.readAll();
   list.close();
-  WriteWhole(listPath, WithDefaultApplication(bytes, mimeType, kDesktopEntryName));
+  WriteWhole(listPath, WithDefaultApplication(bytes, mimeType, entryName));
 }
 
 }  // namespace qm::ui

@@ -1,9 +1,10 @@
 #pragma once
 // The desktop shell: web addresses open in the user's browser, the busy
 // cursor, and the file registration the freedesktop way. Registering an
-// extension installs its MIME type and the program's desktop entry into the
-// user's XDG data folder, refreshes the MIME and desktop databases where
-// their tools exist, and makes the program the default for the type.
+// extension installs the program's MIME package and desktop entry into the
+// user's XDG data folder, under the names the installed package uses,
+// refreshes the MIME and desktop databases where their tools exist, and makes
+// the program the default for the type.
 #include <QString>
 #include <QStringList>
 
@@ -11,11 +12,9 @@
 
 namespace qm::ui {
 
-// The desktop entry every registration writes, under applications/.
-inline constexpr const char* kDesktopEntryName = "quillmark.desktop";
-
-// The MIME type of a template extension ("qmc" gives
-// "application/x-quillmark-template").
+// The MIME type of one of the program's extensions ("qmc" gives
+// "application/x-quillmark-template"); the names are those of
+// dist/desktop_ids.h, which the installed files share.
 QString MimeTypeOfExtension(std::string_view extension);
 
 class QtShellPort : public ShellPort {

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "ui/amount_box.h"
 #include "ui/text_codec.h"
@@ -16,6 +17,16 @@ namespace qm::ui {
 namespace {
 
 constexpr const char* kCoinNames[] = {"platinum", "gold", "silver", "copper"};
+
+// The calculator's arrows move an amount by its own step (UpDownClick), not by one.
+class SalvageAmountBox : public AmountBox {
+ public:
+  explicit SalvageAmountBox(QWidget* parent) : AmountBox(kMaxSalvageAmount, true, parent) {}
+  std::function<void(bool up)> onStepped;
+  void stepBy(int steps) override {
+    if (steps != 0 && onStepped) onStepped(steps > 0);
+  }
+};
 
 }  // namespace
 
@@ -32,11 +43,10 @@ SalvageDialog::SalvageDialog(QWidget* parent) : QDialog(parent) {
   auto* grid = new QGridLayout(metals);
   for (int tier = 0; tier < kSalvageTierCount; ++tier) {
     const SalvageTier& info = SalvageTiers()[static_cast<std::size_t>(tier)];
-    auto* box = new AmountBox(metals);
+    auto* box = new SalvageAmountBox(metals);
     box->setObjectName(ToQt(info.EditName));
     box->setAccessibleName(ToQt(info.Label));
     box->setAccessibleDescription(ToQt(info.Label) + QStringLiteral(" amount, 0 to 32000"));
-    box->setMinimumWidth(box->fontMetrics().horizontalAdvance(QStringLiteral("000000")) + 30);
     auto* label = new QLabel(ToQt(info.Label), metals);
     label->setObjectName(QStringLiteral("Label%1").arg(tier + 1));
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -46,13 +56,11 @@ SalvageDialog::SalvageDialog(QWidget* parent) : QDialog(parent) {
     grid->addWidget(box, tier, 1);
     amounts_[static_cast<std::size_t>(tier)] = box;
 
-    connect(box, &AmountBox::edited, this, [this, box, tier](const QString& text, int caret) {
-      const NormalisedAmount result =
-          model_.sChange(tier, FromQt(text), static_cast<std::size_t>(caret));
-      box->SetText(ToQt(result.Text), static_cast<int>(result.Caret));
-    });
-    connect(box, &AmountBox::stepped, this,
-            [this, tier](int direction) { model_.UpDownClick(tier, direction > 0); });
+    box->onEdited = [this, box, tier](const std::string& text, int caret) {
+      const NormalisedAmount result = model_.sChange(tier, text, static_cast<std::size_t>(caret));
+      box->ShowEdit({result.Text, static_cast<int>(result.Caret)});
+    };
+    box->onStepped = [this, tier](bool up) { model_.UpDownClick(tier, up); };
     // A label click is the way to the edit, as its hint says.
     label->installEventFilter(this);
     box->installEventFilter(this);
@@ -121,10 +129,8 @@ void SalvageDialog::ApplyBar(Bar& bar, const CoinBar& state) {
 void SalvageDialog::Refresh() {
   const SalvageView& view = model_.View();
   for (std::size_t tier = 0; tier < amounts_.size(); ++tier) {
-    AmountBox* box = amounts_[tier];
-    const QString text = ToQt(view.Amounts[tier].Text);
     // An edit puts the caret where the model says once its command returns.
-    if (box->Text() != text) box->SetText(text, static_cast<int>(text.size()));
+    amounts_[tier]->ShowText(view.Amounts[tier].Text);
   }
   ApplyBar(raw_, view.RawValue);
   ApplyBar(trinket_, view.Cashbar);

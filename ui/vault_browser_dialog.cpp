@@ -17,9 +17,8 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
-#include "core/amount_box.h"
 #include "ui/amount_box.h"
-#include "ui/result_list_model.h"
+#include "ui/item_list_model.h"
 #include "ui/text_codec.h"
 
 namespace qm::ui {
@@ -150,32 +149,20 @@ QWidget* VaultBrowserDialog::BuildFilters() {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(20);
     stats_[k] = ComboBinding(combo);
-    auto* amount = new AmountBox(stats);
+    auto* amount = new AmountBox(kAmountLimit, true, stats);
     amount->setObjectName(QString::fromLatin1(kAmountNames[k]));
     amount->setAccessibleName(QString::fromLatin1(kStatHints[k]) + QStringLiteral(" amount"));
     amount->setAccessibleDescription(QStringLiteral("The least amount of the stat, 0 to 200"));
-    amount->setMinimumWidth(amount->fontMetrics().horizontalAdvance(QStringLiteral("0000")) + 30);
     amounts_[k] = amount;
     statGrid->addWidget(combo, static_cast<int>(k), 0);
     statGrid->addWidget(amount, static_cast<int>(k), 1);
     const int at = static_cast<int>(k);
     connect(combo, &QComboBox::activated, this,
             [&filters, k](int index) { filters.Stats[k].Selection = index; });
-    connect(amount, &AmountBox::edited, this, [this, amount, at](const QString& text, int caret) {
-      const AmountBoxEdit edit = model_.ChangeAmount(at, FromQt(text), caret);
-      amount->SetText(ToQt(edit.Text), edit.Caret);
-    });
-    connect(amount, &AmountBox::stepped, this, [this, amount, at](int direction) {
-      // Text that is no number (only pasting leaves one) steps from 0.
-      const int value = std::clamp(amount->Text().toInt() + direction, 0, kAmountLimit);
-      const std::string text = std::to_string(value);
-      const AmountBoxEdit edit = model_.ChangeAmount(at, text, static_cast<int>(text.size()));
-      amount->SetText(ToQt(edit.Text), static_cast<int>(edit.Text.size()));
-    });
-    connect(amount, &AmountBox::doubleClicked, this, [this, amount, at] {
-      model_.ResetAmount(at);
-      amount->SetText(ToQt(model_.Filters().Amounts[static_cast<std::size_t>(at)].Text), 1);
-    });
+    amount->onEdited = [this, amount, at](const std::string& text, int caret) {
+      amount->ShowEdit(model_.ChangeAmount(at, text, caret));
+    };
+    amount->onDoubleClicked = [this, at] { model_.ResetAmount(at); };
   }
   grid->addWidget(stats, 0, 4, 4, 1);
 
@@ -225,7 +212,7 @@ QWidget* VaultBrowserDialog::BuildListing() {
   listing_ = new QGroupBox(area);
   listing_->setObjectName("ListingBox");
   auto* listingLayout = new QVBoxLayout(listing_);
-  results_ = new ResultListModel(this);
+  results_ = new ItemListModel(this);
   list_ = new QListView(listing_);
   list_->setObjectName("ItemList");
   list_->setAccessibleName(QStringLiteral("Item Listing"));
@@ -315,17 +302,15 @@ void VaultBrowserDialog::Refresh() {
   class_.Apply(filters.Class);
   for (std::size_t k = 0; k < stats_.size(); ++k) {
     stats_[k].Apply(filters.Stats[k]);
-    const QString amount = ToQt(filters.Amounts[k].Text);
-    if (amounts_[k]->Text() != amount)
-      amounts_[k]->SetText(amount, static_cast<int>(amount.size()));
+    amounts_[k]->ShowText(filters.Amounts[k].Text);
   }
   proc_.Apply(filters.Proc);
   verified_->setChecked(filters.Verified.Checked);
 
   const BrowserView& view = model_.View();
   listing_->setTitle(ToQt(view.ListingCaption.Text));
-  if (results_->SetEntries(view.Items.Entries) ||
-      list_->currentIndex().row() != view.Items.Selection) {
+  results_->Show(view.Items.Entries);  // a new list resets the current line
+  if (list_->currentIndex().row() != view.Items.Selection) {
     const QSignalBlocker blocker(list_->selectionModel());
     if (view.Items.HasSelection()) {
       const QModelIndex current = results_->index(view.Items.Selection);

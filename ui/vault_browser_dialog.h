@@ -22,7 +22,7 @@ class QPushButton;
 namespace qm::ui {
 
 class AmountBox;
-class ResultListModel;
+class ItemListModel;
 
 class VaultBrowserDialog : public QDialog {
   Q_OBJECT
@@ -59,7 +59,7 @@ class VaultBrowserDialog : public QDialog {
   QPushButton *search_ = nullptr, *clear_ = nullptr, *match_ = nullptr;
   QGroupBox* listing_ = nullptr;
   QListView* list_ = nullptr;
-  ResultListModel* results_ = nullptr;
+  ItemListModel* results_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
   QPushButton *equip_ = nullptr, *itemDatabase_ = nullptr, *webSearch_ = nullptr;
   std::vector<std::string> shownDescription_;

@@ -6,6 +6,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "cli/run_cli.h"
 #include "support/temp_folder.h"
 
 namespace qm::testing {
@@ -33,6 +34,16 @@ std::string Slurp(const std::string& path) {
 }  // namespace
 
 CliRun RunCli(const std::vector<std::string>& args) {
+  std::ostringstream out;
+  std::ostringstream err;
+  CliRun run;
+  run.exitCode = cli::RunCli(args, out, err);
+  run.out = out.str();
+  run.err = err.str();
+  return run;
+}
+
+CliRun RunCliProcess(const std::vector<std::string>& args) {
   return RunCliAfter("", args);
 }
 

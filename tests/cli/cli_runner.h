@@ -1,5 +1,8 @@
 #pragma once
-// Runs the built quillmark-cli with arguments and collects what it printed.
+// Runs quillmark-cli with arguments and collects what it printed: in this
+// process by default, or as the built program where only a process shows the
+// fault (exit status of the program itself, shell limits, FIFOs and devices
+// that could block, memory use).
 #include <string>
 #include <vector>
 
@@ -12,6 +15,8 @@ struct CliRun {
 };
 
 CliRun RunCli(const std::vector<std::string>& args);
+// The built quillmark-cli, ended after a minute if it hangs.
+CliRun RunCliProcess(const std::vector<std::string>& args);
 // The same, after shell commands that set the run's limits ("ulimit -f 4").
 CliRun RunCliAfter(const std::string& shellSetup, const std::vector<std::string>& args);
 std::vector<std::string> Lines(const std::string& text);

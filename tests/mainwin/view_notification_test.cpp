@@ -9,8 +9,8 @@
 #include "core/template_file.h"
 #include "main_window_fixture.h"
 #include "shell/options_dialog.h"
-#include "tools/samples.h"
 #include "support/view_counter.h"
+#include "tools/samples.h"
 
 namespace qm::testing {
 namespace {

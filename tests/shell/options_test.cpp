@@ -185,6 +185,17 @@ TEST(OptionsDialog, ShowsTheStoredFolderAndLevelFilter) {
   }
 }
 
+TEST(OptionsDialog, BeforeAnySettingsItOffersTheDocumentsDirectory) {
+  FakeSettingsStore store;
+  FakeUserPort user;
+  Settings settings(store, "/usr/bin/quillmark", "/home/player/Documents/");
+  TfrmOptions dialog(settings, user);
+  dialog.FormShow(Menu(true, true, true));
+  EXPECT_EQ(dialog.View().Directory.Text, "/home/player/Documents/");
+  EXPECT_EQ(settings.Record().Start, "/home/player/Documents/");
+  EXPECT_FALSE(dialog.View().Cancel.Enabled);
+}
+
 TEST(OptionsDialog, OkTakesThePendingFolderAndFilterAndWritesThemAll) {
   FakeSettingsStore store;
   store.keyExists = true;

@@ -183,6 +183,27 @@ TEST(LoadSettings, DirectoriesFallBackToTheProgramDirectory) {
   }
 }
 
+// An installed copy cannot save into its prefix: the player's files start in
+// the documents directory it is given, while the vault stays the program's.
+TEST(LoadSettings, AnInstalledCopyKeepsThePlayersFilesInTheDocumentsDirectory) {
+  constexpr const char* kDocuments = "/home/player/Documents/";
+  FakeSettingsStore fresh;
+  Settings first(fresh, "/usr/bin/quillmark", kDocuments);
+  EXPECT_EQ(first.ProgramDirectory(), "/usr/bin/");
+  EXPECT_EQ(first.Record().Start, kDocuments);
+  EXPECT_EQ(first.Record().Temps, kDocuments);
+  EXPECT_EQ(first.Record().VaultPath, "/usr/bin/master.qmv");
+
+  FakeSettingsStore store;
+  store.Preset("Start", "/usr/bin/");
+  store.Preset("Temps", "/no/such/folder/");
+  Settings settings(store, "/usr/bin/quillmark", kDocuments);
+  settings.LoadSettings();
+  EXPECT_EQ(settings.Record().Start, kDocuments);
+  EXPECT_EQ(settings.Record().Temps, kDocuments);
+  EXPECT_EQ(settings.Record().VaultPath, "/usr/bin/master.qmv");
+}
+
 TEST(SaveSettings, WritesEveryValueInOrderAndReadsBackTheSame) {
   testing::TempFolder folder;
   FakeSettingsStore store;

@@ -44,7 +44,7 @@ class SalvageDialogTest : public QObject {
       QVERIFY(box);
       QTest::keyClick(box, Qt::Key_End);
       QTest::keyClicks(box, amounts[tier]);  // after the "0": "07" becomes "7"
-      QCOMPARE(box->Text(), amounts[tier]);
+      QCOMPARE(box->text(), amounts[tier]);
     }
     const qm::testing::CliRun cli = qm::testing::RunCli(QStringList{"salvage"} + amounts);
     QCOMPARE(cli.exitCode, 0);
@@ -57,29 +57,29 @@ class SalvageDialogTest : public QObject {
     dialog.show();
     qm::ui::AmountBox* bronze = Box(dialog, 0);
     QTest::keyClicks(bronze, "x4-");  // only the digit reaches the edit
-    QCOMPARE(bronze->Text(), QString("4"));
+    QCOMPARE(bronze->text(), QString("4"));
     QCOMPARE(BarLine(dialog, "RawValue"), QString("Raw : P: 0p G: 0g S: 0s C: 16c"));
     QTest::keyClicks(bronze, "00000");
-    QCOMPARE(bronze->Text(), QString("32000"));
+    QCOMPARE(bronze->text(), QString("32000"));
 
     // Pasted garbage is mended to 0 and counts as nothing.
     QGuiApplication::clipboard()->setText("12 bars");
     bronze->selectAll();
     QTest::keySequence(bronze, QKeySequence::Paste);
-    QCOMPARE(bronze->Text(), QString("0"));
+    QCOMPARE(bronze->text(), QString("0"));
     QCOMPARE(BarLine(dialog, "cashbar"), QString("Trinket : P: 0p G: 0g S: 0s C: 0c"));
 
     // The arrows step by 100 within 0..32000; "&Clear All" empties every edit.
     qm::ui::AmountBox* arcanium = Box(dialog, 9);
     QTest::keyClick(arcanium, Qt::Key_Up);
     QTest::keyClick(arcanium, Qt::Key_Up);
-    QCOMPARE(arcanium->Text(), QString("200"));
+    QCOMPARE(arcanium->text(), QString("200"));
     QTest::keyClick(arcanium, Qt::Key_Down);
-    QCOMPARE(arcanium->Text(), QString("100"));
+    QCOMPARE(arcanium->text(), QString("100"));
     QCOMPARE(BarLine(dialog, "RawValue"), QString("Raw : P: 0p G: 255g S: 15s C: 0c"));
     QTest::mouseClick(dialog.findChild<QPushButton*>("Clear"), Qt::LeftButton);
     for (int tier = 0; tier < qm::kSalvageTierCount; ++tier)
-      QCOMPARE(Box(dialog, tier)->Text(), QString("0"));
+      QCOMPARE(Box(dialog, tier)->text(), QString("0"));
     QCOMPARE(BarLine(dialog, "cashbar"), QString("Trinket : P: 0p G: 0g S: 0s C: 0c"));
   }
 };

@@ -67,23 +67,35 @@ class ShellPortTest : public QObject {
     qm::RegisterQuillmarkFiles(settings, user, shell);
     qm::RegisterQuillmarkFiles(settings, user, shell);  // again: nothing doubles
 
-    const QByteArray qmc = Read(data_ + "/mime/packages/quillmark-qmc.xml");
-    QVERIFY(qmc.contains("<mime-type type=\"application/x-quillmark-template\">"));
-    QVERIFY(qmc.contains("<glob pattern=\"*.qmc\"/>"));
-    const QByteArray qmy = Read(data_ + "/mime/packages/quillmark-qmy.xml");
-    QVERIFY(qmy.contains("<mime-type type=\"application/x-quillmark-old-template\">"));
-    QVERIFY(qmy.contains("<glob pattern=\"*.qmy\"/>"));
+    // One package with every kind of the program's files, named as the
+    // installed one so that it takes its place.
+    QCOMPARE(QDir(data_ + "/mime/packages").entryList(QDir::Files),
+             QStringList{"io.github.quillmark.Quillmark.xml"});
+    const QByteArray package = Read(data_ + "/mime/packages/io.github.quillmark.Quillmark.xml");
+    QVERIFY(
+        package.contains("<mime-type type=\"application/x-quillmark-template\">\n"
+                         "    <comment>Quillmark Classic template</comment>\n"
+                         "    <glob pattern=\"*.qmc\"/>"));
+    QVERIFY(package.contains("<mime-type type=\"application/x-quillmark-old-template\">"));
+    QVERIFY(package.contains("<glob pattern=\"*.qmy\"/>"));
+    QVERIFY(package.contains("<mime-type type=\"application/x-quillmark-item\">"));
+    QVERIFY(package.contains("<glob pattern=\"*.qmi\"/>"));
+    QCOMPARE(package.count("<mime-type "), 4);
 
-    const QByteArray entry = Read(data_ + "/applications/quillmark.desktop");
+    QCOMPARE(QDir(data_ + "/applications").entryList(QDir::Files),
+             QStringList{"io.github.quillmark.Quillmark.desktop"});
+    const QByteArray entry = Read(data_ + "/applications/io.github.quillmark.Quillmark.desktop");
     QVERIFY(entry.startsWith("[Desktop Entry]\n"));
     QVERIFY(entry.contains("\nExec=\"/opt/Quill mark/quillmark\" %f\n"));
     QVERIFY(entry.contains(
         "\nMimeType=application/x-quillmark-template;application/x-quillmark-old-template;\n"));
+    QVERIFY(entry.contains("\nIcon=io.github.quillmark.Quillmark\n"));
 
     QCOMPARE(Read(config_ + "/mimeapps.list"),
              QByteArray("[Default Applications]\ntext/plain=editor.desktop\n"
-                        "application/x-quillmark-template=quillmark.desktop\n"
-                        "application/x-quillmark-old-template=quillmark.desktop\n\n"
+                        "application/x-quillmark-template=io.github.quillmark.Quillmark.desktop\n"
+                        "application/x-quillmark-old-template=io.github.quillmark.Quillmark."
+                        "desktop\n\n"
                         "[Added Associations]\nimage/png=viewer.desktop;\n"));
     const QByteArray calls = Read(tools_ + "/calls.log");
     QVERIFY(calls.contains("update-mime-database " + QFile::encodeName(data_) + "/mime\n"));
@@ -98,10 +110,35 @@ class ShellPortTest : public QObject {
     shell.SetToolFolders({tools_});
     shell.AssociateExtension("qmc", "/usr/bin/quillmark");
     QCOMPARE(Read(tools_ + "/calls.log"),
-             QByteArray("xdg-mime default quillmark.desktop application/x-quillmark-template\n"));
+             QByteArray("xdg-mime default io.github.quillmark.Quillmark.desktop "
+                        "application/x-quillmark-template\n"));
     QVERIFY(!QFile::exists(config_ + "/mimeapps.list"));
     // Without the database tools the files are still in place.
-    QVERIFY(QFile::exists(data_ + "/mime/packages/quillmark-qmc.xml"));
+    QVERIFY(QFile::exists(data_ + "/mime/packages/io.github.quillmark.Quillmark.xml"));
+  }
+
+  // The installed package's files come from the build; registering by hand
+  // must leave the same MIME package, and an entry that differs only in
+  // where it finds the program.
+  void RegisteringWritesWhatThePackageInstalls() {
+    qm::ui::QtShellPort shell;
+    shell.SetToolFolders({tools_});
+    shell.AssociateExtension("qmy", "/usr/bin/quillmark");
+    const QByteArray installedPackage = Read(QM_INSTALLED_MIME_PACKAGE);
+    QVERIFY(!installedPackage.isEmpty());
+    QCOMPARE(Read(data_ + "/mime/packages/io.github.quillmark.Quillmark.xml"), installedPackage);
+
+    const QByteArray installedEntry = Read(QM_INSTALLED_DESKTOP_ENTRY);
+    QVERIFY(!installedEntry.isEmpty());
+    const QList<QByteArray> written =
+        Read(data_ + "/applications/io.github.quillmark.Quillmark.desktop").split('\n');
+    for (const char* key : {"Type=", "Name=", "Comment=", "Icon=", "Categories=", "MimeType="}) {
+      QList<QByteArray> found;
+      for (const QByteArray& line : written)
+        if (line.startsWith(key)) found.append(line);
+      QCOMPARE(found.size(), 1);
+      QVERIFY2(installedEntry.contains("\n" + found[0] + "\n"), found[0].constData());
+    }
   }
 
   void TheModelsFiltersBecomeQtFilters() {

@@ -13,7 +13,7 @@
 #include <QtTest>
 
 #include "mainwin/browser_host.h"
-#include "ui/result_list_model.h"
+#include "ui/item_list_model.h"
 #include "ui/support/gui_fixture.h"
 #include "ui/vault_browser_dialog.h"
 #include "vault/vault.h"
@@ -70,7 +70,7 @@ struct BrowserGui {
     return dialog.findChild<T*>(QString::fromLatin1(name));
   }
   int Row(const std::string& name) const {
-    const auto& entries = static_cast<qm::ui::ResultListModel*>(dialog.List()->model())->Entries();
+    const auto& entries = static_cast<qm::ui::ItemListModel*>(dialog.List()->model())->Names();
     const auto found = std::find(entries.begin(), entries.end(), name);
     return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
   }

@@ -7,7 +7,7 @@ namespace qm::testing {
 
 CliRun RunCli(const QStringList& arguments) {
   QProcess process;
-  process.start(QStringLiteral(QM_CLI), arguments);
+  process.start(QStringLiteral(QM_CLI_PATH), arguments);
   CliRun run;
   if (!process.waitForFinished(30000)) return run;
   run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;

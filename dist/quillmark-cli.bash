@@ -1,0 +1,71 @@
+# bash completion for quillmark-cli                          -*- shell-script -*-
+# Completes the command words, each command's options, and file names of the
+# kinds the command reads.
+
+_quillmark_cli() {
+  local cur prev words cword
+  _init_completion || return
+
+  local commands="breakdown convert gem import report salvage show spellcraft summary totals
+    utility vault --help --version"
+  local vault_commands="build describe info pack search unpack"
+
+  if ((cword == 1)); then
+    COMPREPLY=($(compgen -W "$commands" -- "$cur"))
+    return
+  fi
+
+  local command="${words[1]}"
+  if [[ $command == vault ]]; then
+    if ((cword == 2)); then
+      COMPREPLY=($(compgen -W "$vault_commands" -- "$cur"))
+      return
+    fi
+    command="vault ${words[2]}"
+  fi
+
+  local options="" files=""
+  case $command in
+    show) options="--json" files='@(qmc|qmy|qmx|qmi)' ;;
+    totals | breakdown | summary) options="--json" files='@(qmc|qmy)' ;;
+    convert) files='@(qmc|qmy)' ;;
+    utility) options="--mode" files='@(qmc|qmy)' ;;
+    report)
+      options="--html --content --weapons --hide --utility-mode --out"
+      files='@(qmc|qmy)'
+      case $prev in
+        --content)
+          COMPREPLY=($(compgen -W "all materials names stats" -- "$cur"))
+          return
+          ;;
+        --out)
+          _filedir
+          return
+          ;;
+      esac
+      ;;
+    import) options="--slot-filter --out --json" files='@(qmx|qmi|xml)' ;;
+    spellcraft)
+      options="--slot --level --armour --realm --class --gem --fifth --force-fifth --universal
+        --json --out"
+      [[ $prev == --out ]] && files='qmx'
+      ;;
+    "vault pack") options="--strict --version --label" files='@(txt|qmv)' ;;
+    "vault build") options="--version --label" files='@(xml|qmv)' ;;
+    "vault unpack" | "vault info" | "vault describe") files='qmv' ;;
+    "vault search")
+      options="--ITypeFilter --SlotFilter --ExpansionFilter --RealmFilter --ClassFilter
+        --NameFilter --FilterServer --SFilter1 --stat1amt --SFilter2 --stat2amt --SFilter3
+        --stat3amt --cVerified --HideQs --ProcFilter --armorfilter --weaponfilter
+        --workbench-level --class --json"
+      files='qmv'
+      ;;
+  esac
+
+  if [[ $cur == -* ]]; then
+    COMPREPLY=($(compgen -W "$options" -- "$cur"))
+  elif [[ -n $files ]]; then
+    _filedir "$files"
+  fi
+} &&
+  complete -F _quillmark_cli quillmark-cli

@@ -1,0 +1,47 @@
+#pragma once
+// The "&Spellcraft" tab of the item workbench: level, absorb and fifth-slot
+// selectors, the item name with "&Autonaming", four gem rows (archetype
+// archtype<k>, bonus scFake<k>, value cs<k>) and the "Spellcraft Information"
+// panel with each gem's cost, the high gem, the bonus level, the charge in
+// its colour, the imbue capacity and the maximum overcharge.
+#include <QWidget>
+#include <array>
+#include <vector>
+
+#include "ui/view_binding.h"
+#include "workbench/item_search.h"
+
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
+namespace qm::ui {
+
+class WorkbenchSpellcraftTab : public QWidget {
+  Q_OBJECT
+ public:
+  WorkbenchSpellcraftTab(TfrmItems& model, QWidget* parent = nullptr);
+
+  void Apply(const SpellcraftView& view);
+  std::vector<QWidget*> FocusOrder() const;
+
+ private:
+  struct GemRow {
+    ComboBinding Archetype, Bonus, Value;
+    LabelBinding Cost;
+  };
+
+  QWidget* BuildItem();
+  QWidget* BuildGems();
+  QWidget* BuildInformation();
+
+  TfrmItems& model_;
+  ComboBinding level_, armour_, fifth_;
+  QLineEdit* name_ = nullptr;
+  QCheckBox* autoName_ = nullptr;
+  std::array<GemRow, kGemSlotCount> gems_;
+  LabelBinding highGem_, bonusLevel_, charge_, capacity_, maxOvercharge_;
+  QPushButton *clear_ = nullptr, *undo_ = nullptr, *gemClear_ = nullptr;
+};
+
+}  // namespace qm::ui
