@@ -1,6 +1,7 @@
 // quillmark: the desktop program. "quillmark [TEMPLATE]" runs the window;
 // "quillmark --screenshot OUT.png [--window NAME] [TEMPLATE]" renders it (or
-// the named sub-window, "workbench:SLOT[:TAB]") into a PNG and ends, showing
+// the named sub-window, "workbench:SLOT[:TAB]", "browser", "report" or
+// "salvage") into a PNG and ends, showing
 // nothing and writing no settings.
 // "quillmark --version" prints the version.
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "generated/version.h"
+#include "mainwin/browser_host.h"
 #include "mainwin/main_window.h"
 #include "ui/desktop.h"
 #include "ui/headless_ports.h"
@@ -24,7 +26,10 @@
 #include "ui/qt_settings_store.h"
 #include "ui/qt_shell_port.h"
 #include "ui/qt_user_port.h"
+#include "ui/report_dialog.h"
+#include "ui/salvage_dialog.h"
 #include "ui/splash_screen.h"
+#include "ui/vault_browser_dialog.h"
 #include "ui/window_registry.h"
 #include "ui/workbench_host.h"
 #include "vault/vault.h"
@@ -41,6 +46,69 @@ std::string DocumentsDirectory(const QString& programPath) {
   return QFile::encodeName(documents + '/').toStdString();
 }
 
+// The vault browser, the report and the salvage calculator: each made on
+// first use and kept for the run, so their filters, options, font and
+// amounts last until the program ends. For a screenshot they are made ready
+// instead of run.
+struct BrowserReportSalvage {
+  BrowserReportSalvage(qm::UserPort& u, qm::FileDialogPort& f, qm::ShellPort& s, bool r)
+      : user(u), files(f), shell(s), run(r) {}
+
+  qm::UserPort& user;
+  qm::FileDialogPort& files;
+  qm::ShellPort& shell;
+  bool run;
+  std::unique_ptr<qm::MainWindowBrowserHost> host;
+  std::unique_ptr<qm::ui::VaultBrowserDialog> browser;
+  std::unique_ptr<qm::ui::ReportDialog> report;
+  std::unique_ptr<qm::ui::SalvageDialog> salvage;
+  QWidget* shown = nullptr;
+
+  static bool Shows(const std::string& window) {
+    return window == "browser" || window == "report" || window == "salvage";
+  }
+
+  void Register(qm::ui::WindowRegistry& windows, qm::Settings& settings, qm::TfrmGearMain& model) {
+    windows.SetVaultBrowser([this, &settings, &model] {
+      if (!browser) {
+        host = std::make_unique<qm::MainWindowBrowserHost>(model, settings);
+        browser = std::make_unique<qm::ui::VaultBrowserDialog>(
+            qm::TheVault(), qm::SharedVaultFilter(), *host, user, shell);
+      }
+      run ? browser->Run() : browser->Prepare();
+      shown = browser.get();
+    });
+    windows.SetReport([this, &settings](const qm::ReportRequest& request) {
+      if (!report)
+        report =
+            std::make_unique<qm::ui::ReportDialog>(files, user, shell, settings.Record().Start);
+      run ? report->Run(request) : report->Prepare(request);
+      shown = report.get();
+    });
+    windows.SetSalvage([this] {
+      if (!salvage) salvage = std::make_unique<qm::ui::SalvageDialog>();
+      if (run) salvage->Run();
+      shown = salvage.get();
+    });
+  }
+
+  // Opens the window through the main window's own command, made ready only.
+  int RenderScreenshot(qm::TfrmGearMain& model, const std::string& window, const std::string& path,
+                       QSize size) {
+    shown = nullptr;
+    if (window == "browser") {
+      model.OpenVaultBrowser();
+      // The picture shows the first item's description (line 0 is the
+      // vault's own header entry).
+      if (browser && browser->Model().View().Items.Entries.size() > 1)
+        browser->Model().SelectLine(1);
+    }
+    if (window == "report") model.OpenReport();
+    if (window == "salvage") model.OpenSalvageCalculator();
+    return shown && qm::ui::RenderWidgetToPng(*shown, size, path) ? 0 : 1;
+  }
+};
+
 int RunScreenshot(const qm::ui::ProgramOptions& options) {
   qm::ui::QuietUserPort user;
   qm::ui::CancelledFileDialogs files;
@@ -49,11 +117,19 @@ int RunScreenshot(const qm::ui::ProgramOptions& options) {
   qm::ui::PrivateInstanceChannel instance;
   qm::ui::ProgramPorts ports{user, files, shell, store, instance};
   qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
+  BrowserReportSalvage subWindows(user, files, shell, false);
   qm::ui::ProgramHooks hooks;
-  hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings&, qm::TfrmGearMain&) {
+  hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
+                              qm::TfrmGearMain& model) {
     workbench.Register(windows);
+    subWindows.Register(windows, settings, model);
   };
-  if (options.window) {
+  if (options.window && BrowserReportSalvage::Shows(*options.window)) {
+    hooks.renderWindow = [&](qm::TfrmGearMain& model) {
+      return subWindows.RenderScreenshot(model, *options.window, *options.screenshot,
+                                         options.screenshotSize);
+    };
+  } else if (options.window) {
     const auto shot = qm::ui::ParseWorkbenchWindow(*options.window);
     if (!shot) {
       std::fprintf(stderr, "quillmark: no window named %s\n", options.window->c_str());
@@ -81,10 +157,12 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
   std::unique_ptr<qm::ui::SplashScreen> splash;
   std::unique_ptr<qm::ui::OptionsDialog> optionsDialog;
   qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
+  BrowserReportSalvage subWindows(user, files, shell, true);
   qm::ui::ProgramHooks hooks;
   hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
                               qm::TfrmGearMain& model) {
     workbench.Register(windows);
+    subWindows.Register(windows, settings, model);
     windows.SetOptions([&] {
       if (!optionsDialog) optionsDialog = std::make_unique<qm::ui::OptionsDialog>(settings, user);
       optionsDialog->Run(model.View().OptionChecks);
@@ -130,7 +208,9 @@ int main(int argc, char** argv) {
   if (!options) {
     std::fputs(
         "usage: quillmark [TEMPLATE]\n"
-        "       quillmark --screenshot OUT.png [--window workbench:SLOT[:TAB]] [TEMPLATE]\n"
+        "       quillmark --screenshot OUT.png [--window "
+        "workbench:SLOT[:TAB]|browser|report|salvage]"
+        " [TEMPLATE]\n"
         "       quillmark --version\n",
         stderr);
     return 2;

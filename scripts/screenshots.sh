@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Renders the main window offscreen into docs/screenshots: once as it starts,
-# once with a sample template loaded.
+# Renders the windows offscreen into docs/screenshots: the main window as it
+# starts and with a sample template loaded, then the vault browser, the
+# report and the salvage calculator over that template.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
@@ -17,4 +18,8 @@ export QT_QPA_PLATFORM=offscreen
 for tab in load editor spellcraft; do
   "$program" --screenshot "$out/workbench-$tab.png" --window "workbench:9:$tab"
 done
-echo "wrote $out/main-window.png, $out/main-window-template.png and $out/workbench-*.png"
+for window in browser report salvage; do
+  "$program" --screenshot "$out/$window.png" --window "$window" "$build/samples/albion-armsman.qmc"
+done
+echo "wrote $out/main-window.png, $out/main-window-template.png, $out/workbench-*.png,"
+echo "  $out/browser.png, $out/report.png and $out/salvage.png"

@@ -1,0 +1,293 @@
+#include "ui/report_dialog.h"
+
+#include <QDir>
+#include <QEvent>
+#include <QFontDatabase>
+#include <QFontDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSignalBlocker>
+#include <QStandardPaths>
+#include <QStatusBar>
+#include <QUrl>
+#include <QVBoxLayout>
+
+#include "core/file_io.h"
+#include "report/report_files.h"
+#include "ui/text_codec.h"
+
+namespace qm::ui {
+namespace {
+
+constexpr const char* kPreviewFileName = "report.html";
+
+QKeySequence Ctrl(QChar key) {
+  return QKeySequence(QStringLiteral("Ctrl+") + key);
+}
+
+std::vector<std::string> SplitLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (;;) {
+    const std::size_t end = text.find('\n', start);
+    lines.push_back(text.substr(start, end == std::string::npos ? std::string::npos : end - start));
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return lines;
+}
+
+// The memo's font: any fixed-pitch font keeps the report's columns lined up.
+QFont ReportFont() {
+  QFont font = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  font.setPixelSize(12);
+  return font;
+}
+
+}  // namespace
+
+ReportDialog::ReportDialog(FileDialogPort& files, UserPort& user, ShellPort& shell,
+                           std::string startFolder, QWidget* parent)
+    : QDialog(parent), model_(std::move(startFolder)), files_(files), user_(user), shell_(shell) {
+  setObjectName("SCReport");
+  setWindowTitle(ToQt(kReportCaption));
+  setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                 Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
+  setMinimumSize(640, 480);
+  setModal(true);
+
+  rpt_ = new QPlainTextEdit(this);
+  rpt_->setObjectName("Rpt");
+  rpt_->setAccessibleName(QStringLiteral("Template report"));
+  rpt_->setAccessibleDescription(
+      QStringLiteral("The template report: character, stats against their caps, items and "
+                     "materials"));
+  rpt_->setLineWrapMode(QPlainTextEdit::NoWrap);
+  rpt_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  rpt_->setFont(ReportFont());
+  QPalette palette = rpt_->palette();
+  palette.setColor(QPalette::Text, Qt::black);
+  palette.setColor(QPalette::Base, Qt::white);
+  rpt_->setPalette(palette);
+  rpt_->viewport()->installEventFilter(this);
+  rpt_->installEventFilter(this);
+  connect(rpt_, &QPlainTextEdit::textChanged, this, [this] { TextEdited(); });
+
+  auto* status = new QStatusBar(this);
+  status->setObjectName("StatusBar1");
+  status->setSizeGripEnabled(false);
+
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->addWidget(rpt_, 1);
+  layout->addWidget(status);
+  BuildMenus();
+
+  chooseFont = [](const QFont& current, QWidget* owner) -> std::optional<QFont> {
+    bool ok = false;
+    const QFont font = QFontDialog::getFont(&ok, current, owner, QStringLiteral("Change Font"),
+                                            QFontDialog::MonospacedFonts);
+    return ok ? std::optional<QFont>(font) : std::nullopt;
+  };
+  setUpPrinter = [](QPrinter& printer, QWidget* owner) {
+    QPrintDialog dialog(&printer, owner);
+    dialog.setWindowTitle(QStringLiteral("Print Spellcraft Report"));
+    return dialog.exec() == QDialog::Accepted;
+  };
+
+  model_.SetViewChangedCallback([this] { Refresh(); });
+  Refresh();
+}
+
+ReportDialog::~ReportDialog() {
+  model_.SetViewChangedCallback({});
+}
+
+QAction* ReportDialog::AddAction(QMenu* menu, const char* objectName, const char* caption,
+                                 QChar key) {
+  QAction* action = menu->addAction(QString::fromUtf8(caption));
+  action->setObjectName(QString::fromLatin1(objectName));
+  if (!key.isNull()) action->setShortcut(Ctrl(key));
+  // The dialog has no main window to hand its shortcuts to.
+  action->setShortcutContext(Qt::WindowShortcut);
+  addAction(action);
+  return action;
+}
+
+void ReportDialog::BuildMenus() {
+  auto* bar = new QMenuBar(this);
+  bar->setObjectName("MainMenu1");
+  layout()->setMenuBar(bar);
+
+  QMenu* file = bar->addMenu(QStringLiteral("&File"));
+  file->setObjectName("File1");
+  // A failed save has told the user already; the window has nothing to add.
+  connect(AddAction(file, "SaveasText", "&Save as Text", 'T'), &QAction::triggered, this,
+          [this] { static_cast<void>(model_.SaveasText(files_, user_)); });
+  connect(AddAction(file, "SaveasHTML", "Save as &HTML", 'H'), &QAction::triggered, this,
+          [this] { static_cast<void>(model_.SaveasHTML(files_, user_)); });
+  file->addSeparator();
+  connect(AddAction(file, "Print1", "&Print\xE2\x80\xA6", 'P'), &QAction::triggered, this,
+          [this] { Print(); });
+  connect(AddAction(file, "OpenInBrowser1", "&Open in Browser", 'B'), &QAction::triggered, this,
+          [this] { OpenInBrowser(); });
+  file->addSeparator();
+  connect(AddAction(file, "Exit1", "E&xit", 'X'), &QAction::triggered, this, &QDialog::accept);
+
+  QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName("Edit1");
+  connect(AddAction(edit, "SelectAll1", "&Select All", 'A'), &QAction::triggered, this, [this] {
+    FocusText();
+    rpt_->selectAll();
+  });
+  // The selection, not the whole report: Select All first copies everything.
+  connect(AddAction(edit, "CopytoClipboard1", "&Copy to Clipboard", 'C'), &QAction::triggered, this,
+          [this] {
+            FocusText();
+            rpt_->copy();
+          });
+
+  QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+  options->setObjectName("Options1");
+  const auto check = [&](std::size_t at, QMenu* menu, const char* name, const char* caption,
+                         QChar key, auto command) {
+    QAction* action = AddAction(menu, name, caption, key);
+    action->setCheckable(true);
+    checks_[at] = action;
+    // The model decides the marks; Refresh puts them back after Qt flipped one.
+    connect(action, &QAction::triggered, this, [this, command] { Option(command); });
+  };
+  check(0, options, "AllStats1", "&All Stats and Items", '1',
+        [this] { model_.ChooseContent(ReportContent::kAllStatsAndItems); });
+  check(1, options, "Mats", "&Material List", '2',
+        [this] { model_.ChooseContent(ReportContent::kMaterialList); });
+  check(2, options, "NameOnly1", "Item &Names Only", '3',
+        [this] { model_.ChooseContent(ReportContent::kItemNamesOnly); });
+  check(3, options, "StatsOnly1", "Display Stats &Only", '4',
+        [this] { model_.ChooseContent(ReportContent::kStatsOnly); });
+  QMenu* weapons = options->addMenu(QStringLiteral("&Weapon Options"));
+  weapons->setObjectName("EquipOptions1");
+  check(4, weapons, "None1", "&None", '5', [this] { model_.ChooseWeapon(4); });
+  check(5, weapons, "LeftRightHand1", "&Left / Right Hand", '6',
+        [this] { model_.ChooseWeapon(0); });
+  check(6, weapons, "ShieldTwoHand1", "&Shield / Two Hand", '7',
+        [this] { model_.ChooseWeapon(1); });
+  check(7, weapons, "TwoHanded1", "&Two Handed", '8', [this] { model_.ChooseWeapon(2); });
+  check(8, weapons, "Ranged1", "&Ranged", '9', [this] { model_.ChooseWeapon(3); });
+  options->addSeparator();
+  check(9, options, "DisplayRace", "Display &Race Resists", 'R',
+        [this] { model_.ToggleDisplayRace(); });
+  check(10, options, "DisplayCap", "Display &Cap Information", 'D',
+        [this] { model_.ToggleDisplayCap(); });
+  check(11, options, "Notes1", "Display &Item Notes", 'N', [this] { model_.ToggleNotes(); });
+  check(12, options, "Expansion1", "Display E&xpansion Tag", 'I',
+        [this] { model_.ToggleExpansion(); });
+  check(13, options, "DisplayUtility1", "Display &Utility", 'U',
+        [this] { model_.ToggleDisplayUtility(); });
+  check(14, options, "ManualEditing1", "Manual &Editing", 'E',
+        [this] { model_.ToggleManualEditing(); });
+  options->addSeparator();
+  connect(AddAction(options, "Font1", "Change &Font", 'F'), &QAction::triggered, this,
+          [this] { Option([this] { ChooseFont(); }); });
+}
+
+void ReportDialog::Prepare(const ReportRequest& request) {
+  model_.SetReportTemplate(request.Template);
+  model_.SetMainWindowReadings(
+      {request.ClassText, request.RaceIndex, request.RaceText, request.UtilityTexts});
+  model_.BuildReport();
+  FocusText();
+}
+
+void ReportDialog::Run(const ReportRequest& request) {
+  Prepare(request);
+  setWindowState(windowState() | Qt::WindowMaximized);
+  exec();
+}
+
+void ReportDialog::FocusText() {
+  rpt_->setFocus(Qt::OtherFocusReason);
+}
+
+void ReportDialog::ChooseFont() {
+  if (!chooseFont) return;
+  if (const std::optional<QFont> font = chooseFont(rpt_->font(), this)) rpt_->setFont(*font);
+}
+
+void ReportDialog::Print() {
+  QPrinter printer;
+  printer.setDocName(ToQt(kReportCaption));
+  if (setUpPrinter && setUpPrinter(printer, this)) rpt_->print(&printer);
+  FocusText();
+}
+
+// The page is the one "Save as &HTML" writes, put where the user's browser
+// may read it and nothing else in the user's folders changes.
+void ReportDialog::OpenInBrowser() {
+  QString folder = previewFolder;
+  if (folder.isEmpty()) folder = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
+  if (folder.isEmpty() || !QDir().mkpath(folder)) {
+    user_.ShowMessage("There is no folder to put the report page in.");
+    return;
+  }
+  const QString path = QDir(folder).filePath(QString::fromLatin1(kPreviewFileName));
+  const std::string bytes = ReportHtmlBytes(model_.Lines(), model_.ReportCopy().CharName.View());
+  const Status written = WriteFileAtomically(QFile::encodeName(path).toStdString(), bytes);
+  if (!written.Ok()) {
+    user_.ShowMessage(written.error);
+    return;
+  }
+  shell_.OpenInShell(QUrl::fromLocalFile(path).toEncoded().toStdString());
+}
+
+// A manual edit: the model keeps the text as the player left it.
+void ReportDialog::TextEdited() {
+  if (rpt_->isReadOnly()) return;
+  shownLines_ = SplitLines(FromQt(rpt_->toPlainText()));
+  model_.EditLines(shownLines_);
+}
+
+// Moving the mouse into or over the report gives it the focus.
+bool ReportDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Enter || event->type() == QEvent::MouseMove) {
+    if (!rpt_->hasFocus()) rpt_->setFocus(Qt::MouseFocusReason);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void ReportDialog::Refresh() {
+  const ReportWindowView view = model_.View();
+  const std::array<const MenuItemState*, 15> marks{&view.AllStats1,      &view.Mats,
+                                                   &view.NameOnly1,      &view.StatsOnly1,
+                                                   &view.None1,          &view.LeftRightHand1,
+                                                   &view.ShieldTwoHand1, &view.TwoHanded1,
+                                                   &view.Ranged1,        &view.DisplayRace,
+                                                   &view.DisplayCap,     &view.Notes1,
+                                                   &view.Expansion1,     &view.DisplayUtility1,
+                                                   &view.ManualEditing1};
+  for (std::size_t i = 0; i < marks.size(); ++i) {
+    checks_[i]->setChecked(marks[i]->Checked);
+    checks_[i]->setEnabled(marks[i]->Enabled);
+  }
+  rpt_->setReadOnly(view.Rpt.ReadOnly);
+  // Tabs are text only while the player edits; otherwise Tab leaves the report.
+  rpt_->setTabChangesFocus(view.Rpt.ReadOnly);
+  if (!shownOnce_ || view.Rpt.Lines != shownLines_) {
+    shownOnce_ = true;
+    shownLines_ = view.Rpt.Lines;
+    QString text;
+    for (std::size_t i = 0; i < shownLines_.size(); ++i) {
+      if (i != 0) text += QLatin1Char('\n');
+      text += ToQt(shownLines_[i]);
+    }
+    const QSignalBlocker blocker(rpt_);
+    rpt_->setPlainText(text);
+    rpt_->moveCursor(QTextCursor::Start);
+  }
+}
+
+}  // namespace qm::ui
