@@ -82,12 +82,13 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Quillmark");
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  const auto options = qm::ui::ParseProgramArguments(
+  auto options = qm::ui::ParseProgramArguments(
       arguments, QCoreApplication::applicationFilePath().toStdString());
   if (!options) {
     std::fputs("usage: quillmark [TEMPLATE]\n       quillmark --screenshot OUT.png [TEMPLATE]\n",
                stderr);
     return 2;
   }
+  options->folders = qm::ui::DesktopUserFolders(options->programPath);
   return options->screenshot ? RunScreenshot(*options) : RunDesktop(*options);
 }

@@ -29,8 +29,8 @@ void TfrmOptions::FormShow(const OptionsMenuChecks& menu) {
     r.Utility = MenuFlag(menu[SettingToggle::UtilityDisplay]);
     r.StartMax = menu[SettingToggle::StartMaximized];
   } else {
-    r.Start = settings_.ProgramDirectory();
-    r.Temps = settings_.ProgramDirectory();
+    r.Start = settings_.FilesDirectory();
+    r.Temps = settings_.FilesDirectory();
     pendingDirectory_ = r.Temps;
     view_.levelFilterIndex = kLevelFilterCount - 1;
     view_.cancelEnabled = false;

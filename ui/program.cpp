@@ -1,5 +1,7 @@
 #include "ui/program.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <filesystem>
 
 #include "mainwin/main_window.h"
@@ -34,6 +36,15 @@ class LocatingVaultLoader : public VaultLoaderPort {
 
 }  // namespace
 
+UserFolders DesktopUserFolders(const std::string& programPath) {
+  UserFolders folders;
+  folders.documents =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  folders.programDirectoryWritable =
+      QFileInfo(QString::fromStdString(ProgramDirectoryOf(programPath))).isWritable();
+  return folders;
+}
+
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath) {
   ProgramOptions options;
@@ -65,7 +76,7 @@ std::string FindVaultFile(const std::string& programDirectory) {
 }
 
 int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const ProgramHooks& hooks) {
-  Settings settings(ports.store, options.programPath);
+  Settings settings(ports.store, options.programPath, options.folders);
   WindowRegistry windows;
   TfrmGearMain model(settings, ports.user, ports.files, ports.shell, windows, windows);
   if (hooks.registerWindows) hooks.registerWindows(windows, settings, model);

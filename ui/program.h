@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "ports/ports.h"
+#include "shell/settings.h"
 
 namespace qm {
-class Settings;
 class TfrmGearMain;
 }  // namespace qm
 
@@ -26,7 +26,12 @@ struct ProgramOptions {
   std::vector<std::string> arguments;     // the template to load, if any
   std::optional<std::string> screenshot;  // render the main window here and end
   QSize screenshotSize{1280, 800};
+  UserFolders folders;  // where the user's files go; see DesktopUserFolders
 };
+
+// The user's documents folder and whether the program directory of
+// programPath may be written, as the desktop reports them.
+UserFolders DesktopUserFolders(const std::string& programPath);
 
 // "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [TEMPLATE]";
 // nullopt for anything else.
