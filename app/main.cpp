@@ -1,6 +1,6 @@
 // quillmark: the desktop program. "quillmark [TEMPLATE]" runs the window;
-// "quillmark --screenshot OUT.png [TEMPLATE]" renders it into a PNG and ends,
-// showing nothing and writing no settings.
+// "quillmark --screenshot OUT.png [--size WxH] [TEMPLATE]" renders it into a
+// PNG (1280x800 unless told) and ends, showing nothing and writing no settings.
 #include <QApplication>
 #include <cstdio>
 #include <memory>
@@ -85,8 +85,10 @@ int main(int argc, char** argv) {
   auto options = qm::ui::ParseProgramArguments(
       arguments, QCoreApplication::applicationFilePath().toStdString());
   if (!options) {
-    std::fputs("usage: quillmark [TEMPLATE]\n       quillmark --screenshot OUT.png [TEMPLATE]\n",
-               stderr);
+    std::fputs(
+        "usage: quillmark [TEMPLATE]\n"
+        "       quillmark --screenshot OUT.png [--size WIDTHxHEIGHT] [TEMPLATE]\n",
+        stderr);
     return 2;
   }
   options->folders = qm::ui::DesktopUserFolders(options->programPath);

@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QStringList>
 #include <filesystem>
 
 #include "mainwin/main_window.h"
@@ -54,6 +55,18 @@ std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::strin
     if (arguments.size() < 2) return std::nullopt;
     options.screenshot = arguments[1];
     next = 2;
+    if (arguments.size() > next && arguments[next] == "--size") {
+      // WIDTHxHEIGHT, as a screen of that size would show the window.
+      if (arguments.size() < next + 2) return std::nullopt;
+      const QStringList parts = QString::fromStdString(arguments[next + 1]).split('x');
+      bool wide = false, high = false;
+      const int width = parts.size() == 2 ? parts[0].toInt(&wide) : 0;
+      const int height = parts.size() == 2 ? parts[1].toInt(&high) : 0;
+      if (!wide || !high || width < 320 || height < 240 || width > 8192 || height > 8192)
+        return std::nullopt;
+      options.screenshotSize = QSize(width, height);
+      next += 2;
+    }
   }
   if (arguments.size() > next + 1) return std::nullopt;
   if (arguments.size() == next + 1) {

@@ -33,8 +33,8 @@ struct ProgramOptions {
 // programPath may be written, as the desktop reports them.
 UserFolders DesktopUserFolders(const std::string& programPath);
 
-// "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [TEMPLATE]";
-// nullopt for anything else.
+// "quillmark [TEMPLATE]" or "quillmark --screenshot OUT.png [--size WxH]
+// [TEMPLATE]"; nullopt for anything else.
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath);
 
