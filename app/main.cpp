@@ -1,13 +1,10 @@
 // quillmark: the desktop program. "quillmark [TEMPLATE]" runs the window;
-// "quillmark --screenshot OUT.png [--window NAME] [TEMPLATE]" renders it (or
-// the named sub-window, "workbench:SLOT[:TAB]", "browser", "report" or
-// "salvage") into a PNG and ends, showing
+// "quillmark --screenshot OUT.png [--window NAME] [--size WxH] [TEMPLATE]"
+// renders it (or the named sub-window, "workbench:SLOT[:TAB]", "browser",
+// "report" or "salvage") into a PNG, 1280x800 unless told, and ends, showing
 // nothing and writing no settings.
 // "quillmark --version" prints the version.
 #include <QApplication>
-#include <QDir>
-#include <QFileInfo>
-#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 #include <string>
@@ -36,15 +33,6 @@
 #include "vault/vault_filter.h"
 
 namespace {
-
-// An installed copy sits in a folder the player cannot write (/usr/bin), so
-// the player's own files start in the documents folder instead.
-std::string DocumentsDirectory(const QString& programPath) {
-  if (QFileInfo(QFileInfo(programPath).absolutePath()).isWritable()) return {};
-  QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-  if (documents.isEmpty() || !QDir(documents).exists()) documents = QDir::homePath();
-  return QFile::encodeName(documents + '/').toStdString();
-}
 
 // The vault browser, the report and the salvage calculator: each made on
 // first use and kept for the run, so their filters, options, font and
@@ -203,18 +191,18 @@ int main(int argc, char** argv) {
   QApplication::setOrganizationName("Quillmark");
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
-  const QString programPath = QCoreApplication::applicationFilePath();
-  auto options = qm::ui::ParseProgramArguments(arguments, programPath.toStdString());
+  auto options = qm::ui::ParseProgramArguments(
+      arguments, QCoreApplication::applicationFilePath().toStdString());
   if (!options) {
     std::fputs(
         "usage: quillmark [TEMPLATE]\n"
         "       quillmark --screenshot OUT.png [--window "
-        "workbench:SLOT[:TAB]|browser|report|salvage]"
+        "workbench:SLOT[:TAB]|browser|report|salvage] [--size WIDTHxHEIGHT]"
         " [TEMPLATE]\n"
         "       quillmark --version\n",
         stderr);
     return 2;
   }
-  options->documentsDirectory = DocumentsDirectory(programPath);
+  options->folders = qm::ui::DesktopUserFolders(options->programPath);
   return options->screenshot ? RunScreenshot(*options) : RunDesktop(*options);
 }

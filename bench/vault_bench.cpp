@@ -8,6 +8,7 @@
 #include <memory>
 #include <random>
 
+
 #include "core/bonus_catalogue.h"
 #include "core/char_attributes.h"
 #include "core/effect_names.h"

@@ -212,7 +212,7 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     request.Title = "Load Character";
     request.Filter = "Quillmark Character File (*.qmc)|*.qmc|Old Templates (*.qmy)|*.qmy";
     request.DefaultExtension = "qmc";
-    request.InitialFolder = settings_.Record().Temps;
+    request.InitialFolder = settings_.TemplateFolder();
     request.FileMustExist = true;
     path = files_.AskOpenPath(request);
     if (path.empty()) return;
@@ -365,7 +365,7 @@ bool TfrmGearMain::SaveTemplate() {
     request.Title = "Create New Template";
     request.Filter = "Quillmark Characters|*.qmc";
     request.DefaultExtension = "qmc";
-    request.InitialFolder = settings_.Record().Temps;
+    request.InitialFolder = settings_.TemplateFolder();
     request.FileName = saveProposal_;
     request.PromptOverwrite = true;
     path = files_.AskSavePath(request);
@@ -508,7 +508,10 @@ bool TfrmGearMain::QueryClose() {
       "Changes have been made, would you like to save your work before exiting Quillmark??",
       kSaveFirstTitle, "&Save", "E&xit", "&Cancel", "")) {
     case 1:
-      return SaveTemplate();  // a cancelled or failed save keeps the window open
+      // The player chose to leave: the window closes whatever became of the
+      // save, also when its dialog was cancelled.
+      SaveTemplate();
+      return true;
     case 2:
       return true;
     default:

@@ -184,7 +184,7 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   request.Character = WorkbenchCharacter::Of(tpl_, view_.Champion.Checked);
   request.Settings.VerifiedOnly = settings_.Record().VerifiedOnly;
   request.Settings.ForceFifthSlot = settings_.Record().Fifthslot;
-  request.Settings.StartFolder = settings_.Record().Start;
+  request.Settings.StartFolder = settings_.StartFolder();
 
   // The outcome's item goes into the slot either way: the returned item on
   // OK, the starting item on Cancel, which undoes the live preview.

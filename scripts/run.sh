@@ -3,7 +3,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 "$root/scripts/install-deps.sh"
-build="$root/build"
+build="${QM_BUILD_DIR:-$root/build}"  # QM_BUILD_DIR: another build folder
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQM_BUILD_TESTS=OFF -DQM_BUILD_BENCH=OFF >/dev/null
 if ! cmake --build "$build" -j"$(nproc)" >"$build/build.log" 2>&1; then
   cat "$build/build.log"

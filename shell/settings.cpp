@@ -12,6 +12,13 @@ bool DirectoryExists(const std::string& path) {
   return std::filesystem::is_directory(std::filesystem::path(path), error);
 }
 
+std::string FilesDirectoryOf(const std::string& programDirectory, const UserFolders& folders) {
+  if (folders.programDirectoryWritable || folders.documents.empty()) return programDirectory;
+  std::string documents = folders.documents;
+  if (documents.back() != '/' && documents.back() != '\\') documents += '/';
+  return documents + kDocumentsSubfolder + '/';
+}
+
 std::string RecentName(int position) {
   return "File" + std::to_string(position + 1);
 }
@@ -24,14 +31,32 @@ std::string ProgramDirectoryOf(std::string_view programPath) {
   return std::string(programPath.substr(0, cut + 1));
 }
 
-Settings::Settings(SettingsStorePort& store, std::string programPath,
-                   std::string documentsDirectory)
+Settings::Settings(SettingsStorePort& store, std::string programPath, UserFolders folders)
     : store_(store),
       programPath_(std::move(programPath)),
       programDirectory_(ProgramDirectoryOf(programPath_)),
-      documentsDirectory_(documentsDirectory.empty() ? programDirectory_
-                                                     : std::move(documentsDirectory)) {
+      filesDirectory_(FilesDirectoryOf(programDirectory_, folders)) {
   DefaultSettings();
+}
+
+const std::string& Settings::TemplateFolder() {
+  return Prepared(record_.Temps);
+}
+
+const std::string& Settings::StartFolder() {
+  return Prepared(record_.Start);
+}
+
+const std::string& Settings::Prepared(const std::string& folder) {
+  // Only the folder this program chose is ever made; a folder the user picked
+  // and later removed is left to the dialog to complain about. A folder that
+  // cannot be made is not an error here: the dialog then opens elsewhere.
+  if (folder == filesDirectory_ && filesDirectory_ != programDirectory_ &&
+      !DirectoryExists(folder)) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder), error);
+  }
+  return folder;
 }
 
 bool Settings::SettingsExist() {
@@ -42,8 +67,8 @@ void Settings::DefaultSettings() {
   // Every value's default for a missing value equals its first-run default,
   // so one set of defaults serves both.
   record_ = SettingsRecord{};
-  record_.Start = documentsDirectory_;
-  record_.Temps = documentsDirectory_;
+  record_.Start = filesDirectory_;
+  record_.Temps = filesDirectory_;
   record_.VaultPath = programDirectory_ + kVaultFileName;
 }
 
@@ -78,8 +103,8 @@ void Settings::LoadSettings() {
   record_.VaultPath = programDirectory_ + kVaultFileName;
   // The program may have been moved since the last run: the start directory
   // always follows it, and a vanished template directory falls back to it.
-  record_.Start = documentsDirectory_;
-  if (!DirectoryExists(record_.Temps)) record_.Temps = documentsDirectory_;
+  record_.Start = filesDirectory_;
+  if (!DirectoryExists(record_.Temps)) record_.Temps = filesDirectory_;
 }
 
 bool Settings::SaveSettings() {

@@ -24,7 +24,7 @@ inline constexpr const char* kFilesRegisteredMessage =
     "QMC and QMY files have been associated with this program.";
 
 struct SettingsRecord {
-  std::string Start;            // start directory: always the program directory once loaded
+  std::string Start;            // start directory: always the files directory once loaded
   std::string Temps;            // template directory
   std::uint8_t LVFilter = 50;   // level filter of item searches, 5 to 50
   std::uint8_t Quickbar = 255;  // 0 hides the quick bar
@@ -43,25 +43,41 @@ struct SettingsRecord {
 // The directory holding programPath, with a trailing separator.
 std::string ProgramDirectoryOf(std::string_view programPath);
 
+// What the desktop says about the user's folders. An installed program lives
+// where the user may not write, so templates then go to a folder of their own
+// in the documents folder.
+struct UserFolders {
+  std::string documents;  // the user's documents folder
+  bool programDirectoryWritable = true;
+};
+
+// The folder inside the documents folder that holds the user's templates.
+inline constexpr const char* kDocumentsSubfolder = "Quillmark";
+
 // The settings record of the running program and the store it lives in.
 class Settings {
  public:
-  // documentsDirectory is where the player's own files go by default (the
-  // start and template folders); empty means the program directory. An
-  // installed copy names a folder of the user's, since nobody saves into
-  // the install prefix.
-  Settings(SettingsStorePort& store, std::string programPath, std::string documentsDirectory = {});
+  Settings(SettingsStorePort& store, std::string programPath, UserFolders folders = {});
 
   SettingsRecord& Record() { return record_; }
   const SettingsRecord& Record() const { return record_; }
   const std::string& ProgramPath() const { return programPath_; }
   const std::string& ProgramDirectory() const { return programDirectory_; }
-  const std::string& DocumentsDirectory() const { return documentsDirectory_; }
+  // Where the start and template directories default to: the program
+  // directory, or documents/Quillmark/ when the program directory is not
+  // writable; with a trailing separator.
+  const std::string& FilesDirectory() const { return filesDirectory_; }
+
+  // The template and start directories as a file dialog opens them. The
+  // documents folder's Quillmark folder is made the first time it is needed;
+  // any other directory is handed out as the user chose it.
+  const std::string& TemplateFolder();
+  const std::string& StartFolder();
 
   // True when the settings key can be opened.
   bool SettingsExist();
   // Reads every value, taking its default for each value the key lacks. The
-  // start directory then becomes the documents directory, and so does a
+  // start directory then becomes the files directory, and so does a
   // template directory that no longer exists.
   void LoadSettings();
   // The first-run values, in memory only.
@@ -73,8 +89,10 @@ class Settings {
  private:
   SettingsStorePort& store_;
   std::string programPath_;
+  const std::string& Prepared(const std::string& folder);
+
   std::string programDirectory_;
-  std::string documentsDirectory_;
+  std::string filesDirectory_;
   SettingsRecord record_;
 };
 

@@ -38,13 +38,21 @@ ActiveLabel* MakeLabel(const std::string& objectName, const QString& description
   return label;
 }
 
+void SetTabStop(QWidget* widget, bool stop) {
+  const Qt::FocusPolicy policy = stop ? Qt::TabFocus : Qt::NoFocus;
+  if (widget->focusPolicy() != policy) widget->setFocusPolicy(policy);
+}
+
 }  // namespace
 
 FigurePanel::FigurePanel(const TotalsDisplay& display, QWidget* parent) {
+  // A group box without a name of its own is read out with its parent's title.
   primary_ = new QGroupBox(QStringLiteral("Primary Bonuses"), parent);
   primary_->setObjectName(QStringLiteral("gbPrimary"));
+  primary_->setAccessibleName(primary_->title());
   expansion_ = new QGroupBox(QStringLiteral("Expansion Bonuses"), parent);
   expansion_->setObjectName(QStringLiteral("gbExpansion"));
+  expansion_->setAccessibleName(expansion_->title());
 
   auto mainStats = Pointers(display.MainStats);
   std::vector<QString> mainCaptions = Captions(mainStats, nullptr);
@@ -85,6 +93,7 @@ FigurePanel::FigurePanel(const TotalsDisplay& display, QWidget* parent) {
 QGroupBox* FigurePanel::AddGroup(const char* title, const std::vector<const FigureRow*>& rows,
                                  const std::vector<QString>& rowCaptions, QWidget* parent) {
   auto* box = new QGroupBox(QString::fromLatin1(title), parent);
+  box->setAccessibleName(box->title());
   auto* grid = new QGridLayout(box);
   grid->setVerticalSpacing(0);
   grid->setHorizontalSpacing(6);
@@ -113,7 +122,9 @@ QGroupBox* FigurePanel::AddGroup(const char* title, const std::vector<const Figu
     }
     const std::size_t index = rows_.size();
     rows_.push_back(widgets);
+    // Apply decides which of these are tab stops.
     focusOrder_.push_back(value);
+    focusOrder_.push_back(cap);
     for (std::size_t part = 0; part < labels.size(); ++part) {
       QObject::connect(labels[part], &ActiveLabel::hovered, [this, index, part] {
         const RowWidgets& w = rows_[index];
@@ -133,6 +144,13 @@ void FigurePanel::Apply(const TotalsDisplay& display) {
     w.Value.Apply(rows[i]->Value);
     w.Cap.Apply(rows[i]->Cap);
     if (w.Diff.Label()) w.Diff.Apply(rows[i]->Diff);
+    // A row that explains nothing (an empty skill row, the acuity row of a
+    // class without acuity) is no tab stop; a cap is one only where it
+    // explains a bonus of its own.
+    const int valueTag = rows[i]->Value.Tag;
+    const int capTag = rows[i]->Cap.Tag;
+    SetTabStop(w.Value.Label(), valueTag != 0);
+    SetTabStop(w.Cap.Label(), capTag != 0 && capTag != valueTag);
   }
 }
 

@@ -22,7 +22,8 @@ class FigurePanel {
 
   QGroupBox* Primary() const { return primary_; }
   QGroupBox* Expansion() const { return expansion_; }
-  // The labels a keyboard user tabs through, in reading order.
+  // The labels a keyboard user tabs through, in reading order: each row's
+  // value, then its cap; each is a tab stop only while it explains something.
   const std::vector<QWidget*>& FocusOrder() const { return focusOrder_; }
 
   void Apply(const TotalsDisplay& display);

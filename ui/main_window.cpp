@@ -90,6 +90,7 @@ MainWindow::~MainWindow() {
 QWidget* MainWindow::BuildCharacterBox(QWidget* parent) {
   auto* box = new QGroupBox(QStringLiteral("Character"), parent);
   box->setObjectName(QStringLiteral("gbCharacter"));
+  box->setAccessibleName(box->title());
   auto* grid = new QGridLayout(box);
   name_ = new QLineEdit(box);
   name_->setObjectName(QStringLiteral("eName"));
@@ -148,9 +149,13 @@ QWidget* MainWindow::BuildCharacterBox(QWidget* parent) {
 QWidget* MainWindow::BuildSlotBox(QWidget* parent) {
   auto* box = new QGroupBox(QStringLiteral("Equipment Slots"), parent);
   box->setObjectName(QStringLiteral("gbSlots"));
+  box->setAccessibleName(box->title());
   auto* grid = new QGridLayout(box);
   grid->setVerticalSpacing(1);
   grid->setColumnStretch(1, 1);
+  // Room for a usual item name; a longer one widens the column (and a small
+  // window scrolls) instead of being cut short.
+  grid->setColumnMinimumWidth(1, fontMetrics().averageCharWidth() * 24);
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     SlotRow& row = slots_[static_cast<std::size_t>(slot - 1)];
     const QString caption = ToQt(SlotName(slot));
@@ -161,7 +166,6 @@ QWidget* MainWindow::BuildSlotBox(QWidget* parent) {
     name->setObjectName(QString::fromStdString(SlotObjectName('n', slot)));
     name->setAccessibleDescription(caption + QStringLiteral(" item"));
     name->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    name->setMinimumWidth(name->fontMetrics().averageCharWidth() * 24);
     auto* utility = new ActiveLabel(box);
     utility->setObjectName(QString::fromStdString(SlotObjectName('u', slot)));
     utility->setAccessibleDescription(caption + QStringLiteral(" utility"));

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QStyle>
 #include <QToolBar>
+#include <QToolButton>
 
 #include "shell/web_sites.h"
 #include "ui/main_window.h"
@@ -162,6 +163,9 @@ void MainWindow::BuildQuickbar() {
     quickbar_->addAction(button.action);
     if (button.action == saveAs_ || button.action == salvage_) quickbar_->addSeparator();
   }
+  // The button that opens the buttons a narrow window cannot show.
+  if (auto* more = quickbar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+    more->setAccessibleName(QStringLiteral("More quick bar buttons"));
 }
 
 void MainWindow::ApplyMenus(const MainWindowView& view) {

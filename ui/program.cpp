@@ -1,5 +1,8 @@
 #include "ui/program.h"
 
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringList>
 #include <filesystem>
 
 #include "mainwin/main_window.h"
@@ -34,6 +37,15 @@ class LocatingVaultLoader : public VaultLoaderPort {
 
 }  // namespace
 
+UserFolders DesktopUserFolders(const std::string& programPath) {
+  UserFolders folders;
+  folders.documents =
+      QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
+  folders.programDirectoryWritable =
+      QFileInfo(QString::fromStdString(ProgramDirectoryOf(programPath))).isWritable();
+  return folders;
+}
+
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath) {
   ProgramOptions options;
@@ -47,9 +59,26 @@ std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::strin
     if (arguments.size() < 2) return std::nullopt;
     options.screenshot = arguments[1];
     next = 2;
-    if (arguments.size() > next && arguments[next] == "--window") {
-      if (arguments.size() < next + 2) return std::nullopt;
-      options.window = arguments[next + 1];
+    bool sized = false;
+    // --window NAME and --size WIDTHxHEIGHT, each at most once, in either order.
+    while (arguments.size() > next + 1 &&
+           (arguments[next] == "--window" || arguments[next] == "--size")) {
+      const std::string& value = arguments[next + 1];
+      if (arguments[next] == "--window") {
+        if (options.window) return std::nullopt;
+        options.window = value;
+      } else {
+        if (sized) return std::nullopt;
+        // WIDTHxHEIGHT, as a screen of that size would show the window.
+        const QStringList parts = QString::fromStdString(value).split('x');
+        bool wide = false, high = false;
+        const int width = parts.size() == 2 ? parts[0].toInt(&wide) : 0;
+        const int height = parts.size() == 2 ? parts[1].toInt(&high) : 0;
+        if (!wide || !high || width < 320 || height < 240 || width > 8192 || height > 8192)
+          return std::nullopt;
+        options.screenshotSize = QSize(width, height);
+        sized = true;
+      }
       next += 2;
     }
   }
@@ -74,7 +103,7 @@ std::string FindVaultFile(const std::string& programDirectory) {
 }
 
 int RunProgram(const ProgramOptions& options, ProgramPorts& ports, const ProgramHooks& hooks) {
-  Settings settings(ports.store, options.programPath, options.documentsDirectory);
+  Settings settings(ports.store, options.programPath, options.folders);
   WindowRegistry windows;
   TfrmGearMain model(settings, ports.user, ports.files, ports.shell, windows, windows);
   if (hooks.registerWindows) hooks.registerWindows(windows, settings, model);

@@ -9,9 +9,9 @@
 #include <vector>
 
 #include "ports/ports.h"
+#include "shell/settings.h"
 
 namespace qm {
-class Settings;
 class TfrmGearMain;
 }  // namespace qm
 
@@ -24,15 +24,19 @@ class WindowRegistry;
 struct ProgramOptions {
   std::string programPath;                // the executable; its folder is the program directory
   std::vector<std::string> arguments;     // the template to load, if any
-  std::string documentsDirectory;         // the player's files; empty: the program directory
   std::optional<std::string> screenshot;  // render the main window here and end
   std::optional<std::string> window;      // with a screenshot: the sub-window to render instead
   QSize screenshotSize{1280, 800};
-  bool version = false;  // print the version and end
+  bool version = false;   // print the version and end
+  UserFolders folders;    // where the user's files go; see DesktopUserFolders
 };
 
+// The user's documents folder and whether the program directory of
+// programPath may be written, as the desktop reports them.
+UserFolders DesktopUserFolders(const std::string& programPath);
+
 // "quillmark [TEMPLATE]", "quillmark --screenshot OUT.png [--window NAME]
-// [TEMPLATE]" or "quillmark --version"; nullopt for anything else.
+// [--size WxH] [TEMPLATE]" or "quillmark --version"; nullopt for anything else.
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath);
 

@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "ui/text_codec.h"
+#include "ui/view_binding.h"
 
 namespace qm::ui {
 
@@ -16,6 +17,19 @@ std::array<const char*, 16> ItemLabelNames() {
           "stat7",   "stat8",       "stat9",     "stat10",   "statLevel", "statAF",
           "statAbs", "statQuality", "statProc1", "statProc2"};
 }
+
+namespace {
+
+// What each short item label shows, for screen readers; in the order of
+// ItemLabelNames.
+constexpr const char* kItemLabelDescriptions[] = {
+    "Item bonus 1",    "Item bonus 2",  "Item bonus 3",  "Item bonus 4",
+    "Item bonus 5",    "Item bonus 6",  "Item bonus 7",  "Item bonus 8",
+    "Item bonus 9",    "Item bonus 10", "Item level",    "Item armor factor",
+    "Item absorption", "Item quality",  "Item effect 1", "Item effect 2",
+};
+
+}  // namespace
 
 std::array<const std::string*, 16> ItemLabelTexts(const ItemLabels& labels) {
   std::array<const std::string*, 16> texts{};
@@ -41,6 +55,8 @@ SidePanel::SidePanel(QWidget* parent) {
     auto* label = new QLabel(box_);
     label->setObjectName(QString::fromLatin1(names[i]));
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setAccessibleDescription(QString::fromLatin1(kItemLabelDescriptions[i]));
+    SetLabelText(label, {});
     itemLabels_[i] = label;
     // Bonus lines in two columns, then level, armour and the two effects.
     const int n = static_cast<int>(i);
@@ -78,7 +94,7 @@ void SidePanel::Apply(const MainWindowView& view) {
   for (std::size_t i = 0; i < kItemLabelCount; ++i) {
     if (applied_ && itemTexts_[i] == *texts[i]) continue;
     itemTexts_[i] = *texts[i];
-    itemLabels_[i]->setText(ToQt(itemTexts_[i]));
+    SetLabelText(itemLabels_[i], ToQt(itemTexts_[i]));
   }
   applied_ = true;
 }

@@ -13,9 +13,15 @@ QColor ToQColor(const Colour& colour) {
   return QColor(colour.Red, colour.Green, colour.Blue);
 }
 
+void SetLabelText(QLabel* label, const QString& text) {
+  label->setText(text);
+  const QString name = text.isEmpty() ? QStringLiteral(" ") : QString();
+  if (label->accessibleName() != name) label->setAccessibleName(name);
+}
+
 void LabelBinding::Apply(const LabelState& state) {
   const bool first = !last_;
-  if (first || last_->Text != state.Text) label_->setText(ToQt(state.Text));
+  if (first || last_->Text != state.Text) SetLabelText(label_, ToQt(state.Text));
   if (first || last_->Colour != state.Colour) {
     QPalette palette = label_->palette();
     palette.setColor(QPalette::WindowText, ToQColor(state.Colour));
@@ -34,6 +40,8 @@ void ComboBinding::Apply(const ComboState& state) {
   if (first || last_->Entries != state.Entries) {
     combo_->clear();
     for (const std::string& entry : state.Entries) combo_->addItem(ToQt(entry));
+    // A squeezed window scrolls rather than cut an entry short.
+    combo_->setMinimumWidth(combo_->sizeHint().width());
   }
   if (first || last_->Entries != state.Entries || last_->Selection != state.Selection)
     combo_->setCurrentIndex(state.Selection < combo_->count() ? state.Selection : -1);

@@ -42,6 +42,10 @@ class ComboBinding {
   std::optional<ComboState> last_;
 };
 
+// Sets a label's text. Its accessible name stays its text; an empty label is
+// named by one blank, or a screen reader would read its group's title.
+void SetLabelText(QLabel* label, const QString& text);
+
 // A menu item: caption, check mark, enabled and visible state.
 void ApplyMenuItem(QAction* action, const MenuItemState& state);
 

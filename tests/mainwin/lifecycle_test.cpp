@@ -206,14 +206,13 @@ TEST(Lifecycle, LevelChangesTakeTheChampionFlagAndMythAway) {
   EXPECT_EQ(f.window.View().Level.Text(), "5");
 }
 
-// Unsaved changes are never lost: a cancelled or failed save stops the command.
+// New and Load keep the template when the save they asked for did not happen.
 TEST(Lifecycle, CancelledSaveKeepsTheTemplateOpen) {
   struct Case {
     const char* command;
     std::function<bool(MainWindowFixture&)> run;  // true when the window was replaced or closed
   };
   const Case cases[] = {
-      {"close", [](MainWindowFixture& f) { return f.window.QueryClose(); }},
       {"new",
        [](MainWindowFixture& f) {
          f.window.NewTemplate();
@@ -239,6 +238,22 @@ TEST(Lifecycle, CancelledSaveKeepsTheTemplateOpen) {
       EXPECT_FALSE(f.window.Unchanged()) << c.command;
       EXPECT_EQ(f.user.questions.at(0).title, "Save Character First?");
     }
+  }
+}
+
+// Leaving was the player's choice: "&Save" at the close question closes the
+// window even when the save dialog is cancelled or the write fails.
+TEST(Lifecycle, SaveAtTheCloseQuestionClosesWhateverTheSaveDid) {
+  for (bool failWrite : {false, true}) {
+    MainWindowFixture f;
+    f.Start();
+    f.window.ChangeName("Changed", 7);
+    f.user.answers.push_back(1);  // "&Save"
+    if (failWrite) f.files.saveAnswers.push_back(f.File("missing/folder/x.qmc"));
+    EXPECT_TRUE(f.window.QueryClose()) << (failWrite ? "failed write" : "cancelled");
+    EXPECT_EQ(f.files.saveRequests.size(), 1u);
+    EXPECT_FALSE(f.window.Unchanged());
+    EXPECT_FALSE(std::filesystem::exists(f.File("missing/folder/x.qmc")));
   }
 }
 

@@ -188,11 +188,11 @@ TEST(OptionsDialog, ShowsTheStoredFolderAndLevelFilter) {
 TEST(OptionsDialog, BeforeAnySettingsItOffersTheDocumentsDirectory) {
   FakeSettingsStore store;
   FakeUserPort user;
-  Settings settings(store, "/usr/bin/quillmark", "/home/player/Documents/");
+  Settings settings(store, "/usr/bin/quillmark", UserFolders{"/home/player/Documents", false});
   TfrmOptions dialog(settings, user);
   dialog.FormShow(Menu(true, true, true));
-  EXPECT_EQ(dialog.View().Directory.Text, "/home/player/Documents/");
-  EXPECT_EQ(settings.Record().Start, "/home/player/Documents/");
+  EXPECT_EQ(dialog.View().Directory.Text, "/home/player/Documents/Quillmark/");
+  EXPECT_EQ(settings.Record().Start, "/home/player/Documents/Quillmark/");
   EXPECT_FALSE(dialog.View().Cancel.Enabled);
 }
 

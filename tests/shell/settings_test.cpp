@@ -6,6 +6,7 @@
 #include <fstream>
 
 #include "shell/file_types.h"
+#include "shell/options_dialog.h"
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
 
@@ -183,25 +184,55 @@ TEST(LoadSettings, DirectoriesFallBackToTheProgramDirectory) {
   }
 }
 
-// An installed copy cannot save into its prefix: the player's files start in
-// the documents directory it is given, while the vault stays the program's.
-TEST(LoadSettings, AnInstalledCopyKeepsThePlayersFilesInTheDocumentsDirectory) {
-  constexpr const char* kDocuments = "/home/player/Documents/";
-  FakeSettingsStore fresh;
-  Settings first(fresh, "/usr/bin/quillmark", kDocuments);
-  EXPECT_EQ(first.ProgramDirectory(), "/usr/bin/");
-  EXPECT_EQ(first.Record().Start, kDocuments);
-  EXPECT_EQ(first.Record().Temps, kDocuments);
-  EXPECT_EQ(first.Record().VaultPath, "/usr/bin/master.qmv");
+// An installed program cannot keep templates beside itself: its start and
+// template folders default to the documents folder's own Quillmark folder,
+// which appears only once a file dialog is about to open in it.
+TEST(UserFolders, AReadOnlyProgramDirectorySendsFilesToTheDocumentsFolder) {
+  testing::TempFolder home;
+  const std::string documents = (home.Path() / "Documents").string();
+  const std::string quillmark = documents + "/Quillmark/";
+  const UserFolders readOnly{documents, false};
 
+  FakeSettingsStore fresh;
+  Settings first(fresh, kProgram, readOnly);
+  EXPECT_EQ(first.FilesDirectory(), quillmark);
+  EXPECT_EQ(first.Record().Start, quillmark);
+  EXPECT_EQ(first.Record().Temps, quillmark);
+  EXPECT_EQ(first.Record().VaultPath, "/opt/quillmark/master.qmv");  // the vault stays put
+  first.LoadSettings();
+  EXPECT_EQ(first.Record().Temps, quillmark);
+  EXPECT_FALSE(std::filesystem::exists(quillmark)) << "made before it was needed";
+
+  EXPECT_EQ(first.TemplateFolder(), quillmark);
+  EXPECT_TRUE(std::filesystem::is_directory(quillmark));
+  EXPECT_EQ(first.StartFolder(), quillmark);
+
+  // A folder the player chose is used as it is, and never made for them; when
+  // it vanishes, the documents folder takes over again.
+  const std::string chosen = (home.Path() / "mine").string() + "/";
+  std::filesystem::create_directory(chosen);
   FakeSettingsStore store;
-  store.Preset("Start", "/usr/bin/");
-  store.Preset("Temps", "/no/such/folder/");
-  Settings settings(store, "/usr/bin/quillmark", kDocuments);
-  settings.LoadSettings();
-  EXPECT_EQ(settings.Record().Start, kDocuments);
-  EXPECT_EQ(settings.Record().Temps, kDocuments);
-  EXPECT_EQ(settings.Record().VaultPath, "/usr/bin/master.qmv");
+  store.Preset("Start", std::string(kProgramDir));
+  store.Preset("Temps", chosen);
+  Settings second(store, kProgram, readOnly);
+  second.LoadSettings();
+  EXPECT_EQ(second.Record().Start, quillmark);
+  EXPECT_EQ(second.Record().Temps, chosen);
+  std::filesystem::remove(chosen);
+  EXPECT_EQ(second.TemplateFolder(), chosen);
+  EXPECT_FALSE(std::filesystem::exists(chosen));
+  second.LoadSettings();
+  EXPECT_EQ(second.Record().Temps, quillmark);
+
+  // Without a key the options dialog offers its defaults: the same folder.
+  FakeSettingsStore none;
+  FakeUserPort user;
+  Settings third(none, kProgram, readOnly);
+  third.Record().Temps = chosen;
+  TfrmOptions options(third, user);
+  options.FormShow(OptionsMenuChecks{});
+  EXPECT_EQ(third.Record().Start, quillmark);
+  EXPECT_EQ(third.Record().Temps, quillmark);
 }
 
 TEST(SaveSettings, WritesEveryValueInOrderAndReadsBackTheSame) {

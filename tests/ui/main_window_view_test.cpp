@@ -1,8 +1,13 @@
 // What the main window shows after a load, while hovering, and which
 // commands it offers.
+#include <QAccessible>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSet>
 #include <QtTest>
 
 #include "core/bonus_catalogue.h"
@@ -68,6 +73,51 @@ class MainWindowViewTest : public QObject {
       for (auto* box : gui.window->findChildren<QGroupBox*>()) found |= box->title() == title;
       QVERIFY2(found, title);
     }
+  }
+
+  // Tab alone reaches every control and every label with a panel of its own,
+  // the cap labels that explain a cap increase included, and each control a
+  // screen reader meets has a name.
+  void TheKeyboardReachesEveryControlAndEveryPanel() {
+    GuiFixture gui;
+    gui.windows.SetWorkbench([](const qm::WorkbenchRequest& request, const qm::SlotPreview&) {
+      return qm::WorkbenchOutcome{false, request.StartingItem};
+    });
+    gui.LoadThroughMenu(gui.Sample("albion-armsman.qmc"));
+    gui.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(gui.window.get()));
+    gui.Find<QLineEdit>("eName")->setFocus();
+
+    QSet<QWidget*> reached;
+    QStringList captions;
+    for (int i = 0; i < 400 && !reached.contains(QApplication::focusWidget()); ++i) {
+      QWidget* focused = QApplication::focusWidget();
+      reached.insert(focused);
+      if (focused->objectName() == "lStrCap") captions << gui.Find<QGroupBox>("StatBox")->title();
+      QTest::keyClick(focused, Qt::Key_Tab);
+    }
+    QCOMPARE(captions, QStringList{"Stat: " + qm::ui::ToQt(qm::BonusName(134))});
+
+    QStringList missed, unnamed;
+    for (QWidget* w : gui.window->findChildren<QWidget*>()) {
+      const bool control = qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+                           qobject_cast<QAbstractButton*>(w) || qobject_cast<QPlainTextEdit*>(w);
+      if (!w->isVisibleTo(gui.window.get()) || !w->isEnabled()) continue;
+      if (control && w->parentWidget() != gui.Find<QWidget>("Quickbar") && !reached.contains(w))
+        missed << w->objectName();
+      if (qobject_cast<QLabel*>(w) && w->focusPolicy() == Qt::TabFocus && !reached.contains(w))
+        missed << w->objectName();
+      QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(w);
+      if (control && accessible->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << w->objectName();
+    }
+    QCOMPARE(missed, QStringList());
+    QCOMPARE(unnamed, QStringList());
+    for (const char* cap : {"lStrCap", "lHitsCap", "cPower", "cFatigue"})
+      QVERIFY2(reached.contains(gui.Find<QWidget>(cap)), cap);
+    // A cap that only repeats its row's breakdown is no extra stop.
+    QVERIFY(!reached.contains(gui.Find<QWidget>("lCrushCap")));
+    QVERIFY(!reached.contains(gui.Find<QWidget>("lAcu")));  // the armsman has no acuity
   }
 
   void HoveringShowsTheBreakdownAndTheSummary() {
