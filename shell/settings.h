@@ -87,10 +87,10 @@ class Settings {
   bool SaveSettings();
 
  private:
-  SettingsStorePort& store_;
-  std::string programPath_;
   const std::string& Prepared(const std::string& folder);
 
+  SettingsStorePort& store_;
+  std::string programPath_;
   std::string programDirectory_;
   std::string filesDirectory_;
   SettingsRecord record_;
