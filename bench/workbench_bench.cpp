@@ -1,0 +1,165 @@
+// The item workbench as a player waits for it, over a 100,000-entry vault and
+// in front of the real main window: opening it for the Chest, a search with
+// two bonus filters until the result list holds the names, and one keystroke
+// in an amount box or one gem change until every figure of the workbench and
+// the main window's totals behind it are redrawn.
+#include <benchmark/benchmark.h>
+
+// Before any Qt header: the samples have a field that Qt's keywords would rename.
+#include "tools/samples.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListView>
+#include <chrono>
+#include <filesystem>
+#include <optional>
+
+#include "core/template_file.h"
+#include "mainwin/main_window.h"
+#include "ui/headless_ports.h"
+#include "ui/item_workbench_dialog.h"
+#include "ui/main_window.h"
+#include "ui/window_registry.h"
+#include "vault/vault.h"
+#include "vault/vault_filter.h"
+
+#include "realistic_vault.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// The main window on the armsman sample, and the workbench over the large
+// vault. The slot command opens the workbench without a modal loop, so a
+// benchmark can keep it open across iterations or time one opening.
+struct Bench {
+  qm::ui::MemorySettingsStore store;
+  qm::ui::QuietUserPort user;
+  qm::ui::CancelledFileDialogs files;
+  qm::ui::QuietShell shell;
+  qm::ui::WindowRegistry windows;
+  qm::Settings settings{store, "/tmp/quillmark"};
+  qm::TfrmGearMain main{settings, user, files, shell, windows, windows};
+  qm::ui::MainWindow window{main, windows};
+  qm::Vault vault;
+  qm::TVaultFilter criteria;
+  qm::TfrmItems items{vault, criteria, user, files, shell};
+  std::optional<qm::ui::ItemWorkbenchDialog> dialog;
+  Clock::duration lastOpening{};
+
+  Bench() {
+    if (!vault.LoadPacked(qm::RealisticPackedVault()).Ok()) std::abort();
+    settings.DefaultSettings();
+    main.StartUp(std::nullopt);
+    window.PrepareFirstShow();
+    window.resize(1280, 800);
+    window.show();
+    const std::string path =
+        (std::filesystem::temp_directory_path() / "quillmark-workbench-bench.qmc").string();
+    if (!qm::WriteTemplateFile(path, qm::samples::SampleTemplates().front().tpl, 0).Ok())
+      std::abort();
+    main.SetPendingFile(path);
+    main.LoadPendingFile();
+    std::filesystem::remove(path);
+    dialog.emplace(items, &window);
+    dialog->setAttribute(Qt::WA_DontShowOnScreen, true);
+    windows.SetWorkbench([this](const qm::WorkbenchRequest& request,
+                                const qm::SlotPreview& preview) {
+      const Clock::time_point start = Clock::now();
+      dialog->Open(request, preview);
+      QCoreApplication::processEvents();  // shown, laid out and painted
+      lastOpening = Clock::now() - start;
+      return items.Outcome();
+    });
+    QCoreApplication::processEvents();
+  }
+
+  // Opens the Chest's workbench and leaves it open on tab.
+  void OpenChest(qm::WorkbenchTab tab) {
+    main.OpenSlot(qm::kChest);
+    items.ActivateTab(tab);
+    QCoreApplication::processEvents();
+  }
+  QComboBox* Combo(const char* name) { return dialog->findChild<QComboBox*>(name); }
+  static void Choose(QComboBox* box, int position) {
+    box->setCurrentIndex(position);
+    emit box->activated(position);
+  }
+};
+
+void BM_OpenWorkbenchForChest(benchmark::State& state) {
+  Bench bench;
+  for (auto _ : state) {
+    bench.main.OpenSlot(qm::kChest);
+    state.SetIterationTime(std::chrono::duration<double>(bench.lastOpening).count());
+    bench.items.btnCancelClick();
+    bench.dialog->hide();
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_OpenWorkbenchForChest)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+void BM_SearchWithTwoBonusFiltersListFilled(benchmark::State& state) {
+  Bench bench;
+  bench.OpenChest(qm::WorkbenchTab::kLoad);
+  // Any type, so the search runs over every entry; two stat filters.
+  Bench::Choose(bench.Combo("Filt1"), 0);
+  Bench::Choose(bench.Combo("Filt2"), 1);
+  Bench::Choose(bench.Combo("filt3"), 2);
+  QListView* list = bench.dialog->findChild<QListView*>("LItems");
+  for (auto _ : state) {
+    bench.items.DirectoryChange();
+    QCoreApplication::processEvents();  // the list lays out and paints
+  }
+  state.counters["listed"] = static_cast<double>(list->model()->rowCount());
+}
+BENCHMARK(BM_SearchWithTwoBonusFiltersListFilled)->Unit(benchmark::kMillisecond);
+
+void BM_AmountKeystrokeToRepaintedWindows(benchmark::State& state) {
+  Bench bench;
+  bench.OpenChest(qm::WorkbenchTab::kInline);
+  Bench::Choose(bench.Combo("a1"), 1);
+  Bench::Choose(bench.Combo("c1"), 1);
+  QLineEdit* amount = bench.dialog->findChild<QLineEdit*>("s1");
+  amount->setFocus();
+  amount->end(false);
+  bool typed = false;
+  for (auto _ : state) {
+    typed = !typed;
+    QKeyEvent press(QEvent::KeyPress, typed ? Qt::Key_5 : Qt::Key_Backspace, Qt::NoModifier,
+                    typed ? QStringLiteral("5") : QString());
+    QApplication::sendEvent(amount, &press);
+    QCoreApplication::processEvents();
+  }
+  state.counters["amount"] = amount->text().toDouble();
+}
+BENCHMARK(BM_AmountKeystrokeToRepaintedWindows)->Unit(benchmark::kMillisecond);
+
+void BM_GemChangeToRepaintedWindows(benchmark::State& state) {
+  Bench bench;
+  bench.OpenChest(qm::WorkbenchTab::kSpellcraft);
+  Bench::Choose(bench.Combo("archtype1"), 1);
+  Bench::Choose(bench.Combo("scFake1"), 1);
+  QComboBox* value = bench.Combo("cs1");
+  int position = 1;
+  for (auto _ : state) {
+    position = position == 1 ? 2 : 1;
+    Bench::Choose(value, position);
+    QCoreApplication::processEvents();
+  }
+}
+BENCHMARK(BM_GemChangeToRepaintedWindows)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication application(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}
