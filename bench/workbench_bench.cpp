@@ -11,7 +11,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QLineEdit>
+#include <QAbstractSpinBox>
 #include <QListView>
 #include <chrono>
 #include <filesystem>
@@ -83,7 +83,17 @@ struct Bench {
     items.ActivateTab(tab);
     QCoreApplication::processEvents();
   }
-  QComboBox* Combo(const char* name) { return dialog->findChild<QComboBox*>(name); }
+  QComboBox* Combo(const char* name) {
+    auto* box = dialog->findChild<QComboBox*>(name);
+    if (!box) std::abort();
+    return box;
+  }
+  static void Key(QWidget* target, Qt::Key key, const QString& text) {
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &press);
+    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, text);
+    QApplication::sendEvent(target, &release);
+  }
   static void Choose(QComboBox* box, int position) {
     box->setCurrentIndex(position);
     emit box->activated(position);
@@ -123,18 +133,20 @@ void BM_AmountKeystrokeToRepaintedWindows(benchmark::State& state) {
   bench.OpenChest(qm::WorkbenchTab::kInline);
   Bench::Choose(bench.Combo("a1"), 1);
   Bench::Choose(bench.Combo("c1"), 1);
-  QLineEdit* amount = bench.dialog->findChild<QLineEdit*>("s1");
+  auto* amount = bench.dialog->findChild<QAbstractSpinBox*>("s1");
+  if (!amount) std::abort();
   amount->setFocus();
-  amount->end(false);
+  Bench::Key(amount, Qt::Key_End, {});
   bool typed = false;
   for (auto _ : state) {
     typed = !typed;
-    QKeyEvent press(QEvent::KeyPress, typed ? Qt::Key_5 : Qt::Key_Backspace, Qt::NoModifier,
-                    typed ? QStringLiteral("5") : QString());
-    QApplication::sendEvent(amount, &press);
+    Bench::Key(amount, typed ? Qt::Key_5 : Qt::Key_Backspace,
+               typed ? QStringLiteral("5") : QString());
     QCoreApplication::processEvents();
   }
-  state.counters["amount"] = amount->text().toDouble();
+  // The keystrokes reached the model: one more digit shows in the box.
+  Bench::Key(amount, Qt::Key_7, QStringLiteral("7"));
+  if (!amount->text().contains('7')) std::abort();
 }
 BENCHMARK(BM_AmountKeystrokeToRepaintedWindows)->Unit(benchmark::kMillisecond);
 
