@@ -84,12 +84,3 @@ void BM_ClearAndRefillSlotToRefreshedWindow(benchmark::State& state) {
 BENCHMARK(BM_ClearAndRefillSlotToRefreshedWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  QApplication application(argc, argv);
-  benchmark::Initialize(&argc, argv);
-  benchmark::RunSpecifiedBenchmarks();
-  benchmark::Shutdown();
-  return 0;
-}
