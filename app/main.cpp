@@ -17,6 +17,7 @@
 #include "ui/headless_ports.h"
 #include "ui/main_window.h"
 #include "ui/options_dialog.h"
+#include "ui/owned_window.h"
 #include "ui/program.h"
 #include "ui/qt_file_dialog_port.h"
 #include "ui/qt_instance_channel.h"
@@ -47,9 +48,10 @@ struct BrowserReportSalvage {
   qm::ShellPort& shell;
   bool run;
   std::unique_ptr<qm::MainWindowBrowserHost> host;
-  std::unique_ptr<qm::ui::VaultBrowserDialog> browser;
-  std::unique_ptr<qm::ui::ReportDialog> report;
-  std::unique_ptr<qm::ui::SalvageDialog> salvage;
+  qm::ui::OwnedWindow<qm::ui::VaultBrowserDialog> browser;
+  qm::ui::OwnedWindow<qm::ui::ReportDialog> report;
+  qm::ui::OwnedWindow<qm::ui::SalvageDialog> salvage;
+  QWidget* parent = nullptr;  // the main window, once it exists
   QWidget* shown = nullptr;
 
   static bool Shows(const std::string& window) {
@@ -60,21 +62,18 @@ struct BrowserReportSalvage {
     windows.SetVaultBrowser([this, &settings, &model] {
       if (!browser) {
         host = std::make_unique<qm::MainWindowBrowserHost>(model, settings);
-        browser = std::make_unique<qm::ui::VaultBrowserDialog>(
-            qm::TheVault(), qm::SharedVaultFilter(), *host, user, shell);
+        browser.Make(qm::TheVault(), qm::SharedVaultFilter(), *host, user, shell, parent);
       }
       run ? browser->Run() : browser->Prepare();
       shown = browser.get();
     });
     windows.SetReport([this, &settings](const qm::ReportRequest& request) {
-      if (!report)
-        report =
-            std::make_unique<qm::ui::ReportDialog>(files, user, shell, settings.Record().Start);
+      if (!report) report.Make(files, user, shell, settings.StartFolder(), parent);
       run ? report->Run(request) : report->Prepare(request);
       shown = report.get();
     });
     windows.SetSalvage([this] {
-      if (!salvage) salvage = std::make_unique<qm::ui::SalvageDialog>();
+      if (!salvage) salvage.Make(parent);
       if (run) salvage->Run();
       shown = salvage.get();
     });
@@ -143,7 +142,7 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
   qm::ui::ProgramPorts ports{user, files, shell, store, instance};
 
   std::unique_ptr<qm::ui::SplashScreen> splash;
-  std::unique_ptr<qm::ui::OptionsDialog> optionsDialog;
+  qm::ui::OwnedWindow<qm::ui::OptionsDialog> optionsDialog;
   qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
   BrowserReportSalvage subWindows(user, files, shell, true);
   qm::ui::ProgramHooks hooks;
@@ -152,7 +151,7 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
     workbench.Register(windows);
     subWindows.Register(windows, settings, model);
     windows.SetOptions([&] {
-      if (!optionsDialog) optionsDialog = std::make_unique<qm::ui::OptionsDialog>(settings, user);
+      if (!optionsDialog) optionsDialog.Make(settings, user, subWindows.parent);
       optionsDialog->Run(model.View().OptionChecks);
     });
   };
@@ -161,6 +160,7 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
     files.SetParent(&window);
     instance.SetOwnWindow(&window);
     workbench.SetParent(&window);
+    subWindows.parent = &window;
   };
   hooks.prepareDesktop = [&](qm::ui::QtDesktop& desktop) {
     desktop.showSplash = [&](std::string_view title, std::string_view loading) {

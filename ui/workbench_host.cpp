@@ -42,7 +42,7 @@ WorkbenchHost::WorkbenchHost(const Vault& vault, TVaultFilter& criteria, UserPor
 WorkbenchHost::~WorkbenchHost() = default;
 
 ItemWorkbenchDialog& WorkbenchHost::Dialog() {
-  if (!dialog_) dialog_ = std::make_unique<ItemWorkbenchDialog>(model_, parent_);
+  if (!dialog_) dialog_.Make(model_, parent_);
   return *dialog_;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "ui/owned_window.h"
 #include "workbench/item_search.h"
 
 class QWidget;
@@ -54,7 +55,7 @@ class WorkbenchHost {
 
   TfrmItems model_;
   QWidget* parent_ = nullptr;
-  std::unique_ptr<ItemWorkbenchDialog> dialog_;
+  OwnedWindow<ItemWorkbenchDialog> dialog_;
   struct PendingShot {
     WorkbenchShot Shot;
     std::string Path;

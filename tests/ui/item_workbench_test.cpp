@@ -17,6 +17,30 @@ using qm::testing::WorkbenchGui;
 class ItemWorkbenchTest : public QObject {
   Q_OBJECT
  private slots:
+  // The program ends its main window before the workbench's owner; a test
+  // fixture ends them the other way round. Either way the window goes once.
+  void TheWindowGoesOnceWhicheverOwnerEndsFirst() {
+    qm::Vault vault;
+    qm::TVaultFilter criteria;
+    qm::testing::FakeUserPort user;
+    qm::testing::FakeFileDialogs files;
+    qm::testing::FakeShell shell;
+    {
+      qm::ui::WorkbenchHost host(vault, criteria, user, files, shell);
+      auto mainWindow = std::make_unique<QWidget>();
+      host.SetParent(mainWindow.get());
+      QCOMPARE(host.Dialog().parentWidget(), mainWindow.get());
+      mainWindow.reset();
+    }
+    QWidget mainWindow;
+    {
+      qm::ui::WorkbenchHost host(vault, criteria, user, files, shell);
+      host.SetParent(&mainWindow);
+      host.Dialog();
+    }
+    QVERIFY(mainWindow.findChildren<qm::ui::ItemWorkbenchDialog*>().isEmpty());
+  }
+
   void TypicalRequestEndsInTheSavedFile() {
     WorkbenchGui gui;
     const QString conBefore = gui.Shown("lCon");
