@@ -54,18 +54,6 @@ TEST(OverchargeTab, TheChanceFollowsTheDesignTheSkillAndTheQuality) {
   EXPECT_EQ(view.OverchargeSuccess.Colour, view.Charge.Colour);
 }
 
-TEST(OverchargeTab, TheBoxesHoldTheirRanges) {
-  SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
-  calc.eSkillChange(0);
-  EXPECT_EQ(calc.State().CraftSkill, 1);
-  calc.eSkillChange(5000);
-  EXPECT_EQ(calc.State().CraftSkill, 1200);
-  calc.cQualityChange(93);
-  EXPECT_EQ(calc.View().Quality.Text(), "94");
-  calc.cQualityChange(101);
-  EXPECT_EQ(calc.View().Quality.Text(), "100");
-}
-
 TEST(OverchargeTab, QualityComesWithTheItemAndTheSkillStaysWithTheCrafter) {
   SpellcraftCalculator calc = OpenTab(ContextFor(kChest));
   FiveOver(calc);
