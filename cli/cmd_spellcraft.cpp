@@ -1,7 +1,7 @@
 // spellcraft: designs a crafted item as the workbench's "&Spellcraft" tab does
 // and prints what the tab shows: gem costs, high gem, charge, capacity, max
-// overcharge, validity, bonus level, name, the fifth-slot choices offered and
-// the resulting item.
+// overcharge, validity, the overcharge success chance, bonus level, name, the
+// fifth-slot choices offered and the resulting item.
 //
 //   --slot S     slot number 1-19 or slot name ("Chest", "L. Hand"); Chest by default
 //   --class C    class index 0-46 or class name ("(Alb) Friar" or "Friar"); realm,
@@ -15,6 +15,8 @@
 //   --fifth N    position N in the offered fifth-slot choices (0 = "No Extra Bonus")
 //   --force-fifth, --universal  the "Force Fifth Slot Calculation" option and the
 //                item search's every-realm flag
+//   --skill N    the crafter's spellcraft skill 1-1200; 1000 by default
+//   --quality Q  the item quality 94-100; 100 by default, as for a new item
 //   --out FILE   writes the returned item as a .qmx file (only a valid design)
 #include <optional>
 #include <ostream>
@@ -42,9 +44,9 @@ namespace {
 
 constexpr std::string_view kUsage =
     "spellcraft [--slot S] [--level L] [--armour A] [--realm R] [--class C] "
-    "[--gem K:INDEX:TIER]... [--fifth N] [--force-fifth] [--universal] [--json] "
-    "[--out ITEM.qmx]  (K gem slot 1-4, INDEX gem bonus 0-138, TIER value rung from 0, "
-    "N position among the fifth-slot choices)";
+    "[--gem K:INDEX:TIER]... [--fifth N] [--force-fifth] [--universal] [--skill N] "
+    "[--quality Q] [--json] [--out ITEM.qmx]  (K gem slot 1-4, INDEX gem bonus 0-138, TIER value "
+    "rung from 0, N position among the fifth-slot choices; --skill 1-1200, --quality 94-100)";
 
 // The slots the tab is offered for.
 bool IsCraftedSlot(int slot) {
@@ -128,6 +130,7 @@ nlohmann::ordered_json ReportJson(const SpellcraftCalculator& calc, const TItemR
   json["capacity"] = view.Capacity.Text;
   json["maxOvercharge"] = view.MaxOvercharge.Text;
   json["valid"] = state.Valid;
+  json["overchargeSuccess"] = state.OverchargeSuccess;
   json["bonusLevel"] = view.BonusLevel.Text;
   json["name"] = Cp1252ToUtf8(view.Name.Text);
   json["choices"] = nlohmann::ordered_json::array();
@@ -160,6 +163,7 @@ void ReportText(std::ostream& out, const SpellcraftCalculator& calc, const TItem
       << "Imbue Capacity : " << view.Capacity.Text << '\n'
       << "Max Overcharge : " << view.MaxOvercharge.Text << '\n'
       << "Valid : " << (state.Valid ? "yes" : "no") << '\n'
+      << view.OverchargeSuccess.Text << '\n'
       << "Name : " << Cp1252ToUtf8(view.Name.Text) << '\n'
       << "Fifth Slot Choices :" << '\n';
   for (std::size_t i = 0; i < state.Choices.size(); ++i) {
@@ -188,9 +192,10 @@ void ReportText(std::ostream& out, const SpellcraftCalculator& calc, const TItem
 
 int RunSpellcraft(CommandContext& context) {
   std::string error;
-  auto args =
-      Args::Parse(context.args, {"force-fifth", "universal", "json"},
-                  {"slot", "level", "armour", "realm", "class", "gem", "fifth", "out"}, error);
+  auto args = Args::Parse(
+      context.args, {"force-fifth", "universal", "json"},
+      {"slot", "level", "armour", "realm", "class", "gem", "fifth", "skill", "quality", "out"},
+      error);
   if (!args || !args->Positional().empty()) return UsageError(context, kUsage);
 
   std::optional<int> slot = kChest;
@@ -199,15 +204,21 @@ int RunSpellcraft(CommandContext& context) {
   std::optional<long long> level;
   std::optional<int> armour;
   std::optional<long long> fifth;
+  std::optional<long long> skill;
+  std::optional<long long> quality;
   if (auto text = args->Value("slot")) slot = ParseSlot(*text);
   if (auto text = args->Value("class")) classIndex = ParseClass(*text);
   if (auto text = args->Value("realm")) realm = ParseRealm(*text);
   if (auto text = args->Value("level")) level = ParseInteger(*text, kMinCraftLevel, kMaxCraftLevel);
   if (auto text = args->Value("armour")) armour = ParseArmour(*text);
   if (auto text = args->Value("fifth")) fifth = ParseInteger(*text, 0, 9999);
+  if (auto text = args->Value("skill")) skill = ParseInteger(*text, kMinCraftSkill, kMaxCraftSkill);
+  if (auto text = args->Value("quality"))
+    quality = ParseInteger(*text, kMinCraftQuality, kMaxCraftQuality);
   if (!slot || (args->Has("class") && !classIndex) || (args->Has("realm") && !realm) ||
       (args->Has("level") && !level) || (args->Has("armour") && !armour) ||
-      (args->Has("fifth") && !fifth))
+      (args->Has("fifth") && !fifth) || (args->Has("skill") && !skill) ||
+      (args->Has("quality") && !quality))
     return UsageError(context, kUsage);
   std::vector<GemRequest> gems;
   for (const std::string& text : args->Values("gem")) {
@@ -234,6 +245,8 @@ int RunSpellcraft(CommandContext& context) {
   SpellcraftCalculator calc(tab);
   calc.Open(EmptyItem());
   calc.SCEnter();
+  if (skill) calc.eSkillChange(static_cast<int>(*skill));
+  if (quality) calc.cQualityChange(static_cast<int>(*quality));
   if (level) calc.sLevelChange(static_cast<int>(*level));
   if (armour && *armour != calc.State().ArmourIndex) {
     if (!calc.View().Armour.Enabled)

@@ -47,7 +47,7 @@ _quillmark_cli() {
     import) options="--slot-filter --out --json" files='@(qmx|qmi|xml)' ;;
     spellcraft)
       options="--slot --level --armour --realm --class --gem --fifth --force-fifth --universal
-        --json --out"
+        --skill --quality --json --out"
       [[ $prev == --out ]] && files='qmx'
       ;;
     "vault pack") options="--strict --version --label" files='@(txt|qmv)' ;;

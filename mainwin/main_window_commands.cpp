@@ -185,6 +185,7 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   request.Settings.VerifiedOnly = settings_.Record().VerifiedOnly;
   request.Settings.ForceFifthSlot = settings_.Record().Fifthslot;
   request.Settings.StartFolder = settings_.StartFolder();
+  request.Settings.CraftSkill = settings_.Record().CraftSkill;
 
   // The outcome's item goes into the slot either way: the returned item on
   // OK, the starting item on Cancel, which undoes the live preview.
@@ -194,6 +195,10 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
       [this](int previewSlot, const TItemRecord& item) { PreviewSlot(previewSlot, item); });
   idle_ = true;
   const ViewBatch batch(*this);
+  if (outcome.CraftSkill && *outcome.CraftSkill != settings_.Record().CraftSkill) {
+    settings_.Record().CraftSkill = *outcome.CraftSkill;
+    settings_.SaveSettings();
+  }
   tpl_.Slot(slot) = outcome.Item;
 
   view_.Slots[static_cast<std::size_t>(slot - 1)].Name.Text = tpl_.Slot(slot).Name.Str();

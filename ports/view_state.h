@@ -73,6 +73,14 @@ struct MemoState {
   bool ReadOnly = true;
 };
 
+// A number box with its range.
+struct SpinBoxState {
+  int Value = 0;
+  int Minimum = 0;
+  int Maximum = 0;
+  bool Enabled = true;
+};
+
 struct CheckState {
   bool Checked = false;
   bool Enabled = true;

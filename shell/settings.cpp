@@ -98,6 +98,8 @@ void Settings::LoadSettings() {
     readBool("Fifthslot", record_.Fifthslot);
     readBool("WSlot", record_.WSlot);
     readByte("Server", record_.Server);
+    if (store_.ValueExists("CraftSkill"))
+      record_.CraftSkill = ClampCraftSkill(store_.ReadInteger("CraftSkill"));
     for (int i = 0; i < kRecentFileCount; ++i) readString(RecentName(i), record_.Files[i]);
   }
   record_.VaultPath = programDirectory_ + kVaultFileName;
@@ -121,6 +123,7 @@ bool Settings::SaveSettings() {
   store_.WriteBool("Fifthslot", record_.Fifthslot);
   store_.WriteBool("WSlot", record_.WSlot);
   store_.WriteInteger("Server", record_.Server);
+  store_.WriteInteger("CraftSkill", record_.CraftSkill);
   for (int i = 0; i < kRecentFileCount; ++i) store_.WriteString(RecentName(i), record_.Files[i]);
   return true;
 }

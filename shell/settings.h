@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "ports/ports.h"
+#include "spellcraft/overcharge_chance.h"
 
 namespace qm {
 
@@ -36,6 +37,7 @@ struct SettingsRecord {
   bool Fifthslot = false;                           // force the fifth-slot calculation
   bool WSlot = true;                                // choose the weapon slot automatically
   std::uint8_t Server = 0;                          // default server type of new templates, 0 to 4
+  std::int32_t CraftSkill = kDefaultCraftSkill;     // the spellcraft tab's skill, 1 to 1200
   std::array<std::string, kRecentFileCount> Files;  // recent templates, Files[0] most recent
   std::string VaultPath;  // derived: program directory + "master.qmv"; never stored
 };

@@ -60,7 +60,10 @@ void SpellcraftCalculator::SetContext(const SpellcraftContext& context) {
 }
 
 void SpellcraftCalculator::Reset() {
+  // The skill is the crafter's, not the design's: it outlives the design.
+  const int skill = state_.CraftSkill;
   state_ = TSpellcraftState{};
+  state_.CraftSkill = skill;
   nameText_ = kInitialItemNameText;
   state_.Name = CutName(nameText_);
   bonusLevelText_ = "0";
@@ -74,6 +77,7 @@ void SpellcraftCalculator::Open(const TItemRecord& startingItem) {
   const ViewBatch batch(*this);
   Reset();
   openedWith_ = startingItem;
+  state_.Quality = CraftQualityOf(startingItem);
   if (IsSpellcrafted(startingItem)) {
     LoadCraftedItem(startingItem);
     SCEnter();
@@ -346,6 +350,20 @@ void SpellcraftCalculator::AutoNameClick(bool checked) {
   SCNameChange(AutoNameText());
 }
 
+// ---- the crafter and the item quality
+
+void SpellcraftCalculator::eSkillChange(int skill) {
+  const ViewBatch batch(*this);
+  SetCraftSkill(skill);
+  UpdateGem();
+}
+
+void SpellcraftCalculator::cQualityChange(int quality) {
+  const ViewBatch batch(*this);
+  state_.Quality = ClampCraftQuality(quality);
+  UpdateGem();
+}
+
 // ---- the whole design
 
 void SpellcraftCalculator::UpdateGem() {
@@ -364,6 +382,8 @@ void SpellcraftCalculator::UpdateGem() {
   state_.Capacity = ImbueCapacity(state_.Level, state_.ArmourIndex);
   state_.MaxOvercharge = state_.Capacity + kOverchargeAllowance;
   state_.Valid = state_.Charge <= state_.MaxOvercharge;
+  state_.OverchargeSuccess =
+      OverchargeSuccess(state_.Charge, state_.Capacity, state_.CraftSkill, state_.Quality);
   SetNameBox(AutoNameText());
 
   // The bonus level is that of the same bonuses on an uncrafted item.
@@ -434,6 +454,7 @@ void SpellcraftCalculator::btnGemClearClick() {
 
 void SpellcraftCalculator::btnUndoClick() {
   const ViewBatch batch(*this);
+  state_.Quality = CraftQualityOf(openedWith_);
   if (IsSpellcrafted(openedWith_)) {
     LoadCraftedItem(openedWith_);
   } else {
@@ -522,6 +543,12 @@ SpellcraftView SpellcraftCalculator::View() const {
   view.Charge.Colour = state_.Valid ? kBlue : kRed;
   view.Capacity.Text = std::to_string(state_.Capacity);
   view.MaxOvercharge.Text = FormatOneDecimal(state_.MaxOvercharge);
+  view.Skill = {state_.CraftSkill, kMinCraftSkill, kMaxCraftSkill};
+  for (int quality = kMinCraftQuality; quality <= kMaxCraftQuality; ++quality)
+    view.Quality.Entries.push_back(std::to_string(quality));
+  view.Quality.Selection = state_.Quality - kMinCraftQuality;
+  view.OverchargeSuccess.Text = OverchargeSuccessText(state_.OverchargeSuccess);
+  view.OverchargeSuccess.Colour = view.Charge.Colour;
   view.Return.Enabled = state_.Valid;
   return view;
 }

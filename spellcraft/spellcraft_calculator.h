@@ -12,6 +12,7 @@
 #include "core/item_record.h"
 #include "ports/view_notifier.h"
 #include "spellcraft/fifth_slot_bonus.h"
+#include "spellcraft/overcharge_chance.h"
 #include "spellcraft/spellcraft_item.h"
 #include "spellcraft/spellcraft_state.h"
 
@@ -59,6 +60,12 @@ class SpellcraftCalculator : public ViewNotifier {
   // Typing a whole name: the key press, then the change.
   void TypeName(std::string_view text);
   void AutoNameClick(bool checked);
+  // The skill box (1..1200) and the quality selector (94..100); a value
+  // outside the range is brought into it.
+  void eSkillChange(int skill);
+  void cQualityChange(int quality);
+  // The skill the settings hold, given at each opening; Reset keeps it.
+  void SetCraftSkill(int skill) { state_.CraftSkill = ClampCraftSkill(skill); }
   void btnClearClick();
   void btnGemClearClick();
   void btnUndoClick();

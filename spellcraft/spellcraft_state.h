@@ -8,6 +8,7 @@
 
 #include "ports/view_state.h"
 #include "spellcraft/fifth_slot_catalogue.h"
+#include "spellcraft/overcharge_chance.h"
 
 namespace qm {
 
@@ -57,6 +58,10 @@ struct TSpellcraftState {
   int SavedFifthIndex = 0;
   std::string Name;  // at most 51 characters
   bool AutoNaming = true;
+  // The crafter's spellcraft skill (kept for the whole run, like a setting)
+  // and the quality of the item being imbued; they decide OverchargeSuccess.
+  int CraftSkill = kDefaultCraftSkill;
+  int Quality = kMaxCraftQuality;
   // Computed by UpdateGem.
   std::array<double, kGemSlotCount> Cost{};
   double HighGem = 0;
@@ -64,6 +69,7 @@ struct TSpellcraftState {
   int Capacity = 0;
   double MaxOvercharge = 0;
   bool Valid = true;
+  int OverchargeSuccess = 100;  // percent
 };
 
 // One gem row of the tab: archetype, bonus and value selectors and its cost;
@@ -83,12 +89,15 @@ struct SpellcraftView {
   TextBoxState Name;    // eItemName
   CheckState AutoName;  // AutoName
   std::array<SpellcraftGemView, kGemSlotCount> Gems;
-  LabelState HighGem;        // highgem
-  LabelState BonusLevel;     // blval
-  LabelState Charge;         // charge: blue while the design is valid, red over its limit
-  LabelState Capacity;       // imbuecap
-  LabelState MaxOvercharge;  // maxoc
-  ControlState Return;       // btnReturn: the window's "&Return Item"
+  LabelState HighGem;            // highgem
+  LabelState BonusLevel;         // blval
+  LabelState Charge;             // charge: blue while the design is valid, red over its limit
+  LabelState Capacity;           // imbuecap
+  LabelState MaxOvercharge;      // maxoc
+  SpinBoxState Skill;            // eSkill: the crafter's spellcraft skill
+  ComboState Quality;            // cQuality: "94" .. "100"
+  LabelState OverchargeSuccess;  // ocsuccess: "Overcharge success : 82%", coloured as the charge
+  ControlState Return;           // btnReturn: the window's "&Return Item"
 };
 
 }  // namespace qm

@@ -218,6 +218,36 @@ TItemRecord MakeClassItem(std::string_view name, std::initializer_list<int> clas
   return item;
 }
 
+// The armsman with a chest designed as the spellcraft tab stores it and
+// charged to its limit: 37.5 points on a capacity of 32, five over.
+TTemplateRecord OverchargedArmsman() {
+  TTemplateRecord tpl = AlbionArmsman();
+  TItemRecord chest = EmptyItem();
+  chest.Name.Assign("Lv51 Plate");
+  chest.ItemType = 5;  // "Player Crafted"
+  chest.Realm = 3;
+  chest.Expansion = 1;
+  chest.Level = 51;
+  chest.Armor = 4;  // the tab's own index: plate
+  chest.Crafted = 1;
+  chest.ServerCoop = chest.ServerPvP = chest.ServerClassic = chest.ServerNormal = 1;
+  chest.ServerOrigins = 1;
+  for (auto& flag : chest.ClassUsable) flag = 1;
+  chest.Verified = chest.Researched = 1;
+  // Strength 29, Constitution 29, Dexterity 26 and Crush Resist 7, with their tiers.
+  constexpr int kGems[4][3] = {{kStr, 29, 9}, {kCon, 29, 9}, {kDex, 26, 8}, {kCrush, 7, 4}};
+  for (int k = 0; k < 4; ++k) {
+    chest.BonusCode[k] = static_cast<std::uint8_t>(kGems[k][0]);
+    chest.BonusValue[k] = kGems[k][1];
+    chest.BonusValue[k + 4] = kGems[k][2];
+  }
+  chest.BonusLevelFixed = 1;  // autonaming
+  chest.Quality = 29;         // 99
+  Equip(tpl, kChest, chest, 7);
+  tpl.CharName.Assign("Sir Aldric the Bold");
+  return tpl;
+}
+
 std::vector<NamedTemplate> SampleTemplates() {
   TTemplateRecord fresh = EmptyTemplate();
   fresh.CharName.Assign("New Character");
@@ -225,7 +255,8 @@ std::vector<NamedTemplate> SampleTemplates() {
   return {{"albion-armsman.qmc", AlbionArmsman()},
           {"hibernia-eldritch.qmc", HiberniaEldritch()},
           {"midgard-warrior.qmc", MidgardWarrior()},
-          {"new-character.qmc", fresh}};
+          {"new-character.qmc", fresh},
+          {"albion-overcharged.qmc", OverchargedArmsman()}};
 }
 
 TLegacyItemRecord MakeLegacyItem(std::string_view name, std::uint8_t expansion,

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QSpinBox>
 #include <QVBoxLayout>
 
 #include "ui/text_codec.h"
@@ -98,6 +100,15 @@ QWidget* WorkbenchSpellcraftTab::BuildItem() {
   autoName_->setObjectName(QStringLiteral("AutoName"));
   autoName_->setAccessibleName(QStringLiteral("Autonaming"));
   autoName_->setToolTip(ToQt(kAutoNameHint));
+  skill_ = new QSpinBox(box);
+  skill_->setObjectName(QStringLiteral("eSkill"));
+  skill_->setAccessibleName(QStringLiteral("Spellcraft skill"));
+  skill_->setAccessibleDescription(
+      QStringLiteral("Your spellcraft skill, 1 to 1200; it decides the overcharge success"));
+  skill_->setRange(kMinCraftSkill, kMaxCraftSkill);
+  skill_->setValue(kDefaultCraftSkill);
+  quality_ =
+      ComboBinding(MakeCombo(QStringLiteral("cQuality"), QStringLiteral("Item quality"), 3, box));
 
   const auto buddy = [box](const char* caption, QWidget* widget) {
     auto* label = new QLabel(QString::fromLatin1(caption), box);
@@ -113,6 +124,10 @@ QWidget* WorkbenchSpellcraftTab::BuildItem() {
   grid->addWidget(buddy("Item &Name", name_), 2, 0);
   grid->addWidget(name_, 2, 1, 1, 2);
   grid->addWidget(autoName_, 2, 3);
+  grid->addWidget(buddy("Spellcraft S&kill", skill_), 3, 0);
+  grid->addWidget(skill_, 3, 1);
+  grid->addWidget(buddy("&Quality", quality_.Combo()), 3, 2);
+  grid->addWidget(quality_.Combo(), 3, 3);
   grid->setColumnStretch(1, 1);
   grid->setColumnStretch(3, 1);
 
@@ -127,6 +142,11 @@ QWidget* WorkbenchSpellcraftTab::BuildItem() {
           [this](const QString& text) { model_.Spellcraft().SCNameChange(FromQt(text)); });
   connect(autoName_, &QCheckBox::clicked, this,
           [this](bool checked) { model_.Spellcraft().AutoNameClick(checked); });
+  connect(skill_, &QSpinBox::valueChanged, this,
+          [this](int skill) { model_.Spellcraft().eSkillChange(skill); });
+  // The quality list holds "94".."100".
+  connect(quality_.Combo(), &QComboBox::activated, this,
+          [this](int index) { model_.Spellcraft().cQualityChange(index + kMinCraftQuality); });
   return box;
 }
 
@@ -184,6 +204,16 @@ QWidget* WorkbenchSpellcraftTab::BuildInformation() {
   grid->addWidget(new QLabel(QStringLiteral("<b>Overall</b>"), group), row++, 0, 1, 2);
   charge_ = LabelBinding(Figure(grid, row++, "Current Charge :", QStringLiteral("charge"),
                                 QStringLiteral("Current charge"), group));
+  // The chance reads as one sentence, so it spans the caption column too.
+  auto* success = new QLabel(group);
+  success->setObjectName(QStringLiteral("ocsuccess"));
+  success->setAccessibleName(QStringLiteral("Overcharge success"));
+  success->setAccessibleDescription(
+      QStringLiteral("The chance that imbuing this design succeeds, from the charge over the "
+                     "imbue capacity, your spellcraft skill and the item quality"));
+  success->setFocusPolicy(Qt::TabFocus);
+  grid->addWidget(success, row++, 0, 1, 2);
+  overchargeSuccess_ = LabelBinding(success);
   capacity_ = LabelBinding(Figure(grid, row++, "Imbue Capacity :", QStringLiteral("imbuecap"),
                                   QStringLiteral("Imbue capacity"), group));
   maxOvercharge_ = LabelBinding(Figure(grid, row++, "Max Overcharge :", QStringLiteral("maxoc"),
@@ -192,7 +222,8 @@ QWidget* WorkbenchSpellcraftTab::BuildInformation() {
 }
 
 std::vector<QWidget*> WorkbenchSpellcraftTab::FocusOrder() const {
-  std::vector<QWidget*> order{level_.Combo(), armour_.Combo(), fifth_.Combo(), name_, autoName_};
+  std::vector<QWidget*> order{level_.Combo(), armour_.Combo(), fifth_.Combo(),  name_,
+                              autoName_,      skill_,          quality_.Combo()};
   for (const GemRow& row : gems_) {
     order.push_back(row.Archetype.Combo());
     order.push_back(row.Bonus.Combo());
@@ -203,7 +234,7 @@ std::vector<QWidget*> WorkbenchSpellcraftTab::FocusOrder() const {
   order.push_back(gemClear_);
   for (const GemRow& row : gems_) order.push_back(row.Cost.Label());
   for (const LabelBinding* figure :
-       {&highGem_, &bonusLevel_, &charge_, &capacity_, &maxOvercharge_})
+       {&highGem_, &bonusLevel_, &charge_, &overchargeSuccess_, &capacity_, &maxOvercharge_})
     order.push_back(figure->Label());
   return order;
 }
@@ -220,6 +251,15 @@ void WorkbenchSpellcraftTab::Apply(const SpellcraftView& view) {
   name_->setEnabled(view.Name.Enabled);
   autoName_->setChecked(view.AutoName.Checked);
   autoName_->setEnabled(view.AutoName.Enabled);
+  if (skill_->value() != view.Skill.Value || skill_->minimum() != view.Skill.Minimum ||
+      skill_->maximum() != view.Skill.Maximum) {
+    // The box shows the model's value; echoing it back as an edit would loop.
+    const QSignalBlocker quiet(skill_);
+    skill_->setRange(view.Skill.Minimum, view.Skill.Maximum);
+    skill_->setValue(view.Skill.Value);
+  }
+  skill_->setEnabled(view.Skill.Enabled);
+  quality_.Apply(view.Quality);
   for (std::size_t k = 0; k < gems_.size(); ++k) {
     const SpellcraftGemView& state = view.Gems[k];
     gems_[k].Archetype.Apply(state.Archetype);
@@ -230,6 +270,7 @@ void WorkbenchSpellcraftTab::Apply(const SpellcraftView& view) {
   highGem_.Apply(view.HighGem);
   bonusLevel_.Apply(view.BonusLevel);
   charge_.Apply(view.Charge);
+  overchargeSuccess_.Apply(view.OverchargeSuccess);
   capacity_.Apply(view.Capacity);
   maxOvercharge_.Apply(view.MaxOvercharge);
 }

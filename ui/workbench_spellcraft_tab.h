@@ -3,7 +3,9 @@
 // selectors, the item name with "&Autonaming", four gem rows (archetype
 // archtype<k>, bonus scFake<k>, value cs<k>) and the "Spellcraft Information"
 // panel with each gem's cost, the high gem, the bonus level, the charge in
-// its colour, the imbue capacity and the maximum overcharge.
+// its colour, the imbue capacity and the maximum overcharge. The crafter's
+// skill box eSkill and the item quality cQuality decide the overcharge
+// success chance ocsuccess shown under the charge.
 #include <QWidget>
 #include <array>
 #include <vector>
@@ -13,6 +15,7 @@
 
 class QCheckBox;
 class QLineEdit;
+class QSpinBox;
 class QPushButton;
 
 namespace qm::ui {
@@ -36,11 +39,12 @@ class WorkbenchSpellcraftTab : public QWidget {
   QWidget* BuildInformation();
 
   TfrmItems& model_;
-  ComboBinding level_, armour_, fifth_;
+  ComboBinding level_, armour_, fifth_, quality_;
+  QSpinBox* skill_ = nullptr;
   QLineEdit* name_ = nullptr;
   QCheckBox* autoName_ = nullptr;
   std::array<GemRow, kGemSlotCount> gems_;
-  LabelBinding highGem_, bonusLevel_, charge_, capacity_, maxOvercharge_;
+  LabelBinding highGem_, bonusLevel_, charge_, overchargeSuccess_, capacity_, maxOvercharge_;
   QPushButton *clear_ = nullptr, *undo_ = nullptr, *gemClear_ = nullptr;
 };
 

@@ -97,6 +97,7 @@ void TfrmItems::FormShow() {
   view_.Weapon.Enabled = request_.WeaponSlot;
   view_.Default = DefaultButton::kReturn;
   spellcraft_.Reset();
+  spellcraft_.SetCraftSkill(request_.Settings.CraftSkill);
 
   // 2. Working records. A crafted starting item keeps its rows out of the
   // editor (rows 5..8 hold gem tiers, not bonuses): the editor starts empty.
@@ -322,6 +323,7 @@ void TfrmItems::WritePreview(const TItemRecord& item) {
 void TfrmItems::Close(bool ok, const TItemRecord& item) {
   outcome_.Ok = ok;
   outcome_.Item = item;
+  if (request_.Crafted) outcome_.CraftSkill = spellcraft_.State().CraftSkill;
   closed_ = true;
   spellcraft_.SCExit();
   // FormClose: both optional tabs are offered again at the next opening.

@@ -22,6 +22,7 @@
 // RunWorkbenchHeadless serves openings that take no input.
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -54,9 +55,10 @@ struct WorkbenchCharacter {
 
 // The settings the workbench reads.
 struct WorkbenchSettings {
-  bool VerifiedOnly = false;    // "Show only &Verified"
-  bool ForceFifthSlot = false;  // "&Force Fifth Slot Calculation"
-  std::string StartFolder;      // where the item file dialogs open
+  bool VerifiedOnly = false;            // "Show only &Verified"
+  bool ForceFifthSlot = false;          // "&Force Fifth Slot Calculation"
+  std::string StartFolder;              // where the item file dialogs open
+  int CraftSkill = kDefaultCraftSkill;  // the spellcraft tab's skill box
 };
 
 // The vault browser's equip command: return the first entry that begins with
@@ -84,6 +86,9 @@ struct WorkbenchRequest {
 struct WorkbenchOutcome {
   bool Ok = false;
   TItemRecord Item = EmptyItem();  // the returned item on OK, the slot's own item on Cancel
+  // The spellcraft tab's skill as the window closed, when the tab was offered;
+  // the caller keeps it in the settings, whichever button closed the window.
+  std::optional<int> CraftSkill{};
 };
 
 // Puts an item into the template slot being edited and recalculates.

@@ -1,6 +1,7 @@
 // spellcraft and gem, run as a script would run them.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <fstream>
 #include <iterator>
@@ -84,6 +85,35 @@ TEST(SpellcraftCommand, WritesTheReturnedItem) {
   run = RunCli({"spellcraft", "--gem", "1:1:9", "--gem", "2:2:9", "--gem", "3:3:9", "--gem",
                 "4:4:9", "--out", folder.File("over.qmx")});
   EXPECT_EQ(run.exitCode, 1);
+}
+
+TEST(SpellcraftCommand, OverchargeSuccessBySkillAndQuality) {
+  // Level 51 plate at 37.5 points: five over its capacity of 32.
+  const std::vector<std::string> fiveOver = {"--gem", "1:1:9", "--gem", "2:2:9",
+                                             "--gem", "3:3:8", "--gem", "4:11:4"};
+  std::vector<std::string> args = {"spellcraft"};
+  args.insert(args.end(), fiveOver.begin(), fiveOver.end());
+  args.insert(args.end(), {"--quality", "99"});
+  auto run = RunCli(args);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  const auto lines = Lines(run.out);
+  const auto valid = std::find(lines.begin(), lines.end(), "Valid : yes");
+  ASSERT_NE(valid, lines.end());
+  EXPECT_EQ(*(valid + 1), "Overcharge success : 82%");
+
+  auto json = Design(fiveOver);  // skill 1000 and quality 100 when not given
+  EXPECT_EQ(json["charge"], "37.5");
+  EXPECT_EQ(json["overchargeSuccess"], 90);
+  std::vector<std::string> options = fiveOver;
+  options.insert(options.end(), {"--skill", "500", "--quality", "99"});
+  EXPECT_EQ(Design(options)["overchargeSuccess"], 15);
+  EXPECT_EQ(Design({"--gem", "1:1:9"})["overchargeSuccess"], 100);
+
+  for (const char* bad : {"0", "1201", "many"})
+    EXPECT_EQ(RunCli({"spellcraft", "--skill", bad}).exitCode, 2) << bad;
+  for (const char* bad : {"93", "101"})
+    EXPECT_EQ(RunCli({"spellcraft", "--quality", bad}).exitCode, 2) << bad;
+  EXPECT_EQ(RunCli({"spellcraft", "--skill", "1", "--quality", "94"}).exitCode, 0);
 }
 
 TEST(SpellcraftCommand, BadInputAndBadUsage) {

@@ -17,6 +17,8 @@ class FakeWorkbench : public ItemWorkbenchPort {
   std::deque<std::optional<TItemRecord>> results;
   std::function<void(const WorkbenchRequest&, const SlotPreview&)> duringRun;
   std::vector<WorkbenchRequest> requests;
+  // The spellcraft skill every run hands back, as the tab would.
+  std::optional<int> craftSkill;
 
   WorkbenchOutcome RunWorkbench(const WorkbenchRequest& request,
                                 const SlotPreview& preview) override {
@@ -27,6 +29,7 @@ class FakeWorkbench : public ItemWorkbenchPort {
       if (results.front()) outcome = {true, *results.front()};
       results.pop_front();
     }
+    outcome.CraftSkill = craftSkill;
     return outcome;
   }
 };

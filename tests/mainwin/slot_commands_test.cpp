@@ -77,6 +77,31 @@ TEST(SlotCommands, WorkbenchRequestDescribesTheSlot) {
   EXPECT_EQ(f.workbench.requests[1].SearchName, "");  // an empty slot looks for nothing
 }
 
+TEST(SlotCommands, TheSpellcraftSkillGoesToTheWorkbenchAndBackIntoTheSettings) {
+  MainWindowFixture f;
+  f.Start();
+  f.settings.Record().CraftSkill = 720;
+  f.window.OpenSlot(kChest);
+  EXPECT_EQ(f.workbench.requests.back().Settings.CraftSkill, 720);
+
+  // Unchanged, or not offered at all: nothing is written.
+  f.store.writes.clear();
+  f.workbench.craftSkill = 720;
+  f.window.OpenSlot(kChest);
+  f.workbench.craftSkill.reset();
+  f.window.OpenSlot(kNeck);
+  EXPECT_TRUE(f.store.writes.empty());
+
+  // A skill changed in the tab is kept, even when the window was cancelled.
+  f.workbench.craftSkill = 1150;
+  f.window.OpenSlot(kChest);
+  EXPECT_EQ(f.settings.Record().CraftSkill, 1150);
+  EXPECT_EQ(f.store.Get("CraftSkill"), testing::FakeSettingsStore::Value(1150));
+  f.workbench.craftSkill.reset();
+  f.window.OpenSlot(kChest);
+  EXPECT_EQ(f.workbench.requests.back().Settings.CraftSkill, 1150);
+}
+
 TEST(SlotCommands, ReturnedItemsStayAndCancelRestoresButStillMarksChanged) {
   MainWindowFixture f;
   f.Start();

@@ -14,7 +14,7 @@ using testing::FakeUserPort;
 
 constexpr const char* kProgram = "/opt/quillmark/quillmark";
 constexpr const char* kProgramDir = "/opt/quillmark/";
-constexpr std::size_t kValuesPerSave = 17;
+constexpr std::size_t kValuesPerSave = 18;
 
 OptionsMenuChecks Menu(bool quickbar, bool utility, bool startMax) {
   OptionsMenuChecks menu;

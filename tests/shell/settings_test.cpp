@@ -23,7 +23,7 @@ constexpr const char* kProgramDir = "/opt/quillmark/";
 const std::vector<std::string> kWriteOrder{
     "Start",        "Temps",        "LVFilter",    "Quickbar",  "Utility", "StartMax",
     "VerifiedOnly", "VaultVersion", "UtilSetting", "Fifthslot", "WSlot",   "Server",
-    "File1",        "File2",        "File3",       "File4",     "File5",
+    "CraftSkill",   "File1",        "File2",       "File3",     "File4",   "File5",
 };
 
 void ExpectFirstRunValues(const SettingsRecord& r) {
@@ -39,6 +39,7 @@ void ExpectFirstRunValues(const SettingsRecord& r) {
   EXPECT_FALSE(r.Fifthslot);
   EXPECT_TRUE(r.WSlot);
   EXPECT_EQ(r.Server, 0);
+  EXPECT_EQ(r.CraftSkill, 1000);
   for (const auto& file : r.Files) EXPECT_EQ(file, "");
   EXPECT_EQ(r.VaultPath, "/opt/quillmark/master.qmv");
 }
@@ -115,6 +116,7 @@ TEST(LoadSettings, ReadsEveryStoredValue) {
   store.Preset("Fifthslot", 1);
   store.Preset("WSlot", 0);
   store.Preset("Server", 3);
+  store.Preset("CraftSkill", 850);
   store.Preset("File1", "/home/p/a.qmc");
   store.Preset("File3", "/home/p/c.qmy");
   store.Preset("File5", "/home/p/e.qmc");
@@ -134,9 +136,20 @@ TEST(LoadSettings, ReadsEveryStoredValue) {
   EXPECT_TRUE(r.Fifthslot);
   EXPECT_FALSE(r.WSlot);
   EXPECT_EQ(r.Server, 3);
+  EXPECT_EQ(r.CraftSkill, 850);
   EXPECT_EQ(r.Files, (std::array<std::string, 5>{"/home/p/a.qmc", "", "/home/p/c.qmy", "",
                                                  "/home/p/e.qmc"}));
   EXPECT_TRUE(store.writes.empty());
+}
+
+TEST(LoadSettings, TheCraftSkillIsHeldToItsBox) {
+  for (const auto& [stored, read] : {std::pair{0, 1}, {-40, 1}, {1201, 1200}, {99999, 1200}}) {
+    FakeSettingsStore store;
+    store.Preset("CraftSkill", stored);
+    Settings settings(store, kProgram);
+    settings.LoadSettings();
+    EXPECT_EQ(settings.Record().CraftSkill, read) << stored;
+  }
 }
 
 TEST(LoadSettings, EightBitFieldsKeepOnlyTheLowByte) {
@@ -251,6 +264,7 @@ TEST(SaveSettings, WritesEveryValueInOrderAndReadsBackTheSame) {
   r.Fifthslot = true;
   r.WSlot = false;
   r.Server = 2;
+  r.CraftSkill = 1175;
   r.Files = {"a.qmc", "b.qmc", "", "", "e.qmc"};
 
   ASSERT_TRUE(settings.SaveSettings());
@@ -275,6 +289,7 @@ TEST(SaveSettings, WritesEveryValueInOrderAndReadsBackTheSame) {
   EXPECT_EQ(back.Fifthslot, r.Fifthslot);
   EXPECT_EQ(back.WSlot, r.WSlot);
   EXPECT_EQ(back.Server, r.Server);
+  EXPECT_EQ(back.CraftSkill, r.CraftSkill);
   EXPECT_EQ(back.Files, r.Files);
 }
 

@@ -32,6 +32,8 @@ TEST(SpellcraftNotification, EachHandlerAnnouncesAndPreviewsOnce) {
       {"btnClearClick", [&] { calc.btnClearClick(); }},
       {"LoadCraftedItem", [&] { calc.LoadCraftedItem(crafted); }},
       {"btnUndoClick", [&] { calc.btnUndoClick(); }},
+      {"eSkillChange", [&] { calc.eSkillChange(640); }},
+      {"cQualityChange", [&] { calc.cQualityChange(97); }},
   };
   for (const auto& [name, handler] : handlers) {
     shown.clear();

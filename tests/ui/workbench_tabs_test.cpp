@@ -126,6 +126,45 @@ class WorkbenchTabsTest : public QObject {
     QCOMPARE(qm::ui::ToQt(returned.Name.View()), json["item"].toObject()["Name"].toString());
   }
 
+  void OverchargeSuccessFollowsSkillAndQuality() {
+    WorkbenchGui gui;
+    gui.WithSlot(qm::kChest, [&] {
+      gui.InDialog<QTabWidget>("ItemTabs")->setCurrentIndex(2);
+      gui.ChooseText("sLevel", "51");
+      gui.ChooseText("cAbs", "34%");
+      const int gems[4][2] = {{1, 9}, {2, 9}, {3, 8}, {11, 4}};  // 37.5 points on 32
+      for (int k = 0; k < 4; ++k) {
+        const std::string n = std::to_string(k + 1);
+        gui.ChooseText("archtype" + n, "6. Full Listing");
+        gui.Choose("scFake" + n, gems[k][0]);
+        gui.Choose("cs" + n, gems[k][1]);
+      }
+      QCOMPARE(gui.Shown("charge"), QString("37.5"));
+      QCOMPARE(BoxText(gui, "eSkill"), QString("1000"));
+      QCOMPARE(gui.Shown("ocsuccess"), QString("Overcharge success : 90%"));
+      gui.ChooseText("cQuality", "99");
+      QCOMPARE(gui.Shown("ocsuccess"), QString("Overcharge success : 82%"));
+      TypeAmount(gui, "eSkill", "500");
+      QCOMPARE(gui.Shown("ocsuccess"), QString("Overcharge success : 15%"));
+      auto* success = gui.InDialog<QLabel>("ocsuccess");
+      QCOMPARE(success->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+      QCOMPARE(gui.InDialog<QWidget>("eSkill")->accessibleName(), QString("Spellcraft skill"));
+      QCOMPARE(gui.InDialog<QComboBox>("cQuality")->accessibleName(), QString("Item quality"));
+      QVERIFY(!success->accessibleDescription().isEmpty());
+      // One gem more is over the limit: nothing can be imbued, and it is red.
+      gui.Choose("cs4", 9);
+      QCOMPARE(gui.Shown("ocsuccess"), QString("Overcharge success : 0%"));
+      QCOMPARE(success->palette().color(QPalette::WindowText), QColor(255, 0, 0));
+      gui.Click("btnCancel");
+    });
+    // The skill is the crafter's: it stays in the settings for the next opening.
+    QCOMPARE(gui.settings.Record().CraftSkill, 500);
+    gui.WithSlot(qm::kChest, [&] {
+      QCOMPARE(BoxText(gui, "eSkill"), QString("500"));
+      gui.Click("btnCancel");
+    });
+  }
+
   void OverchargedDesignStopsThePreview() {
     WorkbenchGui gui;
     gui.WithSlot(qm::kChest, [&] {

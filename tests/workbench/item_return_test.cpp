@@ -212,6 +212,28 @@ TEST_F(ItemWorkbenchTest, ACraftedStartingItemOpensOnItsDesign) {
   EXPECT_EQ(window_.LastReturned(kChest).Crafted, 1);
 }
 
+TEST_F(ItemWorkbenchTest, TheSpellcraftSkillComesFromTheRequestAndGoesBackOnClosing) {
+  WorkbenchRequest request = RequestFor(kChest, 7, CraftedChest());
+  request.Settings.CraftSkill = 640;
+  Open(request);
+  EXPECT_EQ(window_.Spellcraft().View().Skill.Value, 640);
+  window_.Spellcraft().eSkillChange(910);
+  window_.btnCancelClick();
+  EXPECT_EQ(window_.Outcome().CraftSkill, 910);
+
+  // The next opening starts from what the settings hold, not from the last edit.
+  request.Settings.CraftSkill = 300;
+  Open(request);
+  EXPECT_EQ(window_.Spellcraft().State().CraftSkill, 300);
+  window_.btnReturnClick();
+  EXPECT_EQ(window_.Outcome().CraftSkill, 300);
+
+  // A slot without the tab has no skill to hand back.
+  Open(RequestFor(kRing1, 5));
+  window_.btnEmptyClick();
+  EXPECT_FALSE(window_.Outcome().CraftSkill.has_value());
+}
+
 TEST_F(ItemWorkbenchTest, OtherItemsOpenWithAClearedDesign) {
   Open(RequestFor(kChest, 7));
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kLoad);
