@@ -25,7 +25,9 @@ if [[ ! -x "$fresh/usr/bin/apt-get" ]]; then
   debootstrap --variant=minbase bookworm "$fresh" >/dev/null
 fi
 mountpoint -q "$fresh/proc" || mount -t proc proc "$fresh/proc"
-in_fresh() { chroot "$fresh" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root "$@"; }
+in_fresh() {
+  chroot "$fresh" env -i PATH=/usr/sbin:/usr/bin:/sbin:/bin HOME=/root DEBIAN_FRONTEND=noninteractive "$@"
+}
 
 echo "== apt install ./$(basename "$deb")"
 cp "$deb" "$fresh/tmp/"
