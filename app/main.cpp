@@ -1,7 +1,8 @@
 // quillmark: the desktop program. "quillmark [TEMPLATE]" runs the window;
 // "quillmark --screenshot OUT.png [--window NAME] [--size WxH] [TEMPLATE]"
 // renders it (or the named sub-window, "workbench:SLOT[:TAB]", "browser",
-// "report" or "salvage") into a PNG, 1280x800 unless told, and ends, showing
+// "report", "salvage", or "compare[:FILE]" against the template's own file or
+// FILE) into a PNG, 1280x800 unless told, and ends, showing
 // nothing and writing no settings.
 // "quillmark --version" prints the version.
 #include <QApplication>
@@ -13,6 +14,7 @@
 #include "generated/version.h"
 #include "mainwin/browser_host.h"
 #include "mainwin/main_window.h"
+#include "ui/comparison_dialog.h"
 #include "ui/desktop.h"
 #include "ui/headless_ports.h"
 #include "ui/main_window.h"
@@ -51,11 +53,13 @@ struct BrowserReportSalvage {
   qm::ui::OwnedWindow<qm::ui::VaultBrowserDialog> browser;
   qm::ui::OwnedWindow<qm::ui::ReportDialog> report;
   qm::ui::OwnedWindow<qm::ui::SalvageDialog> salvage;
+  qm::ui::OwnedWindow<qm::ui::ComparisonDialog> comparison;
   QWidget* parent = nullptr;  // the main window, once it exists
   QWidget* shown = nullptr;
 
   static bool Shows(const std::string& window) {
-    return window == "browser" || window == "report" || window == "salvage";
+    return window == "browser" || window == "report" || window == "salvage" ||
+           window == "compare" || window.starts_with("compare:");
   }
 
   void Register(qm::ui::WindowRegistry& windows, qm::Settings& settings, qm::TfrmGearMain& model) {
@@ -77,6 +81,11 @@ struct BrowserReportSalvage {
       if (run) salvage->Run();
       shown = salvage.get();
     });
+    windows.SetComparison([this](const qm::ComparisonRequest& request) {
+      if (!comparison) comparison.Make(parent);
+      run ? comparison->Run(request) : comparison->Prepare(request);
+      shown = comparison.get();
+    });
   }
 
   // Opens the window through the main window's own command, made ready only.
@@ -92,6 +101,8 @@ struct BrowserReportSalvage {
     }
     if (window == "report") model.OpenReport();
     if (window == "salvage") model.OpenSalvageCalculator();
+    if (window == "compare") model.CompareWithSavedFile();
+    if (window.starts_with("compare:")) model.CompareWithFile(window.substr(8));
     return shown && qm::ui::RenderWidgetToPng(*shown, size, path) ? 0 : 1;
   }
 };
@@ -197,7 +208,7 @@ int main(int argc, char** argv) {
     std::fputs(
         "usage: quillmark [TEMPLATE]\n"
         "       quillmark --screenshot OUT.png [--window "
-        "workbench:SLOT[:TAB]|browser|report|salvage] [--size WIDTHxHEIGHT]"
+        "workbench:SLOT[:TAB]|browser|report|salvage|compare[:FILE]] [--size WIDTHxHEIGHT]"
         " [TEMPLATE]\n"
         "       quillmark --version\n",
         stderr);

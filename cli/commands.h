@@ -9,6 +9,7 @@
 namespace qm::cli {
 
 extern const Command kBreakdownCommand;
+extern const Command kCompareCommand;
 extern const Command kConvertCommand;
 extern const Command kGemCommand;
 extern const Command kImportCommand;

@@ -6,7 +6,7 @@ _quillmark_cli() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="breakdown convert gem import report salvage show spellcraft summary totals
+  local commands="breakdown compare convert gem import report salvage show spellcraft summary totals
     utility vault --help --version"
   local vault_commands="build describe info pack search unpack"
 
@@ -27,7 +27,7 @@ _quillmark_cli() {
   local options="" files=""
   case $command in
     show) options="--json" files='@(qmc|qmy|qmx|qmi)' ;;
-    totals | breakdown | summary) options="--json" files='@(qmc|qmy)' ;;
+    totals | breakdown | summary | compare) options="--json" files='@(qmc|qmy)' ;;
     convert) files='@(qmc|qmy)' ;;
     utility) options="--mode" files='@(qmc|qmy)' ;;
     report)

@@ -80,6 +80,9 @@ TfrmGearMain::TfrmGearMain(Settings& settings, UserPort& user, FileDialogPort& f
   view_.Save.Caption = "&Save Template";
   view_.SaveAs.Caption = "Save Template &as";
   view_.Report.Caption = "Create Template &Report";
+  view_.CompareTemplate.Caption = "Compare with &Template\x85";
+  view_.CompareSaved.Caption = "Compare with Sa&ved File";
+  view_.CompareSaved.Enabled = false;
   for (auto& item : view_.Recent) item.Visible = false;
   for (std::size_t i = 0; i < ItemLabels{}.stat.size(); ++i) view_.SummaryLabels.stat[i] = " ";
 }
@@ -96,6 +99,7 @@ void TfrmGearMain::Recalc() {
     row.Name.Colour = ItemTypeColour(item.ItemType);
   }
   view_.UtilityTotal.Text = utility.TotalText;
+  UpdateCompareMenu();
   NotifyViewChanged();
 }
 
@@ -392,6 +396,7 @@ bool TfrmGearMain::SaveTemplate() {
   UpdateRecentMenu();
   hasFileName_ = true;
   currentFile_ = path;
+  UpdateCompareMenu();
   return true;
 }
 
@@ -465,6 +470,7 @@ void TfrmGearMain::ChangeName(const std::string& text, int caret) {
   hasFileName_ = false;
   currentFile_.clear();
   SetSaveEnabled(!name.empty());
+  UpdateCompareMenu();
   NotifyViewChanged();
 }
 

@@ -55,6 +55,7 @@ struct MainWindowView {
   TotalsDisplay Figures;
   // Menus and quick bar.
   MenuItemState Save, SaveAs, Report;
+  MenuItemState CompareTemplate, CompareSaved;  // CompareTemplate1, CompareSaved1
   std::array<MenuItemState, 5> Recent;
   bool RecentMenuVisible = false;
   OptionsMenuChecks OptionChecks;
@@ -139,6 +140,11 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void ToggleUtilityDisplay();
   void RegisterFiles();
   void OpenReport();
+  // The comparison window: the current template against a file the user
+  // picks, against its own file on disk, or against the file at path.
+  void CompareWithTemplate();
+  void CompareWithSavedFile();
+  void CompareWithFile(const std::string& path);
   void OpenVaultBrowser();
   void OpenSalvageCalculator();
   void OpenOptions();
@@ -167,6 +173,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void PushRecent(const std::string& path);
   void ResetTemplateState();
   void SetTitle(const std::string& name);
+  void UpdateCompareMenu();
   bool SlotButtonsActive() const;
 
   Settings& settings_;

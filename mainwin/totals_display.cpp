@@ -133,6 +133,8 @@ void RecalcMainStat(FigureRow& row, StatField field, int acuityKind, const Total
   row.Cap.Colour = capIncrease > capIncreaseLimit ? kRed : capIncrease != 0 ? kBlue : kBlack;
 
   row.Value.Text = std::to_string(total);
+  row.Amount = total;
+  row.CapAmount = cap;
   row.Value.HintEnabled = true;
   row.Diff.Text = Difference(cap, total);
   row.Diff.HintEnabled = true;
@@ -149,6 +151,7 @@ void RecalcAcuityRow(FigureRow& row, int acuityKind, const TotalsAndCaps& result
     row.Cap.Text.clear();
     row.Value.Text.clear();
     row.Value.Hint.clear();
+    row.Amount = row.CapAmount = 0;
     return;
   }
   row.Name.Text = std::string(kAcuityCaptions[acuityKind]);
@@ -158,6 +161,8 @@ void RecalcAcuityRow(FigureRow& row, int acuityKind, const TotalsAndCaps& result
 
 void RecalcPlainRow(FigureRow& row, int total, int cap) {
   row.Value.Text = std::to_string(total);
+  row.Amount = total;
+  row.CapAmount = cap;
   row.Cap.Text = "/" + std::to_string(cap);
   row.Value.Colour = FigureColour(total, cap);
   row.Cap.Colour = row.Value.Colour;
@@ -253,6 +258,7 @@ void ApplyClassToDisplay(TotalsDisplay& display, int classIndex) {
     row.Value.Text.clear();
     row.Cap.Text.clear();
     row.Diff.Text.clear();
+    row.Amount = row.CapAmount = 0;
     const SkillRow& skill = info.Rows[i];
     SetAllTags(row, skill.Code, skill.Code);
     if (skill.Code == kEmptySkillRow && skill.Label.empty()) continue;
@@ -285,6 +291,8 @@ void RecalcTotalsDisplay(TotalsDisplay& display, const TTemplateRecord& tpl,
     row.Cap.Text = "/ " + std::to_string(skillCap);
     const int value = SkillBonusTotal(code, tpl) + tpl.RealmRank - 1;
     row.Value.Text = std::to_string(value);
+    row.Amount = value;
+    row.CapAmount = skillCap;
     if (skillCap >= value) {
       row.Diff.Text = "(-" + std::to_string(skillCap - value) + ")";
       row.Value.Colour = value != 0 ? kBlue : kBlack;
@@ -304,6 +312,8 @@ void RecalcTotalsDisplay(TotalsDisplay& display, const TTemplateRecord& tpl,
     const int cap = GetStat(result.Caps, field);
     row.Cap.Text = "/ " + std::to_string(cap + race) + "%";
     row.Value.Text = std::to_string(total + race);
+    row.Amount = total + race;
+    row.CapAmount = cap + race;
     row.Diff.Text = Difference(cap, total);
     row.Value.Colour = FigureColour(total, cap);
     row.Diff.Colour = row.Value.Colour;

@@ -18,6 +18,9 @@ struct FigureRow {
   std::string NameObject, ValueObject, CapObject, DiffObject;
   LabelState Name, Value, Cap, Diff;
   bool HasDiff = false;
+  // The numbers the value and cap labels show, for the template comparison;
+  // 0 while the row shows nothing.
+  int Amount = 0, CapAmount = 0;
 };
 
 enum class FigureGroup { kMainStats, kResists, kSkills, kPoints, kToA, kPvE };

@@ -17,6 +17,13 @@ struct ReportRequest {
   std::array<std::string, kSlotCount> UtilityTexts;
 };
 
+// The two templates the comparison window sets side by side, each with the
+// title it goes by.
+struct ComparisonRequest {
+  TTemplateRecord A{}, B{};
+  std::string TitleA, TitleB;
+};
+
 class SubWindowPort {
  public:
   virtual ~SubWindowPort() = default;
@@ -24,6 +31,7 @@ class SubWindowPort {
   virtual void ShowVaultBrowser() = 0;
   virtual void ShowSalvageCalculator() = 0;
   virtual void ShowOptions() = 0;
+  virtual void ShowComparison(const ComparisonRequest& request) = 0;
 };
 
 }  // namespace qm

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the windows offscreen into docs/screenshots: the main window as it
 # starts and with a sample template loaded, the workbench's tabs, then the
-# vault browser, the report and the salvage calculator over that template.
+# vault browser, the report and the salvage calculator over that template, and
+# the comparison of two sample templates.
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build="${1:-$root/build}"
@@ -25,5 +26,8 @@ done
 for window in browser report salvage; do
   "$program" --screenshot "$out/$window.png" --window "$window" "$build/samples/albion-armsman.qmc"
 done
+# The warrior against the armsman: a few figures worse, most better.
+"$program" --screenshot "$out/compare.png" --window "compare:$build/samples/albion-armsman.qmc" \
+  --size 900x700 "$build/samples/midgard-warrior.qmc"
 echo "wrote $out/main-window.png, $out/main-window-template.png, $out/workbench-*.png,"
-echo "  $out/browser.png, $out/report.png and $out/salvage.png"
+echo "  $out/browser.png, $out/report.png, $out/salvage.png and $out/compare.png"

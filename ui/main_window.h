@@ -81,6 +81,8 @@ class MainWindow : public QMainWindow {
 
   QAction *new_ = nullptr, *load_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr;
   QAction* exit_ = nullptr;
+  QAction* compareTemplate_ = nullptr;
+  QAction* compareSaved_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   std::array<QAction*, kRecentFileCount> recent_{};
   std::array<QAction*, 6> toggles_{};

@@ -31,6 +31,17 @@ void MainWindow::BuildMenus() {
   load_ = AddItem(file, "Load1", "&Load Template", "Ctrl+L");
   save_ = AddItem(file, "Save1", "&Save Template", "Ctrl+S");
   saveAs_ = AddItem(file, "SaveAs1", "Save Template &as", "");
+  file->addSeparator();
+  compareTemplate_ = AddItem(file, "CompareTemplate1", "", "");
+  compareSaved_ = AddItem(file, "CompareSaved1", "", "");
+  MarkWindowCommand(compareTemplate_, SubWindow::kComparison,
+                    "Compare the template with another template file");
+  MarkWindowCommand(compareSaved_, SubWindow::kComparison,
+                    "Compare the template with its file as last saved");
+  connect(compareTemplate_, &QAction::triggered, this,
+          [this] { Run([&] { model_.CompareWithTemplate(); }); });
+  connect(compareSaved_, &QAction::triggered, this,
+          [this] { Run([&] { model_.CompareWithSavedFile(); }); });
   recentMenu_ = file->addMenu(QStringLiteral("&Recent Templates"));
   recentMenu_->setObjectName(QStringLiteral("RecentTemplates1"));
   for (int i = 0; i < kRecentFileCount; ++i) {
@@ -174,6 +185,11 @@ void MainWindow::ApplyMenus(const MainWindowView& view) {
   MenuItemState report = view.Report;
   report.Enabled = report.Enabled && windows_.Has(SubWindow::kReport);
   ApplyMenuItem(report_, report);
+  for (auto [action, state] : {std::pair{compareTemplate_, view.CompareTemplate},
+                               std::pair{compareSaved_, view.CompareSaved}}) {
+    state.Enabled = state.Enabled && windows_.Has(SubWindow::kComparison);
+    ApplyMenuItem(action, state);
+  }
   for (std::size_t i = 0; i < recent_.size(); ++i) ApplyMenuItem(recent_[i], view.Recent[i]);
   recentMenu_->menuAction()->setVisible(view.RecentMenuVisible);
   for (std::size_t t = 0; t < toggles_.size(); ++t)

@@ -14,6 +14,8 @@ bool WindowRegistry::Has(SubWindow window) const {
       return static_cast<bool>(salvage_);
     case SubWindow::kOptions:
       return static_cast<bool>(options_);
+    case SubWindow::kComparison:
+      return static_cast<bool>(comparison_);
   }
   return false;
 }
@@ -30,6 +32,8 @@ std::string WindowRegistry::MissingTip(SubWindow window) {
       return "The salvage calculator is not available in this version yet.";
     case SubWindow::kOptions:
       return "The options dialog is not available in this version yet.";
+    case SubWindow::kComparison:
+      return "The template comparison is not available in this version yet.";
   }
   return {};
 }
@@ -45,6 +49,9 @@ void WindowRegistry::ShowSalvageCalculator() {
 }
 void WindowRegistry::ShowOptions() {
   if (options_) options_();
+}
+void WindowRegistry::ShowComparison(const ComparisonRequest& request) {
+  if (comparison_) comparison_(request);
 }
 
 WorkbenchOutcome WindowRegistry::RunWorkbench(const WorkbenchRequest& request,

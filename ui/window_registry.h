@@ -10,7 +10,7 @@
 
 namespace qm::ui {
 
-enum class SubWindow { kWorkbench, kReport, kVaultBrowser, kSalvage, kOptions };
+enum class SubWindow { kWorkbench, kReport, kVaultBrowser, kSalvage, kOptions, kComparison };
 
 class WindowRegistry : public SubWindowPort, public ItemWorkbenchPort {
  public:
@@ -21,6 +21,9 @@ class WindowRegistry : public SubWindowPort, public ItemWorkbenchPort {
   void SetVaultBrowser(std::function<void()> show) { vaultBrowser_ = std::move(show); }
   void SetSalvage(std::function<void()> show) { salvage_ = std::move(show); }
   void SetOptions(std::function<void()> show) { options_ = std::move(show); }
+  void SetComparison(std::function<void(const ComparisonRequest&)> show) {
+    comparison_ = std::move(show);
+  }
 
   bool Has(SubWindow window) const;
   // The status tip of a command whose window is missing.
@@ -30,6 +33,7 @@ class WindowRegistry : public SubWindowPort, public ItemWorkbenchPort {
   void ShowVaultBrowser() override;
   void ShowSalvageCalculator() override;
   void ShowOptions() override;
+  void ShowComparison(const ComparisonRequest& request) override;
   // Without a workbench the slot keeps its item, as after Cancel.
   WorkbenchOutcome RunWorkbench(const WorkbenchRequest& request,
                                 const SlotPreview& preview) override;
@@ -38,6 +42,7 @@ class WindowRegistry : public SubWindowPort, public ItemWorkbenchPort {
   Workbench workbench_;
   std::function<void(const ReportRequest&)> report_;
   std::function<void()> vaultBrowser_, salvage_, options_;
+  std::function<void(const ComparisonRequest&)> comparison_;
 };
 
 }  // namespace qm::ui

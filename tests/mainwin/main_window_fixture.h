@@ -45,6 +45,8 @@ class FakeSubWindows : public SubWindowPort {
   }
   void ShowVaultBrowser() override { ++vaultBrowserRuns; }
   void ShowSalvageCalculator() override { ++salvageRuns; }
+  std::vector<ComparisonRequest> comparisons;
+  void ShowComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
   void ShowOptions() override {
     ++optionsRuns;
     if (duringOptions) duringOptions();

@@ -34,6 +34,7 @@ class NoWindows : public SubWindowPort {
   void ShowVaultBrowser() override {}
   void ShowSalvageCalculator() override {}
   void ShowOptions() override {}
+  void ShowComparison(const ComparisonRequest&) override {}
 };
 
 Vault SmallVault() {

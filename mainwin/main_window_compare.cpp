@@ -1,0 +1,59 @@
+// The main window's comparison commands: the current template, as saving
+// would write it, against another template file read without loading it.
+#include <filesystem>
+
+#include "mainwin/main_window.h"
+#include "mainwin/template_comparison.h"
+
+namespace qm {
+
+void TfrmGearMain::UpdateCompareMenu() {
+  view_.CompareSaved.Enabled = !currentFile_.empty();
+}
+
+void TfrmGearMain::CompareWithTemplate() {
+  FileDialogRequest request;
+  request.Title = "Compare with Template";
+  request.Filter = "Quillmark Character File (*.qmc)|*.qmc|Old Templates (*.qmy)|*.qmy";
+  request.DefaultExtension = "qmc";
+  request.InitialFolder = settings_.TemplateFolder();
+  request.FileMustExist = true;
+  const std::string path = files_.AskOpenPath(request);
+  if (!path.empty()) CompareWithFile(path);
+}
+
+void TfrmGearMain::CompareWithSavedFile() {
+  if (!currentFile_.empty()) CompareWithFile(currentFile_);
+}
+
+void TfrmGearMain::CompareWithFile(const std::string& path) {
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(path, error)) {
+    user_.ShowMessage("File not found...");
+    return;
+  }
+  auto other = ReadComparedTemplate(path);
+  if (!other.Ok()) {
+    user_.ShowMessage(other.Error());
+    return;
+  }
+  ComparisonRequest request;
+  // The character box's choices go into the record only when it is saved.
+  request.A = tpl_;
+  request.A.CharName.Assign(view_.NameText);
+  if (view_.Class.Selection >= 0)
+    request.A.ClassIndex = static_cast<std::uint8_t>(view_.Class.Selection);
+  if (view_.Race.Selection >= 0)
+    request.A.RaceIndex = static_cast<std::uint8_t>(view_.Race.Selection);
+  if (view_.Server.Selection >= 0)
+    request.A.ServerType = static_cast<std::uint8_t>(view_.Server.Selection);
+  request.TitleA = view_.NameText + " (current template)";
+  request.B = other.Value();
+  request.TitleB =
+      request.B.CharName.Str() + " (" + std::filesystem::path(path).filename().string() + ")";
+  idle_ = false;
+  windows_.ShowComparison(request);
+  idle_ = true;
+}
+
+}  // namespace qm
