@@ -138,12 +138,14 @@ bool TfrmGearMain::AskSaveFirst(const char* message, const char* goOnCaption) {
 
 void TfrmGearMain::ResetTemplateState() {
   InitTemplate(tpl_);
+  history_.Reset();
   InitStatBlock(totals_.Totals);
   InitStatBlock(totals_.Caps);
 }
 
 void TfrmGearMain::NewTemplate() {
   const ViewBatch batch(*this);
+  const HistoryStep fresh(*this, "");
   idle_ = false;
   if (!AskSaveFirst("Changes have been made, do you wish to save before starting a new character?",
                     "&New Character")) {
@@ -189,7 +191,7 @@ void TfrmGearMain::NewTemplate() {
   view_.InfoLines.clear();
   view_.Champion.Checked = true;
   SetChampion(true);
-  unchanged_ = true;
+  MarkUnchanged();
   view_.ActiveControl = "eName";
   idle_ = true;
 }
@@ -200,6 +202,7 @@ void TfrmGearMain::LoadTemplate() {
 
 void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   const ViewBatch batch(*this);
+  const HistoryStep fresh(*this, "");
   idle_ = false;
   struct IdleAgain {
     bool& idle;
@@ -337,7 +340,12 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   view_.Weapon.Enabled = true;
   view_.Weapon.Selection = tpl_.WeaponConfig <= 4 ? tpl_.WeaponConfig : -1;
 
-  unchanged_ = !converted;
+  // A converted template differs from its file until it is saved.
+  if (converted) {
+    unchanged_ = false;
+  } else {
+    MarkUnchanged();
+  }
   currentFile_ = path;
   hasFileName_ = true;
   view_.Report.Enabled = true;
@@ -351,12 +359,7 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
 
 bool TfrmGearMain::SaveTemplate() {
   const ViewBatch batch(*this);
-  tpl_.CharName.Assign(view_.NameText);
-  if (view_.Server.Selection >= 0)
-    tpl_.ServerType = static_cast<std::uint8_t>(view_.Server.Selection);
-  if (view_.Class.Selection >= 0)
-    tpl_.ClassIndex = static_cast<std::uint8_t>(view_.Class.Selection);
-  if (view_.Race.Selection >= 0) tpl_.RaceIndex = static_cast<std::uint8_t>(view_.Race.Selection);
+  tpl_ = RecordToSave();
   saveProposal_ = tpl_.CharName.Str() + ".qmc";
 
   // An old template is never overwritten.
@@ -381,7 +384,7 @@ bool TfrmGearMain::SaveTemplate() {
     user_.ShowMessage(written.error);
     return false;
   }
-  unchanged_ = true;
+  MarkUnchanged();
   user_.ShowMessage("Character saved : " + BaseName(path));
 
   auto& files = settings_.Record().Files;
@@ -451,6 +454,7 @@ void TfrmGearMain::UpdateRecentMenu() {
 
 void TfrmGearMain::ChangeName(const std::string& text, int caret) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Name", true);
   std::string name;
   int newCaret = caret;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -484,6 +488,7 @@ void TfrmGearMain::ApplyLevel(int level) {
 
 void TfrmGearMain::ChangeLevel(const std::string& text) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Level");
   int level = tpl_.CharLevel;
   try {
     std::size_t used = 0;
@@ -500,6 +505,7 @@ void TfrmGearMain::ChangeLevel(const std::string& text) {
 
 void TfrmGearMain::ChangeRealmRank(int index) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Realm Rank");
   index = std::clamp(index, 0, 12);
   view_.RealmRank.Selection = index;
   tpl_.RealmRank = static_cast<std::uint8_t>(index + 1);
@@ -533,6 +539,7 @@ void TfrmGearMain::SetDefaultServerType(int type) {
 
 void TfrmGearMain::StartUp(const std::optional<std::string>& parameter) {
   const ViewBatch batch(*this);
+  const HistoryStep fresh(*this, "");
   idle_ = true;
   unchanged_ = true;
   hasFileName_ = true;
@@ -548,7 +555,7 @@ void TfrmGearMain::StartUp(const std::optional<std::string>& parameter) {
       user_.ShowMessage("Cannot do this now, try again without another sub-window open.");
     }
   }
-  unchanged_ = true;
+  MarkUnchanged();
   Recalc();
 }
 
@@ -571,7 +578,7 @@ void TfrmGearMain::FirstShow() {
 void TfrmGearMain::LoadPendingFile() {
   const ViewBatch batch(*this);
   DoLoad(LoadOrigin::HandOver, 0);
-  if (pendingFile_.empty()) unchanged_ = true;
+  if (pendingFile_.empty()) MarkUnchanged();
 }
 
 }  // namespace qm

@@ -13,6 +13,7 @@
 #include "core/template_record.h"
 #include "core/web_addresses.h"
 #include "engine/totals.h"
+#include "mainwin/template_history.h"
 #include "mainwin/totals_display.h"
 #include "ports/ports.h"
 #include "ports/sub_windows.h"
@@ -56,6 +57,7 @@ struct MainWindowView {
   // Menus and quick bar.
   MenuItemState Save, SaveAs, Report;
   MenuItemState CompareTemplate, CompareSaved;  // CompareTemplate1, CompareSaved1
+  MenuItemState Undo, Redo;  // "&Undo Change Level", "&Redo Clear All Items"
   std::array<MenuItemState, 5> Recent;
   bool RecentMenuVisible = false;
   OptionsMenuChecks OptionChecks;
@@ -158,7 +160,36 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
 
   void Recalc();
 
+  // The template history: one step per user action. New and Load start a
+  // fresh one; undoing back to the saved state marks the template unchanged.
+  void Undo();
+  void Redo();
+  const TemplateHistory& History() const { return history_; }
+  // The record a save writes: the template with the character box's choices.
+  TTemplateRecord RecordToSave() const;
+
  private:
+  // Makes the outermost command one history step named action; the commands
+  // it runs inside add none of their own. An empty action records nothing
+  // (New and Load, which start a fresh history instead).
+  class HistoryStep {
+   public:
+    HistoryStep(TfrmGearMain& window, std::string action, bool coalesce = false);
+    HistoryStep(const HistoryStep&) = delete;
+    HistoryStep& operator=(const HistoryStep&) = delete;
+    ~HistoryStep() { Finish(); }
+    // Ends the step now, inside the command's view batch.
+    void Finish();
+
+   private:
+    TfrmGearMain& window_;
+    std::string action_;
+    bool coalesce_;
+    bool outermost_;
+    bool finished_ = false;
+    TTemplateRecord before_{};
+  };
+
   enum class LoadOrigin { Dialog, Recent, HandOver };
   void DoLoad(LoadOrigin origin, int recentEntry);
   bool AskSaveFirst(const char* message, const char* goOnCaption);
@@ -174,6 +205,11 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void ResetTemplateState();
   void SetTitle(const std::string& name);
   void UpdateCompareMenu();
+  void MarkUnchanged();
+  // Shows tpl_ after the history replaced it: the character box, the slot
+  // names and the figures, without the side effects of the commands.
+  void ShowHistoryState();
+  void UpdateEditMenu();
   bool SlotButtonsActive() const;
 
   Settings& settings_;
@@ -197,6 +233,8 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   int utilityMode_ = 0;
   std::uint8_t vaultMark_ = 0;
   std::string saveProposal_;
+  TemplateHistory history_;
+  int stepDepth_ = 0;
 };
 
 }  // namespace qm

@@ -33,6 +33,7 @@ void TfrmGearMain::FillRaceCombo() {
 
 void TfrmGearMain::ChangeClass(int classIndex) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Class");
   const int old = tpl_.ClassIndex;
   idle_ = false;
   if (itemsPlaced_) {
@@ -75,6 +76,7 @@ void TfrmGearMain::ApplyClassChange(int classIndex, bool fromUser) {
 
 void TfrmGearMain::ChangeRace(int comboIndex) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Race");
   view_.Race.Selection =
       comboIndex >= 0 && comboIndex < static_cast<int>(view_.Race.Entries.size()) ? comboIndex : -1;
   const std::string race = view_.Race.Text();
@@ -93,6 +95,7 @@ void TfrmGearMain::RaceMouseEnter() {
 
 void TfrmGearMain::ChangeServerType(int serverType) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Server");
   const int old = tpl_.ServerType;
   idle_ = false;
   if (itemsPlaced_) {
@@ -122,6 +125,7 @@ void TfrmGearMain::ApplyServerChange(int serverType, bool fromUser) {
 
 void TfrmGearMain::SetChampion(bool checked) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Champion Level");
   view_.Champion.Checked = checked;
   tpl_.ChampionFlag = checked ? 1 : 0;
   SlotRowView& myth = view_.Slots[kMyth - 1];
@@ -140,6 +144,9 @@ void TfrmGearMain::SetChampion(bool checked) {
 void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   if (slot < 1 || slot > kSlotCount) return;
   if (!view_.Slots[static_cast<std::size_t>(slot - 1)].Button.Enabled) return;
+  // The whole session is one step: its previews and the item it returns.
+  HistoryStep step(
+      *this, (autoReturn.Active ? "Equip " : "Change ") + std::string(SlotName(slot)) + " Item");
   // An auto-return opening never waits for the user, so its previews and the
   // placement reach the window as one change. Any other opening shows its
   // previews live, each announced on its own.
@@ -206,10 +213,12 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   itemsPlaced_ = true;
   SetSaveEnabled(true);
   Recalc();
+  step.Finish();
 }
 
 void TfrmGearMain::PreviewSlot(int slot, const TItemRecord& item) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change " + std::string(SlotName(slot)) + " Item");
   if (slot >= 1 && slot <= kSlotCount) tpl_.Slot(slot) = item;
   Recalc();
 }
@@ -217,6 +226,7 @@ void TfrmGearMain::PreviewSlot(int slot, const TItemRecord& item) {
 void TfrmGearMain::ClearSlot(int slot) {
   const ViewBatch batch(*this);
   if (slot < 1 || slot > kSlotCount) return;
+  const HistoryStep step(*this, "Clear " + std::string(SlotName(slot)) + " Slot");
   LabelState& name = view_.Slots[static_cast<std::size_t>(slot - 1)].Name;
   if (name.Text.empty() || name.Text == " ") {
     user_.Beep();
@@ -233,6 +243,7 @@ void TfrmGearMain::ClearSlot(int slot) {
 
 void TfrmGearMain::ClearAllSlots() {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Clear All Items");
   if (user_.AskUser("Do you wish to clear all item slots?", "Empty ALL Item Slots?",
                     "&Empty All Slots", "&Cancel", "", "") != 1)
     return;
@@ -249,6 +260,7 @@ void TfrmGearMain::ClearAllSlots() {
 
 void TfrmGearMain::SetWeaponConfig(int index) {
   const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Weapon Selection");
   tpl_.WeaponConfig = static_cast<std::uint8_t>(index);
   view_.Weapon.Selection = index >= 0 && index <= 4 ? index : -1;
   Recalc();
@@ -361,6 +373,8 @@ void TfrmGearMain::ItemMouseEnter(int slot) {
 }
 
 void TfrmGearMain::SetActiveControl(const std::string& objectName) {
+  // Leaving the name box ends its run of keystrokes as one step.
+  if (objectName != "eName") history_.EndCoalescing();
   view_.ActiveControl = objectName;
   NotifyViewChanged();
 }

@@ -8,6 +8,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -243,6 +244,15 @@ void MainWindow::FollowMouse(QWidget* widget) {
 // weapon combo, "&Clear All Items" and the information box; pointing at the
 // race combo also re-runs the race change, as the model asks.
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  // The name box would take Alt+Backspace as its own undo; the key undoes
+  // the template there too, and the box keeps Ctrl+Z and Ctrl+Shift+Z.
+  if (event->type() == QEvent::ShortcutOverride && watched == name_) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->key() == Qt::Key_Backspace && (key->modifiers() & Qt::AltModifier)) {
+      event->ignore();
+      return true;
+    }
+  }
   if (event->type() == QEvent::Enter) {
     auto* widget = qobject_cast<QWidget*>(watched);
     if (widget && widget->isEnabled()) {

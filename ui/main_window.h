@@ -19,6 +19,7 @@ class QLineEdit;
 class QMenu;
 class QPushButton;
 class QToolBar;
+class QToolButton;
 
 namespace qm::ui {
 
@@ -83,6 +84,7 @@ class MainWindow : public QMainWindow {
   QAction* exit_ = nullptr;
   QAction* compareTemplate_ = nullptr;
   QAction* compareSaved_ = nullptr;
+  QAction *undo_ = nullptr, *redo_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   std::array<QAction*, kRecentFileCount> recent_{};
   std::array<QAction*, 6> toggles_{};
@@ -92,6 +94,7 @@ class MainWindow : public QMainWindow {
   QAction *report_ = nullptr, *vault_ = nullptr, *salvage_ = nullptr;
   QAction *webSite_ = nullptr, *herald_ = nullptr;
   QToolBar* quickbar_ = nullptr;
+  QToolButton *undoButton_ = nullptr, *redoButton_ = nullptr;
 
   std::string title_;
   std::string activeControl_;

@@ -60,6 +60,15 @@ void MainWindow::BuildMenus() {
   connect(saveAs_, &QAction::triggered, this, [this] { Run([&] { model_.SaveTemplateAs(); }); });
   connect(exit_, &QAction::triggered, this, &QWidget::close);
 
+  // Ctrl+Z belongs to "Start &Maximized" and, in the name box, to the box's
+  // own undo; the template's undo takes Alt+Backspace everywhere.
+  QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
+  edit->setObjectName(QStringLiteral("Edit1"));
+  undo_ = AddItem(edit, "Undo1", "&Undo", "Alt+Backspace");
+  redo_ = AddItem(edit, "Redo1", "&Redo", "Shift+Alt+Backspace");
+  connect(undo_, &QAction::triggered, this, [this] { Run([&] { model_.Undo(); }); });
+  connect(redo_, &QAction::triggered, this, [this] { Run([&] { model_.Redo(); }); });
+
   QMenu* options = menuBar()->addMenu(QStringLiteral("&Options"));
   options->setObjectName(QStringLiteral("Options1"));
   options_ = AddItem(options, "MainOptions1", kMainOptionsItem.caption, kMainOptionsItem.shortcut);
@@ -134,7 +143,7 @@ void MainWindow::BuildMenus() {
   connect(webSite_, &QAction::triggered, this, [this] { Run([&] { model_.OpenWebSite(); }); });
   connect(herald_, &QAction::triggered, this, [this] { Run([&] { model_.OpenHerald(); }); });
 
-  for (QMenu* menu : {file, options, tools, help}) menu->setToolTipsVisible(true);
+  for (QMenu* menu : {file, edit, options, tools, help}) menu->setToolTipsVisible(true);
 }
 
 void MainWindow::MarkWindowCommand(QAction* action, SubWindow window, const char* hint) {
@@ -174,6 +183,21 @@ void MainWindow::BuildQuickbar() {
     quickbar_->addAction(button.action);
     if (button.action == saveAs_ || button.action == salvage_) quickbar_->addSeparator();
   }
+  // Undo and redo show their icons only: their captions name the step and
+  // would make the bar jump with every change. The tip names the step.
+  const auto iconButton = [this](QAction* action, QStyle::StandardPixmap icon, const char* name) {
+    action->setIcon(style()->standardIcon(icon));
+    auto* button = new QToolButton(quickbar_);
+    button->setObjectName(QString::fromLatin1(name) + QStringLiteral("Button"));
+    button->setDefaultAction(action);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    button->setAccessibleName(QString::fromLatin1(name));
+    quickbar_->insertWidget(report_, button);
+    return button;
+  };
+  undoButton_ = iconButton(undo_, QStyle::SP_ArrowBack, "Undo");
+  redoButton_ = iconButton(redo_, QStyle::SP_ArrowForward, "Redo");
+  quickbar_->insertSeparator(report_);
   // The button that opens the buttons a narrow window cannot show.
   if (auto* more = quickbar_->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
     more->setAccessibleName(QStringLiteral("More quick bar buttons"));
@@ -182,6 +206,13 @@ void MainWindow::BuildQuickbar() {
 void MainWindow::ApplyMenus(const MainWindowView& view) {
   ApplyMenuItem(save_, view.Save);
   ApplyMenuItem(saveAs_, view.SaveAs);
+  ApplyMenuItem(undo_, view.Undo);
+  ApplyMenuItem(redo_, view.Redo);
+  // The quick-bar buttons say which step they take back or again.
+  for (QToolButton* button : {undoButton_, redoButton_}) {
+    const QString step = button->defaultAction()->text().remove(QLatin1Char('&'));
+    if (button->accessibleDescription() != step) button->setAccessibleDescription(step);
+  }
   MenuItemState report = view.Report;
   report.Enabled = report.Enabled && windows_.Has(SubWindow::kReport);
   ApplyMenuItem(report_, report);

@@ -1,0 +1,115 @@
+// The main window's undo and redo: each user action becomes one step of the
+// template history, and a step undone or redone shows as any command does.
+#include <algorithm>
+#include <utility>
+
+#include "core/class_table.h"
+#include "core/race_table.h"
+#include "mainwin/main_window.h"
+
+namespace qm {
+namespace {
+
+bool HoldsItem(const TItemRecord& item) {
+  return item.Name.View().find_first_not_of(' ') != std::string_view::npos;
+}
+
+}  // namespace
+
+TfrmGearMain::HistoryStep::HistoryStep(TfrmGearMain& window, std::string action, bool coalesce)
+    : window_(window),
+      action_(std::move(action)),
+      coalesce_(coalesce),
+      outermost_(window.stepDepth_++ == 0) {
+  if (outermost_ && !action_.empty()) before_ = window_.RecordToSave();
+}
+
+void TfrmGearMain::HistoryStep::Finish() {
+  if (std::exchange(finished_, true)) return;
+  --window_.stepDepth_;
+  if (!outermost_) return;
+  if (!action_.empty())
+    window_.history_.Record(action_, before_, window_.RecordToSave(), coalesce_);
+  window_.UpdateEditMenu();
+}
+
+TTemplateRecord TfrmGearMain::RecordToSave() const {
+  TTemplateRecord tpl = tpl_;
+  tpl.CharName.Assign(view_.NameText);
+  if (view_.Server.Selection >= 0)
+    tpl.ServerType = static_cast<std::uint8_t>(view_.Server.Selection);
+  if (view_.Class.Selection >= 0) tpl.ClassIndex = static_cast<std::uint8_t>(view_.Class.Selection);
+  if (view_.Race.Selection >= 0) tpl.RaceIndex = static_cast<std::uint8_t>(view_.Race.Selection);
+  return tpl;
+}
+
+void TfrmGearMain::MarkUnchanged() {
+  unchanged_ = true;
+  history_.MarkSaved();
+}
+
+void TfrmGearMain::UpdateEditMenu() {
+  const MenuItemState undo{history_.CanUndo() ? "&Undo " + history_.UndoAction() : "&Undo", false,
+                           history_.CanUndo(), true};
+  const MenuItemState redo{history_.CanRedo() ? "&Redo " + history_.RedoAction() : "&Redo", false,
+                           history_.CanRedo(), true};
+  if (undo.Caption == view_.Undo.Caption && undo.Enabled == view_.Undo.Enabled &&
+      redo.Caption == view_.Redo.Caption && redo.Enabled == view_.Redo.Enabled)
+    return;
+  view_.Undo = undo;
+  view_.Redo = redo;
+  NotifyViewChanged();
+}
+
+// Not while a sub-window works on the template or a command runs: the step
+// would land in the middle of another one.
+void TfrmGearMain::Undo() {
+  if (!idle_ || stepDepth_ != 0 || !history_.CanUndo()) return;
+  const ViewBatch batch(*this);
+  TTemplateRecord record = RecordToSave();
+  history_.Undo(record);
+  tpl_ = record;
+  ShowHistoryState();
+}
+
+void TfrmGearMain::Redo() {
+  if (!idle_ || stepDepth_ != 0 || !history_.CanRedo()) return;
+  const ViewBatch batch(*this);
+  TTemplateRecord record = RecordToSave();
+  history_.Redo(record);
+  tpl_ = record;
+  ShowHistoryState();
+}
+
+void TfrmGearMain::ShowHistoryState() {
+  const std::string name = tpl_.CharName.Str();
+  view_.NameText = name;
+  view_.NameCaret = static_cast<int>(name.size());
+  SetTitle(name);
+  saveProposal_ = name + ".qmc";
+
+  view_.Level.Selection = std::clamp<int>(tpl_.CharLevel, 5, 50) - 5;
+  view_.RealmRank.Selection = std::clamp<int>(tpl_.RealmRank, 1, 13) - 1;
+  view_.Class.Selection = tpl_.ClassIndex < kClassTableSize ? tpl_.ClassIndex : -1;
+  view_.Server.Selection = tpl_.ServerType <= kOrigins ? tpl_.ServerType : -1;
+  ApplyClass(attributes_, tpl_.ClassIndex);
+  ApplyClassToDisplay(view_.Figures, tpl_.ClassIndex);
+  FillRaceCombo();
+  view_.Race.Selection =
+      tpl_.RaceIndex < view_.Race.Entries.size() ? static_cast<int>(tpl_.RaceIndex) : -1;
+  ApplyRace(attributes_, view_.Race.Text());
+
+  view_.Champion.Enabled = tpl_.CharLevel == 50;
+  view_.Champion.Checked = tpl_.ChampionFlag == 1;
+  view_.Slots[kMyth - 1].Button.Enabled = view_.Champion.Checked && SlotButtonsActive();
+  view_.Weapon.Selection = tpl_.WeaponConfig <= 4 ? tpl_.WeaponConfig : -1;
+  // Items back in their slots make a class change ask again.
+  for (const TItemRecord& item : tpl_.Slots) itemsPlaced_ = itemsPlaced_ || HoldsItem(item);
+
+  unchanged_ = history_.AtSaved();
+  SetSaveEnabled(!name.empty());
+  UpdateEditMenu();
+  Recalc();
+}
+
+}  // namespace qm
