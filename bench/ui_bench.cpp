@@ -1,13 +1,17 @@
 // A template edit through the main window until every widget shows it: the
-// realm rank combo changes, the model recalculates, the window refreshes.
+// realm rank combo changes, the model recalculates, the window refreshes;
+// and the same for undo and redo of an edit.
 #include <benchmark/benchmark.h>
 
 // Before any Qt header: the samples have a field that Qt's keywords would rename.
 #include "tools/samples.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "core/template_file.h"
 #include "mainwin/main_window.h"
@@ -82,5 +86,44 @@ void BM_ClearAndRefillSlotToRefreshedWindow(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_ClearAndRefillSlotToRefreshedWindow)->Unit(benchmark::kMicrosecond);
+
+// Undo and redo through the Edit menu's actions until every widget shows the
+// step: one slot's item (the chest emptied), then a character field (the
+// level, which takes the champion flag and the Myth item with it).
+void UndoRedoToRefreshedWindow(benchmark::State& state, bool repaint,
+                               const std::function<void(Gui&)>& change) {
+  Gui gui;
+  change(gui);
+  auto* undo = gui.window.findChild<QAction*>("Undo1");
+  auto* redo = gui.window.findChild<QAction*>("Redo1");
+  bool undone = false;
+  for (auto _ : state) {
+    undone = !undone;
+    (undone ? undo : redo)->trigger();
+    if (repaint) QCoreApplication::processEvents();
+  }
+  state.counters["historyBytesPerStep"] = static_cast<double>(
+      gui.model.History().MemoryUse() / std::max<std::size_t>(1, gui.model.History().Size()));
+}
+
+void ClearChest(Gui& gui) {
+  gui.model.PreviewSlot(qm::kChest, qm::EmptyItem());
+}
+void LowerLevel(Gui& gui) {
+  gui.model.ChangeLevel("40");
+}
+
+void BM_UndoRedoSlotToRefreshedWindow(benchmark::State& state) {
+  UndoRedoToRefreshedWindow(state, false, ClearChest);
+}
+BENCHMARK(BM_UndoRedoSlotToRefreshedWindow)->Unit(benchmark::kMicrosecond);
+void BM_UndoRedoSlotToRepaintedWindow(benchmark::State& state) {
+  UndoRedoToRefreshedWindow(state, true, ClearChest);
+}
+BENCHMARK(BM_UndoRedoSlotToRepaintedWindow)->Unit(benchmark::kMicrosecond);
+void BM_UndoRedoLevelToRepaintedWindow(benchmark::State& state) {
+  UndoRedoToRefreshedWindow(state, true, LowerLevel);
+}
+BENCHMARK(BM_UndoRedoLevelToRepaintedWindow)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

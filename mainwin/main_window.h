@@ -207,8 +207,9 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void UpdateCompareMenu();
   void MarkUnchanged();
   // Shows tpl_ after the history replaced it: the character box, the slot
-  // names and the figures, without the side effects of the commands.
-  void ShowHistoryState();
+  // names and the figures, without the side effects of the commands; shown
+  // is the record the window showed before.
+  void ShowHistoryState(const TTemplateRecord& shown);
   void UpdateEditMenu();
   bool SlotButtonsActive() const;
 

@@ -66,22 +66,24 @@ void TfrmGearMain::UpdateEditMenu() {
 void TfrmGearMain::Undo() {
   if (!idle_ || stepDepth_ != 0 || !history_.CanUndo()) return;
   const ViewBatch batch(*this);
-  TTemplateRecord record = RecordToSave();
+  const TTemplateRecord shown = RecordToSave();
+  TTemplateRecord record = shown;
   history_.Undo(record);
   tpl_ = record;
-  ShowHistoryState();
+  ShowHistoryState(shown);
 }
 
 void TfrmGearMain::Redo() {
   if (!idle_ || stepDepth_ != 0 || !history_.CanRedo()) return;
   const ViewBatch batch(*this);
-  TTemplateRecord record = RecordToSave();
+  const TTemplateRecord shown = RecordToSave();
+  TTemplateRecord record = shown;
   history_.Redo(record);
   tpl_ = record;
-  ShowHistoryState();
+  ShowHistoryState(shown);
 }
 
-void TfrmGearMain::ShowHistoryState() {
+void TfrmGearMain::ShowHistoryState(const TTemplateRecord& shown) {
   const std::string name = tpl_.CharName.Str();
   view_.NameText = name;
   view_.NameCaret = static_cast<int>(name.size());
@@ -92,12 +94,18 @@ void TfrmGearMain::ShowHistoryState() {
   view_.RealmRank.Selection = std::clamp<int>(tpl_.RealmRank, 1, 13) - 1;
   view_.Class.Selection = tpl_.ClassIndex < kClassTableSize ? tpl_.ClassIndex : -1;
   view_.Server.Selection = tpl_.ServerType <= kOrigins ? tpl_.ServerType : -1;
-  ApplyClass(attributes_, tpl_.ClassIndex);
-  ApplyClassToDisplay(view_.Figures, tpl_.ClassIndex);
-  FillRaceCombo();
-  view_.Race.Selection =
-      tpl_.RaceIndex < view_.Race.Entries.size() ? static_cast<int>(tpl_.RaceIndex) : -1;
-  ApplyRace(attributes_, view_.Race.Text());
+  // The class's skill rows and race list are rebuilt only when the step
+  // changed them: most steps touch one slot or one field.
+  if (shown.ClassIndex != tpl_.ClassIndex) {
+    ApplyClass(attributes_, tpl_.ClassIndex);
+    ApplyClassToDisplay(view_.Figures, tpl_.ClassIndex);
+    FillRaceCombo();
+  }
+  if (shown.ClassIndex != tpl_.ClassIndex || shown.RaceIndex != tpl_.RaceIndex) {
+    view_.Race.Selection =
+        tpl_.RaceIndex < view_.Race.Entries.size() ? static_cast<int>(tpl_.RaceIndex) : -1;
+    ApplyRace(attributes_, view_.Race.Text());
+  }
 
   view_.Champion.Enabled = tpl_.CharLevel == 50;
   view_.Champion.Checked = tpl_.ChampionFlag == 1;
