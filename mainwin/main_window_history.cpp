@@ -118,6 +118,12 @@ void TfrmGearMain::ShowHistoryState(const TTemplateRecord& shown) {
   SetSaveEnabled(!name.empty());
   UpdateEditMenu();
   Recalc();
+  // A race changed back is described as picking it would describe it.
+  if (shown.ClassIndex != tpl_.ClassIndex || shown.RaceIndex != tpl_.RaceIndex) {
+    const std::string race = view_.Race.Text();
+    view_.InfoLines.clear();
+    if (!race.empty() && race != kNoRace) view_.InfoLines = RaceSummary(attributes_);
+  }
 }
 
 }  // namespace qm

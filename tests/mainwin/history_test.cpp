@@ -145,12 +145,17 @@ TEST(History, UndoShowsTheRestoredCharacterAndSlots) {
   const std::string race = f.window.View().Race.Entries.at(1);
   const std::string acuity = f.window.View().Figures.MainStats[4].Name.Text;
   f.window.ChangeRace(1);
+  const std::vector<std::string> summary = f.window.View().InfoLines;
   f.user.answers = {1};
   f.window.ChangeClass(kCabalist);
+  f.window.ChangeRace(2);
+  ASSERT_NE(f.window.View().InfoLines, summary);
+  f.window.Undo();
   f.window.Undo();
   EXPECT_EQ(f.window.View().Class.Selection, kArmsman);
   EXPECT_EQ(f.window.View().Race.Text(), race);
   EXPECT_EQ(f.window.View().Figures.MainStats[4].Name.Text, acuity);
+  EXPECT_EQ(f.window.View().InfoLines, summary) << "the side panel describes the race back";
 }
 
 TEST(History, NameKeystrokesJoinUntilTheBoxIsLeft) {
