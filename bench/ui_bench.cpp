@@ -7,47 +7,15 @@
 #include "tools/samples.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QComboBox>
 #include <algorithm>
-#include <filesystem>
 #include <functional>
 
-#include "core/template_file.h"
-#include "mainwin/main_window.h"
-#include "ui/headless_ports.h"
-#include "ui/main_window.h"
-#include "ui/window_registry.h"
+#include "sample_main_window.h"
 
 namespace {
 
-struct Gui {
-  qm::ui::MemorySettingsStore store;
-  qm::ui::QuietUserPort user;
-  qm::ui::CancelledFileDialogs files;
-  qm::ui::QuietShell shell;
-  qm::ui::WindowRegistry windows;
-  qm::Settings settings{store, "/tmp/quillmark"};
-  qm::TfrmGearMain model{settings, user, files, shell, windows, windows};
-  qm::ui::MainWindow window{model, windows};
-
-  Gui() {
-    settings.DefaultSettings();
-    model.StartUp(std::nullopt);
-    window.PrepareFirstShow();
-    window.resize(1280, 800);
-    window.show();
-    // The armsman's items and skills, so every group has figures to change.
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "quillmark-ui-bench.qmc").string();
-    qm::TTemplateRecord tpl = qm::samples::SampleTemplates().front().tpl;
-    if (!qm::WriteTemplateFile(path, tpl, 0).Ok()) std::abort();
-    model.SetPendingFile(path);
-    model.LoadPendingFile();
-    std::filesystem::remove(path);
-    QCoreApplication::processEvents();
-  }
-};
+using Gui = qm::bench::SampleMainWindow;
 
 void BM_RealmRankEditToRefreshedWindow(benchmark::State& state) {
   Gui gui;

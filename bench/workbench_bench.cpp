@@ -14,19 +14,14 @@
 #include <QAbstractSpinBox>
 #include <QListView>
 #include <chrono>
-#include <filesystem>
 #include <optional>
 
-#include "core/template_file.h"
-#include "mainwin/main_window.h"
-#include "ui/headless_ports.h"
 #include "ui/item_workbench_dialog.h"
-#include "ui/main_window.h"
-#include "ui/window_registry.h"
 #include "vault/vault.h"
 #include "vault/vault_filter.h"
 
 #include "realistic_vault.h"
+#include "sample_main_window.h"
 
 namespace {
 
@@ -35,15 +30,7 @@ using Clock = std::chrono::steady_clock;
 // The main window on the armsman sample, and the workbench over the large
 // vault. The slot command opens the workbench without a modal loop, so a
 // benchmark can keep it open across iterations or time one opening.
-struct Bench {
-  qm::ui::MemorySettingsStore store;
-  qm::ui::QuietUserPort user;
-  qm::ui::CancelledFileDialogs files;
-  qm::ui::QuietShell shell;
-  qm::ui::WindowRegistry windows;
-  qm::Settings settings{store, "/tmp/quillmark"};
-  qm::TfrmGearMain main{settings, user, files, shell, windows, windows};
-  qm::ui::MainWindow window{main, windows};
+struct Bench : qm::bench::SampleMainWindow {
   qm::Vault vault;
   qm::TVaultFilter criteria;
   qm::TfrmItems items{vault, criteria, user, files, shell};
@@ -52,18 +39,6 @@ struct Bench {
 
   Bench() {
     if (!vault.LoadPacked(qm::RealisticPackedVault()).Ok()) std::abort();
-    settings.DefaultSettings();
-    main.StartUp(std::nullopt);
-    window.PrepareFirstShow();
-    window.resize(1280, 800);
-    window.show();
-    const std::string path =
-        (std::filesystem::temp_directory_path() / "quillmark-workbench-bench.qmc").string();
-    if (!qm::WriteTemplateFile(path, qm::samples::SampleTemplates().front().tpl, 0).Ok())
-      std::abort();
-    main.SetPendingFile(path);
-    main.LoadPendingFile();
-    std::filesystem::remove(path);
     dialog.emplace(items, &window);
     dialog->setAttribute(Qt::WA_DontShowOnScreen, true);
     windows.SetWorkbench([this](const qm::WorkbenchRequest& request,
@@ -79,7 +54,7 @@ struct Bench {
 
   // Opens the Chest's workbench and leaves it open on tab.
   void OpenChest(qm::WorkbenchTab tab) {
-    main.OpenSlot(qm::kChest);
+    model.OpenSlot(qm::kChest);
     items.ActivateTab(tab);
     QCoreApplication::processEvents();
   }
@@ -103,7 +78,7 @@ struct Bench {
 void BM_OpenWorkbenchForChest(benchmark::State& state) {
   Bench bench;
   for (auto _ : state) {
-    bench.main.OpenSlot(qm::kChest);
+    bench.model.OpenSlot(qm::kChest);
     state.SetIterationTime(std::chrono::duration<double>(bench.lastOpening).count());
     bench.items.btnCancelClick();
     bench.dialog->hide();
