@@ -1,5 +1,7 @@
 #include "vault/vault_browser.h"
 
+#include <utility>
+
 #include "core/bonus_catalogue.h"
 #include "core/class_table.h"
 #include "core/item_lists.h"
@@ -169,8 +171,9 @@ void Tbrowser::BrowserSearch() {
   context.Shell = &shell_;
   RunVaultQuery(vault_, criteria_, context, result_);
 
-  view_.Items = {result_.Names, -1};
-  view_.Indices = result_.Indices;
+  // The result becomes the view: a large list is moved, not copied.
+  view_.Items = {std::move(result_.Names), -1};
+  view_.Indices = std::move(result_.Indices);
   view_.ListingCaption.Text =
       "Item &Listing : ( " + std::to_string(view_.Items.Entries.size()) + " ) ";
   criteria_.HideQs = false;
