@@ -188,6 +188,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
     bool outermost_;
     bool finished_ = false;
     TTemplateRecord before_{};
+    std::string fileBefore_;
   };
 
   enum class LoadOrigin { Dialog, Recent, HandOver };

@@ -1,6 +1,8 @@
 // The main window's undo and redo: each user action becomes one step of the
 // template history, and a step undone or redone shows as any command does.
 #include <algorithm>
+#include <optional>
+#include <string>
 #include <utility>
 
 #include "core/class_table.h"
@@ -21,7 +23,10 @@ TfrmGearMain::HistoryStep::HistoryStep(TfrmGearMain& window, std::string action,
       action_(std::move(action)),
       coalesce_(coalesce),
       outermost_(window.stepDepth_++ == 0) {
-  if (outermost_ && !action_.empty()) before_ = window_.RecordToSave();
+  if (outermost_ && !action_.empty()) {
+    before_ = window_.RecordToSave();
+    fileBefore_ = window_.currentFile_;
+  }
 }
 
 void TfrmGearMain::HistoryStep::Finish() {
@@ -29,7 +34,8 @@ void TfrmGearMain::HistoryStep::Finish() {
   --window_.stepDepth_;
   if (!outermost_) return;
   if (!action_.empty())
-    window_.history_.Record(action_, before_, window_.RecordToSave(), coalesce_);
+    window_.history_.Record(action_, before_, window_.RecordToSave(), coalesce_, fileBefore_,
+                            window_.currentFile_);
   window_.UpdateEditMenu();
 }
 
@@ -68,8 +74,13 @@ void TfrmGearMain::Undo() {
   const ViewBatch batch(*this);
   const TTemplateRecord shown = RecordToSave();
   TTemplateRecord record = shown;
-  history_.Undo(record);
+  std::optional<std::string> file;
+  history_.Undo(record, &file);
   tpl_ = record;
+  if (file) {
+    currentFile_ = *file;
+    hasFileName_ = !file->empty();
+  }
   ShowHistoryState(shown);
 }
 
@@ -78,8 +89,13 @@ void TfrmGearMain::Redo() {
   const ViewBatch batch(*this);
   const TTemplateRecord shown = RecordToSave();
   TTemplateRecord record = shown;
-  history_.Redo(record);
+  std::optional<std::string> file;
+  history_.Redo(record, &file);
   tpl_ = record;
+  if (file) {
+    currentFile_ = *file;
+    hasFileName_ = !file->empty();
+  }
   ShowHistoryState(shown);
 }
 
@@ -117,6 +133,7 @@ void TfrmGearMain::ShowHistoryState(const TTemplateRecord& shown) {
   unchanged_ = history_.AtSaved();
   SetSaveEnabled(!name.empty());
   UpdateEditMenu();
+  UpdateCompareMenu();
   Recalc();
   // A race changed back is described as picking it would describe it.
   if (shown.ClassIndex != tpl_.ClassIndex || shown.RaceIndex != tpl_.RaceIndex) {

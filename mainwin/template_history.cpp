@@ -24,6 +24,16 @@ void ApplySide(const TemplateStep& step, TTemplateRecord& tpl, bool after) {
 
 const std::string kNoAction;
 
+std::size_t HeapBytes(const std::string& text) {
+  return text.capacity() > 15 ? text.capacity() + 1 : 0;
+}
+
+void SetFiles(TemplateStep& step, const std::string& before, const std::string& after) {
+  step.FileChanged = before != after;
+  step.FileBefore = step.FileChanged ? before : std::string();
+  step.FileAfter = step.FileChanged ? after : std::string();
+}
+
 }  // namespace
 
 TemplateCharacter TemplateCharacter::Of(const TTemplateRecord& tpl) {
@@ -47,7 +57,7 @@ void TemplateCharacter::ApplyTo(TTemplateRecord& tpl) const {
 }
 
 std::size_t TemplateStep::MemoryUse() const {
-  return sizeof(TemplateStep) + (Action.capacity() > 15 ? Action.capacity() + 1 : 0) +
+  return sizeof(TemplateStep) + HeapBytes(Action) + HeapBytes(FileBefore) + HeapBytes(FileAfter) +
          Slots.capacity() * sizeof(SlotChange);
 }
 
@@ -75,13 +85,16 @@ void TemplateHistory::Reset() {
 }
 
 bool TemplateHistory::Record(const std::string& action, const TTemplateRecord& before,
-                             const TTemplateRecord& after, bool coalesce) {
+                             const TTemplateRecord& after, bool coalesce,
+                             const std::string& fileBefore, const std::string& fileAfter) {
   if (coalesce && coalescing_ && cursor_ == steps_.size() && cursor_ > 0 &&
       steps_.back().Action == action) {
     // The joined step runs from the state before the run to the newest one.
     TTemplateRecord start = before;
     ApplySide(steps_.back(), start, false);
     TemplateStep joined = DiffTemplates(start, after);
+    const TemplateStep& run = steps_.back();
+    SetFiles(joined, run.FileChanged ? run.FileBefore : fileBefore, fileAfter);
     if (joined.Empty()) {
       steps_.pop_back();  // typed back to where the run began
       --cursor_;
@@ -96,6 +109,7 @@ bool TemplateHistory::Record(const std::string& action, const TTemplateRecord& b
 
   TemplateStep step = DiffTemplates(before, after);
   if (step.Empty()) return false;
+  SetFiles(step, fileBefore, fileAfter);
   step.Id = nextId_++;
   step.Action = action;
   steps_.erase(steps_.begin() + static_cast<std::ptrdiff_t>(cursor_), steps_.end());
@@ -117,16 +131,20 @@ const std::string& TemplateHistory::RedoAction() const {
   return CanRedo() ? steps_[cursor_].Action : kNoAction;
 }
 
-bool TemplateHistory::Undo(TTemplateRecord& tpl) {
+bool TemplateHistory::Undo(TTemplateRecord& tpl, std::optional<std::string>* file) {
   if (!CanUndo()) return false;
-  ApplySide(steps_[--cursor_], tpl, false);
+  const TemplateStep& step = steps_[--cursor_];
+  ApplySide(step, tpl, false);
+  if (file != nullptr && step.FileChanged) *file = step.FileBefore;
   coalescing_ = false;
   return true;
 }
 
-bool TemplateHistory::Redo(TTemplateRecord& tpl) {
+bool TemplateHistory::Redo(TTemplateRecord& tpl, std::optional<std::string>* file) {
   if (!CanRedo()) return false;
-  ApplySide(steps_[cursor_++], tpl, true);
+  const TemplateStep& step = steps_[cursor_++];
+  ApplySide(step, tpl, true);
+  if (file != nullptr && step.FileChanged) *file = step.FileAfter;
   coalescing_ = false;
   return true;
 }

@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <deque>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ struct TemplateStep {
   bool CharacterChanged = false;
   TemplateCharacter CharacterBefore{}, CharacterAfter{};
   std::vector<SlotChange> Slots;
+  // A renamed template is no longer its file: the step keeps the file it
+  // took away (or gave), so undoing the name gives the file back. Both stay
+  // empty when the step left the file as it was.
+  bool FileChanged = false;
+  std::string FileBefore, FileAfter;
 
   bool Empty() const { return !CharacterChanged && Slots.empty(); }
   // The heap and object bytes this step holds.
@@ -57,9 +63,11 @@ class TemplateHistory {
   // Records the action that took the template from before to after; nothing
   // when it changed no byte. A coalescing action of the same name right after
   // another one joins it, so a run of keystrokes in the name box undoes as
-  // one. Returns true when the history changed.
+  // one. fileBefore and fileAfter are the template's file around the action
+  // (empty: none). Returns true when the history changed.
   bool Record(const std::string& action, const TTemplateRecord& before,
-              const TTemplateRecord& after, bool coalesce = false);
+              const TTemplateRecord& after, bool coalesce = false,
+              const std::string& fileBefore = {}, const std::string& fileAfter = {});
   // The next action, whatever it is, starts a step of its own.
   void EndCoalescing() { coalescing_ = false; }
 
@@ -67,9 +75,10 @@ class TemplateHistory {
   bool CanRedo() const { return cursor_ < steps_.size(); }
   const std::string& UndoAction() const;  // empty when nothing to undo
   const std::string& RedoAction() const;
-  // Take tpl one step back or forward; false when there is no such step.
-  bool Undo(TTemplateRecord& tpl);
-  bool Redo(TTemplateRecord& tpl);
+  // Take tpl one step back or forward; false when there is no such step. A
+  // step that changed the template's file sets file to the one it had.
+  bool Undo(TTemplateRecord& tpl, std::optional<std::string>* file = nullptr);
+  bool Redo(TTemplateRecord& tpl, std::optional<std::string>* file = nullptr);
 
   // The current state is the one on disk; or no state is.
   void MarkSaved();

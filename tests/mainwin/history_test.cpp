@@ -214,6 +214,43 @@ TEST(History, UnsavedMarkFollowsTheHistory) {
   EXPECT_FALSE(f.window.Unchanged());
 }
 
+// A renamed template is no longer its file (the next save asks for one);
+// undoing the name makes it the file's template again, redoing takes it away.
+TEST(History, UndoingARenameGivesTheFileBack) {
+  MainWindowFixture f;
+  f.Start();
+  f.window.ChangeName("Hero", 4);
+  const std::string path = f.File("Hero.qmc");
+  f.files.saveAnswers.push_back(path);
+  ASSERT_TRUE(f.window.SaveTemplate());
+  ASSERT_EQ(f.window.CurrentFile(), path);
+
+  f.window.SetActiveControl("cbLevel");  // leaving the box ends the name's run
+  f.window.ChangeName("Heroine", 7);
+  EXPECT_FALSE(f.window.HasFileName());
+  EXPECT_FALSE(f.window.View().CompareSaved.Enabled);
+  f.window.Undo();
+  EXPECT_EQ(f.window.View().NameText, "Hero");
+  EXPECT_EQ(f.window.CurrentFile(), path);
+  EXPECT_TRUE(f.window.HasFileName());
+  EXPECT_TRUE(f.window.View().CompareSaved.Enabled);
+  EXPECT_TRUE(f.window.Unchanged());
+
+  f.window.Redo();  // the rename again
+  EXPECT_EQ(f.window.View().NameText, "Heroine");
+  EXPECT_FALSE(f.window.HasFileName());
+  EXPECT_TRUE(f.window.CurrentFile().empty());
+  f.window.Undo();
+
+  // A step that kept the file keeps it both ways, and saving needs no dialog.
+  f.window.ChangeLevel("45");
+  f.window.Undo();
+  f.window.Redo();
+  EXPECT_EQ(f.window.CurrentFile(), path);
+  ASSERT_TRUE(f.window.SaveTemplate());
+  EXPECT_TRUE(f.files.saveAnswers.empty()) << "the save went to the file without asking";
+}
+
 TEST(History, NewAndLoadStartAFreshHistoryACancelledOneKeepsIt) {
   MainWindowFixture f;
   f.Start();
