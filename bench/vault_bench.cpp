@@ -8,7 +8,6 @@
 #include <memory>
 #include <random>
 
-
 #include "core/bonus_catalogue.h"
 #include "core/char_attributes.h"
 #include "core/effect_names.h"

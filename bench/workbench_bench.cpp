@@ -8,10 +8,10 @@
 // Before any Qt header: the samples have a field that Qt's keywords would rename.
 #include "tools/samples.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QComboBox>
 #include <QKeyEvent>
-#include <QAbstractSpinBox>
 #include <QListView>
 #include <chrono>
 #include <optional>
@@ -41,14 +41,14 @@ struct Bench : qm::bench::SampleMainWindow {
     if (!vault.LoadPacked(qm::RealisticPackedVault()).Ok()) std::abort();
     dialog.emplace(items, &window);
     dialog->setAttribute(Qt::WA_DontShowOnScreen, true);
-    windows.SetWorkbench([this](const qm::WorkbenchRequest& request,
-                                const qm::SlotPreview& preview) {
-      const Clock::time_point start = Clock::now();
-      dialog->Open(request, preview);
-      QCoreApplication::processEvents();  // shown, laid out and painted
-      lastOpening = Clock::now() - start;
-      return items.Outcome();
-    });
+    windows.SetWorkbench(
+        [this](const qm::WorkbenchRequest& request, const qm::SlotPreview& preview) {
+          const Clock::time_point start = Clock::now();
+          dialog->Open(request, preview);
+          QCoreApplication::processEvents();  // shown, laid out and painted
+          lastOpening = Clock::now() - start;
+          return items.Outcome();
+        });
     QCoreApplication::processEvents();
   }
 

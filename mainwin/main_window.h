@@ -57,7 +57,7 @@ struct MainWindowView {
   // Menus and quick bar.
   MenuItemState Save, SaveAs, Report;
   MenuItemState CompareTemplate, CompareSaved;  // CompareTemplate1, CompareSaved1
-  MenuItemState Undo, Redo;  // "&Undo Change Level", "&Redo Clear All Items"
+  MenuItemState Undo, Redo;                     // "&Undo Change Level", "&Redo Clear All Items"
   std::array<MenuItemState, 5> Recent;
   bool RecentMenuVisible = false;
   OptionsMenuChecks OptionChecks;

@@ -27,8 +27,8 @@ struct ProgramOptions {
   std::optional<std::string> screenshot;  // render the main window here and end
   std::optional<std::string> window;      // with a screenshot: the sub-window to render instead
   QSize screenshotSize{1280, 800};
-  bool version = false;   // print the version and end
-  UserFolders folders;    // where the user's files go; see DesktopUserFolders
+  bool version = false;  // print the version and end
+  UserFolders folders;   // where the user's files go; see DesktopUserFolders
 };
 
 // The user's documents folder and whether the program directory of
