@@ -13,11 +13,11 @@ QtUserPort::QtUserPort(QWidget* parent, QuestionDialog* dialog)
     : parent_(parent), dialog_(dialog) {}
 
 QtUserPort::~QtUserPort() {
-  if (ownsDialog_) delete dialog_;
+  if (ownsDialog_) delete dialog_.data();
 }
 
 QuestionDialog& QtUserPort::Dialog() {
-  if (dialog_ == nullptr) {
+  if (dialog_.isNull()) {
     dialog_ = new QuestionDialog(parent_);
     ownsDialog_ = true;
   }

@@ -1,13 +1,14 @@
 #pragma once
 // Questions and notices as the desktop shows them: the question dialog for
 // every AskUser, message boxes for the fixed notices.
+#include <QPointer>
+
 #include "ports/ports.h"
+#include "ui/question_dialog.h"
 
 class QWidget;
 
 namespace qm::ui {
-
-class QuestionDialog;
 
 class QtUserPort : public UserPort {
  public:
@@ -28,7 +29,9 @@ class QtUserPort : public UserPort {
 
  private:
   QWidget* parent_;
-  QuestionDialog* dialog_;
+  // Made over the main window, the dialog goes with it when the program ends
+  // its window first; the pointer then knows it is gone.
+  QPointer<QuestionDialog> dialog_;
   bool ownsDialog_ = false;
 };
 

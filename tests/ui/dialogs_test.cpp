@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
+#include <memory>
 
 #include "shell/startup.h"
 #include "ui/qt_user_port.h"
@@ -62,6 +63,25 @@ class DialogsTest : public QObject {
       QCOMPARE(dialog.size(), QSize(361, rowTop + 32));
     }
     QCOMPARE(Button(dialog, "Button2")->accessibleName(), QString("Retry"));
+  }
+
+  // The program ends its main window before the port; a test may end them the
+  // other way round. Either way the question dialog goes once.
+  void TheQuestionDialogGoesOnceWhicheverOwnerEndsFirst() {
+    {
+      qm::ui::QtUserPort user;
+      auto mainWindow = std::make_unique<QWidget>();
+      user.SetParent(mainWindow.get());
+      QCOMPARE(user.Dialog().parentWidget(), mainWindow.get());
+      mainWindow.reset();
+    }
+    QWidget mainWindow;
+    {
+      qm::ui::QtUserPort user;
+      user.SetParent(&mainWindow);
+      user.Dialog();
+    }
+    QVERIFY(mainWindow.findChildren<qm::ui::QuestionDialog*>().isEmpty());
   }
 
   void AButtonOrTheKeyboardEndsTheQuestionWithItsResult() {
