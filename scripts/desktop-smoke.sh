@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The real desktop program with its real dialogs, under Xvfb, driven from
+# the keyboard as a player would: it loads a sample template, takes a
+# keystroke in the name box, opens and closes the report, the vault browser
+# and the salvage calculator, then exits through the File menu, answering
+# the close question with "Exit". It must end by itself with exit code 0;
+# a program built with the sanitizers also reports any memory fault there.
+#   scripts/desktop-smoke.sh [BUILD_DIR]
+set -euo pipefail
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build="${1:-$root/build}"
+program="$build/app/quillmark"
+template="$build/samples/albion-armsman.qmc"
+for need in xvfb-run xdotool; do
+  command -v "$need" >/dev/null || { echo "desktop-smoke: $need is missing" >&2; exit 2; }
+done
+
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+# Settings of its own: no first-run notice waits for a click, and the
+# player's own settings stay untouched.
+mkdir -p "$work/config/Quillmark"
+: >"$work/config/Quillmark/Quillmark.ini"
+cat >"$work/drive.sh" <<'DRIVE'
+set -uo pipefail
+program="$1" template="$2" log="$3"
+"$program" "$template" >"$log" 2>&1 &
+pid=$!
+step() { echo "desktop-smoke: $*" >>"$log"; }
+# Waits until a visible window of the program has this exact title.
+shown() { timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "^$1\$" | head -n 1; }
+gone() {
+  for _ in $(seq 100); do
+    xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1 || return 0
+    sleep 0.1
+  done
+  return 1
+}
+main="$(shown 'Quillmark Classic.*' || true)"
+[[ -n "$main" ]] || { step "the main window did not appear"; kill "$pid"; exit 1; }
+xdotool windowfocus --sync "$main"
+xdotool key alt+m  # "Na&me": the name box
+xdotool type --delay 50 "x"
+for window in "ctrl+r:Spellcraft Report" "ctrl+w:Vault Browser" "ctrl+m:Scrapwise v1.2"; do
+  keys="${window%%:*}" title="${window#*:}"
+  xdotool windowfocus --sync "$main"
+  xdotool key "$keys"
+  dialog="$(shown "$title" || true)"
+  [[ -n "$dialog" ]] || { step "$title did not open"; kill "$pid"; exit 1; }
+  xdotool windowfocus --sync "$dialog"
+  xdotool key Escape
+  gone "$title" || { step "$title did not close"; kill "$pid"; exit 1; }
+done
+xdotool windowfocus --sync "$main"
+xdotool key alt+f
+sleep 0.5
+xdotool key x
+question="$(shown 'Save Character First\?' || true)"
+[[ -n "$question" ]] || { step "the close question did not appear"; kill "$pid"; exit 1; }
+xdotool windowfocus --sync "$question"
+xdotool key Tab Return  # from "&Save" on to "E&xit"
+for _ in $(seq 150); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$pid" 2>/dev/null; then
+  step "the program did not end"
+  kill "$pid"
+  exit 1
+fi
+wait "$pid"
+DRIVE
+
+status=0
+XDG_CONFIG_HOME="$work/config" ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" \
+  xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/drive.sh" "$program" "$template" \
+  "$work/log" || status=$?
+if ((status != 0)); then
+  echo "desktop-smoke: FAIL (exit code $status)"
+  grep -v "propagateSizeHints\|XDG_RUNTIME_DIR" "$work/log" | sed 's/^/  /'
+  exit 1
+fi
+echo "desktop-smoke: ok (loaded, edited, report, vault browser, salvage, close question, exit 0)"
