@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The real desktop program with its real dialogs, under Xvfb, driven from
-# the keyboard as a player would: it loads a sample template, takes a
-# keystroke in the name box, opens and closes the report, the vault browser
-# and the salvage calculator, then exits through the File menu, answering
+# the keyboard as a player would: it loads a sample template, opens and
+# closes the report, the vault browser, the salvage calculator, the options
+# and the comparison with the saved file, takes a keystroke in the name box,
+# then exits through the File menu, answering
 # the close question with "Exit". It must end by itself with exit code 0;
 # a program built with the sanitizers also reports any memory fault there.
 #   scripts/desktop-smoke.sh [BUILD_DIR]
@@ -39,12 +40,12 @@ gone() {
 main="$(shown 'Quillmark Classic.*' || true)"
 [[ -n "$main" ]] || { step "the main window did not appear"; kill "$pid"; exit 1; }
 xdotool windowfocus --sync "$main"
-xdotool key alt+m  # "Na&me": the name box
-xdotool type --delay 50 "x"
-for window in "ctrl+r:Spellcraft Report" "ctrl+w:Vault Browser" "ctrl+m:Scrapwise v1.2"; do
+for window in "ctrl+r:Spellcraft Report" "ctrl+w:Vault Browser" "ctrl+m:Scrapwise v1.2" \
+  "ctrl+o:Options" "alt+f v:Template Comparison"; do
   keys="${window%%:*}" title="${window#*:}"
   xdotool windowfocus --sync "$main"
-  xdotool key "$keys"
+  # shellcheck disable=SC2086 # a menu and its item are two keys
+  xdotool key $keys
   dialog="$(shown "$title" || true)"
   [[ -n "$dialog" ]] || { step "$title did not open"; kill "$pid"; exit 1; }
   xdotool windowfocus --sync "$dialog"
@@ -52,6 +53,8 @@ for window in "ctrl+r:Spellcraft Report" "ctrl+w:Vault Browser" "ctrl+m:Scrapwis
   gone "$title" || { step "$title did not close"; kill "$pid"; exit 1; }
 done
 xdotool windowfocus --sync "$main"
+xdotool key alt+m  # "Na&me": the name box
+xdotool type --delay 50 "x"
 xdotool key alt+f
 sleep 0.5
 xdotool key x
@@ -77,4 +80,5 @@ if ((status != 0)); then
   grep -v "propagateSizeHints\|XDG_RUNTIME_DIR" "$work/log" | sed 's/^/  /'
   exit 1
 fi
-echo "desktop-smoke: ok (loaded, edited, report, vault browser, salvage, close question, exit 0)"
+echo "desktop-smoke: ok (loaded, report, vault browser, salvage, options, comparison, edited,"
+echo "  close question, exit 0)"
