@@ -207,6 +207,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void SetTitle(const std::string& name);
   void UpdateCompareMenu();
   void MarkUnchanged();
+  void WalkHistory(bool forward);  // one step back or forward
   // Shows tpl_ after the history replaced it: the character box, the slot
   // names and the figures, without the side effects of the commands; shown
   // is the record the window showed before.

@@ -67,30 +67,23 @@ void TfrmGearMain::UpdateEditMenu() {
   NotifyViewChanged();
 }
 
-// Not while a sub-window works on the template or a command runs: the step
-// would land in the middle of another one.
 void TfrmGearMain::Undo() {
-  if (!idle_ || stepDepth_ != 0 || !history_.CanUndo()) return;
-  const ViewBatch batch(*this);
-  const TTemplateRecord shown = RecordToSave();
-  TTemplateRecord record = shown;
-  std::optional<std::string> file;
-  history_.Undo(record, &file);
-  tpl_ = record;
-  if (file) {
-    currentFile_ = *file;
-    hasFileName_ = !file->empty();
-  }
-  ShowHistoryState(shown);
+  WalkHistory(false);
 }
 
 void TfrmGearMain::Redo() {
-  if (!idle_ || stepDepth_ != 0 || !history_.CanRedo()) return;
+  WalkHistory(true);
+}
+
+// Not while a sub-window works on the template or a command runs: the step
+// would land in the middle of another one.
+void TfrmGearMain::WalkHistory(bool forward) {
+  if (!idle_ || stepDepth_ != 0 || !(forward ? history_.CanRedo() : history_.CanUndo())) return;
   const ViewBatch batch(*this);
   const TTemplateRecord shown = RecordToSave();
   TTemplateRecord record = shown;
   std::optional<std::string> file;
-  history_.Redo(record, &file);
+  forward ? history_.Redo(record, &file) : history_.Undo(record, &file);
   tpl_ = record;
   if (file) {
     currentFile_ = *file;
