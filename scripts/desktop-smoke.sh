@@ -28,8 +28,17 @@ program="$1" template="$2" log="$3"
 "$program" "$template" >"$log" 2>&1 &
 pid=$!
 step() { echo "desktop-smoke: $*" >>"$log"; }
-# Waits until a visible window of the program has this exact title.
-shown() { timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "^$1\$" | head -n 1; }
+# Waits until a visible window of the program has this title (a pattern)
+# and prints its id; the caption the desktop shows must then be the title
+# itself, with nothing added.
+shown() {
+  local id caption
+  id="$(timeout 30 xdotool search --all --sync --onlyvisible --pid "$pid" --name "^$1\$" | head -n 1)"
+  [[ -n "$id" ]] || return 1
+  caption="$(xdotool getwindowname "$id")"
+  [[ "$caption" =~ ^$1$ ]] || { step "the caption is \"$caption\""; return 1; }
+  echo "$id"
+}
 gone() {
   for _ in $(seq 100); do
     xdotool search --all --onlyvisible --pid "$pid" --name "^$1\$" >/dev/null 2>&1 || return 0
@@ -37,7 +46,7 @@ gone() {
   done
   return 1
 }
-main="$(shown 'Quillmark Classic.*' || true)"
+main="$(shown 'Quillmark Classic v1\.118\.0\.2 - \[ Sir Aldric \]' || true)"
 [[ -n "$main" ]] || { step "the main window did not appear"; kill "$pid"; exit 1; }
 xdotool windowfocus --sync "$main"
 for window in "ctrl+r:Spellcraft Report" "ctrl+w:Vault Browser" "ctrl+m:Scrapwise v1.2" \
