@@ -37,18 +37,19 @@
 
 namespace {
 
-// The vault browser, the report and the salvage calculator: each made on
-// first use and kept for the run, so their filters, options, font and
-// amounts last until the program ends. For a screenshot they are made ready
-// instead of run.
-struct BrowserReportSalvage {
-  BrowserReportSalvage(qm::UserPort& u, qm::FileDialogPort& f, qm::ShellPort& s, bool r)
+// The main window's sub-windows: the item workbench, the vault browser, the
+// report, the salvage calculator and the comparison, each made on first use
+// and kept for the run, so their filters, options, font and amounts last
+// until the program ends. For a screenshot they are made ready instead of run.
+struct SubWindows {
+  SubWindows(qm::UserPort& u, qm::FileDialogPort& f, qm::ShellPort& s, bool r)
       : user(u), files(f), shell(s), run(r) {}
 
   qm::UserPort& user;
   qm::FileDialogPort& files;
   qm::ShellPort& shell;
   bool run;
+  qm::ui::WorkbenchHost workbench{qm::TheVault(), qm::SharedVaultFilter(), user, files, shell};
   std::unique_ptr<qm::MainWindowBrowserHost> host;
   qm::ui::OwnedWindow<qm::ui::VaultBrowserDialog> browser;
   qm::ui::OwnedWindow<qm::ui::ReportDialog> report;
@@ -62,7 +63,14 @@ struct BrowserReportSalvage {
            window == "compare" || window.starts_with("compare:");
   }
 
+  // The main window the sub-windows open over.
+  void SetParent(QWidget* mainWindow) {
+    parent = mainWindow;
+    workbench.SetParent(mainWindow);
+  }
+
   void Register(qm::ui::WindowRegistry& windows, qm::Settings& settings, qm::TfrmGearMain& model) {
+    workbench.Register(windows);
     windows.SetVaultBrowser([this, &settings, &model] {
       if (!browser) {
         host = std::make_unique<qm::MainWindowBrowserHost>(model, settings);
@@ -114,15 +122,13 @@ int RunScreenshot(const qm::ui::ProgramOptions& options) {
   qm::ui::MemorySettingsStore store;
   qm::ui::PrivateInstanceChannel instance;
   qm::ui::ProgramPorts ports{user, files, shell, store, instance};
-  qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
-  BrowserReportSalvage subWindows(user, files, shell, false);
+  SubWindows subWindows(user, files, shell, false);
   qm::ui::ProgramHooks hooks;
   hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
                               qm::TfrmGearMain& model) {
-    workbench.Register(windows);
     subWindows.Register(windows, settings, model);
   };
-  if (options.window && BrowserReportSalvage::Shows(*options.window)) {
+  if (options.window && SubWindows::Shows(*options.window)) {
     hooks.renderWindow = [&](qm::TfrmGearMain& model) {
       return subWindows.RenderScreenshot(model, *options.window, *options.screenshot,
                                          options.screenshotSize);
@@ -134,7 +140,8 @@ int RunScreenshot(const qm::ui::ProgramOptions& options) {
       return 2;
     }
     hooks.renderWindow = [&, shot](qm::TfrmGearMain& model) {
-      return workbench.RenderScreenshot(model, *shot, *options.screenshot, options.screenshotSize);
+      return subWindows.workbench.RenderScreenshot(model, *shot, *options.screenshot,
+                                                   options.screenshotSize);
     };
   }
   const int exitCode = qm::ui::RunProgram(options, ports, hooks);
@@ -154,12 +161,10 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
 
   std::unique_ptr<qm::ui::SplashScreen> splash;
   qm::ui::OwnedWindow<qm::ui::OptionsDialog> optionsDialog;
-  qm::ui::WorkbenchHost workbench(qm::TheVault(), qm::SharedVaultFilter(), user, files, shell);
-  BrowserReportSalvage subWindows(user, files, shell, true);
+  SubWindows subWindows(user, files, shell, true);
   qm::ui::ProgramHooks hooks;
   hooks.registerWindows = [&](qm::ui::WindowRegistry& windows, qm::Settings& settings,
                               qm::TfrmGearMain& model) {
-    workbench.Register(windows);
     subWindows.Register(windows, settings, model);
     windows.SetOptions([&] {
       if (!optionsDialog) optionsDialog.Make(settings, user, subWindows.parent);
@@ -170,8 +175,7 @@ int RunDesktop(const qm::ui::ProgramOptions& options) {
     user.SetParent(&window);
     files.SetParent(&window);
     instance.SetOwnWindow(&window);
-    workbench.SetParent(&window);
-    subWindows.parent = &window;
+    subWindows.SetParent(&window);
   };
   hooks.prepareDesktop = [&](qm::ui::QtDesktop& desktop) {
     desktop.showSplash = [&](std::string_view title, std::string_view loading) {
