@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <utility>
 
 #include "core/class_table.h"
 #include "core/effect_names.h"
@@ -200,6 +201,16 @@ void TfrmGearMain::LoadTemplate() {
   DoLoad(LoadOrigin::Dialog, 0);
 }
 
+FileDialogRequest TfrmGearMain::TemplateOpenRequest(std::string title) {
+  FileDialogRequest request;
+  request.Title = std::move(title);
+  request.Filter = "Quillmark Character File (*.qmc)|*.qmc|Old Templates (*.qmy)|*.qmy";
+  request.DefaultExtension = "qmc";
+  request.InitialFolder = settings_.TemplateFolder();
+  request.FileMustExist = true;
+  return request;
+}
+
 void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   const ViewBatch batch(*this);
   const HistoryStep fresh(*this, "");
@@ -215,13 +226,7 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
 
   std::string path = origin == LoadOrigin::Dialog ? std::string() : pendingFile_;
   if (path.empty()) {
-    FileDialogRequest request;
-    request.Title = "Load Character";
-    request.Filter = "Quillmark Character File (*.qmc)|*.qmc|Old Templates (*.qmy)|*.qmy";
-    request.DefaultExtension = "qmc";
-    request.InitialFolder = settings_.TemplateFolder();
-    request.FileMustExist = true;
-    path = files_.AskOpenPath(request);
+    path = files_.AskOpenPath(TemplateOpenRequest("Load Character"));
     if (path.empty()) return;
     if (!FileExists(path)) {
       user_.ShowMessage("File not found...");

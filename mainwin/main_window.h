@@ -193,6 +193,8 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
 
   enum class LoadOrigin { Dialog, Recent, HandOver };
   void DoLoad(LoadOrigin origin, int recentEntry);
+  // The dialog that picks a template (or an old template) to read.
+  FileDialogRequest TemplateOpenRequest(std::string title);
   bool AskSaveFirst(const char* message, const char* goOnCaption);
   void ApplyClassChange(int classIndex, bool fromUser);
   void ApplyServerChange(int serverType, bool fromUser);

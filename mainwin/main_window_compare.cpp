@@ -12,13 +12,7 @@ void TfrmGearMain::UpdateCompareMenu() {
 }
 
 void TfrmGearMain::CompareWithTemplate() {
-  FileDialogRequest request;
-  request.Title = "Compare with Template";
-  request.Filter = "Quillmark Character File (*.qmc)|*.qmc|Old Templates (*.qmy)|*.qmy";
-  request.DefaultExtension = "qmc";
-  request.InitialFolder = settings_.TemplateFolder();
-  request.FileMustExist = true;
-  const std::string path = files_.AskOpenPath(request);
+  const std::string path = files_.AskOpenPath(TemplateOpenRequest("Compare with Template"));
   if (!path.empty()) CompareWithFile(path);
 }
 
