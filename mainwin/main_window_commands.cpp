@@ -316,22 +316,22 @@ void TfrmGearMain::OpenReport() {
   for (std::size_t i = 0; i < request.UtilityTexts.size(); ++i)
     request.UtilityTexts[i] = view_.Slots[i].Utility.Text;
   idle_ = false;
-  windows_.ShowReport(request);
+  windows_.Open("report", request);
   idle_ = true;
 }
 
 void TfrmGearMain::OpenVaultBrowser() {
-  windows_.ShowVaultBrowser();  // the browser equips through OpenSlot
+  windows_.Open("browser", {});  // the browser equips through OpenSlot
   Recalc();
 }
 
 void TfrmGearMain::OpenSalvageCalculator() {
-  windows_.ShowSalvageCalculator();
+  windows_.Open("salvage", {});
 }
 
 void TfrmGearMain::OpenOptions() {
   idle_ = false;
-  windows_.ShowOptions();
+  windows_.Open("options", {});
   idle_ = true;
   // OK rewrites the settings behind the option menu's marks.
   NotifyViewChanged();

@@ -46,7 +46,7 @@ void TfrmGearMain::CompareWithFile(const std::string& path) {
   request.TitleB =
       request.B.CharName.Str() + " (" + std::filesystem::path(path).filename().string() + ")";
   idle_ = false;
-  windows_.ShowComparison(request);
+  windows_.Open("compare", request);
   idle_ = true;
 }
 

@@ -3,6 +3,8 @@
 // these with its windows; tests and the CLI with scripted fakes.
 #include <array>
 #include <string>
+#include <string_view>
+#include <variant>
 
 #include "core/template_record.h"
 
@@ -24,14 +26,16 @@ struct ComparisonRequest {
   std::string TitleA, TitleB;
 };
 
+// What opening a window hands it: nothing, or the request that window reads.
+using SubWindowRequest = std::variant<std::monostate, ReportRequest, ComparisonRequest>;
+
+// The main window opens every other window by its name: the name the desktop
+// registers it under and "quillmark --screenshot --window NAME" takes
+// ("report", "browser", "salvage", "options", "compare", "about", ...).
 class SubWindowPort {
  public:
   virtual ~SubWindowPort() = default;
-  virtual void ShowReport(const ReportRequest& request) = 0;
-  virtual void ShowVaultBrowser() = 0;
-  virtual void ShowSalvageCalculator() = 0;
-  virtual void ShowOptions() = 0;
-  virtual void ShowComparison(const ComparisonRequest& request) = 0;
+  virtual void Open(std::string_view window, const SubWindowRequest& request) = 0;
 };
 
 }  // namespace qm

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The real desktop program with its real dialogs, under Xvfb, driven from
 # the keyboard as a player would: it loads a sample template, opens and
-# closes the report, the vault browser, the salvage calculator, the options
-# and the comparison with the saved file, takes a keystroke in the name box,
-# then exits through the File menu, answering
+# closes every sub-window the program lists with a keyboard road
+# ("quillmark --list-windows": the report, the vault browser, the salvage
+# calculator, the options, the comparison with the saved file, ...), takes a
+# keystroke in the name box, then exits through the File menu, answering
 # the close question with "Exit". It must end by itself with exit code 0;
 # a program built with the sanitizers also reports any memory fault there.
 #   scripts/desktop-smoke.sh [BUILD_DIR]
@@ -22,9 +23,12 @@ trap 'rm -rf "$work"' EXIT
 # player's own settings stay untouched.
 mkdir -p "$work/config/Quillmark"
 : >"$work/config/Quillmark/Quillmark.ini"
+# NAME<TAB>KEYS<TAB>CAPTION per window, from the program's own window table.
+"$program" --list-windows >"$work/windows"
+[[ -s "$work/windows" ]] || { echo "desktop-smoke: the program lists no windows" >&2; exit 1; }
 cat >"$work/drive.sh" <<'DRIVE'
 set -uo pipefail
-program="$1" template="$2" log="$3"
+program="$1" template="$2" log="$3" windows="$4"
 "$program" "$template" >"$log" 2>&1 &
 pid=$!
 step() { echo "desktop-smoke: $*" >>"$log"; }
@@ -49,9 +53,10 @@ gone() {
 main="$(shown 'Quillmark Classic v1\.118\.0\.2 - \[ Sir Aldric \]' || true)"
 [[ -n "$main" ]] || { step "the main window did not appear"; kill "$pid"; exit 1; }
 xdotool windowfocus --sync "$main"
-for window in "ctrl+r:Spellcraft Report" "ctrl+w:Vault Browser" "ctrl+m:Scrapwise v1.2" \
-  "ctrl+o:Options" "alt+f v:Template Comparison"; do
-  keys="${window%%:*}" title="${window#*:}"
+while IFS=$'\t' read -r -u 3 name keys caption; do
+  # The caption as a pattern that matches only itself.
+  title="$(printf '%s' "$caption" | sed 's/[][\.^$*+?(){}|]/\\&/g')"
+  step "opening $name"
   xdotool windowfocus --sync "$main"
   # shellcheck disable=SC2086 # a menu and its item are two keys
   xdotool key $keys
@@ -60,7 +65,7 @@ for window in "ctrl+r:Spellcraft Report" "ctrl+w:Vault Browser" "ctrl+m:Scrapwis
   xdotool windowfocus --sync "$dialog"
   xdotool key Escape
   gone "$title" || { step "$title did not close"; kill "$pid"; exit 1; }
-done
+done 3<"$windows"
 xdotool windowfocus --sync "$main"
 xdotool key alt+m  # "Na&me": the name box
 xdotool type --delay 50 "x"
@@ -84,11 +89,11 @@ status=0
 # A real X window, whatever platform the caller chose for the offscreen tests.
 QT_QPA_PLATFORM=xcb XDG_CONFIG_HOME="$work/config" ASAN_OPTIONS="${ASAN_OPTIONS:-}:detect_leaks=0" \
   xvfb-run -a -s "-screen 0 1280x800x24" bash "$work/drive.sh" "$program" "$template" \
-  "$work/log" || status=$?
+  "$work/log" "$work/windows" || status=$?
 if ((status != 0)); then
   echo "desktop-smoke: FAIL (exit code $status)"
   grep -v "propagateSizeHints\|XDG_RUNTIME_DIR" "$work/log" | sed 's/^/  /'
   exit 1
 fi
-echo "desktop-smoke: ok (loaded, report, vault browser, salvage, options, comparison, edited,"
-echo "  close question, exit 0)"
+echo "desktop-smoke: ok (loaded, $(cut -f1 "$work/windows" | paste -sd, - | sed 's/,/, /g'),"
+echo "  edited, close question, exit 0)"

@@ -317,8 +317,8 @@ void MainWindow::ApplyCharacter(const MainWindowView& view) {
 }
 
 void MainWindow::ApplySlots(const MainWindowView& view) {
-  const bool workbench = windows_.Has(SubWindow::kWorkbench);
-  const QString missing = ToQt(WindowRegistry::MissingTip(SubWindow::kWorkbench));
+  const bool workbench = windows_.Has(kWorkbenchWindow);
+  const QString missing = ToQt(WindowRegistry::MissingTip(kWorkbenchWindow));
   for (std::size_t i = 0; i < slots_.size(); ++i) {
     SlotRow& row = slots_[i];
     const SlotRowView& state = view.Slots[i];

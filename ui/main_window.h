@@ -65,7 +65,7 @@ class MainWindow : public QMainWindow {
   void ApplySlots(const MainWindowView& view);
   void SetTabOrder();
   // A command whose window does not exist yet stays disabled and says why.
-  void MarkWindowCommand(QAction* action, SubWindow window, const char* hint);
+  void MarkWindowCommand(QAction* action, std::string_view window, const char* hint);
   void FollowMouse(QWidget* widget);
 
   TfrmGearMain& model_;

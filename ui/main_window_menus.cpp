@@ -34,10 +34,8 @@ void MainWindow::BuildMenus() {
   file->addSeparator();
   compareTemplate_ = AddItem(file, "CompareTemplate1", "", "");
   compareSaved_ = AddItem(file, "CompareSaved1", "", "");
-  MarkWindowCommand(compareTemplate_, SubWindow::kComparison,
-                    "Compare the template with another template file");
-  MarkWindowCommand(compareSaved_, SubWindow::kComparison,
-                    "Compare the template with its file as last saved");
+  MarkWindowCommand(compareTemplate_, "compare", "Compare the template with another template file");
+  MarkWindowCommand(compareSaved_, "compare", "Compare the template with its file as last saved");
   connect(compareTemplate_, &QAction::triggered, this,
           [this] { Run([&] { model_.CompareWithTemplate(); }); });
   connect(compareSaved_, &QAction::triggered, this,
@@ -73,7 +71,7 @@ void MainWindow::BuildMenus() {
   options->setObjectName(QStringLiteral("Options1"));
   options_ = AddItem(options, "MainOptions1", kMainOptionsItem.caption, kMainOptionsItem.shortcut);
   connect(options_, &QAction::triggered, this, [this] { Run([&] { model_.OpenOptions(); }); });
-  MarkWindowCommand(options_, SubWindow::kOptions, "");
+  MarkWindowCommand(options_, "options", "");
   options->addSeparator();
   for (std::size_t t = 0; t < kSettingToggleItems.size(); ++t) {
     const MenuItemText& item = kSettingToggleItems[t];
@@ -127,9 +125,9 @@ void MainWindow::BuildMenus() {
   report_ = AddItem(tools, "Report1", "Create Template &Report", "Ctrl+R");
   vault_ = AddItem(tools, "VaultBrowser1", "&Vault Browser", "Ctrl+W");
   salvage_ = AddItem(tools, "Salvage1", "Sal&vage Calculator", "Ctrl+M");
-  MarkWindowCommand(report_, SubWindow::kReport, "Create Report");
-  MarkWindowCommand(vault_, SubWindow::kVaultBrowser, "Open/Close the Vault Browser");
-  MarkWindowCommand(salvage_, SubWindow::kSalvage, "Open/Close the Salvage Calculator");
+  MarkWindowCommand(report_, "report", "Create Report");
+  MarkWindowCommand(vault_, "browser", "Open/Close the Vault Browser");
+  MarkWindowCommand(salvage_, "salvage", "Open/Close the Salvage Calculator");
   connect(report_, &QAction::triggered, this, [this] { Run([&] { model_.OpenReport(); }); });
   connect(vault_, &QAction::triggered, this, [this] { Run([&] { model_.OpenVaultBrowser(); }); });
   connect(salvage_, &QAction::triggered, this,
@@ -146,7 +144,7 @@ void MainWindow::BuildMenus() {
   for (QMenu* menu : {file, edit, options, tools, help}) menu->setToolTipsVisible(true);
 }
 
-void MainWindow::MarkWindowCommand(QAction* action, SubWindow window, const char* hint) {
+void MainWindow::MarkWindowCommand(QAction* action, std::string_view window, const char* hint) {
   QString tip = QString::fromLatin1(hint);
   if (!windows_.Has(window)) {
     const QString missing = ToQt(WindowRegistry::MissingTip(window));
@@ -214,11 +212,11 @@ void MainWindow::ApplyMenus(const MainWindowView& view) {
     if (button->accessibleDescription() != step) button->setAccessibleDescription(step);
   }
   MenuItemState report = view.Report;
-  report.Enabled = report.Enabled && windows_.Has(SubWindow::kReport);
+  report.Enabled = report.Enabled && windows_.Has("report");
   ApplyMenuItem(report_, report);
   for (auto [action, state] : {std::pair{compareTemplate_, view.CompareTemplate},
                                std::pair{compareSaved_, view.CompareSaved}}) {
-    state.Enabled = state.Enabled && windows_.Has(SubWindow::kComparison);
+    state.Enabled = state.Enabled && windows_.Has("compare");
     ApplyMenuItem(action, state);
   }
   for (std::size_t i = 0; i < recent_.size(); ++i) ApplyMenuItem(recent_[i], view.Recent[i]);

@@ -22,6 +22,12 @@ class OwnedWindow {
     window_ = new Window(std::forward<Arguments>(arguments)...);
     return *window_;
   }
+  // Takes a window made elsewhere, of Window or a class derived from it.
+  Window& Adopt(Window* window) {
+    delete window_.data();
+    window_ = window;
+    return *window_;
+  }
   Window* get() const { return window_.data(); }
   Window* operator->() const { return window_.data(); }
   Window& operator*() const { return *window_; }

@@ -54,6 +54,10 @@ std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::strin
     options.version = true;
     return options;
   }
+  if (arguments.size() == 1 && arguments[0] == "--list-windows") {
+    options.listWindows = true;
+    return options;
+  }
   std::size_t next = 0;
   if (!arguments.empty() && arguments[0] == "--screenshot") {
     if (arguments.size() < 2) return std::nullopt;

@@ -27,8 +27,9 @@ struct ProgramOptions {
   std::optional<std::string> screenshot;  // render the main window here and end
   std::optional<std::string> window;      // with a screenshot: the sub-window to render instead
   QSize screenshotSize{1280, 800};
-  bool version = false;  // print the version and end
-  UserFolders folders;   // where the user's files go; see DesktopUserFolders
+  bool version = false;      // print the version and end
+  bool listWindows = false;  // list the sub-windows (see SubWindowList) and end
+  UserFolders folders;       // where the user's files go; see DesktopUserFolders
 };
 
 // The user's documents folder and whether the program directory of
@@ -36,7 +37,8 @@ struct ProgramOptions {
 UserFolders DesktopUserFolders(const std::string& programPath);
 
 // "quillmark [TEMPLATE]", "quillmark --screenshot OUT.png [--window NAME]
-// [--size WxH] [TEMPLATE]" or "quillmark --version"; nullopt for anything else.
+// [--size WxH] [TEMPLATE]", "quillmark --list-windows" or "quillmark
+// --version"; nullopt for anything else.
 std::optional<ProgramOptions> ParseProgramArguments(const std::vector<std::string>& arguments,
                                                     std::string programPath);
 

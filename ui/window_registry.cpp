@@ -1,57 +1,29 @@
 #include "ui/window_registry.h"
 
+#include "ui/sub_window_table.h"
+
 namespace qm::ui {
 
-bool WindowRegistry::Has(SubWindow window) const {
-  switch (window) {
-    case SubWindow::kWorkbench:
-      return static_cast<bool>(workbench_);
-    case SubWindow::kReport:
-      return static_cast<bool>(report_);
-    case SubWindow::kVaultBrowser:
-      return static_cast<bool>(vaultBrowser_);
-    case SubWindow::kSalvage:
-      return static_cast<bool>(salvage_);
-    case SubWindow::kOptions:
-      return static_cast<bool>(options_);
-    case SubWindow::kComparison:
-      return static_cast<bool>(comparison_);
-  }
-  return false;
+void WindowRegistry::Set(std::string_view window, Opener open) {
+  windows_.insert_or_assign(std::string(window), std::move(open));
 }
 
-std::string WindowRegistry::MissingTip(SubWindow window) {
-  switch (window) {
-    case SubWindow::kWorkbench:
-      return "The item workbench is not available in this version yet.";
-    case SubWindow::kReport:
-      return "The template report is not available in this version yet.";
-    case SubWindow::kVaultBrowser:
-      return "The vault browser is not available in this version yet.";
-    case SubWindow::kSalvage:
-      return "The salvage calculator is not available in this version yet.";
-    case SubWindow::kOptions:
-      return "The options dialog is not available in this version yet.";
-    case SubWindow::kComparison:
-      return "The template comparison is not available in this version yet.";
-  }
-  return {};
+bool WindowRegistry::Has(std::string_view window) const {
+  if (window == kWorkbenchWindow) return static_cast<bool>(workbench_);
+  const auto found = windows_.find(window);
+  return found != windows_.end() && found->second;
 }
 
-void WindowRegistry::ShowReport(const ReportRequest& request) {
-  if (report_) report_(request);
+std::string WindowRegistry::MissingTip(std::string_view window) {
+  const SubWindowEntry* entry = FindSubWindow(window);
+  const std::string what =
+      entry ? std::string(entry->what) : "window \"" + std::string(window) + '"';
+  return "The " + what + " is not available in this version yet.";
 }
-void WindowRegistry::ShowVaultBrowser() {
-  if (vaultBrowser_) vaultBrowser_();
-}
-void WindowRegistry::ShowSalvageCalculator() {
-  if (salvage_) salvage_();
-}
-void WindowRegistry::ShowOptions() {
-  if (options_) options_();
-}
-void WindowRegistry::ShowComparison(const ComparisonRequest& request) {
-  if (comparison_) comparison_(request);
+
+void WindowRegistry::Open(std::string_view window, const SubWindowRequest& request) {
+  const auto found = windows_.find(window);
+  if (found != windows_.end() && found->second) found->second(request);
 }
 
 WorkbenchOutcome WindowRegistry::RunWorkbench(const WorkbenchRequest& request,

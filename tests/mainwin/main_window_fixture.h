@@ -3,6 +3,9 @@
 #include <deque>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "mainwin/main_window.h"
 #include "support/fake_ports.h"
@@ -36,20 +39,26 @@ class FakeWorkbench : public ItemWorkbenchPort {
 
 class FakeSubWindows : public SubWindowPort {
  public:
+  std::vector<std::string> opened;  // every window's name, in order
   std::vector<ReportRequest> reports;
+  std::vector<ComparisonRequest> comparisons;
   int vaultBrowserRuns = 0, salvageRuns = 0, optionsRuns = 0;
   std::function<void()> duringReport, duringOptions;
-  void ShowReport(const ReportRequest& request) override {
-    reports.push_back(request);
-    if (duringReport) duringReport();
-  }
-  void ShowVaultBrowser() override { ++vaultBrowserRuns; }
-  void ShowSalvageCalculator() override { ++salvageRuns; }
-  std::vector<ComparisonRequest> comparisons;
-  void ShowComparison(const ComparisonRequest& request) override { comparisons.push_back(request); }
-  void ShowOptions() override {
-    ++optionsRuns;
-    if (duringOptions) duringOptions();
+  void Open(std::string_view window, const SubWindowRequest& request) override {
+    opened.emplace_back(window);
+    if (window == "report") {
+      reports.push_back(std::get<ReportRequest>(request));
+      if (duringReport) duringReport();
+    } else if (window == "compare") {
+      comparisons.push_back(std::get<ComparisonRequest>(request));
+    } else if (window == "browser") {
+      ++vaultBrowserRuns;
+    } else if (window == "salvage") {
+      ++salvageRuns;
+    } else if (window == "options") {
+      ++optionsRuns;
+      if (duringOptions) duringOptions();
+    }
   }
 };
 

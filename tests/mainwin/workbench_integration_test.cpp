@@ -30,11 +30,7 @@ class HeadlessWorkbench : public ItemWorkbenchPort {
 
 class NoWindows : public SubWindowPort {
  public:
-  void ShowReport(const ReportRequest&) override {}
-  void ShowVaultBrowser() override {}
-  void ShowSalvageCalculator() override {}
-  void ShowOptions() override {}
-  void ShowComparison(const ComparisonRequest&) override {}
+  void Open(std::string_view, const SubWindowRequest&) override {}
 };
 
 Vault SmallVault() {

@@ -21,8 +21,8 @@ class ComparisonDialogTest : public QObject {
     GuiFixture gui;
     qm::ui::ComparisonDialog dialog;
     int opened = 0;
-    gui.windows.SetComparison([&](const qm::ComparisonRequest& request) {
-      dialog.Prepare(request);
+    gui.windows.Set("compare", [&](const qm::SubWindowRequest& request) {
+      dialog.Prepare(std::get<qm::ComparisonRequest>(request));
       ++opened;
     });
     QAction* compareSaved = gui.Action("CompareSaved1");

@@ -30,8 +30,8 @@ struct ReportGui {
   bool idleWhileOpen = true;
 
   ReportGui() {
-    gui.windows.SetReport([this](const qm::ReportRequest& request) {
-      dialog.Prepare(request);
+    gui.windows.Set("report", [this](const qm::SubWindowRequest& request) {
+      dialog.Prepare(std::get<qm::ReportRequest>(request));
       idleWhileOpen = gui.model.Idle();
     });
     gui.LoadThroughMenu(templatePath);

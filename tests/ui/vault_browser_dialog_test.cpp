@@ -90,7 +90,7 @@ class VaultBrowserDialogTest : public QObject {
   void EquipsTheRingIntoRing2AfterTheQuestion() {
     BrowserGui b;
     bool idle = false;
-    b.gui.windows.SetVaultBrowser([&] {
+    b.gui.windows.Set("browser", [&](const qm::SubWindowRequest&) {
       b.dialog.Prepare();
       b.dialog.show();
       idle = b.gui.model.Idle();

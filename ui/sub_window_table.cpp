@@ -1,0 +1,149 @@
+#include "ui/sub_window_table.h"
+
+#include <algorithm>
+#include <array>
+
+#include "mainwin/browser_host.h"
+#include "mainwin/comparison_window.h"
+#include "mainwin/main_window.h"
+#include "report/report_window.h"
+#include "salvage/salvage_model.h"
+#include "shell/options_dialog.h"
+#include "ui/comparison_dialog.h"
+#include "ui/options_dialog.h"
+#include "ui/report_dialog.h"
+#include "ui/salvage_dialog.h"
+#include "ui/sub_window_host.h"
+#include "ui/vault_browser_dialog.h"
+#include "ui/window_registry.h"
+#include "ui/workbench_host.h"
+#include "vault/vault.h"
+#include "vault/vault_filter.h"
+
+namespace qm::ui {
+namespace {
+
+// The picture of a window the main window opens with command.
+template <void (TfrmGearMain::*Command)()>
+int PictureThrough(SubWindowHost& host, const WindowPicture& picture) {
+  (host.Model().*Command)();
+  return host.RenderShown(picture);
+}
+
+bool AnyArgument(std::string_view) {
+  return true;
+}
+
+void OpenBrowser(SubWindowHost& host, const SubWindowRequest&) {
+  auto& dialog = host.Window<VaultBrowserDialog>([&] {
+    auto& browser =
+        host.Keep(std::make_unique<MainWindowBrowserHost>(host.Model(), host.CurrentSettings()));
+    return new VaultBrowserDialog(TheVault(), SharedVaultFilter(), browser, host.user, host.shell,
+                                  host.Parent());
+  });
+  host.Present(dialog);
+  // The picture shows the first item's description (line 0 is the vault's
+  // own header entry).
+  if (!host.Running() && dialog.Model().View().Items.Entries.size() > 1)
+    dialog.Model().SelectLine(1);
+}
+
+void OpenReport(SubWindowHost& host, const SubWindowRequest& request) {
+  host.Present(host.Window<ReportDialog>([&] {
+    return new ReportDialog(host.files, host.user, host.shell, host.CurrentSettings().StartFolder(),
+                            host.Parent());
+  }),
+               std::get<ReportRequest>(request));
+}
+
+void OpenSalvage(SubWindowHost& host, const SubWindowRequest&) {
+  host.Present(host.Window<SalvageDialog>([&] { return new SalvageDialog(host.Parent()); }));
+}
+
+void OpenOptions(SubWindowHost& host, const SubWindowRequest&) {
+  host.Present(host.Window<OptionsDialog>([&] {
+    return new OptionsDialog(host.CurrentSettings(), host.user, host.Parent());
+  }),
+               host.Model().View().OptionChecks);
+}
+
+void OpenComparison(SubWindowHost& host, const SubWindowRequest& request) {
+  host.Present(host.Window<ComparisonDialog>([&] { return new ComparisonDialog(host.Parent()); }),
+               std::get<ComparisonRequest>(request));
+}
+
+// "compare" against the template's own file as last saved, "compare:FILE"
+// against FILE.
+int PictureOfComparison(SubWindowHost& host, const WindowPicture& picture) {
+  if (picture.argument.empty()) {
+    host.Model().CompareWithSavedFile();
+  } else {
+    host.Model().CompareWithFile(std::string(picture.argument));
+  }
+  return host.RenderShown(picture);
+}
+
+bool IsWorkbenchShot(std::string_view argument) {
+  return ParseWorkbenchWindow("workbench:" + std::string(argument)).has_value();
+}
+
+int PictureOfWorkbench(SubWindowHost& host, const WindowPicture& picture) {
+  const auto shot = ParseWorkbenchWindow("workbench:" + std::string(picture.argument));
+  if (!shot) return 1;
+  return host.Workbench().RenderScreenshot(host.Model(), *shot, picture.path, picture.size);
+}
+
+constexpr std::array kSubWindows{
+    SubWindowEntry{kWorkbenchWindow, "SLOT[:TAB]", "item workbench", "", "", nullptr,
+                   IsWorkbenchShot, PictureOfWorkbench},
+    SubWindowEntry{"browser", "", "vault browser", "ctrl+w", "Vault Browser", OpenBrowser, nullptr,
+                   PictureThrough<&TfrmGearMain::OpenVaultBrowser>},
+    SubWindowEntry{"report", "", "template report", "ctrl+r", kReportCaption, OpenReport, nullptr,
+                   PictureThrough<&TfrmGearMain::OpenReport>},
+    SubWindowEntry{"salvage", "", "salvage calculator", "ctrl+m", kSalvageCaption, OpenSalvage,
+                   nullptr, PictureThrough<&TfrmGearMain::OpenSalvageCalculator>},
+    SubWindowEntry{"options", "", "options dialog", "ctrl+o", kOptionsCaption, OpenOptions, nullptr,
+                   PictureThrough<&TfrmGearMain::OpenOptions>},
+    SubWindowEntry{"compare", "FILE", "template comparison", "alt+f v", kComparisonCaption,
+                   OpenComparison, AnyArgument, PictureOfComparison},
+};
+
+}  // namespace
+
+std::span<const SubWindowEntry> SubWindowTable() {
+  return kSubWindows;
+}
+
+const SubWindowEntry* FindSubWindow(std::string_view name) {
+  const auto found =
+      std::find_if(kSubWindows.begin(), kSubWindows.end(),
+                   [name](const SubWindowEntry& entry) { return entry.name == name; });
+  return found == kSubWindows.end() ? nullptr : &*found;
+}
+
+std::string SubWindowUsage() {
+  std::string usage;
+  for (const SubWindowEntry& entry : kSubWindows) {
+    if (!usage.empty()) usage += '|';
+    usage += entry.name;
+    if (entry.argument.empty()) continue;
+    // An argument the window may go without is shown in brackets.
+    const bool optional = entry.accepts && entry.accepts("");
+    usage += optional ? "[:" : ":";
+    usage += entry.argument;
+    if (optional) usage += ']';
+  }
+  return usage;
+}
+
+std::string SubWindowList() {
+  std::string list;
+  for (const SubWindowEntry& entry : kSubWindows) {
+    if (entry.keys.empty()) continue;
+    list += std::string(entry.name) + '\t' + std::string(entry.keys) + '\t' +
+            std::string(entry.caption) + '\n';
+  }
+  return list;
+}
+
+}  // namespace qm::ui
