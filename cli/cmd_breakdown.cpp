@@ -18,9 +18,11 @@ constexpr std::string_view kUsage = "breakdown FILE CODE";
 int RunBreakdown(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {}, {}, error);
-  if (!args || args->Positional().size() != 2) return UsageError(context, kUsage);
-  const auto code = ParseInteger(args->Positional()[1], 0, 255);
-  if (!code) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"FILE", "CODE"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
+  const auto code = ParseNumberArgument("CODE", args->Positional()[1], 0, 255, error);
+  if (!code) return UsageError(context, error, kUsage);
   // Labels tagged 0 explain nothing.
   if (*code == 0) return InputError(context, "bonus code 0 has no breakdown");
   auto tpl = LoadAnyTemplate(args->Positional()[0]);

@@ -83,7 +83,9 @@ void PrintText(std::ostream& out, const Side& a, const Side& b,
 int RunCompare(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {"json"}, {}, error);
-  if (!args || args->Positional().size() != 2) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"A.qmc", "B.qmc"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
   const std::string& pathA = args->Positional()[0];
   const std::string& pathB = args->Positional()[1];
   auto a = LoadAnyTemplate(pathA);

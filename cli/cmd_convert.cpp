@@ -16,9 +16,10 @@ constexpr std::string_view kUsage = "convert IN.qmc|IN.qmy OUT.qmc";
 int RunConvert(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {}, {}, error);
-  if (!args || args->Positional().size() != 2 || args->Positional()[1].empty()) {
-    return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"IN", "OUT.qmc"}, error)) {
+    return UsageError(context, error, kUsage);
   }
+  if (args->Positional()[1].empty()) return UsageError(context, "OUT.qmc is empty", kUsage);
   const std::string& in = args->Positional()[0];
   const std::string& out = args->Positional()[1];
   // A template written under an old template's or an item's name would be

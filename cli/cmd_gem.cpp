@@ -19,12 +19,19 @@ constexpr std::string_view kUsage =
     "1 Hibernia, 2 Midgard)";
 
 int RunGem(CommandContext& context) {
-  if (context.args.size() != 3) return UsageError(context, kUsage);
-  const auto code = ParseInteger(context.args[0], 0, 255);
+  std::string error;
+  const auto args = Args::Parse(context.args, {}, {}, error);
+  if (!args || !ExpectPositionals(*args, {"CODE", "TIER", "REALM"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
+  const std::vector<std::string>& words = args->Positional();
+  const auto code = ParseNumberArgument("CODE", words[0], 0, 255, error);
+  if (!code) return UsageError(context, error, kUsage);
   // Stored tiers are whole numbers of any size; past 9 the gem has no quality.
-  const auto tier = ParseInteger(context.args[1], 0, INT_MAX);
-  const auto realm = ParseRealm(context.args[2]);
-  if (!code || !tier || !realm) return UsageError(context, kUsage);
+  const auto tier = ParseNumberArgument("TIER", words[1], 0, INT_MAX, error);
+  if (!tier) return UsageError(context, error, kUsage);
+  const auto realm = ParseRealm(words[2]);
+  if (!realm) return UsageError(context, BadValueReason("REALM", kRealmAccepted, words[2]), kUsage);
   const int c = static_cast<int>(*code);
   const int t = static_cast<int>(*tier);
   context.out << Cp1252ToUtf8(GemName(c, t, *realm)) << '\n'

@@ -49,17 +49,18 @@ class QuietUser : public UserPort {
 int RunImport(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {"json"}, {"slot-filter", "out"}, error);
-  if (!args || args->Positional().size() != 1) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"FILE"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
   const std::string& path = args->Positional()[0];
 
   std::optional<long long> slotFilter;
-  if (auto text = args->Value("slot-filter")) {
-    slotFilter = ParseInteger(*text, 0, 255);
-    if (!slotFilter) return UsageError(context, kUsage);
+  if (!ReadNumberOption(*args, "slot-filter", 0, 255, slotFilter, error)) {
+    return UsageError(context, error, kUsage);
   }
 
   const auto out = args->Value("out");
-  if (out && out->empty()) return UsageError(context, kUsage);
+  if (out && out->empty()) return UsageError(context, kEmptyOutReason, kUsage);
 
   const ExchangeFileKind kind = ExchangeKindOfPath(path);
   if (kind == ExchangeFileKind::kNone) {

@@ -37,8 +37,8 @@ constexpr std::array<ContentName, 4> kContents = {{
     {"stats", ReportContent::kStatsOnly},
 }};
 
-// Applies --hide; false for a name that is no toggle.
-bool HideToggles(const std::string& list, ReportOptions& options) {
+// Applies --hide; false, with the name in unknown, for a name that is no toggle.
+bool HideToggles(const std::string& list, ReportOptions& options, std::string& unknown) {
   std::stringstream names(list);
   std::string name;
   while (std::getline(names, name, ',')) {
@@ -53,6 +53,7 @@ bool HideToggles(const std::string& list, ReportOptions& options) {
     } else if (name == "utility") {
       options.DisplayUtility = false;
     } else {
+      unknown = name;
       return false;
     }
   }
@@ -63,40 +64,49 @@ int RunReport(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {"html"},
                           {"content", "weapons", "hide", "utility-mode", "out"}, error);
-  if (!args || args->Positional().size() != 1) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"FILE"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
 
   ReportContext report;
   if (const auto content = args->Value("content")) {
     const auto found = std::find_if(kContents.begin(), kContents.end(),
                                     [&](const ContentName& c) { return c.Name == *content; });
-    if (found == kContents.end()) return UsageError(context, kUsage);
+    if (found == kContents.end()) {
+      return UsageError(
+          context, BadValueReason("--content", "all, materials, names or stats", *content), kUsage);
+    }
     report.Options.Content = found->Content;
   }
-  for (const std::string& hide : args->Values("hide"))
-    if (!HideToggles(hide, report.Options)) return UsageError(context, kUsage);
+  for (const std::string& hide : args->Values("hide")) {
+    std::string unknown;
+    if (!HideToggles(hide, report.Options, unknown)) {
+      return UsageError(
+          context, BadValueReason("--hide", "race, caps, notes, expansion or utility", unknown),
+          kUsage);
+    }
+  }
   std::optional<long long> weapons;
-  if (const auto text = args->Value("weapons")) {
-    weapons = ParseInteger(*text, 0, 4);
-    if (!weapons) return UsageError(context, kUsage);
+  if (!ReadNumberOption(*args, "weapons", 0, 4, weapons, error)) {
+    return UsageError(context, error, kUsage);
   }
-  long long utilityMode = kUtilityNormal;
-  if (const auto text = args->Value("utility-mode")) {
-    const auto mode = ParseInteger(*text, 0, kUtilityModeCount - 1);
-    if (!mode) return UsageError(context, kUsage);
-    utilityMode = *mode;
+  std::optional<long long> utilityMode = kUtilityNormal;
+  if (!ReadNumberOption(*args, "utility-mode", 0, kUtilityModeCount - 1, utilityMode, error)) {
+    return UsageError(context, error, kUsage);
   }
+  const auto out = args->Value("out");
+  if (out && out->empty()) return UsageError(context, kEmptyOutReason, kUsage);
 
   auto tpl = LoadAnyTemplate(args->Positional()[0]);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   report.ReportCopy = tpl.Value();
   if (weapons) report.ReportCopy.WeaponConfig = static_cast<std::uint8_t>(*weapons);
-  report.MainWindow = ReadingsFromTemplate(tpl.Value(), static_cast<int>(utilityMode));
+  report.MainWindow = ReadingsFromTemplate(tpl.Value(), static_cast<int>(*utilityMode));
 
   const ReportDocument document = BuildReport(report);
   const bool html = args->Has("html");
   const std::string_view name = report.ReportCopy.CharName.View();
-  if (const auto out = args->Value("out")) {
-    if (out->empty()) return UsageError(context, kUsage);
+  if (out) {
     // The bytes the window's save commands write, never over the template read.
     const Status saved = WriteFileAtomically(
         *out, html ? ReportHtmlBytes(document.Lines, name) : ReportTextBytes(document.Lines),

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <ostream>
 
+#include "cli/args.h"
 #include "cli/command.h"
 #include "cli/commands.h"
 #include "salvage/salvage_model.h"
@@ -13,11 +14,16 @@ namespace {
 constexpr std::string_view kUsage = "salvage A1 A2 A3 A4 A5 A6 A7 A8 A9 A10";
 
 int RunSalvage(CommandContext& context) {
-  if (context.args.size() != static_cast<std::size_t>(kSalvageTierCount))
-    return UsageError(context, kUsage);
+  std::string error;
+  const auto args = Args::Parse(context.args, {}, {}, error);
+  if (!args || !ExpectPositionals(
+                   *args, {"A1", "A2", "A3", "A4", "A5", "A6", "A7", "A8", "A9", "A10"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
+  static_assert(kSalvageTierCount == 10, "the usage line names ten amounts");
   TfrmSalvo salvo;
   for (int tier = 0; tier < kSalvageTierCount; ++tier) {
-    const std::string& amount = context.args[tier];
+    const std::string& amount = args->Positional()[static_cast<std::size_t>(tier)];
     // The window only lets digits in; the command is as strict and names the
     // offending amount. Large numbers are held to 32000 as the edits do.
     if (amount.empty() ||

@@ -16,7 +16,9 @@ constexpr std::string_view kUsage = "show FILE [--json]";
 int RunShow(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {"json"}, {}, error);
-  if (!args || args->Positional().size() != 1) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"FILE"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
   const std::string& path = args->Positional()[0];
   const bool json = args->Has("json");
 

@@ -86,6 +86,18 @@ std::optional<int> ParseArmour(std::string_view text) {
   return std::nullopt;
 }
 
+// An option named by number or by name, read by parse when given: false with
+// the reason when its text is none that parse takes.
+template <typename Parse>
+bool ReadNamedOption(const Args& args, std::string_view name, std::string_view accepted,
+                     Parse parse, std::optional<int>& value, std::string& error) {
+  const auto text = args.Value(name);
+  if (!text) return true;
+  value = parse(*text);
+  if (!value) error = BadValueReason("--" + std::string(name), accepted, *text);
+  return value.has_value();
+}
+
 struct GemRequest {
   int Slot = 0;
   int Index = 0;
@@ -196,36 +208,46 @@ int RunSpellcraft(CommandContext& context) {
       context.args, {"force-fifth", "universal", "json"},
       {"slot", "level", "armour", "realm", "class", "gem", "fifth", "skill", "quality", "out"},
       error);
-  if (!args || !args->Positional().empty()) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {}, error)) return UsageError(context, error, kUsage);
 
   std::optional<int> slot = kChest;
   std::optional<int> classIndex;
   std::optional<int> realm;
-  std::optional<long long> level;
   std::optional<int> armour;
+  if (!ReadNamedOption(*args, "slot", "a slot 1-" + std::to_string(kSlotCount) + " or its name",
+                       ParseSlot, slot, error) ||
+      !ReadNamedOption(*args, "class",
+                       "a class 0-" + std::to_string(kClassTableSize - 1) + " or its name",
+                       ParseClass, classIndex, error) ||
+      !ReadNamedOption(*args, "realm", kRealmAccepted, ParseRealm, realm, error) ||
+      !ReadNamedOption(*args, "armour",
+                       "an armour 0-" + std::to_string(kArmourEntryCount - 1) + " or its name",
+                       ParseArmour, armour, error)) {
+    return UsageError(context, error, kUsage);
+  }
+  std::optional<long long> level;
   std::optional<long long> fifth;
   std::optional<long long> skill;
   std::optional<long long> quality;
-  if (auto text = args->Value("slot")) slot = ParseSlot(*text);
-  if (auto text = args->Value("class")) classIndex = ParseClass(*text);
-  if (auto text = args->Value("realm")) realm = ParseRealm(*text);
-  if (auto text = args->Value("level")) level = ParseInteger(*text, kMinCraftLevel, kMaxCraftLevel);
-  if (auto text = args->Value("armour")) armour = ParseArmour(*text);
-  if (auto text = args->Value("fifth")) fifth = ParseInteger(*text, 0, 9999);
-  if (auto text = args->Value("skill")) skill = ParseInteger(*text, kMinCraftSkill, kMaxCraftSkill);
-  if (auto text = args->Value("quality"))
-    quality = ParseInteger(*text, kMinCraftQuality, kMaxCraftQuality);
-  if (!slot || (args->Has("class") && !classIndex) || (args->Has("realm") && !realm) ||
-      (args->Has("level") && !level) || (args->Has("armour") && !armour) ||
-      (args->Has("fifth") && !fifth) || (args->Has("skill") && !skill) ||
-      (args->Has("quality") && !quality))
-    return UsageError(context, kUsage);
+  if (!ReadNumberOption(*args, "level", kMinCraftLevel, kMaxCraftLevel, level, error) ||
+      !ReadNumberOption(*args, "fifth", 0, 9999, fifth, error) ||
+      !ReadNumberOption(*args, "skill", kMinCraftSkill, kMaxCraftSkill, skill, error) ||
+      !ReadNumberOption(*args, "quality", kMinCraftQuality, kMaxCraftQuality, quality, error)) {
+    return UsageError(context, error, kUsage);
+  }
   std::vector<GemRequest> gems;
   for (const std::string& text : args->Values("gem")) {
     const auto gem = ParseGem(text);
-    if (!gem) return UsageError(context, kUsage);
+    if (!gem) {
+      const std::string accepted = "K:INDEX:TIER with K 1-" + std::to_string(kGemSlotCount) +
+                                   ", INDEX 0-" + std::to_string(kGemBonusCount - 1) +
+                                   ", TIER 0-99";
+      return UsageError(context, BadValueReason("--gem", accepted, text), kUsage);
+    }
     gems.push_back(*gem);
   }
+  const auto path = args->Value("out");
+  if (path && path->empty()) return UsageError(context, kEmptyOutReason, kUsage);
   if (!IsCraftedSlot(*slot))
     return InputError(
         context, "the " + std::string(SlotName(*slot)) + " slot cannot hold a spellcrafted item");
@@ -282,8 +304,7 @@ int RunSpellcraft(CommandContext& context) {
   }
 
   const TItemRecord item = calc.BuildCraftedItem(CraftedItemVariant::kReturned);
-  if (auto path = args->Value("out")) {
-    if (path->empty()) return UsageError(context, kUsage);
+  if (path) {
     if (!calc.State().Valid)
       return InputError(context, "the design is over its limit (charge " + calc.View().Charge.Text +
                                      ", max overcharge " + calc.View().MaxOvercharge.Text +

@@ -18,9 +18,11 @@ constexpr std::string_view kUsage = "summary FILE SLOT";
 int RunSummary(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {}, {}, error);
-  if (!args || args->Positional().size() != 2) return UsageError(context, kUsage);
-  const auto slot = ParseInteger(args->Positional()[1], 1, kSlotCount);
-  if (!slot) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"FILE", "SLOT"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
+  const auto slot = ParseNumberArgument("SLOT", args->Positional()[1], 1, kSlotCount, error);
+  if (!slot) return UsageError(context, error, kUsage);
   auto tpl = LoadAnyTemplate(args->Positional()[0]);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
 

@@ -169,7 +169,9 @@ void PrintText(std::ostream& out, const TTemplateRecord& tpl, const TotalsAndCap
 int RunTotals(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {"json"}, {}, error);
-  if (!args || args->Positional().size() != 1) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"FILE"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
   auto tpl = LoadAnyTemplate(args->Positional()[0]);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   const TotalsAndCaps result = ComputeTotals(tpl.Value());

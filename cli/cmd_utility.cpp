@@ -17,11 +17,14 @@ constexpr std::string_view kUsage = "utility FILE --mode 0|1|2|3";
 int RunUtility(CommandContext& context) {
   std::string error;
   auto args = Args::Parse(context.args, {}, {"mode"}, error);
-  if (!args || args->Positional().size() != 1) return UsageError(context, kUsage);
-  const std::optional<std::string> modeText = args->Value("mode");
-  if (!modeText) return UsageError(context, kUsage);
-  const std::optional<long long> mode = ParseInteger(*modeText, 0, kUtilityModeCount - 1);
-  if (!mode) return UsageError(context, kUsage);
+  if (!args || !ExpectPositionals(*args, {"FILE"}, error)) {
+    return UsageError(context, error, kUsage);
+  }
+  if (!args->Has("mode")) return UsageError(context, "missing --mode", kUsage);
+  std::optional<long long> mode;
+  if (!ReadNumberOption(*args, "mode", 0, kUtilityModeCount - 1, mode, error)) {
+    return UsageError(context, error, kUsage);
+  }
 
   auto tpl = LoadAnyTemplate(args->Positional()[0]);
   if (!tpl.Ok()) return InputError(context, tpl.Error());

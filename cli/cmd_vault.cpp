@@ -92,12 +92,10 @@ struct BuildOptions {
   std::string label = kVaultLabel;
 };
 
-bool ReadBuildOptions(const Args& args, BuildOptions& options) {
-  if (const auto version = args.Value("version")) {
-    const auto number = ParseInteger(*version, 0, 65535);
-    if (!number) return false;
-    options.version = static_cast<int>(*number);
-  }
+bool ReadBuildOptions(const Args& args, BuildOptions& options, std::string& error) {
+  std::optional<long long> version;
+  if (!ReadNumberOption(args, "version", 0, 65535, version, error)) return false;
+  if (version) options.version = static_cast<int>(*version);
   if (const auto label = args.Value("label")) options.label = Utf8ToCp1252(*label);
   return true;
 }
@@ -167,24 +165,29 @@ int RunPack(CommandContext& context) {
   std::string error;
   const auto args = Args::Parse(context.args, {"strict"}, {"version", "label"}, error);
   BuildOptions options;
-  if (!args || args->Positional().size() != 2 || !ReadBuildOptions(*args, options) ||
-      args->Positional()[1].empty()) {
-    return UsageError(context, kPackUsage);
+  if (!args || !ExpectPositionals(*args, {"TEXT|DIR", "OUT.qmv"}, error) ||
+      !ReadBuildOptions(*args, options, error)) {
+    return UsageError(context, error, kPackUsage);
   }
+  if (args->Positional()[1].empty()) return UsageError(context, "OUT.qmv is empty", kPackUsage);
   const std::string& source = args->Positional()[0];
   const std::string& out = args->Positional()[1];
   std::error_code ec;
   if (fs::is_directory(source, ec)) return PackFolder(context, source, options, out);
   if (args->Value("version") || args->Value("label")) {
     // A vault text carries its own header; packing it unchanged cannot set one.
-    return UsageError(context, kPackUsage);
+    return UsageError(context, "--version and --label apply to a folder only", kPackUsage);
   }
   return PackText(context, source, args->Has("strict"), out);
 }
 
 int RunUnpack(CommandContext& context) {
-  if (context.args.size() != 1) return UsageError(context, kUnpackUsage);
-  const auto vault = InflateVaultFile(context.args[0]);
+  std::string error;
+  const auto args = Args::Parse(context.args, {}, {}, error);
+  if (!args || !ExpectPositionals(*args, {"QMV"}, error)) {
+    return UsageError(context, error, kUnpackUsage);
+  }
+  const auto vault = InflateVaultFile(args->Positional()[0]);
   if (!vault.Ok()) return InputError(context, vault.Error());
   context.out << vault.Value().Text.View();
   return kExitOk;
@@ -196,8 +199,12 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 }
 
 int RunInfo(CommandContext& context) {
-  if (context.args.size() != 1) return UsageError(context, kInfoUsage);
-  const std::string& path = context.args[0];
+  std::string error;
+  const auto args = Args::Parse(context.args, {}, {}, error);
+  if (!args || !ExpectPositionals(*args, {"QMV"}, error)) {
+    return UsageError(context, error, kInfoUsage);
+  }
+  const std::string& path = args->Positional()[0];
   const auto start = std::chrono::steady_clock::now();
   const auto inflated = InflateVaultFile(path);
   if (!inflated.Ok()) return InputError(context, inflated.Error());
@@ -226,10 +233,11 @@ int RunBuild(CommandContext& context) {
   std::string error;
   const auto args = Args::Parse(context.args, {}, {"version", "label"}, error);
   BuildOptions options;
-  if (!args || args->Positional().size() < 2 || !ReadBuildOptions(*args, options) ||
-      args->Positional()[0].empty()) {
-    return UsageError(context, kBuildUsage);
+  if (!args || !ExpectPositionals(*args, {"OUT.qmv", "XMLFILE|DIR"}, error, true) ||
+      !ReadBuildOptions(*args, options, error)) {
+    return UsageError(context, error, kBuildUsage);
   }
+  if (args->Positional()[0].empty()) return UsageError(context, "OUT.qmv is empty", kBuildUsage);
   const std::string& out = args->Positional()[0];
   std::vector<fs::path> paths;
   for (std::size_t i = 1; i < args->Positional().size(); ++i) {

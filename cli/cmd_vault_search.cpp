@@ -66,13 +66,10 @@ class QuietUser : public UserPort {
 };
 
 // The class given with --class, or the "no class" row.
-bool ClassOption(const Args& args, int& classIndex) {
-  classIndex = kClassTableSize;
-  if (const auto text = args.Value("class")) {
-    const auto value = ParseInteger(*text, 0, kClassTableSize - 1);
-    if (!value) return false;
-    classIndex = static_cast<int>(*value);
-  }
+bool ClassOption(const Args& args, int& classIndex, std::string& error) {
+  std::optional<long long> value;
+  if (!ReadNumberOption(args, "class", 0, kClassTableSize - 1, value, error)) return false;
+  classIndex = value ? static_cast<int>(*value) : kClassTableSize;
   return true;
 }
 
@@ -82,22 +79,26 @@ int RunSearch(CommandContext& context) {
   for (const TextOption& option : kTexts) valueNames.push_back(option.name);
   std::string error;
   const auto args = Args::Parse(context.args, {"json", "cVerified", "HideQs"}, valueNames, error);
-  if (!args || args->Positional().size() != 1) return UsageError(context, kSearchUsage);
+  if (!args || !ExpectPositionals(*args, {"QMV"}, error)) {
+    return UsageError(context, error, kSearchUsage);
+  }
 
   TVaultFilter filter;
   for (const PositionOption& option : kPositions) {
-    if (const auto text = args->Value(option.name)) {
-      const auto value = ParseInteger(*text, -1, 65535);
-      if (!value) return UsageError(context, kSearchUsage);
-      filter.*option.field = static_cast<int>(*value);
+    std::optional<long long> value;
+    if (!ReadNumberOption(*args, option.name, -1, 65535, value, error)) {
+      return UsageError(context, error, kSearchUsage);
     }
+    if (value) filter.*option.field = static_cast<int>(*value);
   }
   for (const TextOption& option : kTexts) {
     if (const auto text = args->Value(option.name)) {
       // The amounts are numbers like every other option; only the name is free text.
+      std::optional<long long> amount;
       if (option.field != &TVaultFilter::NameFilter &&
-          !ParseInteger(*text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max())) {
-        return UsageError(context, kSearchUsage);
+          !ReadNumberOption(*args, option.name, std::numeric_limits<int>::min(),
+                            std::numeric_limits<int>::max(), amount, error)) {
+        return UsageError(context, error, kSearchUsage);
       }
       filter.*option.field = Utf8ToCp1252(*text);
     }
@@ -105,14 +106,16 @@ int RunSearch(CommandContext& context) {
   filter.cVerified = args->Has("cVerified");
   filter.HideQs = args->Has("HideQs");
   VaultQueryContext query;
-  if (const auto level = args->Value("workbench-level")) {
-    const auto value = ParseInteger(*level, 0, 255);
-    if (!value) return UsageError(context, kSearchUsage);
+  std::optional<long long> level;
+  if (!ReadNumberOption(*args, "workbench-level", 0, 255, level, error)) {
+    return UsageError(context, error, kSearchUsage);
+  }
+  if (level) {
     query.BonusLevelLimit = true;
-    query.CharacterLevel = static_cast<int>(*value);
+    query.CharacterLevel = static_cast<int>(*level);
   }
   int classIndex = 0;
-  if (!ClassOption(*args, classIndex)) return UsageError(context, kSearchUsage);
+  if (!ClassOption(*args, classIndex, error)) return UsageError(context, error, kSearchUsage);
   query.ShieldSize = ClassOf(classIndex).Shield;
   query.LeftHandWeapon = ClassOf(classIndex).LeftHandWeapon;
 
@@ -139,11 +142,12 @@ int RunDescribe(CommandContext& context) {
   std::string error;
   const auto args = Args::Parse(context.args, {}, {"class"}, error);
   int classIndex = 0;
-  if (!args || args->Positional().size() != 2 || !ClassOption(*args, classIndex)) {
-    return UsageError(context, kDescribeUsage);
+  if (!args || !ExpectPositionals(*args, {"QMV", "INDEX"}, error) ||
+      !ClassOption(*args, classIndex, error)) {
+    return UsageError(context, error, kDescribeUsage);
   }
-  const auto index = ParseInteger(args->Positional()[1], 0, 1LL << 40);
-  if (!index) return UsageError(context, kDescribeUsage);
+  const auto index = ParseNumberArgument("INDEX", args->Positional()[1], 0, 1LL << 40, error);
+  if (!index) return UsageError(context, error, kDescribeUsage);
   Vault vault;
   if (const std::string failed = LoadVaultFile(args->Positional()[0], vault); !failed.empty()) {
     return InputError(context, failed);

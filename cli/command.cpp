@@ -4,7 +4,8 @@
 
 namespace qm::cli {
 
-int UsageError(CommandContext& context, std::string_view usage) {
+int UsageError(CommandContext& context, std::string_view reason, std::string_view usage) {
+  context.err << "quillmark-cli: " << reason << '\n';
   context.err << "usage: quillmark-cli " << usage << '\n';
   return kExitUsage;
 }

@@ -27,8 +27,9 @@ struct Command {
   CommandFunction run;
 };
 
-// Prints "usage: quillmark-cli <usage>" to err and returns kExitUsage.
-int UsageError(CommandContext& context, std::string_view usage);
+// Prints the reason ("quillmark-cli: missing FILE"), then "usage: quillmark-cli
+// <usage>", to err and returns kExitUsage: the first line says what was wrong.
+int UsageError(CommandContext& context, std::string_view reason, std::string_view usage);
 // Prints the one-line message to err and returns kExitBadInput.
 int InputError(CommandContext& context, std::string_view message);
 

@@ -198,6 +198,10 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   bool AskSaveFirst(const char* message, const char* goOnCaption);
   void ApplyClassChange(int classIndex, bool fromUser);
   void ApplyServerChange(int serverType, bool fromUser);
+  // With items placed, asks whether a change that removes the items it rules
+  // out may go ahead; on cancel the combo shows oldSelection again.
+  bool MayRemoveItems(std::string_view question, std::string_view cancelCaption, ComboState& combo,
+                      int oldSelection);
   void ApplyLevel(int level);
   void FillRaceCombo();
   void SetSaveEnabled(bool enabled);

@@ -36,21 +36,24 @@ void TfrmGearMain::ChangeClass(int classIndex) {
   const HistoryStep step(*this, "Change Class");
   const int old = tpl_.ClassIndex;
   idle_ = false;
-  if (itemsPlaced_) {
-    const int answer = user_.AskUser(
-        "Switching classes will remove items that cannot be equipped by the new class, along with "
-        "crafted items. Do you wish to continue?",
-        kMakeCompatibleTitle, "Check &Items", "&Cancel Change", "", "");
-    if (answer != 1) {
-      view_.Class.Selection = old < kClassTableSize ? old : -1;
-      NotifyViewChanged();  // the combo goes back to the old class
-      idle_ = true;
-      return;
-    }
+  if (MayRemoveItems(
+          "Switching classes will remove items that cannot be equipped by the new class, along "
+          "with crafted items. Do you wish to continue?",
+          "&Cancel Change", view_.Class, old < kClassTableSize ? old : -1)) {
+    view_.Class.Selection = classIndex;
+    ApplyClassChange(classIndex, true);
   }
-  view_.Class.Selection = classIndex;
-  ApplyClassChange(classIndex, true);
   idle_ = true;
+}
+
+bool TfrmGearMain::MayRemoveItems(std::string_view question, std::string_view cancelCaption,
+                                  ComboState& combo, int oldSelection) {
+  if (!itemsPlaced_ ||
+      user_.AskUser(question, kMakeCompatibleTitle, "Check &Items", cancelCaption, "", "") == 1)
+    return true;
+  combo.Selection = oldSelection;
+  NotifyViewChanged();  // the combo goes back to the old entry
+  return false;
 }
 
 void TfrmGearMain::ApplyClassChange(int classIndex, bool fromUser) {
@@ -98,20 +101,12 @@ void TfrmGearMain::ChangeServerType(int serverType) {
   const HistoryStep step(*this, "Change Server");
   const int old = tpl_.ServerType;
   idle_ = false;
-  if (itemsPlaced_) {
-    const int answer = user_.AskUser(
-        "Changing the server type will remove items that cannot be found on that server type, and "
-        "crafted items, continue?",
-        kMakeCompatibleTitle, "Check &Items", "&Cancel", "", "");
-    if (answer != 1) {
-      view_.Server.Selection = old <= kOrigins ? old : -1;
-      NotifyViewChanged();
-      idle_ = true;
-      return;
-    }
+  if (MayRemoveItems("Changing the server type will remove items that cannot be found on that "
+                     "server type, and crafted items, continue?",
+                     "&Cancel", view_.Server, old <= kOrigins ? old : -1)) {
+    view_.Server.Selection = serverType;
+    ApplyServerChange(serverType, true);
   }
-  view_.Server.Selection = serverType;
-  ApplyServerChange(serverType, true);
   idle_ = true;
 }
 

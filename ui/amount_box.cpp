@@ -38,6 +38,11 @@ void AmountBox::ShowText(const std::string& text) {
   lineEdit()->setCursorPosition(std::min(caret, static_cast<int>(shown.size())));
 }
 
+void AmountBox::ShowState(const TextBoxState& state) {
+  ShowText(state.Text);
+  setEnabled(state.Enabled);
+}
+
 void AmountBox::stepBy(int steps) {
   const int value = std::clamp(AmountValue(FromQt(text())) + steps, 0, limit_);
   const std::string stepped = std::to_string(value);

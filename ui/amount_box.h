@@ -9,6 +9,7 @@
 #include <string>
 
 #include "core/amount_box.h"
+#include "ports/view_state.h"
 
 namespace qm::ui {
 
@@ -21,6 +22,8 @@ class AmountBox : public QAbstractSpinBox {
   void ShowEdit(const AmountBoxEdit& edit);
   // The model's text from a refresh; the caret stays where it can.
   void ShowText(const std::string& text);
+  // The model's text and enabled state from a refresh.
+  void ShowState(const TextBoxState& state);
 
   // The user changed the text (typing, pasting or the spin button).
   std::function<void(const std::string& text, int caret)> onEdited;

@@ -30,9 +30,10 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   setWindowTitle(ToQt(model_.View().Caption));
   setModal(true);
 
-  templateA_ = MakeLabel("lTemplateA", "The template in column A", this);
-  templateB_ = MakeLabel("lTemplateB", "The template in column B", this);
-  summary_ = MakeLabel("lSummary", "How many figures got worse, better or stayed the same", this);
+  templateA_ = LabelBinding(MakeLabel("lTemplateA", "The template in column A", this));
+  templateB_ = LabelBinding(MakeLabel("lTemplateB", "The template in column B", this));
+  summary_ = LabelBinding(
+      MakeLabel("lSummary", "How many figures got worse, better or stayed the same", this));
 
   changedOnly_ = new QCheckBox(ToQt(kChangedOnlyCaption), this);
   changedOnly_->setObjectName("cbChangedOnly");
@@ -63,9 +64,9 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(templateA_);
-  layout->addWidget(templateB_);
-  layout->addWidget(summary_);
+  layout->addWidget(templateA_.Label());
+  layout->addWidget(templateB_.Label());
+  layout->addWidget(summary_.Label());
   layout->addWidget(changedOnly_);
   layout->addWidget(table_, 1);
   layout->addWidget(buttons);
@@ -88,14 +89,9 @@ void ComparisonDialog::Run(const ComparisonRequest& request) {
 
 void ComparisonDialog::Refresh() {
   const ComparisonWindowView& view = model_.View();
-  for (auto [label, state] :
-       {std::pair{templateA_, &view.TemplateA}, std::pair{templateB_, &view.TemplateB},
-        std::pair{summary_, &view.Summary}}) {
-    SetLabelText(label, ToQt(state->Text));
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, ToQColor(state->Colour));
-    label->setPalette(palette);
-  }
+  templateA_.Apply(view.TemplateA);
+  templateB_.Apply(view.TemplateB);
+  summary_.Apply(view.Summary);
   {
     const QSignalBlocker blocker(changedOnly_);
     changedOnly_->setChecked(view.ChangedOnly.Checked);

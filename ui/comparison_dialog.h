@@ -5,6 +5,7 @@
 #include <QDialog>
 
 #include "mainwin/comparison_window.h"
+#include "ui/view_binding.h"
 
 class QCheckBox;
 class QLabel;
@@ -30,9 +31,7 @@ class ComparisonDialog : public QDialog {
   void Refresh();
 
   TfrmCompare model_;
-  QLabel* templateA_ = nullptr;
-  QLabel* templateB_ = nullptr;
-  QLabel* summary_ = nullptr;
+  LabelBinding templateA_, templateB_, summary_;
   QCheckBox* changedOnly_ = nullptr;
   QTableWidget* table_ = nullptr;
   QPushButton* close_ = nullptr;

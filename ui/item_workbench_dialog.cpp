@@ -11,10 +11,10 @@
 #include <QVBoxLayout>
 
 #include "ui/text_codec.h"
+#include "ui/widget_factory.h"
 #include "ui/workbench_editor_tab.h"
 #include "ui/workbench_load_tab.h"
 #include "ui/workbench_spellcraft_tab.h"
-#include "ui/workbench_widgets.h"
 
 namespace qm::ui {
 namespace {

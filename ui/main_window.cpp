@@ -22,26 +22,9 @@
 #include "ui/figure_panel.h"
 #include "ui/side_panel.h"
 #include "ui/text_codec.h"
+#include "ui/widget_factory.h"
 
 namespace qm::ui {
-namespace {
-
-QComboBox* MakeCombo(const char* objectName, const char* accessible, QWidget* parent) {
-  auto* combo = new QComboBox(parent);
-  combo->setObjectName(QString::fromLatin1(objectName));
-  combo->setAccessibleName(QString::fromLatin1(accessible));
-  combo->setAccessibleDescription(QString::fromLatin1(accessible));
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  return combo;
-}
-
-QLabel* Buddy(const char* caption, QWidget* buddy, QWidget* parent) {
-  auto* label = new QLabel(QString::fromLatin1(caption), parent);
-  label->setBuddy(buddy);
-  return label;
-}
-
-}  // namespace
 
 MainWindow::MainWindow(TfrmGearMain& model, WindowRegistry& windows, QWidget* parent)
     : QMainWindow(parent), model_(model), windows_(windows) {
@@ -99,26 +82,26 @@ QWidget* MainWindow::BuildCharacterBox(QWidget* parent) {
   name_->setAccessibleDescription(QStringLiteral("Character name"));
   // The record keeps 41 characters of the name.
   name_->setMaxLength(static_cast<int>(sizeof(TTemplateRecord{}.CharName.Chars)));
-  level_ = ComboBinding(MakeCombo("cbLevel", "Level", box));
-  realmRank_ = ComboBinding(MakeCombo("cbRealmRank", "Realm rank", box));
-  class_ = ComboBinding(MakeCombo("eClass", "Class", box));
-  race_ = ComboBinding(MakeCombo("cbRace", "Race", box));
-  server_ = ComboBinding(MakeCombo("cbServer", "Server", box));
+  level_ = ComboBinding(MakeCombo({"cbLevel", "Level"}, box));
+  realmRank_ = ComboBinding(MakeCombo({"cbRealmRank", "Realm rank"}, box));
+  class_ = ComboBinding(MakeCombo({"eClass", "Class"}, box));
+  race_ = ComboBinding(MakeCombo({"cbRace", "Race"}, box));
+  server_ = ComboBinding(MakeCombo({"cbServer", "Server"}, box));
   champion_ = new QCheckBox(QStringLiteral("Cham&p Level 3+"), box);
   champion_->setObjectName(QStringLiteral("cbChampion"));
   champion_->setAccessibleName(QStringLiteral("Champion level 3+"));
 
-  grid->addWidget(Buddy("Na&me", name_, box), 0, 0);
+  grid->addWidget(MakeBuddyLabel("Na&me", name_, box), 0, 0);
   grid->addWidget(name_, 0, 1, 1, 3);
-  grid->addWidget(Buddy("Cla&ss", class_.Combo(), box), 1, 0);
+  grid->addWidget(MakeBuddyLabel("Cla&ss", class_.Combo(), box), 1, 0);
   grid->addWidget(class_.Combo(), 1, 1, 1, 3);
-  grid->addWidget(Buddy("R&ace", race_.Combo(), box), 2, 0);
+  grid->addWidget(MakeBuddyLabel("R&ace", race_.Combo(), box), 2, 0);
   grid->addWidget(race_.Combo(), 2, 1, 1, 3);
-  grid->addWidget(Buddy("Le&vel", level_.Combo(), box), 3, 0);
+  grid->addWidget(MakeBuddyLabel("Le&vel", level_.Combo(), box), 3, 0);
   grid->addWidget(level_.Combo(), 3, 1);
-  grid->addWidget(Buddy("Realm Ran&k", realmRank_.Combo(), box), 3, 2);
+  grid->addWidget(MakeBuddyLabel("Realm Ran&k", realmRank_.Combo(), box), 3, 2);
   grid->addWidget(realmRank_.Combo(), 3, 3);
-  grid->addWidget(Buddy("Serv&er", server_.Combo(), box), 4, 0);
+  grid->addWidget(MakeBuddyLabel("Serv&er", server_.Combo(), box), 4, 0);
   grid->addWidget(server_.Combo(), 4, 1);
   grid->addWidget(champion_, 4, 2, 1, 2);
   grid->setColumnStretch(1, 1);
@@ -200,10 +183,10 @@ QWidget* MainWindow::BuildSlotBox(QWidget* parent) {
           [this] { Run([&] { model_.CycleUtilityMode(); }); });
   grid->addWidget(total, r++, 0, 1, 3);
 
-  QComboBox* weapon = MakeCombo("rWepType", "Weapon selection", box);
+  QComboBox* weapon = MakeCombo({"rWepType", "Weapon selection"}, box);
   weapon_ = ComboBinding(weapon);
   auto* weaponRow = new QHBoxLayout;
-  weaponRow->addWidget(Buddy("&Weapon Selection", weapon, box));
+  weaponRow->addWidget(MakeBuddyLabel("&Weapon Selection", weapon, box));
   weaponRow->addWidget(weapon, 1);
   grid->addLayout(weaponRow, r++, 0, 1, 3);
   connect(weapon, &QComboBox::activated, this,

@@ -166,11 +166,7 @@ bool OptionsDialog::Run(const OptionsMenuChecks& menu) {
 }
 
 void OptionsDialog::closeEvent(QCloseEvent* event) {
-  if (model_.FormCloseQuery()) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  event->setAccepted(model_.FormCloseQuery());
 }
 
 void OptionsDialog::showEvent(QShowEvent* event) {

@@ -59,11 +59,7 @@ void QuestionDialog::Press(DialogButton button) {
 }
 
 void QuestionDialog::closeEvent(QCloseEvent* event) {
-  if (model_.FormCloseQuery()) {
-    event->accept();
-  } else {
-    event->ignore();
-  }
+  event->setAccepted(model_.FormCloseQuery());
 }
 
 void QuestionDialog::keyPressEvent(QKeyEvent* event) {

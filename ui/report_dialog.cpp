@@ -279,13 +279,8 @@ void ReportDialog::Refresh() {
   if (!shownOnce_ || view.Rpt.Lines != shownLines_) {
     shownOnce_ = true;
     shownLines_ = view.Rpt.Lines;
-    QString text;
-    for (std::size_t i = 0; i < shownLines_.size(); ++i) {
-      if (i != 0) text += QLatin1Char('\n');
-      text += ToQt(shownLines_[i]);
-    }
     const QSignalBlocker blocker(rpt_);
-    rpt_->setPlainText(text);
+    rpt_->setPlainText(ToQtLines(shownLines_));
     rpt_->moveCursor(QTextCursor::Start);
   }
 }

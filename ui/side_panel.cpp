@@ -86,9 +86,7 @@ void SidePanel::Apply(const MainWindowView& view) {
   }
   if (!applied_ || lines_ != view.InfoLines) {
     lines_ = view.InfoLines;
-    QStringList lines;
-    for (const std::string& line : lines_) lines << ToQt(line);
-    info_->setPlainText(lines.join(QLatin1Char('\n')));
+    info_->setPlainText(ToQtLines(lines_));
   }
   const auto texts = ItemLabelTexts(view.SummaryLabels);
   for (std::size_t i = 0; i < kItemLabelCount; ++i) {

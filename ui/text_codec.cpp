@@ -12,4 +12,13 @@ std::string FromQt(const QString& text) {
   return Utf8ToCp1252(text.toStdString());
 }
 
+QString ToQtLines(const std::vector<std::string>& lines) {
+  QString text;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    if (i != 0) text += QLatin1Char('\n');
+    text += ToQt(lines[i]);
+  }
+  return text;
+}
+
 }  // namespace qm::ui

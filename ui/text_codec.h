@@ -4,10 +4,13 @@
 #include <QString>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm::ui {
 
 QString ToQt(std::string_view cp1252);
 std::string FromQt(const QString& text);
+// Lines for a multi-line box: each converted, joined by line feeds.
+QString ToQtLines(const std::vector<std::string>& lines);
 
 }  // namespace qm::ui

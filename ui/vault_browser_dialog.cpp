@@ -20,6 +20,7 @@
 #include "ui/amount_box.h"
 #include "ui/item_list_model.h"
 #include "ui/text_codec.h"
+#include "ui/widget_factory.h"
 
 namespace qm::ui {
 namespace {
@@ -28,17 +29,6 @@ constexpr int kAmountLimit = 200;
 constexpr std::array<const char*, 3> kStatNames = {"Filter3", "Filter6", "Filter7"};
 constexpr std::array<const char*, 3> kStatHints = {"Stat Filter", "Stat Filter 2", "Stat Filter 3"};
 constexpr std::array<const char*, 3> kAmountNames = {"Edit1", "Edit2", "Edit3"};
-
-QString Plain(const char* caption) {
-  return QString::fromLatin1(caption).remove(QLatin1Char('&'));
-}
-
-QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent) {
-  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setAccessibleName(Plain(caption));
-  return button;
-}
 
 }  // namespace
 
@@ -81,16 +71,15 @@ VaultBrowserDialog::~VaultBrowserDialog() {
 QComboBox* VaultBrowserDialog::AddChoice(QGridLayout* grid, int row, int column,
                                          const char* objectName, const char* caption,
                                          const char* hint, ComboBinding& binding) {
-  auto* combo = new QComboBox(grid->parentWidget());
-  combo->setObjectName(QString::fromLatin1(objectName));
-  combo->setAccessibleName(Plain(caption));
-  combo->setAccessibleDescription(QString::fromLatin1(hint));
-  combo->setToolTip(QString::fromLatin1(hint));
-  combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-  combo->setMinimumContentsLength(16);
-  auto* label = new QLabel(QString::fromLatin1(caption), grid->parentWidget());
-  label->setBuddy(combo);
-  grid->addWidget(label, row, column);
+  const QString hintText = QString::fromLatin1(hint);
+  QComboBox* combo = MakeCombo({.ObjectName = QString::fromLatin1(objectName),
+                                .Accessible = WithoutMnemonic(QString::fromLatin1(caption)),
+                                .Description = hintText,
+                                .Hint = hintText,
+                                .Characters = 16},
+                               grid->parentWidget());
+  grid->addWidget(MakeBuddyLabel(QString::fromLatin1(caption), combo, grid->parentWidget()), row,
+                  column);
   grid->addWidget(combo, row + 1, column);
   binding = ComboBinding(combo);
   return combo;
@@ -188,9 +177,10 @@ QWidget* VaultBrowserDialog::BuildFilters() {
 
   search_ = MakeButton("btnSearch", "&Search Vault", box);
   search_->setDefault(true);
-  search_->setAutoDefault(true);
   clear_ = MakeButton("btnClear", "&Clear Filters", box);
   match_ = MakeButton("btnMatch", "&Match Current Class/Server", box);
+  // Enter presses the filter button that has the focus; anywhere else it searches.
+  for (QPushButton* button : {search_, clear_, match_}) button->setAutoDefault(true);
   connect(search_, &QPushButton::clicked, this, [this] { model_.BrowserSearch(); });
   connect(clear_, &QPushButton::clicked, this, [this] { model_.ClearFilters(); });
   connect(match_, &QPushButton::clicked, this, [this] { model_.MatchCurrentClassServer(); });
@@ -233,7 +223,6 @@ QWidget* VaultBrowserDialog::BuildListing() {
   equip_ = MakeButton("btnEquip", "&Equip Selected Item", listing_);
   itemDatabase_ = MakeButton("btnItemDatabase", "Search Allakha&zam", listing_);
   webSearch_ = MakeButton("btnWebSearch", "Searc&h Google", listing_);
-  for (QPushButton* button : {equip_, itemDatabase_, webSearch_}) button->setAutoDefault(false);
   connect(equip_, &QPushButton::clicked, this, [this] { model_.EquipSelected(); });
   connect(itemDatabase_, &QPushButton::clicked, this, [this] { model_.SearchItemDatabase(); });
   connect(webSearch_, &QPushButton::clicked, this, [this] { model_.SearchWeb(); });
@@ -324,12 +313,7 @@ void VaultBrowserDialog::Refresh() {
   }
   if (view.Description.Lines != shownDescription_) {
     shownDescription_ = view.Description.Lines;
-    QString text;
-    for (std::size_t i = 0; i < shownDescription_.size(); ++i) {
-      if (i != 0) text += QLatin1Char('\n');
-      text += ToQt(shownDescription_[i]);
-    }
-    description_->setPlainText(text);
+    description_->setPlainText(ToQtLines(shownDescription_));
     if (view.ScrolledToTop) description_->verticalScrollBar()->setValue(0);
   }
   equip_->setEnabled(view.Equip.Enabled);

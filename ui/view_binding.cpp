@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 #include "ui/text_codec.h"
@@ -47,6 +48,15 @@ void ComboBinding::Apply(const ComboState& state) {
     combo_->setCurrentIndex(state.Selection < combo_->count() ? state.Selection : -1);
   if (first || last_->Enabled != state.Enabled) combo_->setEnabled(state.Enabled);
   last_ = state;
+}
+
+void ApplyLineEdit(QLineEdit* edit, const TextBoxState& state) {
+  if (FromQt(edit->text()) != state.Text) {
+    const int caret = edit->cursorPosition();
+    edit->setText(ToQt(state.Text));
+    edit->setCursorPosition(caret);
+  }
+  edit->setEnabled(state.Enabled);
 }
 
 void ApplyMenuItem(QAction* action, const MenuItemState& state) {

@@ -13,6 +13,7 @@
 class QAction;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 
 namespace qm::ui {
 
@@ -45,6 +46,10 @@ class ComboBinding {
 // Sets a label's text. Its accessible name stays its text; an empty label is
 // named by one blank, or a screen reader would read its group's title.
 void SetLabelText(QLabel* label, const QString& text);
+
+// A text box's text, where the model's differs, with the caret left where the
+// player had it, and its enabled state.
+void ApplyLineEdit(QLineEdit* edit, const TextBoxState& state);
 
 // A menu item: caption, check mark, enabled and visible state.
 void ApplyMenuItem(QAction* action, const MenuItemState& state);

@@ -8,23 +8,21 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "ui/amount_box.h"
 #include "ui/text_codec.h"
-#include "ui/workbench_widgets.h"
+#include "ui/widget_factory.h"
 
 namespace qm::ui {
 namespace {
 
 constexpr const char* kEffectKindNames[kInlineEffectRows] = {"cProcOne", "cProcTwo"};
 
-QComboBox* Combo(const QString& objectName, const QString& accessible, QWidget* parent) {
-  return MakeCombo(objectName, accessible, 14, parent);
-}
-
-QPushButton* Button(const char* objectName, const char* caption, const char* hint,
-                    QWidget* parent) {
-  return MakeButton(objectName, caption, parent, hint);
+// The editor's combos leave room for fourteen characters.
+ComboBinding Combo(const QString& objectName, const QString& accessible, QWidget* parent) {
+  return ComboBinding(
+      MakeCombo({.ObjectName = objectName, .Accessible = accessible, .Characters = 14}, parent));
 }
 
 }  // namespace
@@ -36,10 +34,10 @@ WorkbenchEditorTab::WorkbenchEditorTab(TfrmItems& model, QWidget* parent)
   layout->addWidget(BuildStats(), 3);
   auto* right = new QVBoxLayout;
   right->addWidget(BuildEffects());
-  rog_ = Button("RoG", "&Make RoG", nullptr, this);
+  rog_ = MakeButton("RoG", "&Make RoG", this);
   export_ =
-      Button("btnExport", "Export QMX", "Exports currently selected item as a QMX file", this);
-  import_ = Button("btnImportQMX", "Import QMX/QMI/XML", "Imports a QMX file", this);
+      MakeButton("btnExport", "Export QMX", this, "Exports currently selected item as a QMX file");
+  import_ = MakeButton("btnImportQMX", "Import QMX/QMI/XML", this, "Imports a QMX file");
   right->addWidget(rog_);
   right->addWidget(export_);
   right->addWidget(import_);
@@ -51,17 +49,14 @@ WorkbenchEditorTab::WorkbenchEditorTab(TfrmItems& model, QWidget* parent)
 }
 
 QWidget* WorkbenchEditorTab::BuildStats() {
-  auto* group = new QGroupBox(QStringLiteral("Ite&m Stats"), this);
-  group->setObjectName(QStringLiteral("ItemStats"));
+  auto* group = MakeGroupBox(QStringLiteral("Ite&m Stats"), "ItemStats", this);
   auto* grid = new QGridLayout(group);
   grid->setVerticalSpacing(2);
   name_ = new QLineEdit(group);
   name_->setObjectName(QStringLiteral("CustomName"));
   name_->setAccessibleName(QStringLiteral("Item Name"));
   name_->setMaxLength(static_cast<int>(sizeof(TItemRecord{}.Name.Chars)));
-  auto* nameLabel = new QLabel(QStringLiteral("Item Name"), group);
-  nameLabel->setBuddy(name_);
-  grid->addWidget(nameLabel, 0, 0);
+  grid->addWidget(MakeBuddyLabel(QStringLiteral("Item Name"), name_, group), 0, 0);
   grid->addWidget(name_, 0, 1, 1, 2);
   grid->addWidget(new QLabel(QStringLiteral("Stat Archtypes"), group), 1, 0);
   grid->addWidget(new QLabel(QStringLiteral("Stat Types"), group), 1, 1);
@@ -70,27 +65,18 @@ QWidget* WorkbenchEditorTab::BuildStats() {
           [this](const QString& text) { model_.Editor().CustomItemNameChange(FromQt(text)); });
 
   for (int k = 0; k < kInlineBonusRows; ++k) {
-    BonusRow& row = rows_[static_cast<std::size_t>(k)];
+    EditorRow& row = rows_[static_cast<std::size_t>(k)];
     const QString number = QString::number(k + 1);
-    row.Archetype = ComboBinding(
-        Combo(QStringLiteral("a") + number,
-              QStringLiteral("Bonus ") + number + QStringLiteral(" archetype"), group));
-    row.Bonus =
-        ComboBinding(Combo(QStringLiteral("c") + number, QStringLiteral("Bonus ") + number, group));
-    row.Amount = new AmountBox(kBonusAmountLimit, true, group);
-    row.Amount->setObjectName(QStringLiteral("s") + number);
-    row.Amount->setAccessibleName(QStringLiteral("Bonus ") + number + QStringLiteral(" amount"));
-    grid->addWidget(row.Archetype.Combo(), k + 2, 0);
-    grid->addWidget(row.Bonus.Combo(), k + 2, 1);
+    const QString bonus = QStringLiteral("Bonus ") + number;
+    row.First = Combo(QStringLiteral("a") + number, bonus + QStringLiteral(" archetype"), group);
+    row.Second = Combo(QStringLiteral("c") + number, bonus, group);
+    row.Amount = MakeAmountBox(kBonusAmountLimit, true, QStringLiteral("s") + number,
+                               bonus + QStringLiteral(" amount"), group);
+    grid->addWidget(row.First.Combo(), k + 2, 0);
+    grid->addWidget(row.Second.Combo(), k + 2, 1);
     grid->addWidget(row.Amount, k + 2, 2);
-    connect(row.Archetype.Combo(), &QComboBox::activated, this,
-            [this, k](int index) { model_.Editor().aChange(k, index); });
-    connect(row.Bonus.Combo(), &QComboBox::activated, this,
-            [this, k](int index) { model_.Editor().SelectBonus(k, index); });
-    AmountBox* amount = row.Amount;
-    amount->onEdited = [this, k, amount](const std::string& text, int caret) {
-      amount->ShowEdit(model_.Editor().InlineStatChange(k, text, caret));
-    };
+    Forward(row, k, &InlineEditor::aChange, &InlineEditor::SelectBonus,
+            &InlineEditor::InlineStatChange);
   }
   grid->setColumnStretch(1, 1);
   // Spare height goes below the rows, so the captions stay above their boxes.
@@ -99,48 +85,47 @@ QWidget* WorkbenchEditorTab::BuildStats() {
 }
 
 QWidget* WorkbenchEditorTab::BuildEffects() {
-  auto* group = new QGroupBox(QStringLiteral("Proc E&ffects"), this);
-  group->setObjectName(QStringLiteral("ProcEffects"));
+  auto* group = MakeGroupBox(QStringLiteral("Proc E&ffects"), "ProcEffects", this);
   auto* grid = new QGridLayout(group);
   for (int k = 0; k < kInlineEffectRows; ++k) {
-    EffectRow& row = effects_[static_cast<std::size_t>(k)];
+    EditorRow& row = effects_[static_cast<std::size_t>(k)];
     const QString number = QString::number(k + 1);
-    row.Kind =
-        ComboBinding(Combo(QString::fromLatin1(kEffectKindNames[k]),
-                           QStringLiteral("Effect ") + number + QStringLiteral(" kind"), group));
-    row.Effect = ComboBinding(
-        Combo(QStringLiteral("cbExt") + number, QStringLiteral("Effect ") + number, group));
-    row.Amount = new AmountBox(kEffectAmountLimit, true, group);
-    row.Amount->setObjectName(QStringLiteral("Proc") + number + QStringLiteral("Amt"));
-    row.Amount->setAccessibleName(QStringLiteral("Effect ") + number + QStringLiteral(" amount"));
-    grid->addWidget(row.Kind.Combo(), k * 2, 0, 1, 2);
-    grid->addWidget(row.Effect.Combo(), k * 2 + 1, 0);
+    const QString effect = QStringLiteral("Effect ") + number;
+    row.First =
+        Combo(QString::fromLatin1(kEffectKindNames[k]), effect + QStringLiteral(" kind"), group);
+    row.Second = Combo(QStringLiteral("cbExt") + number, effect, group);
+    row.Amount = MakeAmountBox(kEffectAmountLimit, true,
+                               QStringLiteral("Proc") + number + QStringLiteral("Amt"),
+                               effect + QStringLiteral(" amount"), group);
+    grid->addWidget(row.First.Combo(), k * 2, 0, 1, 2);
+    grid->addWidget(row.Second.Combo(), k * 2 + 1, 0);
     grid->addWidget(row.Amount, k * 2 + 1, 1);
-    connect(row.Kind.Combo(), &QComboBox::activated, this,
-            [this, k](int index) { model_.Editor().SelectEffectKind(k, index); });
-    connect(row.Effect.Combo(), &QComboBox::activated, this,
-            [this, k](int index) { model_.Editor().SelectEffect(k, index); });
-    AmountBox* amount = row.Amount;
-    amount->onEdited = [this, k, amount](const std::string& text, int caret) {
-      amount->ShowEdit(model_.Editor().ProcValueChange(k, text, caret));
-    };
+    Forward(row, k, &InlineEditor::SelectEffectKind, &InlineEditor::SelectEffect,
+            &InlineEditor::ProcValueChange);
   }
   grid->setColumnStretch(0, 1);
   return group;
 }
 
+void WorkbenchEditorTab::Forward(EditorRow& row, int k, ChoiceCommand first, ChoiceCommand second,
+                                 AmountCommand amount) {
+  connect(row.First.Combo(), &QComboBox::activated, this,
+          [this, k, first](int index) { (model_.Editor().*first)(k, index); });
+  connect(row.Second.Combo(), &QComboBox::activated, this,
+          [this, k, second](int index) { (model_.Editor().*second)(k, index); });
+  AmountBox* box = row.Amount;
+  box->onEdited = [this, k, amount, box](const std::string& text, int caret) {
+    box->ShowEdit((model_.Editor().*amount)(k, text, caret));
+  };
+}
+
 std::vector<QWidget*> WorkbenchEditorTab::FocusOrder() const {
   std::vector<QWidget*> order{name_};
-  for (const BonusRow& row : rows_) {
-    order.push_back(row.Archetype.Combo());
-    order.push_back(row.Bonus.Combo());
-    order.push_back(row.Amount);
-  }
-  for (const EffectRow& row : effects_) {
-    order.push_back(row.Kind.Combo());
-    order.push_back(row.Effect.Combo());
-    order.push_back(row.Amount);
-  }
+  const auto add = [&order](const EditorRow& row) {
+    order.insert(order.end(), {row.First.Combo(), row.Second.Combo(), row.Amount});
+  };
+  std::for_each(rows_.begin(), rows_.end(), add);
+  std::for_each(effects_.begin(), effects_.end(), add);
   order.push_back(rog_);
   order.push_back(export_);
   order.push_back(import_);
@@ -148,25 +133,18 @@ std::vector<QWidget*> WorkbenchEditorTab::FocusOrder() const {
 }
 
 void WorkbenchEditorTab::Apply(const InlineEditorView& view) {
-  if (FromQt(name_->text()) != view.Name.Text) {
-    const int caret = name_->cursorPosition();
-    name_->setText(ToQt(view.Name.Text));
-    name_->setCursorPosition(caret);
-  }
-  name_->setEnabled(view.Name.Enabled);
+  ApplyLineEdit(name_, view.Name);
   for (std::size_t k = 0; k < rows_.size(); ++k) {
     const InlineBonusRowView& state = view.Rows[k];
-    rows_[k].Archetype.Apply(state.Archetype);
-    rows_[k].Bonus.Apply(state.Bonus);
-    rows_[k].Amount->ShowText(state.Amount.Text);
-    rows_[k].Amount->setEnabled(state.Amount.Enabled);
+    rows_[k].First.Apply(state.Archetype);
+    rows_[k].Second.Apply(state.Bonus);
+    rows_[k].Amount->ShowState(state.Amount);
   }
   for (std::size_t k = 0; k < effects_.size(); ++k) {
     const InlineEffectRowView& state = view.Effects[k];
-    effects_[k].Kind.Apply(state.Kind);
-    effects_[k].Effect.Apply(state.Effect);
-    effects_[k].Amount->ShowText(state.Amount.Text);
-    effects_[k].Amount->setEnabled(state.Amount.Enabled);
+    effects_[k].First.Apply(state.Kind);
+    effects_[k].Second.Apply(state.Effect);
+    effects_[k].Amount->ShowState(state.Amount);
   }
 }
 

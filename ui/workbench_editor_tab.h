@@ -27,22 +27,24 @@ class WorkbenchEditorTab : public QWidget {
   std::vector<QWidget*> FocusOrder() const;
 
  private:
-  struct BonusRow {
-    ComboBinding Archetype, Bonus;
+  // A bonus row (archetype, bonus, amount) or an effect row (kind, effect,
+  // amount): two choices and an amount, each sent to the editor for its row.
+  struct EditorRow {
+    ComboBinding First, Second;
     AmountBox* Amount = nullptr;
   };
-  struct EffectRow {
-    ComboBinding Kind, Effect;
-    AmountBox* Amount = nullptr;
-  };
+  using ChoiceCommand = void (InlineEditor::*)(int row, int position);
+  using AmountCommand = AmountBoxEdit (InlineEditor::*)(int row, std::string_view text, int caret);
 
   QWidget* BuildStats();
   QWidget* BuildEffects();
+  void Forward(EditorRow& row, int k, ChoiceCommand first, ChoiceCommand second,
+               AmountCommand amount);
 
   TfrmItems& model_;
   QLineEdit* name_ = nullptr;
-  std::array<BonusRow, kInlineBonusRows> rows_;
-  std::array<EffectRow, kInlineEffectRows> effects_;
+  std::array<EditorRow, kInlineBonusRows> rows_;
+  std::array<EditorRow, kInlineEffectRows> effects_;
   QPushButton *rog_ = nullptr, *export_ = nullptr, *import_ = nullptr;
 };
 

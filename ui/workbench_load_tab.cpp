@@ -13,7 +13,7 @@
 #include "ui/amount_box.h"
 #include "ui/item_list_model.h"
 #include "ui/text_codec.h"
-#include "ui/workbench_widgets.h"
+#include "ui/widget_factory.h"
 
 namespace qm::ui {
 namespace {
@@ -23,9 +23,14 @@ constexpr const char* kStatAmountNames[3] = {"stat1amt", "stat2amt", "stat3amt"}
 constexpr const char* kMinimumHint =
     "Enter desired stat minimum here, or double click to reset to zero";
 
-QComboBox* Combo(const char* objectName, const QString& accessible, const char* hint,
-                 QWidget* parent) {
-  return MakeCombo(QString::fromLatin1(objectName), accessible, 18, parent, hint);
+// The filters leave room for eighteen characters.
+ComboBinding Combo(const char* objectName, const QString& accessible, const char* hint,
+                   QWidget* parent) {
+  return ComboBinding(MakeCombo({.ObjectName = QString::fromLatin1(objectName),
+                                 .Accessible = accessible,
+                                 .Hint = QString::fromLatin1(hint),
+                                 .Characters = 18},
+                                parent));
 }
 
 }  // namespace
@@ -68,13 +73,11 @@ QWidget* WorkbenchLoadTab::BuildListing() {
 }
 
 QWidget* WorkbenchLoadTab::BuildFilters() {
-  auto* group = new QGroupBox(QStringLiteral("Filters"), this);
-  group->setObjectName(QStringLiteral("FilterGroup"));
+  auto* group = MakeGroupBox(QStringLiteral("Filters"), "FilterGroup", this);
   auto* grid = new QGridLayout(group);
   int row = 0;
   grid->addWidget(new QLabel(QStringLiteral("Item Type Filters"), group), row++, 0, 1, 2);
-  itemType_ =
-      ComboBinding(Combo("Filt1", QStringLiteral("Item type filter"), "Item Type Filter", group));
+  itemType_ = Combo("Filt1", QStringLiteral("Item type filter"), "Item Type Filter", group);
   grid->addWidget(itemType_.Combo(), row++, 0, 1, 2);
   connect(itemType_.Combo(), &QComboBox::activated, this,
           [this](int index) { model_.FilterChange(SearchFilter::kItemType, index); });
@@ -84,12 +87,11 @@ QWidget* WorkbenchLoadTab::BuildFilters() {
                                             SearchFilter::kStat3};
   for (std::size_t k = 0; k < 3; ++k) {
     const QString number = QString::number(k + 1);
-    stats_[k] = ComboBinding(
-        Combo(kStatFilterNames[k], QStringLiteral("Bonus filter ") + number, "Stat Filter", group));
-    auto* amount = new AmountBox(kFilterMinimumLimit, false, group);
-    amount->setObjectName(QString::fromLatin1(kStatAmountNames[k]));
-    amount->setAccessibleName(QStringLiteral("Bonus filter ") + number +
-                              QStringLiteral(" minimum"));
+    stats_[k] =
+        Combo(kStatFilterNames[k], QStringLiteral("Bonus filter ") + number, "Stat Filter", group);
+    auto* amount =
+        MakeAmountBox(kFilterMinimumLimit, false, QString::fromLatin1(kStatAmountNames[k]),
+                      QStringLiteral("Bonus filter ") + number + QStringLiteral(" minimum"), group);
     amount->setToolTip(QString::fromLatin1(kMinimumHint));
     amounts_[k] = amount;
     grid->addWidget(stats_[k].Combo(), row, 0);
@@ -109,9 +111,9 @@ QWidget* WorkbenchLoadTab::BuildFilters() {
       amount->ShowText(model_.View().StatAmounts[static_cast<std::size_t>(box)].Text);
     };
   }
-  armour_ = ComboBinding(Combo("ArmorFilt", QStringLiteral("Armor filter"), nullptr, group));
-  weapon_ = ComboBinding(Combo("WeaponFilt", QStringLiteral("Weapon type filter"), nullptr, group));
-  proc_ = ComboBinding(Combo("ProcFilter", QStringLiteral("Proc filter"), nullptr, group));
+  armour_ = Combo("ArmorFilt", QStringLiteral("Armor filter"), nullptr, group);
+  weapon_ = Combo("WeaponFilt", QStringLiteral("Weapon type filter"), nullptr, group);
+  proc_ = Combo("ProcFilter", QStringLiteral("Proc filter"), nullptr, group);
   grid->addWidget(armour_.Combo(), row++, 0, 1, 2);
   grid->addWidget(weapon_.Combo(), row++, 0, 1, 2);
   grid->addWidget(proc_.Combo(), row++, 0, 1, 2);
@@ -130,8 +132,7 @@ QWidget* WorkbenchLoadTab::BuildFilters() {
 }
 
 QWidget* WorkbenchLoadTab::BuildDisplay() {
-  auto* group = new QGroupBox(QStringLiteral("Stat Display"), this);
-  group->setObjectName(QStringLiteral("StatDisplay"));
+  auto* group = MakeGroupBox(QStringLiteral("Stat Display"), "StatDisplay", this);
   auto* layout = new QVBoxLayout(group);
   memo_ = new QPlainTextEdit(group);
   memo_->setObjectName(QStringLiteral("ItemMemo"));
@@ -180,18 +181,12 @@ void WorkbenchLoadTab::Apply(const ItemsWindowView& view) {
   ShowSelection(view.Items.Selection);
   if (view.ItemMemo.Lines != memoLines_) {
     memoLines_ = view.ItemMemo.Lines;
-    QString text;
-    for (std::size_t i = 0; i < memoLines_.size(); ++i) {
-      if (i > 0) text += QLatin1Char('\n');
-      text += ToQt(memoLines_[i]);
-    }
-    memo_->setPlainText(text);
+    memo_->setPlainText(ToQtLines(memoLines_));
   }
   itemType_.Apply(view.ItemType);
   for (std::size_t k = 0; k < 3; ++k) {
     stats_[k].Apply(view.Stats[k]);
-    amounts_[k]->ShowText(view.StatAmounts[k].Text);
-    amounts_[k]->setEnabled(view.StatAmounts[k].Enabled);
+    amounts_[k]->ShowState(view.StatAmounts[k]);
   }
   armour_.Apply(view.Armour);
   weapon_.Apply(view.Weapon);

@@ -14,13 +14,16 @@
 #include <QVBoxLayout>
 
 #include "ui/text_codec.h"
-#include "ui/workbench_widgets.h"
+#include "ui/widget_factory.h"
 
 namespace qm::ui {
 namespace {
 
-QComboBox* Combo(const QString& objectName, const QString& accessible, QWidget* parent) {
-  return MakeCombo(objectName, accessible, 10, parent);
+// The tab's combos leave room for ten characters unless they say otherwise.
+ComboBinding Combo(const QString& objectName, const QString& accessible, QWidget* parent,
+                   int characters = 10) {
+  return ComboBinding(MakeCombo(
+      {.ObjectName = objectName, .Accessible = accessible, .Characters = characters}, parent));
 }
 
 // A figure of the information panel: a caption and its value label, which
@@ -87,10 +90,9 @@ QWidget* WorkbenchSpellcraftTab::BuildItem() {
   auto* box = new QWidget(this);
   auto* grid = new QGridLayout(box);
   grid->setContentsMargins(0, 0, 0, 0);
-  level_ = ComboBinding(Combo(QStringLiteral("sLevel"), QStringLiteral("Level"), box));
-  armour_ = ComboBinding(Combo(QStringLiteral("cAbs"), QStringLiteral("Absorb"), box));
-  fifth_ = ComboBinding(Combo(QStringLiteral("cProc2"), QStringLiteral("Fifth Slot Bonus"), box));
-  fifth_.Combo()->setMinimumContentsLength(28);
+  level_ = Combo(QStringLiteral("sLevel"), QStringLiteral("Level"), box);
+  armour_ = Combo(QStringLiteral("cAbs"), QStringLiteral("Absorb"), box);
+  fifth_ = Combo(QStringLiteral("cProc2"), QStringLiteral("Fifth Slot Bonus"), box, 28);
   name_ = new QLineEdit(box);
   name_->setObjectName(QStringLiteral("eItemName"));
   name_->setAccessibleName(QStringLiteral("Item Name"));
@@ -107,13 +109,10 @@ QWidget* WorkbenchSpellcraftTab::BuildItem() {
       QStringLiteral("Your spellcraft skill, 1 to 1200; it decides the overcharge success"));
   skill_->setRange(kMinCraftSkill, kMaxCraftSkill);
   skill_->setValue(kDefaultCraftSkill);
-  quality_ =
-      ComboBinding(MakeCombo(QStringLiteral("cQuality"), QStringLiteral("Item quality"), 3, box));
+  quality_ = Combo(QStringLiteral("cQuality"), QStringLiteral("Item quality"), box, 3);
 
   const auto buddy = [box](const char* caption, QWidget* widget) {
-    auto* label = new QLabel(QString::fromLatin1(caption), box);
-    label->setBuddy(widget);
-    return label;
+    return MakeBuddyLabel(QString::fromLatin1(caption), widget, box);
   };
   grid->addWidget(buddy("Le&vel", level_.Combo()), 0, 0);
   grid->addWidget(level_.Combo(), 0, 1);
@@ -151,8 +150,7 @@ QWidget* WorkbenchSpellcraftTab::BuildItem() {
 }
 
 QWidget* WorkbenchSpellcraftTab::BuildGems() {
-  auto* group = new QGroupBox(QStringLiteral("Gems"), this);
-  group->setObjectName(QStringLiteral("GemGroup"));
+  auto* group = MakeGroupBox(QStringLiteral("Gems"), "GemGroup", this);
   auto* grid = new QGridLayout(group);
   grid->addWidget(new QLabel(QStringLiteral("Stat Archtypes"), group), 0, 0);
   grid->addWidget(new QLabel(QStringLiteral("Gem Slots"), group), 0, 1);
@@ -161,14 +159,10 @@ QWidget* WorkbenchSpellcraftTab::BuildGems() {
     GemRow& row = gems_[static_cast<std::size_t>(k - 1)];
     const QString number = QString::number(k);
     const QString gem = QStringLiteral("Gem ") + number;
-    row.Archetype = ComboBinding(
-        Combo(QStringLiteral("archtype") + number, gem + QStringLiteral(" archetype"), group));
-    row.Bonus = ComboBinding(
-        Combo(QStringLiteral("scFake") + number, gem + QStringLiteral(" bonus"), group));
-    row.Bonus.Combo()->setMinimumContentsLength(16);
-    row.Value =
-        ComboBinding(Combo(QStringLiteral("cs") + number, gem + QStringLiteral(" value"), group));
-    row.Value.Combo()->setMinimumContentsLength(3);
+    row.Archetype =
+        Combo(QStringLiteral("archtype") + number, gem + QStringLiteral(" archetype"), group);
+    row.Bonus = Combo(QStringLiteral("scFake") + number, gem + QStringLiteral(" bonus"), group, 16);
+    row.Value = Combo(QStringLiteral("cs") + number, gem + QStringLiteral(" value"), group, 3);
     grid->addWidget(row.Archetype.Combo(), k, 0);
     grid->addWidget(row.Bonus.Combo(), k, 1);
     grid->addWidget(row.Value.Combo(), k, 2);
@@ -184,8 +178,8 @@ QWidget* WorkbenchSpellcraftTab::BuildGems() {
 }
 
 QWidget* WorkbenchSpellcraftTab::BuildInformation() {
-  auto* group = new QGroupBox(QStringLiteral("Spellcraft Information"), this);
-  group->setObjectName(QStringLiteral("SpellcraftInformation"));
+  auto* group =
+      MakeGroupBox(QStringLiteral("Spellcraft Information"), "SpellcraftInformation", this);
   auto* grid = new QGridLayout(group);
   int row = 0;
   grid->addWidget(new QLabel(QStringLiteral("<b>Gem Costs</b>"), group), row++, 0, 1, 2);
@@ -243,12 +237,7 @@ void WorkbenchSpellcraftTab::Apply(const SpellcraftView& view) {
   level_.Apply(view.Level);
   armour_.Apply(view.Armour);
   fifth_.Apply(view.Fifth);
-  if (FromQt(name_->text()) != view.Name.Text) {
-    const int caret = name_->cursorPosition();
-    name_->setText(ToQt(view.Name.Text));
-    name_->setCursorPosition(caret);
-  }
-  name_->setEnabled(view.Name.Enabled);
+  ApplyLineEdit(name_, view.Name);
   autoName_->setChecked(view.AutoName.Checked);
   autoName_->setEnabled(view.AutoName.Enabled);
   if (skill_->value() != view.Skill.Value || skill_->minimum() != view.Skill.Minimum ||

@@ -46,8 +46,8 @@ TEST(CliProgram, ThePrintsAndExitCodesOfTheProgramAreTheLibrarys) {
 }
 
 // Every command listed by --help is reached by its own name and answers a
-// stray option, followed by more words than any command takes, with its own
-// usage line.
+// stray option, followed by more words than any command takes, with the
+// option it does not know and its own usage line.
 TEST(CliProgram, HelpListsEveryCommandOnceAndEachIsReachable) {
   std::vector<std::string> usages = Lines(RunCli({"help"}).out);
   ASSERT_GE(usages.size(), 2u);
@@ -76,8 +76,50 @@ TEST(CliProgram, HelpListsEveryCommandOnceAndEachIsReachable) {
     words.insert(words.end(), 11, "0");
     const auto run = RunCli(words);
     EXPECT_EQ(run.exitCode, 2) << usage;
-    EXPECT_EQ(run.err, "usage: quillmark-cli " + usage.substr(lead.size()) + "\n");
+    EXPECT_EQ(run.err, "quillmark-cli: unknown option --no-such-option\nusage: quillmark-cli " +
+                           usage.substr(lead.size()) + "\n");
     EXPECT_TRUE(run.out.empty()) << usage;
+  }
+}
+
+// Bad usage names the mistake on the first line of standard error, before the
+// usage line, whatever kind of mistake and whichever command made it.
+TEST(CliProgram, BadUsageSaysWhatWasWrongFirst) {
+  struct Case {
+    std::vector<std::string> args;
+    std::string reason;
+  };
+  const Case cases[] = {
+      {{"show", "--jsn", "x.qmc"}, "unknown option --jsn"},
+      {{"totals", "x.qmc", "--json=1"}, "--json takes no value"},
+      {{"utility", "x.qmc", "--mode"}, "--mode needs a value"},
+      {{"utility", "x.qmc", "--mode", "x"}, "--mode needs a number 0-3, got x"},
+      {{"utility", "x.qmc"}, "missing --mode"},
+      {{"breakdown", "x.qmc", "300"}, "CODE needs a number 0-255, got 300"},
+      {{"gem", "1", "0", "Atlantis"}, "REALM needs a realm 0-2 or its name, got Atlantis"},
+      {{"vault", "search", "x.qmv", "--SlotFilter", "-2"},
+       "--SlotFilter needs a number from -1 to 65535, got -2"},
+      {{"report", "x.qmc", "--content", "everything"},
+       "--content needs all, materials, names or stats, got everything"},
+      {{"spellcraft", "--slot", "Jewel1"}, "--slot needs a slot 1-19 or its name, got Jewel1"},
+      {{"summary", "x.qmc"}, "missing SLOT"},
+      {{"compare"}, "missing A.qmc"},
+      {{"vault", "build", "out.qmv"}, "missing XMLFILE|DIR"},
+      {{"salvage", "1", "2"}, "missing A3"},
+      {{"show", "a.qmc", "b.qmc"}, "too many arguments: b.qmc"},
+      {{"vault", "info", "a.qmv", "b"}, "too many arguments: b"},
+      {{"spellcraft", "chest"}, "too many arguments: chest"},
+      {{"convert", "a.qmc", ""}, "OUT.qmc is empty"},
+  };
+  for (const Case& c : cases) {
+    const auto run = RunCli(c.args);
+    const std::vector<std::string> lines = Lines(run.err);
+    const std::string what = c.args[0] + " " + (c.args.size() > 1 ? c.args[1] : "");
+    EXPECT_EQ(run.exitCode, 2) << what;
+    ASSERT_EQ(lines.size(), 2u) << run.err;
+    EXPECT_EQ(lines[0], "quillmark-cli: " + c.reason) << what;
+    EXPECT_EQ(lines[1].rfind("usage: quillmark-cli " + c.args[0], 0), 0u) << lines[1];
+    EXPECT_TRUE(run.out.empty()) << what;
   }
 }
 

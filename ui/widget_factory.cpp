@@ -1,0 +1,61 @@
+#include "ui/widget_factory.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "ui/amount_box.h"
+
+namespace qm::ui {
+
+QString WithoutMnemonic(const QString& caption) {
+  return QString(caption).remove(QLatin1Char('&'));
+}
+
+QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent,
+                        const char* hint) {
+  auto* button = new QPushButton(QString::fromLatin1(caption), parent);
+  button->setObjectName(QString::fromLatin1(objectName));
+  button->setAccessibleName(WithoutMnemonic(QString::fromLatin1(caption)));
+  if (hint) button->setToolTip(QString::fromLatin1(hint));
+  button->setAutoDefault(false);
+  return button;
+}
+
+QComboBox* MakeCombo(const ComboSpec& spec, QWidget* parent) {
+  auto* combo = new QComboBox(parent);
+  combo->setObjectName(spec.ObjectName);
+  combo->setAccessibleName(spec.Accessible);
+  combo->setAccessibleDescription(spec.Description.isEmpty() ? spec.Accessible : spec.Description);
+  if (!spec.Hint.isEmpty()) combo->setToolTip(spec.Hint);
+  if (spec.Characters > 0) {
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    combo->setMinimumContentsLength(spec.Characters);
+  } else {
+    combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+  }
+  return combo;
+}
+
+QLabel* MakeBuddyLabel(const QString& caption, QWidget* buddy, QWidget* parent) {
+  auto* label = new QLabel(caption, parent);
+  label->setBuddy(buddy);
+  return label;
+}
+
+AmountBox* MakeAmountBox(int limit, bool spinButtons, const QString& objectName,
+                         const QString& accessible, QWidget* parent) {
+  auto* box = new AmountBox(limit, spinButtons, parent);
+  box->setObjectName(objectName);
+  box->setAccessibleName(accessible);
+  return box;
+}
+
+QGroupBox* MakeGroupBox(const QString& caption, const char* objectName, QWidget* parent) {
+  auto* group = new QGroupBox(caption, parent);
+  group->setObjectName(QString::fromLatin1(objectName));
+  return group;
+}
+
+}  // namespace qm::ui
