@@ -37,6 +37,36 @@ bool FileExists(const std::string& path) {
   return !path.empty() && std::filesystem::is_regular_file(path, error);
 }
 
+// A character name without the characters a file name cannot hold, and the
+// caret moved back over those removed before it.
+std::pair<std::string, int> FileSafeName(const std::string& text, int caret) {
+  std::string name;
+  int newCaret = caret;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char c = text[i];
+    if (std::string_view("/\\?*:<>|\".").find(c) != std::string_view::npos) {
+      if (static_cast<int>(i) < caret) --newCaret;
+      continue;
+    }
+    name += c;
+  }
+  return {name, std::clamp(newCaret, 0, static_cast<int>(name.size()))};
+}
+
+// A record read from a file as the window takes it: a name a file can hold,
+// the level and realm rank within their lists, the champion levels only at
+// level 50 (with the Myth slot emptied below it), and the armour and jewel
+// items in the kinds of their slots (weapons keep their own).
+void TakeLoadedRecord(TTemplateRecord& tpl) {
+  tpl.CharName.Assign(FileSafeName(tpl.CharName.Str(), 0).first);
+  tpl.CharLevel = static_cast<std::uint8_t>(std::clamp<int>(tpl.CharLevel, 5, 50));
+  tpl.RealmRank = static_cast<std::uint8_t>(std::clamp<int>(tpl.RealmRank, 1, 13));
+  tpl.ChampionFlag = tpl.ChampionFlag == 1 && tpl.CharLevel == 50 ? 1 : 0;
+  if (tpl.CharLevel != 50) InitItem(tpl.Slot(kMyth));
+  for (int slot = 1; slot <= kFeet; ++slot)
+    tpl.Slot(slot).SlotKind = static_cast<std::uint8_t>(SlotKindOf(slot));
+}
+
 ComboState NumberedCombo(int first, int last, const std::string& prefix) {
   ComboState combo;
   for (int n = first; n <= last; ++n) combo.Entries.push_back(prefix + std::to_string(n));
@@ -115,6 +145,8 @@ void TfrmGearMain::SetSaveEnabled(bool enabled) {
   view_.SaveAs.Enabled = enabled;
 }
 
+// The only two writers of the unsaved-changes mark: MarkChanged here and
+// MarkUnchanged beside the history it tells it was saved.
 void TfrmGearMain::MarkChanged() {
   unchanged_ = false;
 }
@@ -147,54 +179,36 @@ void TfrmGearMain::ResetTemplateState() {
 void TfrmGearMain::NewTemplate() {
   const ViewBatch batch(*this);
   const HistoryStep fresh(*this, "");
-  idle_ = false;
   if (!AskSaveFirst("Changes have been made, do you wish to save before starting a new character?",
-                    "&New Character")) {
-    idle_ = true;
+                    "&New Character"))
     return;
-  }
-  SetTitle("New Character");
   ResetTemplateState();
+  tpl_.CharName.Assign("New Character");
+  tpl_.CharLevel = 50;
+  tpl_.RealmRank = static_cast<std::uint8_t>(std::clamp<int>(tpl_.RealmRank, 1, 13));
+  tpl_.ClassIndex = 0;
+  tpl_.ServerType = static_cast<std::uint8_t>(settings_.Record().Server);
+  tpl_.RaceIndex = 0;
+  tpl_.ChampionFlag = 1;
 
-  ApplyClassToDisplay(view_.Figures, 255);  // the skill rows stay empty until the class change
   view_.NameEnabled = true;
-  ChangeName("New Character", 13);
-
-  view_.Level.Selection = 45;
-  ChangeLevel("50");
-  view_.Champion.Enabled = true;
-  view_.RealmRank.Selection = tpl_.RealmRank - 1;
-  ChangeRealmRank(view_.RealmRank.Selection);
-
-  view_.Class.Selection = 0;
-  view_.Server.Selection = settings_.Record().Server;
-  FillRaceCombo();
-  ChangeRace(0);
-
   for (auto& row : view_.Slots) {
     row.Name.Enabled = true;
-    row.Name.Text = " ";
-    row.Utility.Text = "0.0";
-    row.Button.Enabled = false;
+    row.Button.Enabled = true;
   }
   itemsPlaced_ = false;
   view_.Weapon.Enabled = true;
-
-  ApplyClassChange(0, false);
-  ApplyServerChange(view_.Server.Selection, false);
+  view_.Report.Enabled = true;
   view_.ClearAll.Enabled = true;
   hasFileName_ = false;
   currentFile_.clear();
   SetSaveEnabled(true);
+  ShowRecord({.Name = true, .Class = true, .Race = true});
 
-  Recalc();
   view_.StatBoxCaption = "Item Stats";
   view_.InfoLines.clear();
-  view_.Champion.Checked = true;
-  SetChampion(true);
   MarkUnchanged();
   view_.ActiveControl = "eName";
-  idle_ = true;
 }
 
 void TfrmGearMain::LoadTemplate() {
@@ -214,12 +228,6 @@ FileDialogRequest TfrmGearMain::TemplateOpenRequest(std::string title) {
 void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   const ViewBatch batch(*this);
   const HistoryStep fresh(*this, "");
-  idle_ = false;
-  struct IdleAgain {
-    bool& idle;
-    ~IdleAgain() { idle = true; }
-  } idleAgain{idle_};
-
   if (!AskSaveFirst("Changes have been made, do you wish to save before loading a new character?",
                     "&Load"))
     return;
@@ -243,7 +251,7 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     return;
   }
 
-  unchanged_ = true;
+  MarkUnchanged();
   itemsPlaced_ = false;
   ResetTemplateState();
   // From here a failure leaves the reset template behind. It no longer belongs
@@ -287,70 +295,19 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   UpdateRecentMenu();
   pendingFile_.clear();
 
-  bool converted = false;
-  if (tpl_.EffectIdsGlobal != 1) {
-    ConvertEffectIds(tpl_);
-    MarkChanged();
-    converted = true;
-  }
-
+  const bool converted = tpl_.EffectIdsGlobal != 1;
+  if (converted) ConvertEffectIds(tpl_);
   if (tpl_.Slot(kMyth).Unique == 1) InitItem(tpl_.Slot(kMyth));
-
-  // The character controls from the record; values outside their lists leave
-  // the combo without a selection and the lookups treat them as "none".
-  const int level = std::clamp<int>(tpl_.CharLevel, 5, 50);
-  view_.Level.Selection = level - 5;
-  view_.RealmRank.Selection = std::clamp<int>(tpl_.RealmRank, 1, 13) - 1;
-  view_.Class.Selection = tpl_.ClassIndex < kClassTableSize ? tpl_.ClassIndex : -1;
-  view_.Server.Selection = tpl_.ServerType <= kOrigins ? tpl_.ServerType : -1;
-  const std::uint8_t keptChampion = tpl_.ChampionFlag;
-  const TItemRecord keptMyth = tpl_.Slot(kMyth);
-  const int keptRace = tpl_.RaceIndex;
-
-  ChangeName(tpl_.CharName.Str(), static_cast<int>(tpl_.CharName.Size()));
-  ApplyClassChange(tpl_.ClassIndex, false);
-  ChangeLevel(std::to_string(level));
-  ChangeRealmRank(view_.RealmRank.Selection);
-  ApplyServerChange(tpl_.ServerType, false);
-  view_.Champion.Checked = keptChampion == 1;
-  SetChampion(view_.Champion.Checked);
-  tpl_.Slot(kMyth) = keptMyth;
-  ChangeRace(keptRace < static_cast<int>(view_.Race.Entries.size()) ? keptRace : -1);
-  tpl_.RaceIndex = static_cast<std::uint8_t>(keptRace);
+  TakeLoadedRecord(tpl_);
 
   itemsPlaced_ = true;
   view_.NameEnabled = true;
-  if (tpl_.CharLevel == 50) {
-    view_.Champion.Enabled = true;
-    view_.Champion.Checked = tpl_.ChampionFlag == 1;
-  } else {
-    tpl_.ChampionFlag = 0;
-    view_.Champion.Checked = false;
-    view_.Champion.Enabled = false;
-    InitItem(tpl_.Slot(kMyth));
-  }
-
   // Every name label comes back enabled here, the emptied Myth label too.
-  for (int slot = 1; slot <= kSlotCount; ++slot) {
-    SlotRowView& row = view_.Slots[static_cast<std::size_t>(slot - 1)];
+  for (auto& row : view_.Slots) {
     row.Name.Enabled = true;
-    row.Name.Text = tpl_.Slot(slot).Name.Str();
-    row.Utility.Text = "0.0";
-    if (slot <= kFeet) {
-      // Jewel .. Feet items take their slot's kind; weapons keep their own.
-      tpl_.Slot(slot).SlotKind = static_cast<std::uint8_t>(SlotKindOf(slot));
-    }
-    row.Button.Enabled = slot != kMyth || view_.Champion.Checked;
+    row.Button.Enabled = true;
   }
   view_.Weapon.Enabled = true;
-  view_.Weapon.Selection = tpl_.WeaponConfig <= 4 ? tpl_.WeaponConfig : -1;
-
-  // A converted template differs from its file until it is saved.
-  if (converted) {
-    unchanged_ = false;
-  } else {
-    MarkUnchanged();
-  }
   currentFile_ = path;
   hasFileName_ = true;
   view_.Report.Enabled = true;
@@ -359,11 +316,20 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   view_.Class.Enabled = true;
   view_.Server.Enabled = true;
   view_.ActiveControl = "eName";
-  Recalc();
+  ShowRecord({.Name = true, .Class = true, .Race = true});
+  // A converted template differs from its file until it is saved.
+  if (converted) {
+    MarkChanged();
+  } else {
+    MarkUnchanged();
+  }
 }
 
 bool TfrmGearMain::SaveTemplate() {
   const ViewBatch batch(*this);
+  // The save dialog and the message wait for the user: a hand-over must not
+  // load another template under the one being written.
+  const BusyScope busy(*this);
   tpl_ = RecordToSave();
   saveProposal_ = tpl_.CharName.Str() + ".qmc";
 
@@ -460,22 +426,13 @@ void TfrmGearMain::UpdateRecentMenu() {
 void TfrmGearMain::ChangeName(const std::string& text, int caret) {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Change Name", true);
-  std::string name;
-  int newCaret = caret;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (std::string_view("/\\?*:<>|\".").find(c) != std::string_view::npos) {
-      if (static_cast<int>(i) < caret) --newCaret;
-      continue;
-    }
-    name += c;
-  }
+  const auto [name, newCaret] = FileSafeName(text, caret);
   view_.NameText = name;
-  view_.NameCaret = std::clamp(newCaret, 0, static_cast<int>(name.size()));
+  view_.NameCaret = newCaret;
   SetTitle(name);
   saveProposal_ = name + ".qmc";
   tpl_.CharName.Assign(name);
-  unchanged_ = false;
+  MarkChanged();
   hasFileName_ = false;
   currentFile_.clear();
   SetSaveEnabled(!name.empty());
@@ -483,14 +440,7 @@ void TfrmGearMain::ChangeName(const std::string& text, int caret) {
   NotifyViewChanged();
 }
 
-void TfrmGearMain::ApplyLevel(int level) {
-  tpl_.CharLevel = static_cast<std::uint8_t>(level);
-  view_.Level.Selection = level - 5;  // the workbench takes its crafted level from it
-  view_.Champion.Checked = false;
-  SetChampion(false);
-  view_.Champion.Enabled = level == 50;
-}
-
+// A new level takes the champion levels away: they come back by hand at 50.
 void TfrmGearMain::ChangeLevel(const std::string& text) {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Change Level");
@@ -502,25 +452,22 @@ void TfrmGearMain::ChangeLevel(const std::string& text) {
   } catch (...) {
     // Not a number: the level stays as it was.
   }
-  ApplyLevel(std::clamp(level, 5, 50));
-  Recalc();
-  unchanged_ = false;
-  SetSaveEnabled(true);
+  tpl_.CharLevel = static_cast<std::uint8_t>(std::clamp(level, 5, 50));
+  tpl_.ChampionFlag = 0;
+  InitItem(tpl_.Slot(kMyth));
+  ShowChangedRecord({});
 }
 
 void TfrmGearMain::ChangeRealmRank(int index) {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Change Realm Rank");
-  index = std::clamp(index, 0, 12);
-  view_.RealmRank.Selection = index;
-  tpl_.RealmRank = static_cast<std::uint8_t>(index + 1);
-  Recalc();
-  unchanged_ = false;
-  SetSaveEnabled(true);
+  tpl_.RealmRank = static_cast<std::uint8_t>(std::clamp(index, 0, 12) + 1);
+  ShowChangedRecord({});
 }
 
 bool TfrmGearMain::QueryClose() {
   if (unchanged_) return true;
+  const BusyScope busy(*this);
   switch (user_.AskUser(
       "Changes have been made, would you like to save your work before exiting Quillmark??",
       kSaveFirstTitle, "&Save", "E&xit", "&Cancel", "")) {
@@ -545,8 +492,7 @@ void TfrmGearMain::SetDefaultServerType(int type) {
 void TfrmGearMain::StartUp(const std::optional<std::string>& parameter) {
   const ViewBatch batch(*this);
   const HistoryStep fresh(*this, "");
-  idle_ = true;
-  unchanged_ = true;
+  MarkUnchanged();
   hasFileName_ = true;
   currentFile_.clear();
   utilityMode_ = kUtilityNormal;
@@ -554,11 +500,7 @@ void TfrmGearMain::StartUp(const std::optional<std::string>& parameter) {
   view_.Title = std::string(kProductName) + " - [ No Character ]";
   if (parameter && !parameter->empty()) {
     pendingFile_ = *parameter;
-    if (idle_) {
-      DoLoad(LoadOrigin::HandOver, 0);
-    } else {
-      user_.ShowMessage("Cannot do this now, try again without another sub-window open.");
-    }
+    DoLoad(LoadOrigin::HandOver, 0);
   }
   MarkUnchanged();
   Recalc();

@@ -93,7 +93,9 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   const std::string& CurrentFile() const { return currentFile_; }
   const std::string& PendingFile() const { return pendingFile_; }
   bool ItemsPlaced() const { return itemsPlaced_; }
-  bool Idle() const { return idle_; }
+  // Idle: no command runs (one may be waiting for the user's answer) and no
+  // sub-window works on the template. Undo, redo and hand-overs wait for it.
+  bool Idle() const { return busyDepth_ == 0 && stepDepth_ == 0; }
   int UtilityMode() const { return utilityMode_; }
   // The vault's mark that saved templates carry (set once the vault is loaded).
   void SetVaultMark(std::uint8_t mark) { vaultMark_ = mark; }
@@ -102,7 +104,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   // checks IsIdle and refuses with its message while a sub-window is open).
   void StartUp(const std::optional<std::string>& parameter) override;
   void FirstShow();
-  bool IsIdle() const override { return idle_; }
+  bool IsIdle() const override { return Idle(); }
   void SetPendingFile(const std::string& path) override { pendingFile_ = path; }
   void LoadPendingFile() override;
 
@@ -191,18 +193,41 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
     std::string fileBefore_;
   };
 
+  // Keeps the window busy while a sub-window it opened works.
+  class BusyScope {
+   public:
+    explicit BusyScope(TfrmGearMain& window) : window_(window) { ++window_.busyDepth_; }
+    BusyScope(const BusyScope&) = delete;
+    BusyScope& operator=(const BusyScope&) = delete;
+    ~BusyScope() { --window_.busyDepth_; }
+
+   private:
+    TfrmGearMain& window_;
+  };
+
+  // What of the view a change of tpl_ reaches beyond the character box's
+  // selections, the champion box, the weapon choice, the slot rows and the
+  // figures, which every change shows anew.
+  struct RecordParts {
+    bool Name = false;   // the name box and the title
+    bool Class = false;  // the class's skill rows and race list, and so the race
+    bool Race = false;   // the race's bonuses and its lines in the side panel
+  };
+  // The one road from the record to the view: load, undo and redo, and every
+  // command that changes the character show tpl_ through it.
+  void ShowRecord(RecordParts parts);
+  void ShowRace(int position);
+  // A command changed the record: it is unsaved, may be saved, and shows.
+  void ShowChangedRecord(RecordParts parts);
+
   enum class LoadOrigin { Dialog, Recent, HandOver };
   void DoLoad(LoadOrigin origin, int recentEntry);
   // The dialog that picks a template (or an old template) to read.
   FileDialogRequest TemplateOpenRequest(std::string title);
   bool AskSaveFirst(const char* message, const char* goOnCaption);
-  void ApplyClassChange(int classIndex, bool fromUser);
-  void ApplyServerChange(int serverType, bool fromUser);
-  // With items placed, asks whether a change that removes the items it rules
-  // out may go ahead; on cancel the combo shows oldSelection again.
-  bool MayRemoveItems(std::string_view question, std::string_view cancelCaption, ComboState& combo,
-                      int oldSelection);
-  void ApplyLevel(int level);
+  // The "Make Compatible?" question before a class or server change that
+  // could remove items; true when the change goes on.
+  bool ConfirmCompatibleChange(const char* message, const char* cancelCaption);
   void FillRaceCombo();
   void SetSaveEnabled(bool enabled);
   void ShowUtilityColumn(bool visible);
@@ -214,10 +239,6 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void UpdateCompareMenu();
   void MarkUnchanged();
   void WalkHistory(bool forward);  // one step back or forward
-  // Shows tpl_ after the history replaced it: the character box, the slot
-  // names and the figures, without the side effects of the commands; shown
-  // is the record the window showed before.
-  void ShowHistoryState(const TTemplateRecord& shown);
   void UpdateEditMenu();
   bool SlotButtonsActive() const;
 
@@ -238,7 +259,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   std::string currentFile_;
   std::string pendingFile_;
   bool itemsPlaced_ = false;
-  bool idle_ = true;
+  int busyDepth_ = 0;
   int utilityMode_ = 0;
   std::uint8_t vaultMark_ = 0;
   std::string saveProposal_;

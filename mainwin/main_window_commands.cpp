@@ -31,63 +31,40 @@ void TfrmGearMain::FillRaceCombo() {
   view_.Race.Selection = 0;
 }
 
-void TfrmGearMain::ChangeClass(int classIndex) {
-  const ViewBatch batch(*this);
-  const HistoryStep step(*this, "Change Class");
-  const int old = tpl_.ClassIndex;
-  idle_ = false;
-  if (MayRemoveItems(
-          "Switching classes will remove items that cannot be equipped by the new class, along "
-          "with crafted items. Do you wish to continue?",
-          "&Cancel Change", view_.Class, old < kClassTableSize ? old : -1)) {
-    view_.Class.Selection = classIndex;
-    ApplyClassChange(classIndex, true);
-  }
-  idle_ = true;
-}
-
-bool TfrmGearMain::MayRemoveItems(std::string_view question, std::string_view cancelCaption,
-                                  ComboState& combo, int oldSelection) {
-  if (!itemsPlaced_ ||
-      user_.AskUser(question, kMakeCompatibleTitle, "Check &Items", cancelCaption, "", "") == 1)
+// A change that could remove items asks first once items are placed; the
+// combo the user moved goes back when the answer is no.
+bool TfrmGearMain::ConfirmCompatibleChange(const char* message, const char* cancelCaption) {
+  if (!itemsPlaced_) return true;
+  if (user_.AskUser(message, kMakeCompatibleTitle, "Check &Items", cancelCaption, "", "") == 1)
     return true;
-  combo.Selection = oldSelection;
-  NotifyViewChanged();  // the combo goes back to the old entry
+  ShowRecord({});
   return false;
 }
 
-void TfrmGearMain::ApplyClassChange(int classIndex, bool fromUser) {
+void TfrmGearMain::ChangeClass(int classIndex) {
+  const ViewBatch batch(*this);
+  const HistoryStep step(*this, "Change Class");
+  if (!ConfirmCompatibleChange(
+          "Switching classes will remove items that cannot be equipped by the new class, along "
+          "with crafted items. Do you wish to continue?",
+          "&Cancel Change"))
+    return;
   tpl_.ClassIndex = static_cast<std::uint8_t>(classIndex);
-  if (fromUser && itemsPlaced_) EnforceTemplateRules(tpl_);
-  MarkChanged();
-
-  ApplyClass(attributes_, classIndex);
-  ApplyClassToDisplay(view_.Figures, classIndex);
-
-  for (int slot = 1; slot <= kSlotCount; ++slot)
-    if (slot != kMyth) view_.Slots[static_cast<std::size_t>(slot - 1)].Button.Enabled = true;
-  view_.Slots[kMyth - 1].Button.Enabled = view_.Champion.Checked;
+  tpl_.RaceIndex = 0;  // a new class starts with the first race of its list
+  if (itemsPlaced_) EnforceTemplateRules(tpl_);
+  for (auto& row : view_.Slots) row.Button.Enabled = true;  // the Myth slot's follows the record
   view_.Weapon.Enabled = true;
-  view_.Weapon.Selection = tpl_.WeaponConfig <= 4 ? tpl_.WeaponConfig : -1;
   view_.Report.Enabled = true;
-  Recalc();
-  SetSaveEnabled(true);
-
-  FillRaceCombo();
-  ChangeRace(0);
+  ShowChangedRecord({.Class = true});
 }
 
 void TfrmGearMain::ChangeRace(int comboIndex) {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Change Race");
-  view_.Race.Selection =
-      comboIndex >= 0 && comboIndex < static_cast<int>(view_.Race.Entries.size()) ? comboIndex : -1;
-  const std::string race = view_.Race.Text();
-  ApplyRace(attributes_, race);
-  Recalc();
-  view_.InfoLines.clear();
-  if (!race.empty() && race != kNoRace) view_.InfoLines = RaceSummary(attributes_);
+  if (comboIndex >= 0 && comboIndex < static_cast<int>(view_.Race.Entries.size()))
+    tpl_.RaceIndex = static_cast<std::uint8_t>(comboIndex);
   MarkChanged();
+  ShowRecord({.Race = true});
 }
 
 void TfrmGearMain::RaceMouseEnter() {
@@ -99,39 +76,23 @@ void TfrmGearMain::RaceMouseEnter() {
 void TfrmGearMain::ChangeServerType(int serverType) {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Change Server");
-  const int old = tpl_.ServerType;
-  idle_ = false;
-  if (MayRemoveItems("Changing the server type will remove items that cannot be found on that "
-                     "server type, and crafted items, continue?",
-                     "&Cancel", view_.Server, old <= kOrigins ? old : -1)) {
-    view_.Server.Selection = serverType;
-    ApplyServerChange(serverType, true);
-  }
-  idle_ = true;
-}
-
-void TfrmGearMain::ApplyServerChange(int serverType, bool fromUser) {
+  if (!ConfirmCompatibleChange(
+          "Changing the server type will remove items that cannot be found on that server type, "
+          "and crafted items, continue?",
+          "&Cancel"))
+    return;
   tpl_.ServerType = static_cast<std::uint8_t>(serverType);
-  if (fromUser && itemsPlaced_) EnforceTemplateRules(tpl_);
-  MarkChanged();
-  SetSaveEnabled(true);
-  Recalc();
+  if (itemsPlaced_) EnforceTemplateRules(tpl_);
+  ShowChangedRecord({});
 }
 
+// Unchecking empties the Myth slot, and the figures change with it at once.
 void TfrmGearMain::SetChampion(bool checked) {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Change Champion Level");
-  view_.Champion.Checked = checked;
   tpl_.ChampionFlag = checked ? 1 : 0;
-  SlotRowView& myth = view_.Slots[kMyth - 1];
-  myth.Button.Enabled = checked && SlotButtonsActive();
-  if (!checked) {
-    InitItem(tpl_.Slot(kMyth));
-    myth.Name.Text = " ";
-  }
-  MarkChanged();
-  SetSaveEnabled(true);
-  Recalc();  // an emptied Myth slot changes the figures at once
+  if (!checked) InitItem(tpl_.Slot(kMyth));
+  ShowChangedRecord({});
 }
 
 // ---- Slots ---------------------------------------------------------------
@@ -190,24 +151,19 @@ void TfrmGearMain::OpenSlot(int slot, const AutoReturnRequest& autoReturn) {
   request.Settings.CraftSkill = settings_.Record().CraftSkill;
 
   // The outcome's item goes into the slot either way: the returned item on
-  // OK, the starting item on Cancel, which undoes the live preview.
-  idle_ = false;
+  // OK, the starting item on Cancel, which undoes the live preview. The
+  // window stays busy until the step ends.
   const WorkbenchOutcome outcome = workbench_.RunWorkbench(
       request,
       [this](int previewSlot, const TItemRecord& item) { PreviewSlot(previewSlot, item); });
-  idle_ = true;
   const ViewBatch batch(*this);
   if (outcome.CraftSkill && *outcome.CraftSkill != settings_.Record().CraftSkill) {
     settings_.Record().CraftSkill = *outcome.CraftSkill;
     settings_.SaveSettings();
   }
   tpl_.Slot(slot) = outcome.Item;
-
-  view_.Slots[static_cast<std::size_t>(slot - 1)].Name.Text = tpl_.Slot(slot).Name.Str();
-  unchanged_ = false;
   itemsPlaced_ = true;
-  SetSaveEnabled(true);
-  Recalc();
+  ShowChangedRecord({});
   step.Finish();
 }
 
@@ -215,25 +171,24 @@ void TfrmGearMain::PreviewSlot(int slot, const TItemRecord& item) {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Change " + std::string(SlotName(slot)) + " Item");
   if (slot >= 1 && slot <= kSlotCount) tpl_.Slot(slot) = item;
-  Recalc();
+  ShowRecord({});
 }
 
 void TfrmGearMain::ClearSlot(int slot) {
   const ViewBatch batch(*this);
   if (slot < 1 || slot > kSlotCount) return;
   const HistoryStep step(*this, "Clear " + std::string(SlotName(slot)) + " Slot");
-  LabelState& name = view_.Slots[static_cast<std::size_t>(slot - 1)].Name;
-  if (name.Text.empty() || name.Text == " ") {
+  const std::string& name = view_.Slots[static_cast<std::size_t>(slot - 1)].Name.Text;
+  if (name.empty() || name == " ") {
     user_.Beep();
     return;
   }
   if (user_.AskYesNo("Do you wish to clear this slot?", "Empty Slot?")) {
     InitItem(tpl_.Slot(slot));
-    name.Text = " ";
-    unchanged_ = false;
-    SetSaveEnabled(true);
+    ShowChangedRecord({});
+  } else {
+    ShowRecord({});
   }
-  Recalc();
 }
 
 void TfrmGearMain::ClearAllSlots() {
@@ -243,23 +198,16 @@ void TfrmGearMain::ClearAllSlots() {
                     "&Empty All Slots", "&Cancel", "", "") != 1)
     return;
   for (TItemRecord& item : tpl_.Slots) InitItem(item);
-  unchanged_ = false;
-  SetSaveEnabled(true);
-  for (auto& row : view_.Slots) {
-    row.Name.Text = " ";
-    row.Utility.Text = "0.0";
-  }
   itemsPlaced_ = false;
-  Recalc();
+  ShowChangedRecord({});
 }
 
 void TfrmGearMain::SetWeaponConfig(int index) {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Change Weapon Selection");
   tpl_.WeaponConfig = static_cast<std::uint8_t>(index);
-  view_.Weapon.Selection = index >= 0 && index <= 4 ? index : -1;
-  Recalc();
-  unchanged_ = false;
+  MarkChanged();
+  ShowRecord({});
 }
 
 // ---- Options, utility column and windows ----------------------------------
@@ -310,9 +258,8 @@ void TfrmGearMain::OpenReport() {
   request.RaceText = view_.Race.Text();
   for (std::size_t i = 0; i < request.UtilityTexts.size(); ++i)
     request.UtilityTexts[i] = view_.Slots[i].Utility.Text;
-  idle_ = false;
+  const BusyScope busy(*this);
   windows_.Open("report", request);
-  idle_ = true;
 }
 
 void TfrmGearMain::OpenVaultBrowser() {
@@ -325,9 +272,10 @@ void TfrmGearMain::OpenSalvageCalculator() {
 }
 
 void TfrmGearMain::OpenOptions() {
-  idle_ = false;
-  windows_.Open("options", {});
-  idle_ = true;
+  {
+    const BusyScope busy(*this);
+    windows_.Open("options", {});
+  }
   // OK rewrites the settings behind the option menu's marks.
   NotifyViewChanged();
 }

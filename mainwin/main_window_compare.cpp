@@ -32,22 +32,13 @@ void TfrmGearMain::CompareWithFile(const std::string& path) {
     return;
   }
   ComparisonRequest request;
-  // The character box's choices go into the record only when it is saved.
-  request.A = tpl_;
-  request.A.CharName.Assign(view_.NameText);
-  if (view_.Class.Selection >= 0)
-    request.A.ClassIndex = static_cast<std::uint8_t>(view_.Class.Selection);
-  if (view_.Race.Selection >= 0)
-    request.A.RaceIndex = static_cast<std::uint8_t>(view_.Race.Selection);
-  if (view_.Server.Selection >= 0)
-    request.A.ServerType = static_cast<std::uint8_t>(view_.Server.Selection);
+  request.A = RecordToSave();  // the template as saving would write it
   request.TitleA = view_.NameText + " (current template)";
   request.B = other.Value();
   request.TitleB =
       request.B.CharName.Str() + " (" + std::filesystem::path(path).filename().string() + ")";
-  idle_ = false;
+  const BusyScope busy(*this);
   windows_.Open("compare", request);
-  idle_ = true;
 }
 
 }  // namespace qm

@@ -1,12 +1,9 @@
 // The main window's undo and redo: each user action becomes one step of the
 // template history, and a step undone or redone shows as any command does.
-#include <algorithm>
 #include <optional>
 #include <string>
 #include <utility>
 
-#include "core/class_table.h"
-#include "core/race_table.h"
 #include "mainwin/main_window.h"
 
 namespace qm {
@@ -78,7 +75,7 @@ void TfrmGearMain::Redo() {
 // Not while a sub-window works on the template or a command runs: the step
 // would land in the middle of another one.
 void TfrmGearMain::WalkHistory(bool forward) {
-  if (!idle_ || stepDepth_ != 0 || !(forward ? history_.CanRedo() : history_.CanUndo())) return;
+  if (!Idle() || !(forward ? history_.CanRedo() : history_.CanUndo())) return;
   const ViewBatch batch(*this);
   const TTemplateRecord shown = RecordToSave();
   TTemplateRecord record = shown;
@@ -89,51 +86,20 @@ void TfrmGearMain::WalkHistory(bool forward) {
     currentFile_ = *file;
     hasFileName_ = !file->empty();
   }
-  ShowHistoryState(shown);
-}
-
-void TfrmGearMain::ShowHistoryState(const TTemplateRecord& shown) {
-  const std::string name = tpl_.CharName.Str();
-  view_.NameText = name;
-  view_.NameCaret = static_cast<int>(name.size());
-  SetTitle(name);
-  saveProposal_ = name + ".qmc";
-
-  view_.Level.Selection = std::clamp<int>(tpl_.CharLevel, 5, 50) - 5;
-  view_.RealmRank.Selection = std::clamp<int>(tpl_.RealmRank, 1, 13) - 1;
-  view_.Class.Selection = tpl_.ClassIndex < kClassTableSize ? tpl_.ClassIndex : -1;
-  view_.Server.Selection = tpl_.ServerType <= kOrigins ? tpl_.ServerType : -1;
-  // The class's skill rows and race list are rebuilt only when the step
-  // changed them: most steps touch one slot or one field.
-  if (shown.ClassIndex != tpl_.ClassIndex) {
-    ApplyClass(attributes_, tpl_.ClassIndex);
-    ApplyClassToDisplay(view_.Figures, tpl_.ClassIndex);
-    FillRaceCombo();
-  }
-  if (shown.ClassIndex != tpl_.ClassIndex || shown.RaceIndex != tpl_.RaceIndex) {
-    view_.Race.Selection =
-        tpl_.RaceIndex < view_.Race.Entries.size() ? static_cast<int>(tpl_.RaceIndex) : -1;
-    ApplyRace(attributes_, view_.Race.Text());
-  }
-
-  view_.Champion.Enabled = tpl_.CharLevel == 50;
-  view_.Champion.Checked = tpl_.ChampionFlag == 1;
-  view_.Slots[kMyth - 1].Button.Enabled = view_.Champion.Checked && SlotButtonsActive();
-  view_.Weapon.Selection = tpl_.WeaponConfig <= 4 ? tpl_.WeaponConfig : -1;
   // Items back in their slots make a class change ask again.
   for (const TItemRecord& item : tpl_.Slots) itemsPlaced_ = itemsPlaced_ || HoldsItem(item);
-
-  unchanged_ = history_.AtSaved();
-  SetSaveEnabled(!name.empty());
-  UpdateEditMenu();
-  UpdateCompareMenu();
-  Recalc();
-  // A race changed back is described as picking it would describe it.
-  if (shown.ClassIndex != tpl_.ClassIndex || shown.RaceIndex != tpl_.RaceIndex) {
-    const std::string race = view_.Race.Text();
-    view_.InfoLines.clear();
-    if (!race.empty() && race != kNoRace) view_.InfoLines = RaceSummary(attributes_);
+  if (history_.AtSaved()) {
+    MarkUnchanged();
+  } else {
+    MarkChanged();
   }
+  SetSaveEnabled(!tpl_.CharName.View().empty());
+  UpdateEditMenu();
+  // A race changed back is described as picking it would describe it.
+  const bool classChanged = shown.ClassIndex != tpl_.ClassIndex;
+  ShowRecord({.Name = true,
+              .Class = classChanged,
+              .Race = classChanged || shown.RaceIndex != tpl_.RaceIndex});
 }
 
 }  // namespace qm

@@ -112,19 +112,17 @@ QWidget* VaultBrowserDialog::BuildFilters() {
       AddChoice(grid, 2, 1, "FilterServer", "Server Ty&pe", "Server Type Filter", server_);
   QComboBox* classes =
       AddChoice(grid, 2, 2, "ClassFilter", "Character Cl&ass", "Class Use Filter", class_);
-  BrowserFilters& filters = model_.Filters();
-  connect(slot, &QComboBox::activated, this,
-          [&filters](int index) { filters.ItemSlot.Selection = index; });
+  connect(slot, &QComboBox::activated, this, [this](int index) { model_.ChangeSlotFilter(index); });
   connect(type, &QComboBox::activated, this,
-          [&filters](int index) { filters.ItemType.Selection = index; });
+          [this](int index) { model_.ChangeItemTypeFilter(index); });
   connect(realm, &QComboBox::activated, this,
-          [&filters](int index) { filters.Realm.Selection = index; });
+          [this](int index) { model_.ChangeRealmFilter(index); });
   connect(expansion, &QComboBox::activated, this,
-          [&filters](int index) { filters.Expansion.Selection = index; });
+          [this](int index) { model_.ChangeExpansionFilter(index); });
   connect(server, &QComboBox::activated, this,
           [this](int index) { model_.ChangeServerFilter(index); });
   connect(classes, &QComboBox::activated, this,
-          [&filters](int index) { filters.Class.Selection = index; });
+          [this](int index) { model_.ChangeClassFilter(index); });
 
   auto* stats = new QGroupBox(QStringLiteral("Stat Filters"), box);
   stats->setObjectName("StatFilters");
@@ -147,7 +145,7 @@ QWidget* VaultBrowserDialog::BuildFilters() {
     statGrid->addWidget(amount, static_cast<int>(k), 1);
     const int at = static_cast<int>(k);
     connect(combo, &QComboBox::activated, this,
-            [&filters, k](int index) { filters.Stats[k].Selection = index; });
+            [this, at](int index) { model_.ChangeStatFilter(at, index); });
     amount->onEdited = [this, amount, at](const std::string& text, int caret) {
       amount->ShowEdit(model_.ChangeAmount(at, text, caret));
     };
@@ -162,8 +160,7 @@ QWidget* VaultBrowserDialog::BuildFilters() {
   proc->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   proc->setMinimumContentsLength(20);
   proc_ = ComboBinding(proc);
-  connect(proc, &QComboBox::activated, this,
-          [&filters](int index) { filters.Proc.Selection = index; });
+  connect(proc, &QComboBox::activated, this, [this](int index) { model_.ChangeProcFilter(index); });
   auto* procLabel = new QLabel(QStringLiteral("Proc &Filter"), box);
   procLabel->setBuddy(proc);
   grid->addWidget(procLabel, 2, 3);
@@ -173,7 +170,7 @@ QWidget* VaultBrowserDialog::BuildFilters() {
   verified_->setObjectName("cVerified");
   verified_->setAccessibleName(QStringLiteral("Verified Only"));
   connect(verified_, &QCheckBox::clicked, this,
-          [&filters](bool checked) { filters.Verified.Checked = checked; });
+          [this](bool checked) { model_.ChangeVerifiedOnly(checked); });
 
   search_ = MakeButton("btnSearch", "&Search Vault", box);
   search_->setDefault(true);

@@ -212,6 +212,44 @@ void Tbrowser::MatchCurrentClassServer() {
   BrowserSearch();
 }
 
+void Tbrowser::Choose(ComboState& filter, int position) {
+  filter.Selection = position;
+  NotifyViewChanged();
+}
+
+void Tbrowser::ChangeSlotFilter(int position) {
+  Choose(filters_.ItemSlot, position);
+}
+
+void Tbrowser::ChangeItemTypeFilter(int position) {
+  Choose(filters_.ItemType, position);
+}
+
+void Tbrowser::ChangeRealmFilter(int position) {
+  Choose(filters_.Realm, position);
+}
+
+void Tbrowser::ChangeExpansionFilter(int position) {
+  Choose(filters_.Expansion, position);
+}
+
+void Tbrowser::ChangeClassFilter(int position) {
+  Choose(filters_.Class, position);
+}
+
+void Tbrowser::ChangeStatFilter(int k, int position) {
+  if (k >= 0 && k < 3) Choose(filters_.Stats[static_cast<std::size_t>(k)], position);
+}
+
+void Tbrowser::ChangeProcFilter(int position) {
+  Choose(filters_.Proc, position);
+}
+
+void Tbrowser::ChangeVerifiedOnly(bool checked) {
+  filters_.Verified.Checked = checked;
+  NotifyViewChanged();
+}
+
 void Tbrowser::ChangeServerFilter(int position) {
   filters_.Server.Selection = position;
   filters_.Realm.Selection = kUnfilteredRealm;

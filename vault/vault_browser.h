@@ -55,8 +55,8 @@ class TemplateBrowserHost : public BrowserHost {
   bool verifiedOnly_;
 };
 
-// The browser's filter controls; the window writes the user's choices here
-// (a selection of -1: nothing selected).
+// The browser's filter controls (a selection of -1: nothing selected). The
+// user's choices reach them only through the browser's commands.
 struct BrowserFilters {
   TextBoxState Name;                      // NameFilter: at most 50 characters
   ComboState ItemSlot{{}, 0};             // Filter2: "Item Slot"
@@ -100,7 +100,6 @@ class Tbrowser : public ViewNotifier {
   // The slot kind the criteria get for a position of the "Item Slot" choice.
   static int SlotFilterOf(int position);
 
-  BrowserFilters& Filters() { return filters_; }
   const BrowserFilters& Filters() const { return filters_; }
   const BrowserView& View() const { return view_; }
 
@@ -108,7 +107,16 @@ class Tbrowser : public ViewNotifier {
   void BrowserSearch();
   void ClearFilters();
   void MatchCurrentClassServer();
+  // The user's choice in one filter control (a list position, -1: none).
+  void ChangeSlotFilter(int position);
+  void ChangeItemTypeFilter(int position);
+  void ChangeRealmFilter(int position);
+  void ChangeExpansionFilter(int position);
   void ChangeServerFilter(int position);  // by hand: the realm choice is free again
+  void ChangeClassFilter(int position);
+  void ChangeStatFilter(int k, int position);  // k = 0..2
+  void ChangeProcFilter(int position);
+  void ChangeVerifiedOnly(bool checked);
   void SetNameFilter(const std::string& text);
   // An amount box changed (k = 0..2); returns the normalised text and caret.
   AmountBoxEdit ChangeAmount(int k, std::string_view text, int caret);
@@ -124,6 +132,7 @@ class Tbrowser : public ViewNotifier {
 
  private:
   void FillChoices();
+  void Choose(ComboState& filter, int position);
   void DescribeSelected();
   int SelectedIndex() const;
 

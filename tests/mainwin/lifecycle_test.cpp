@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "core/file_io.h"
 #include "core/template_file.h"
@@ -371,6 +372,49 @@ TEST(Lifecycle, HandOverLoadsWhenIdleAndIsRefusedDuringAModalWindow) {
   EXPECT_EQ(machine.foreground, 7u);
   EXPECT_EQ(f.settings.Record().Files[0], path);
   EXPECT_TRUE(f.window.Unchanged());
+}
+
+// The main window's own questions and file dialogs wait for the user as a
+// sub-window does: a hand-over arriving meanwhile is refused, or it would load
+// another template under the command that asked. The window is idle again
+// however the command ends.
+TEST(Lifecycle, HandOverIsRefusedWhileTheWindowWaitsForAnAnswer) {
+  struct Case {
+    const char* command;
+    std::function<void(TfrmGearMain&)> run;
+  };
+  const Case cases[] = {
+      {"ClearSlot", [](TfrmGearMain& w) { w.ClearSlot(kRing1); }},
+      {"ClearAllSlots", [](TfrmGearMain& w) { w.ClearAllSlots(); }},
+      {"SaveTemplateAs", [](TfrmGearMain& w) { w.SaveTemplateAs(); }},
+      {"QueryClose", [](TfrmGearMain& w) { EXPECT_TRUE(w.QueryClose()); }},
+  };
+  for (const Case& c : cases) {
+    MainWindowFixture f;
+    f.Start();
+    f.workbench.results.push_back(samples::MakeItem("Ring of Dances", {{3, 9}}));
+    f.window.OpenSlot(kRing1);  // an item to clear, and a change to save
+    const std::string path = SaveSample(f, "handed.qmc", samples::SampleTemplates()[2].tpl);
+    testing::FakeInstanceMachine machine;
+    testing::FakeInstanceChannel channel(machine, 7);
+    HandOverReceiver receiver(f.window, f.user, channel);
+    const OpenFileMessage message = MakeOpenFileMessage(path);
+    const CopyDataBlock block = message.Block();
+    int handOvers = 0;
+    const auto handOver = [&] {
+      if (handOvers++ == 0) receiver.ReceiveOpenFile(block);
+    };
+    f.user.whileAsking = handOver;
+    f.files.whileOpen = handOver;
+    c.run(f.window);
+    EXPECT_EQ(handOvers, 1) << c.command;
+    EXPECT_EQ(f.window.Template().CharName.View(), "New Character") << c.command;
+    EXPECT_EQ(f.window.Template().Slot(kRing1).Name.View(), "Ring of Dances") << c.command;
+    ASSERT_FALSE(f.user.messages.empty()) << c.command;
+    EXPECT_EQ(f.user.messages.back(), "Cannot do this now, try again without subwindows open.")
+        << c.command;
+    EXPECT_TRUE(f.window.Idle()) << c.command;
+  }
 }
 
 TEST(Lifecycle, CommandLineTemplateIsLoadedAtStartUp) {

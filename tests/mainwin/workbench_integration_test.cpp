@@ -103,7 +103,7 @@ TEST(WorkbenchIntegration, TheVaultBrowserEquipsThroughTheSlotCommand) {
   MainWindowBrowserHost host(window, settings);
   Tbrowser browser(vault, criteria, host, user, shell);
   browser.Show();
-  browser.Filters().Name.Text = "Hauberk";
+  browser.SetNameFilter("Hauberk");
   browser.BrowserSearch();
   ASSERT_FALSE(browser.View().Indices.empty());
   browser.DoubleClickLine(0);

@@ -21,6 +21,7 @@ int FakeUserPort::AskUser(std::string_view message, std::string_view title,
                        std::string(cancelCaption), std::string(abortCaption),
                        std::string(retryCaption)});
   Note(Joined("ask", message));
+  if (whileAsking) whileAsking();
   if (answers.empty()) {
     ++unscripted;
     return defaultAnswer;
@@ -38,6 +39,7 @@ void FakeUserPort::ShowMessage(std::string_view text) {
 bool FakeUserPort::AskYesNo(std::string_view text, std::string_view title) {
   questions.push_back({std::string(text), std::string(title), "Yes", "No", "", ""});
   Note(Joined("yes/no", text));
+  if (whileAsking) whileAsking();
   if (yesNoAnswers.empty()) {
     ++unscripted;
     return defaultYesNo;
@@ -55,6 +57,7 @@ void FakeUserPort::Beep() {
 std::string FakeFileDialogs::AskOpenPath(const FileDialogRequest& request) {
   openRequests.push_back(request);
   Note(Joined("open dialog", request.Title));
+  if (whileOpen) whileOpen();
   if (openAnswers.empty()) return {};
   std::string path = openAnswers.front();
   openAnswers.pop_front();
@@ -64,6 +67,7 @@ std::string FakeFileDialogs::AskOpenPath(const FileDialogRequest& request) {
 std::string FakeFileDialogs::AskSavePath(const FileDialogRequest& request) {
   saveRequests.push_back(request);
   Note(Joined("save dialog", request.Title));
+  if (whileOpen) whileOpen();
   if (saveAnswers.empty()) return {};
   std::string path = saveAnswers.front();
   saveAnswers.pop_front();

@@ -45,6 +45,9 @@ class FakeUserPort : public UserPort, public LoggingFake {
   std::vector<std::string> messages;
   int beeps = 0;
   int unscripted = 0;
+  // Runs while a question waits for its answer, as the event loop of a
+  // modal question would run what arrives meanwhile.
+  std::function<void()> whileAsking;
 
   int AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
               std::string_view cancelCaption, std::string_view abortCaption,
@@ -61,6 +64,8 @@ class FakeFileDialogs : public FileDialogPort, public LoggingFake {
   std::deque<std::string> saveAnswers;
   std::vector<FileDialogRequest> openRequests;
   std::vector<FileDialogRequest> saveRequests;
+  // Runs while a dialog is open (see FakeUserPort::whileAsking).
+  std::function<void()> whileOpen;
 
   std::string AskOpenPath(const FileDialogRequest& request) override;
   std::string AskSavePath(const FileDialogRequest& request) override;

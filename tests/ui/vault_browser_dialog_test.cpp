@@ -4,6 +4,7 @@
 // Before any Qt header: the samples have a field that Qt's keywords would rename.
 #include "tools/samples.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLineEdit>
@@ -124,6 +125,54 @@ class VaultBrowserDialogTest : public QObject {
     QCOMPARE(b.gui.model.View().Figures.MainStats[0].Value.Text, std::string("12"));
     const std::vector<std::string> mismatches = qm::testing::ViewMismatches(b.gui);
     QVERIFY2(mismatches.empty(), qm::testing::Describe(mismatches).c_str());
+  }
+
+  // "&Clear Filters" puts every control back, also one the user changed
+  // since the window last showed the filters; and each filter control
+  // reaches its own criterion of the search.
+  void EachFilterControlFeedsItsOwnCriterion() {
+    BrowserGui b;
+    b.dialog.Prepare();
+    b.dialog.show();
+    struct Choice {
+      const char* control;
+      int position;
+      int qm::TVaultFilter::*criterion;
+      int expected;
+    };
+    const Choice choices[] = {
+        {"FilterServer", 2, &qm::TVaultFilter::FilterServer, 2},  // first: it frees the realm
+        {"Filter2", 15, &qm::TVaultFilter::SlotFilter, 24},       // "Small Shield"
+        {"Filter1", 3, &qm::TVaultFilter::ITypeFilter, 3},
+        {"Filter5", 1, &qm::TVaultFilter::RealmFilter, 1},
+        {"Filter4", 5, &qm::TVaultFilter::ExpansionFilter, 5},
+        {"ClassFilter", 7, &qm::TVaultFilter::ClassFilter, 7},
+        {"Filter3", 8, &qm::TVaultFilter::SFilter1, 8},
+        {"Filter6", 9, &qm::TVaultFilter::SFilter2, 9},
+        {"Filter7", 10, &qm::TVaultFilter::SFilter3, 10},
+        {"ProcFilter", 4, &qm::TVaultFilter::ProcFilter, 4},
+    };
+    const auto chooseAll = [&] {
+      for (const Choice& choice : choices) {
+        auto* combo = b.Find<QComboBox>(choice.control);
+        QVERIFY2(combo, choice.control);
+        combo->setCurrentIndex(choice.position);
+        emit combo->activated(choice.position);
+      }
+      QTest::mouseClick(b.Find<QCheckBox>("cVerified"), Qt::LeftButton);
+    };
+    chooseAll();
+    b.Click("btnClear");
+    for (const Choice& choice : choices) {
+      const int unfiltered = std::string_view(choice.control) == "Filter5" ? 3 : 0;
+      QCOMPARE(b.Find<QComboBox>(choice.control)->currentIndex(), unfiltered);
+    }
+    QVERIFY(!b.Find<QCheckBox>("cVerified")->isChecked());
+
+    chooseAll();
+    b.Click("btnSearch");
+    for (const Choice& choice : choices) QCOMPARE(b.criteria.*choice.criterion, choice.expected);
+    QVERIFY(b.criteria.cVerified);
   }
 
   void FiltersSearchAndTheWebSearches() {

@@ -2,6 +2,8 @@
 // description, equipping into the template, web searches and amount boxes.
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include "core/item_lists.h"
 #include "support/view_counter.h"
 #include "vault/url_encode.h"
@@ -57,8 +59,8 @@ class VaultBrowserTest : public ::testing::Test {
 
 TEST_F(VaultBrowserTest, ShowClearsFiltersAndSearchesWithUnfinishedNamesHidden) {
   criteria.armorfilter = 4;  // left as the workbench's last search set it
-  browser.Filters().ItemType.Selection = 3;
-  browser.Filters().Verified.Checked = true;
+  browser.ChangeItemTypeFilter(3);
+  browser.ChangeVerifiedOnly(true);
   browser.Show();
   const BrowserFilters& f = browser.Filters();
   EXPECT_EQ(f.ItemType.Selection, 0);
@@ -84,21 +86,20 @@ TEST_F(VaultBrowserTest, ShowClearsFiltersAndSearchesWithUnfinishedNamesHidden) 
 }
 
 TEST_F(VaultBrowserTest, SearchCopiesTheFiltersIntoTheCriteria) {
-  BrowserFilters& f = browser.Filters();
-  f.ItemType.Selection = 2;
-  f.ItemSlot.Selection = 15;
-  f.Stats[0].Selection = 1;
-  f.Stats[1].Selection = 2;
-  f.Stats[2].Selection = 3;
-  f.Amounts[0].Text = "5";
-  f.Amounts[1].Text = "6";
-  f.Amounts[2].Text = "7";
-  f.Expansion.Selection = 4;
-  f.Realm.Selection = 2;
-  f.Class.Selection = 47;
-  f.Server.Selection = 3;
-  f.Proc.Selection = 9;
-  f.Verified.Checked = true;
+  browser.ChangeItemTypeFilter(2);
+  browser.ChangeSlotFilter(15);
+  browser.ChangeStatFilter(0, 1);
+  browser.ChangeStatFilter(1, 2);
+  browser.ChangeStatFilter(2, 3);
+  browser.ChangeAmount(0, "5", 1);
+  browser.ChangeAmount(1, "6", 1);
+  browser.ChangeAmount(2, "7", 1);
+  browser.ChangeExpansionFilter(4);
+  browser.ChangeServerFilter(3);  // before the realm: a server by hand frees the realm
+  browser.ChangeRealmFilter(2);
+  browser.ChangeClassFilter(47);
+  browser.ChangeProcFilter(9);
+  browser.ChangeVerifiedOnly(true);
   browser.SetNameFilter(std::string(60, 'k'));
   browser.BrowserSearch();
   EXPECT_EQ(criteria.ITypeFilter, 2);
@@ -114,6 +115,43 @@ TEST_F(VaultBrowserTest, SearchCopiesTheFiltersIntoTheCriteria) {
   EXPECT_TRUE(criteria.cVerified);
   EXPECT_EQ(criteria.NameFilter, std::string(50, 'k'));
   EXPECT_EQ(browser.View().Items.Entries, std::vector<std::string>{"No items found"});
+}
+
+// The user's choices in the filter controls, in one row.
+std::vector<int> Choices(const BrowserFilters& f) {
+  return {f.ItemSlot.Selection, f.ItemType.Selection, f.Realm.Selection,      f.Expansion.Selection,
+          f.Server.Selection,   f.Class.Selection,    f.Stats[0].Selection,   f.Stats[1].Selection,
+          f.Stats[2].Selection, f.Proc.Selection,     int{f.Verified.Checked}};
+}
+
+TEST_F(VaultBrowserTest, EachFilterCommandSetsItsOwnControlAndAnnouncesOnce) {
+  struct Case {
+    const char* command;
+    std::function<void(Tbrowser&)> run;
+    std::size_t field;  // in Choices()
+    int value;
+  };
+  const Case cases[] = {
+      {"ChangeSlotFilter", [](Tbrowser& b) { b.ChangeSlotFilter(7); }, 0, 7},
+      {"ChangeItemTypeFilter", [](Tbrowser& b) { b.ChangeItemTypeFilter(5); }, 1, 5},
+      {"ChangeRealmFilter", [](Tbrowser& b) { b.ChangeRealmFilter(1); }, 2, 1},
+      {"ChangeExpansionFilter", [](Tbrowser& b) { b.ChangeExpansionFilter(9); }, 3, 9},
+      {"ChangeClassFilter", [](Tbrowser& b) { b.ChangeClassFilter(12); }, 5, 12},
+      {"ChangeStatFilter 0", [](Tbrowser& b) { b.ChangeStatFilter(0, 4); }, 6, 4},
+      {"ChangeStatFilter 1", [](Tbrowser& b) { b.ChangeStatFilter(1, 6); }, 7, 6},
+      {"ChangeStatFilter 2", [](Tbrowser& b) { b.ChangeStatFilter(2, 8); }, 8, 8},
+      {"ChangeProcFilter", [](Tbrowser& b) { b.ChangeProcFilter(2); }, 9, 2},
+      {"ChangeVerifiedOnly", [](Tbrowser& b) { b.ChangeVerifiedOnly(true); }, 10, 1},
+  };
+  for (const Case& c : cases) {
+    browser.Show();
+    std::vector<int> expected = Choices(browser.Filters());
+    expected[c.field] = c.value;
+    EXPECT_EQ(testing::AnnouncementsOf(browser, [&] { c.run(browser); }), 1) << c.command;
+    EXPECT_EQ(Choices(browser.Filters()), expected) << c.command;
+  }
+  // A stat filter that does not exist changes nothing.
+  EXPECT_EQ(testing::AnnouncementsOf(browser, [&] { browser.ChangeStatFilter(3, 1); }), 0);
 }
 
 TEST_F(VaultBrowserTest, SlotChoicesMapToTheKindsTheyName) {
@@ -136,8 +174,8 @@ TEST_F(VaultBrowserTest, SlotChoicesMapToTheKindsTheyName) {
 }
 
 TEST_F(VaultBrowserTest, MatchCurrentClassAndServer) {
-  browser.Filters().Stats[0].Selection = 5;
-  browser.Filters().Amounts[0].Text = "12";
+  browser.ChangeStatFilter(0, 5);
+  browser.ChangeAmount(0, "12", 2);
   tpl.ServerType = kPvP;
   browser.MatchCurrentClassServer();
   EXPECT_EQ(browser.Filters().Realm.Selection, 3);
@@ -163,17 +201,17 @@ TEST_F(VaultBrowserTest, MatchCurrentClassAndServer) {
 }
 
 TEST_F(VaultBrowserTest, ThePlaceholderLineDescribesNothingAndKeepsTheEquipButton) {
-  browser.Filters().Name.Text = "no such item";
+  browser.SetNameFilter("no such item");
   browser.BrowserSearch();
   browser.SelectLine(0);
   EXPECT_EQ(browser.View().Description.Lines, NoItemsFoundLines());
   EXPECT_EQ(browser.View().Description.Lines.size(), 9u);
   EXPECT_FALSE(browser.View().Equip.Enabled);
-  browser.Filters().Name.Text.clear();
+  browser.SetNameFilter("");
   browser.BrowserSearch();
   browser.SelectLine(Row("Bracer"));
   EXPECT_TRUE(browser.View().Equip.Enabled);
-  browser.Filters().Name.Text = "no such item";
+  browser.SetNameFilter("no such item");
   browser.BrowserSearch();
   browser.SelectLine(0);
   EXPECT_TRUE(browser.View().Equip.Enabled);
@@ -224,7 +262,7 @@ TEST_F(VaultBrowserTest, AmountBoxesFeedTheStatMinimums) {
   EXPECT_EQ(browser.ChangeAmount(0, "0150", 2).Text, "150");
   EXPECT_EQ(browser.ChangeAmount(1, "999", 3).Text, "200");
   EXPECT_EQ(browser.ChangeAmount(2, "", 0).Text, "0");
-  browser.Filters().Stats[0].Selection = 1;
+  browser.ChangeStatFilter(0, 1);
   browser.BrowserSearch();
   EXPECT_EQ(criteria.stat1amt, "150");
   EXPECT_EQ(criteria.stat2amt, "200");
