@@ -5,6 +5,7 @@
 // notification calls.
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -66,6 +67,9 @@ class MainWindow : public QMainWindow {
   void SetTabOrder();
   // A command whose window does not exist yet stays disabled and says why.
   void MarkWindowCommand(QAction* action, std::string_view window, const char* hint);
+  // A menu item that opens the window named through command, marked as above.
+  QAction* AddWindowItem(QMenu* menu, const char* objectName, const char* caption,
+                         std::string_view window, std::function<void()> command);
   void FollowMouse(QWidget* widget);
 
   TfrmGearMain& model_;
