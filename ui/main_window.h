@@ -91,9 +91,10 @@ class MainWindow : public QMainWindow {
   QAction *undo_ = nullptr, *redo_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   std::array<QAction*, kRecentFileCount> recent_{};
-  std::array<QAction*, 6> toggles_{};
-  std::array<QAction*, 5> servers_{};
-  std::array<QAction*, 4> utilityTypes_{};
+  // One item per entry of the shell's menu tables (shell/options_menu.h).
+  std::array<QAction*, kSettingToggleItems.size()> toggles_{};
+  std::array<QAction*, kServerTypeItems.size()> servers_{};
+  std::array<QAction*, kUtilityTypeItems.size()> utilityTypes_{};
   QAction *register_ = nullptr, *options_ = nullptr;
   QAction *report_ = nullptr, *vault_ = nullptr, *salvage_ = nullptr;
   QAction *webSite_ = nullptr, *herald_ = nullptr;
