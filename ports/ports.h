@@ -128,9 +128,8 @@ class DesktopPort {
   virtual ~DesktopPort() = default;
   // The handle other copies use to reach this one.
   virtual std::uint32_t ApplicationWindow() = 0;
-  virtual void SetApplicationTitle(std::string_view title) = 0;
-  // Creates one window by its class name ("TfrmOptions", "TSplashScreen", ...), hidden.
-  virtual void CreateForm(std::string_view className) = 0;
+  // Makes the main window, hidden; the other windows are made on first use.
+  virtual void CreateMainWindow() = 0;
   virtual void SetMainWindowEnabled(bool enabled) = 0;
   // Shows the splash window, or repaints it with new texts while it is shown.
   virtual void ShowSplash(std::string_view title, std::string_view loadingText) = 0;

@@ -206,14 +206,9 @@ void FakeInstanceChannel::InstallReceiver(OpenFileReceiver* receiver) {
   }
 }
 
-void FakeDesktop::SetApplicationTitle(std::string_view text) {
-  title = text;
-  Note(Joined("title", text));
-}
-
-void FakeDesktop::CreateForm(std::string_view className) {
-  created.emplace_back(className);
-  Note(Joined("create", className));
+void FakeDesktop::CreateMainWindow() {
+  ++mainWindowsCreated;
+  Note("main window created");
 }
 
 void FakeDesktop::SetMainWindowEnabled(bool enabled) {

@@ -148,8 +148,7 @@ class FakeDesktop : public DesktopPort, public LoggingFake {
   explicit FakeDesktop(std::uint32_t window = 1) : window(window) {}
 
   std::uint32_t window;
-  std::string title;
-  std::vector<std::string> created;
+  int mainWindowsCreated = 0;
   bool mainEnabled = true;
   bool splashVisible = false;
   std::string splashTitle, splashLoading;
@@ -157,8 +156,7 @@ class FakeDesktop : public DesktopPort, public LoggingFake {
   int eventLoopRuns = 0;
 
   std::uint32_t ApplicationWindow() override { return window; }
-  void SetApplicationTitle(std::string_view text) override;
-  void CreateForm(std::string_view className) override;
+  void CreateMainWindow() override;
   void SetMainWindowEnabled(bool enabled) override;
   void ShowSplash(std::string_view splashTitleText, std::string_view loadingText) override;
   void HideSplash() override;
