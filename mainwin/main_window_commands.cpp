@@ -37,11 +37,11 @@ void TfrmGearMain::ChangeClass(int classIndex) {
   const int old = tpl_.ClassIndex;
   idle_ = false;
   if (itemsPlaced_) {
-    const int answer = user_.AskUser(
+    const Answer answer = user_.AskUser(
         "Switching classes will remove items that cannot be equipped by the new class, along with "
         "crafted items. Do you wish to continue?",
         kMakeCompatibleTitle, "Check &Items", "&Cancel Change", "", "");
-    if (answer != 1) {
+    if (answer != Answer::Ok) {
       view_.Class.Selection = old < kClassTableSize ? old : -1;
       NotifyViewChanged();  // the combo goes back to the old class
       idle_ = true;
@@ -99,11 +99,11 @@ void TfrmGearMain::ChangeServerType(int serverType) {
   const int old = tpl_.ServerType;
   idle_ = false;
   if (itemsPlaced_) {
-    const int answer = user_.AskUser(
+    const Answer answer = user_.AskUser(
         "Changing the server type will remove items that cannot be found on that server type, and "
         "crafted items, continue?",
         kMakeCompatibleTitle, "Check &Items", "&Cancel", "", "");
-    if (answer != 1) {
+    if (answer != Answer::Ok) {
       view_.Server.Selection = old <= kOrigins ? old : -1;
       NotifyViewChanged();
       idle_ = true;
@@ -245,7 +245,7 @@ void TfrmGearMain::ClearAllSlots() {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Clear All Items");
   if (user_.AskUser("Do you wish to clear all item slots?", "Empty ALL Item Slots?",
-                    "&Empty All Slots", "&Cancel", "", "") != 1)
+                    "&Empty All Slots", "&Cancel", "", "") != Answer::Ok)
     return;
   for (TItemRecord& item : tpl_.Slots) InitItem(item);
   unchanged_ = false;

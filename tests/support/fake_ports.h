@@ -36,9 +36,9 @@ class FakeUserPort : public UserPort, public LoggingFake {
     std::string message, title, ok, cancel, abort, retry;
   };
 
-  std::deque<int> answers;
+  std::deque<Answer> answers;
   std::deque<bool> yesNoAnswers;
-  int defaultAnswer = 2;
+  Answer defaultAnswer = Answer::Cancel;
   bool defaultYesNo = false;
 
   std::vector<Question> questions;
@@ -46,9 +46,9 @@ class FakeUserPort : public UserPort, public LoggingFake {
   int beeps = 0;
   int unscripted = 0;
 
-  int AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
-              std::string_view cancelCaption, std::string_view abortCaption,
-              std::string_view retryCaption) override;
+  Answer AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
+                 std::string_view cancelCaption, std::string_view abortCaption,
+                 std::string_view retryCaption) override;
   void ShowMessage(std::string_view text) override;
   bool AskYesNo(std::string_view text, std::string_view title) override;
   void Beep() override;
