@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "dist/desktop_ids.h"
 #include "generated/version.h"
 #include "ui/desktop.h"
 #include "ui/headless_ports.h"
@@ -110,6 +111,12 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName("Quillmark");
   QApplication::setOrganizationName("Quillmark");
+  // A Linux desktop names and shows the program as a whole (task bar, window
+  // switcher) by its desktop entry, whose Name is the program's title. Qt's
+  // display name would instead be appended to every window's caption, and
+  // the captions are the program's own texts.
+  QGuiApplication::setDesktopFileName(QString::fromUtf8(
+      qm::kApplicationId.data(), static_cast<qsizetype>(qm::kApplicationId.size())));
   std::vector<std::string> arguments;
   for (int i = 1; i < argc; ++i) arguments.emplace_back(argv[i]);
   auto options = qm::ui::ParseProgramArguments(

@@ -109,9 +109,9 @@ BENCHMARK(BM_LoadedVaultMemory)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 class QuietPorts : public UserPort, public ShellPort {
  public:
-  int AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
-              std::string_view, std::string_view) override {
-    return 3;
+  Answer AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
+                 std::string_view, std::string_view) override {
+    return Answer::Abort;
   }
   void ShowMessage(std::string_view) override {}
   bool AskYesNo(std::string_view, std::string_view) override { return false; }

@@ -34,9 +34,9 @@ constexpr std::array<int, 18> kSlotOfFilterIndex = {
 class QuietUser : public UserPort {
  public:
   std::string notices;
-  int AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
-              std::string_view, std::string_view) override {
-    return 2;
+  Answer AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
+                 std::string_view, std::string_view) override {
+    return Answer::Cancel;
   }
   void ShowMessage(std::string_view text) override {
     if (!notices.empty()) notices += "; ";

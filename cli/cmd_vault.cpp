@@ -33,9 +33,9 @@ constexpr std::string_view kBuildUsage =
 class ErrorStreamUser : public UserPort {
  public:
   explicit ErrorStreamUser(std::ostream& err) : err_(err) {}
-  int AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
-              std::string_view, std::string_view) override {
-    return 2;
+  Answer AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
+                 std::string_view, std::string_view) override {
+    return Answer::Cancel;
   }
   void ShowMessage(std::string_view text) override {
     err_ << "quillmark-cli: " << Cp1252ToUtf8(text) << '\n';

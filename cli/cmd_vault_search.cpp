@@ -56,9 +56,9 @@ constexpr TextOption kTexts[] = {{"NameFilter", &TVaultFilter::NameFilter},
 class QuietUser : public UserPort {
  public:
   std::string message;
-  int AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
-              std::string_view, std::string_view) override {
-    return 2;
+  Answer AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
+                 std::string_view, std::string_view) override {
+    return Answer::Cancel;
   }
   void ShowMessage(std::string_view text) override { message = text; }
   bool AskYesNo(std::string_view, std::string_view) override { return false; }

@@ -12,9 +12,9 @@ namespace {
 
 class SilentUser : public qm::UserPort {
  public:
-  int AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
-              std::string_view, std::string_view) override {
-    return 2;
+  qm::Answer AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
+                     std::string_view, std::string_view) override {
+    return qm::Answer::Cancel;
   }
   void ShowMessage(std::string_view) override {}
   bool AskYesNo(std::string_view, std::string_view) override { return false; }

@@ -160,9 +160,9 @@ bool TfrmGearMain::SlotButtonsActive() const {
 bool TfrmGearMain::AskSaveFirst(const char* message, const char* goOnCaption) {
   if (unchanged_) return true;
   switch (user_.AskUser(message, kSaveFirstTitle, "&Save", goOnCaption, "&Cancel", "")) {
-    case 1:
+    case Answer::Ok:
       return SaveTemplate();
-    case 2:
+    case Answer::Cancel:
       return true;
     default:
       return false;
@@ -471,12 +471,12 @@ bool TfrmGearMain::QueryClose() {
   switch (user_.AskUser(
       "Changes have been made, would you like to save your work before exiting Quillmark??",
       kSaveFirstTitle, "&Save", "E&xit", "&Cancel", "")) {
-    case 1:
+    case Answer::Ok:
       // The player chose to leave: the window closes whatever became of the
       // save, also when its dialog was cancelled.
       SaveTemplate();
       return true;
-    case 2:
+    case Answer::Cancel:
       return true;
     default:
       return false;

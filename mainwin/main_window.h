@@ -154,6 +154,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void OpenOptions();
   void OpenWebSite();
   void OpenHerald();
+  void OpenAbout() { windows_.Open("about", {}); }
 
   // Hover panels: a figure label with its tag, and a slot's name or measure label.
   void StatEnter(int tag, bool senderIsLabel = true);

@@ -35,7 +35,8 @@ void TfrmGearMain::FillRaceCombo() {
 // combo the user moved goes back when the answer is no.
 bool TfrmGearMain::ConfirmCompatibleChange(const char* message, const char* cancelCaption) {
   if (!itemsPlaced_) return true;
-  if (user_.AskUser(message, kMakeCompatibleTitle, "Check &Items", cancelCaption, "", "") == 1)
+  if (user_.AskUser(message, kMakeCompatibleTitle, "Check &Items", cancelCaption, "", "") ==
+      Answer::Ok)
     return true;
   ShowRecord({});
   return false;
@@ -195,7 +196,7 @@ void TfrmGearMain::ClearAllSlots() {
   const ViewBatch batch(*this);
   const HistoryStep step(*this, "Clear All Items");
   if (user_.AskUser("Do you wish to clear all item slots?", "Empty ALL Item Slots?",
-                    "&Empty All Slots", "&Cancel", "", "") != 1)
+                    "&Empty All Slots", "&Cancel", "", "") != Answer::Ok)
     return;
   for (TItemRecord& item : tpl_.Slots) InitItem(item);
   itemsPlaced_ = false;

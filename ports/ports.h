@@ -9,15 +9,19 @@
 
 namespace qm {
 
+// The button of the question dialog the user pressed. The numbers are the
+// dialog's own results (TCustomDlg::ModalResult).
+enum class Answer { Ok = 1, Cancel = 2, Abort = 3, Retry = 4 };
+
 // Questions, notices and the beep.
 class UserPort {
  public:
   virtual ~UserPort() = default;
-  // The question dialog: returns 1 (ok), 2 (cancel), 3 (abort) or 4 (retry).
-  // An empty abort or retry caption hides that button.
-  virtual int AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
-                      std::string_view cancelCaption, std::string_view abortCaption,
-                      std::string_view retryCaption) = 0;
+  // The question dialog: the button pressed. An empty abort or retry caption
+  // hides that button.
+  virtual Answer AskUser(std::string_view message, std::string_view title,
+                         std::string_view okCaption, std::string_view cancelCaption,
+                         std::string_view abortCaption, std::string_view retryCaption) = 0;
   // A plain message box with a fixed text.
   virtual void ShowMessage(std::string_view text) = 0;
   // A yes/no question; true for yes.
@@ -128,9 +132,8 @@ class DesktopPort {
   virtual ~DesktopPort() = default;
   // The handle other copies use to reach this one.
   virtual std::uint32_t ApplicationWindow() = 0;
-  virtual void SetApplicationTitle(std::string_view title) = 0;
-  // Creates one window by its class name ("TfrmOptions", "TSplashScreen", ...), hidden.
-  virtual void CreateForm(std::string_view className) = 0;
+  // Makes the main window, hidden; the other windows are made on first use.
+  virtual void CreateMainWindow() = 0;
   virtual void SetMainWindowEnabled(bool enabled) = 0;
   // Shows the splash window, or repaints it with new texts while it is shown.
   virtual void ShowSplash(std::string_view title, std::string_view loadingText) = 0;

@@ -23,18 +23,14 @@ int ProgramStartup::Run(const std::vector<std::string>& arguments) {
       break;
   }
 
-  ports_.desktop.SetApplicationTitle(kApplicationTitle);
-
   // The main window starts disabled: nothing may reach it before the vault
   // is there. Its own start reads only data tables, never another window.
-  ports_.desktop.CreateForm(kMainWindowClass);
+  ports_.desktop.CreateMainWindow();
   ports_.desktop.SetMainWindowEnabled(false);
   ApplyStartupSettings(settings_, ports_.user, ports_.shell);
   mainWindow_.StartUp(commandLineFile);
   ports_.instance.InstallReceiver(&receiver_);
   receiverInstalled_ = true;
-
-  for (const char* window : kSubWindowCreationOrder) ports_.desktop.CreateForm(window);
 
   if (const int vaultExit = LoadWithSplash(); vaultExit != 0) return Exit(vaultExit);
 

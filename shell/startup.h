@@ -1,7 +1,7 @@
 #pragma once
 // Start-up and exit of the desktop program: one running copy, the settings,
-// the main window with its command-line template, the hidden sub-windows, the
-// splash while the vault loads, the event loop, and leaving the instance
+// the main window with its command-line template, the splash while the vault
+// loads, the event loop, and leaving the instance
 // count at the end. Everything platform-bound is reached through ports, so
 // the whole sequence runs in tests with fakes.
 #include <array>
@@ -25,12 +25,6 @@ inline constexpr int kSplashHeight = 200;
 inline constexpr const char* kSplashInitialTitle = "Quillmark";
 inline constexpr const char* kSplashInitialLoading = "<Loading...>";
 inline constexpr const char* kSplashLoadingVault = "<Loading Vault File...>";
-
-inline constexpr const char* kMainWindowClass = "TfrmGearMain";
-// Created once each, hidden, after the main window.
-inline constexpr std::array<const char*, 7> kSubWindowCreationOrder{
-    "TfrmOptions", "TSCReport", "TSplashScreen", "TfrmSalvo", "TfrmItems", "TCustomDlg", "Tbrowser",
-};
 
 // The main window as start-up drives it.
 class StartupMainWindow : public HandOverTarget {

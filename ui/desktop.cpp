@@ -3,8 +3,6 @@
 #include <QApplication>
 #include <QPixmap>
 
-#include "dist/desktop_ids.h"
-#include "shell/startup.h"
 #include "ui/main_window.h"
 #include "ui/text_codec.h"
 
@@ -26,18 +24,8 @@ std::uint32_t QtDesktop::ApplicationWindow() {
   return static_cast<std::uint32_t>(QCoreApplication::applicationPid());
 }
 
-// A Linux desktop names and shows the program as a whole (task bar, window
-// switcher) by its desktop entry, whose Name is this title. Qt's display
-// name would instead be appended to every window's caption, and the captions
-// are the program's own texts.
-void QtDesktop::SetApplicationTitle(std::string_view) {
-  QGuiApplication::setDesktopFileName(
-      QString::fromUtf8(kApplicationId.data(), static_cast<qsizetype>(kApplicationId.size())));
-}
-
-void QtDesktop::CreateForm(std::string_view className) {
-  created_.emplace_back(className);
-  if (className == kMainWindowClass && !window_) window_ = makeMainWindow_();
+void QtDesktop::CreateMainWindow() {
+  if (!window_) window_ = makeMainWindow_();
 }
 
 void QtDesktop::SetMainWindowEnabled(bool enabled) {

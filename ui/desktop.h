@@ -1,6 +1,6 @@
 #pragma once
 // The window system as start-up drives it: the main window is made when
-// start-up creates its form, the splash shows while the vault loads, and the
+// start-up asks for it, the splash shows while the vault loads, and the
 // event loop runs until the main window closes. In screenshot mode the loop
 // is replaced by one rendering of the main window into a PNG file.
 #include <QSize>
@@ -36,11 +36,9 @@ class QtDesktop : public DesktopPort {
   std::function<int()> renderScreenshot;
 
   MainWindow* Window() const { return window_.get(); }
-  const std::vector<std::string>& CreatedForms() const { return created_; }
 
   std::uint32_t ApplicationWindow() override;
-  void SetApplicationTitle(std::string_view title) override;
-  void CreateForm(std::string_view className) override;
+  void CreateMainWindow() override;
   void SetMainWindowEnabled(bool enabled) override;
   void ShowSplash(std::string_view title, std::string_view loadingText) override;
   void HideSplash() override;
@@ -51,7 +49,6 @@ class QtDesktop : public DesktopPort {
 
   MainWindowFactory makeMainWindow_;
   std::unique_ptr<MainWindow> window_;
-  std::vector<std::string> created_;
   std::optional<std::string> screenshotPath_;
   QSize screenshotSize_;
 };

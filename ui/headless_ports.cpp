@@ -3,10 +3,10 @@
 namespace qm::ui {
 
 // The cancel answer of every question leaves the template as it is.
-int QuietUserPort::AskUser(std::string_view message, std::string_view, std::string_view,
-                           std::string_view, std::string_view abortCaption, std::string_view) {
+Answer QuietUserPort::AskUser(std::string_view message, std::string_view, std::string_view,
+                              std::string_view, std::string_view abortCaption, std::string_view) {
   messages.emplace_back(message);
-  return abortCaption.empty() ? 2 : 3;
+  return abortCaption.empty() ? Answer::Cancel : Answer::Abort;
 }
 
 void QuietUserPort::ShowMessage(std::string_view text) {

@@ -14,9 +14,9 @@ namespace qm::ui {
 class QuietUserPort : public UserPort {
  public:
   std::vector<std::string> messages;
-  int AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
-              std::string_view cancelCaption, std::string_view abortCaption,
-              std::string_view retryCaption) override;
+  Answer AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
+                 std::string_view cancelCaption, std::string_view abortCaption,
+                 std::string_view retryCaption) override;
   void ShowMessage(std::string_view text) override;
   bool AskYesNo(std::string_view text, std::string_view title) override;
   void Beep() override {}

@@ -5,6 +5,7 @@
 // notification calls.
 #include <QMainWindow>
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -66,6 +67,9 @@ class MainWindow : public QMainWindow {
   void SetTabOrder();
   // A command whose window does not exist yet stays disabled and says why.
   void MarkWindowCommand(QAction* action, std::string_view window, const char* hint);
+  // A menu item that opens the window named through command, marked as above.
+  QAction* AddWindowItem(QMenu* menu, const char* objectName, const char* caption,
+                         std::string_view window, std::function<void()> command);
   void FollowMouse(QWidget* widget);
 
   TfrmGearMain& model_;
@@ -87,9 +91,10 @@ class MainWindow : public QMainWindow {
   QAction *undo_ = nullptr, *redo_ = nullptr;
   QMenu* recentMenu_ = nullptr;
   std::array<QAction*, kRecentFileCount> recent_{};
-  std::array<QAction*, 6> toggles_{};
-  std::array<QAction*, 5> servers_{};
-  std::array<QAction*, 4> utilityTypes_{};
+  // One item per entry of the shell's menu tables (shell/options_menu.h).
+  std::array<QAction*, kSettingToggleItems.size()> toggles_{};
+  std::array<QAction*, kServerTypeItems.size()> servers_{};
+  std::array<QAction*, kUtilityTypeItems.size()> utilityTypes_{};
   QAction *register_ = nullptr, *options_ = nullptr;
   QAction *report_ = nullptr, *vault_ = nullptr, *salvage_ = nullptr;
   QAction *webSite_ = nullptr, *herald_ = nullptr;

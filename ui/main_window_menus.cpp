@@ -140,8 +140,19 @@ void MainWindow::BuildMenus() {
   herald_ = AddItem(help, "Herald1", kHeraldMenuItem, kHeraldShortcut);
   connect(webSite_, &QAction::triggered, this, [this] { Run([&] { model_.OpenWebSite(); }); });
   connect(herald_, &QAction::triggered, this, [this] { Run([&] { model_.OpenHerald(); }); });
+  help->addSeparator();
+  AddWindowItem(help, "About1", "&About Quillmark Classic", "about",
+                [this] { model_.OpenAbout(); });
 
   for (QMenu* menu : {file, edit, options, tools, help}) menu->setToolTipsVisible(true);
+}
+
+QAction* MainWindow::AddWindowItem(QMenu* menu, const char* objectName, const char* caption,
+                                   std::string_view window, std::function<void()> command) {
+  QAction* action = AddItem(menu, objectName, caption, "");
+  MarkWindowCommand(action, window, "");
+  connect(action, &QAction::triggered, this, [this, command] { Run(command); });
+  return action;
 }
 
 void MainWindow::MarkWindowCommand(QAction* action, std::string_view window, const char* hint) {

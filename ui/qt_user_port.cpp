@@ -24,9 +24,9 @@ QuestionDialog& QtUserPort::Dialog() {
   return *dialog_;
 }
 
-int QtUserPort::AskUser(std::string_view message, std::string_view title,
-                        std::string_view okCaption, std::string_view cancelCaption,
-                        std::string_view abortCaption, std::string_view retryCaption) {
+Answer QtUserPort::AskUser(std::string_view message, std::string_view title,
+                           std::string_view okCaption, std::string_view cancelCaption,
+                           std::string_view abortCaption, std::string_view retryCaption) {
   return Dialog().Ask(message, title, okCaption, cancelCaption, abortCaption, retryCaption);
 }
 

@@ -20,9 +20,9 @@ class QtUserPort : public UserPort {
   void SetParent(QWidget* parent) { parent_ = parent; }
   QuestionDialog& Dialog();
 
-  int AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
-              std::string_view cancelCaption, std::string_view abortCaption,
-              std::string_view retryCaption) override;
+  Answer AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
+                 std::string_view cancelCaption, std::string_view abortCaption,
+                 std::string_view retryCaption) override;
   void ShowMessage(std::string_view text) override;
   bool AskYesNo(std::string_view text, std::string_view title) override;
   void Beep() override;

@@ -44,12 +44,13 @@ void QuestionDialog::Prepare(std::string_view message, std::string_view title,
   focused->setFocus();
 }
 
-int QuestionDialog::Ask(std::string_view message, std::string_view title,
-                        std::string_view okCaption, std::string_view cancelCaption,
-                        std::string_view abortCaption, std::string_view retryCaption) {
+Answer QuestionDialog::Ask(std::string_view message, std::string_view title,
+                           std::string_view okCaption, std::string_view cancelCaption,
+                           std::string_view abortCaption, std::string_view retryCaption) {
   Prepare(message, title, okCaption, cancelCaption, abortCaption, retryCaption);
   exec();
-  return model_.ModalResult();
+  // The dialog ends only through a button, whose result is an answer's number.
+  return static_cast<Answer>(model_.ModalResult());
 }
 
 void QuestionDialog::Press(DialogButton button) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <string_view>
 
+#include "ports/ports.h"
 #include "shell/question_dialog.h"
 
 class QLabel;
@@ -19,10 +20,10 @@ class QuestionDialog : public QDialog {
  public:
   explicit QuestionDialog(QWidget* parent = nullptr);
 
-  // Shows the question modally; 1 ok, 2 cancel, 3 abort, 4 retry.
-  int Ask(std::string_view message, std::string_view title, std::string_view okCaption,
-          std::string_view cancelCaption, std::string_view abortCaption,
-          std::string_view retryCaption);
+  // Shows the question modally; the button pressed.
+  Answer Ask(std::string_view message, std::string_view title, std::string_view okCaption,
+             std::string_view cancelCaption, std::string_view abortCaption,
+             std::string_view retryCaption);
   // Prepares a showing without running it (for pictures and tests).
   void Prepare(std::string_view message, std::string_view title, std::string_view okCaption,
                std::string_view cancelCaption, std::string_view abortCaption,

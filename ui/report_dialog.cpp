@@ -24,6 +24,50 @@ namespace {
 
 constexpr const char* kPreviewFileName = "report.html";
 
+// The Options menu's checkable items, in menu order: each shows one mark of
+// the view and runs one command of the model.
+struct ReportCheck {
+  enum Placement { kOptions, kWeapons, kAfterSeparator };
+  const char* name;
+  const char* caption;
+  char key;
+  Placement placement;
+  MenuItemState ReportWindowView::*mark;
+  void (*command)(TSCReport& model);
+};
+constexpr ReportCheck kReportChecks[] = {
+    {"AllStats1", "&All Stats and Items", '1', ReportCheck::kOptions, &ReportWindowView::AllStats1,
+     [](TSCReport& m) { m.ChooseContent(ReportContent::kAllStatsAndItems); }},
+    {"Mats", "&Material List", '2', ReportCheck::kOptions, &ReportWindowView::Mats,
+     [](TSCReport& m) { m.ChooseContent(ReportContent::kMaterialList); }},
+    {"NameOnly1", "Item &Names Only", '3', ReportCheck::kOptions, &ReportWindowView::NameOnly1,
+     [](TSCReport& m) { m.ChooseContent(ReportContent::kItemNamesOnly); }},
+    {"StatsOnly1", "Display Stats &Only", '4', ReportCheck::kOptions, &ReportWindowView::StatsOnly1,
+     [](TSCReport& m) { m.ChooseContent(ReportContent::kStatsOnly); }},
+    {"None1", "&None", '5', ReportCheck::kWeapons, &ReportWindowView::None1,
+     [](TSCReport& m) { m.ChooseWeapon(4); }},
+    {"LeftRightHand1", "&Left / Right Hand", '6', ReportCheck::kWeapons,
+     &ReportWindowView::LeftRightHand1, [](TSCReport& m) { m.ChooseWeapon(0); }},
+    {"ShieldTwoHand1", "&Shield / Two Hand", '7', ReportCheck::kWeapons,
+     &ReportWindowView::ShieldTwoHand1, [](TSCReport& m) { m.ChooseWeapon(1); }},
+    {"TwoHanded1", "&Two Handed", '8', ReportCheck::kWeapons, &ReportWindowView::TwoHanded1,
+     [](TSCReport& m) { m.ChooseWeapon(2); }},
+    {"Ranged1", "&Ranged", '9', ReportCheck::kWeapons, &ReportWindowView::Ranged1,
+     [](TSCReport& m) { m.ChooseWeapon(3); }},
+    {"DisplayRace", "Display &Race Resists", 'R', ReportCheck::kAfterSeparator,
+     &ReportWindowView::DisplayRace, [](TSCReport& m) { m.ToggleDisplayRace(); }},
+    {"DisplayCap", "Display &Cap Information", 'D', ReportCheck::kOptions,
+     &ReportWindowView::DisplayCap, [](TSCReport& m) { m.ToggleDisplayCap(); }},
+    {"Notes1", "Display &Item Notes", 'N', ReportCheck::kOptions, &ReportWindowView::Notes1,
+     [](TSCReport& m) { m.ToggleNotes(); }},
+    {"Expansion1", "Display E&xpansion Tag", 'I', ReportCheck::kOptions,
+     &ReportWindowView::Expansion1, [](TSCReport& m) { m.ToggleExpansion(); }},
+    {"DisplayUtility1", "Display &Utility", 'U', ReportCheck::kOptions,
+     &ReportWindowView::DisplayUtility1, [](TSCReport& m) { m.ToggleDisplayUtility(); }},
+    {"ManualEditing1", "Manual &Editing", 'E', ReportCheck::kOptions,
+     &ReportWindowView::ManualEditing1, [](TSCReport& m) { m.ToggleManualEditing(); }},
+};
+
 QKeySequence Ctrl(QChar key) {
   return QKeySequence(QStringLiteral("Ctrl+") + key);
 }
@@ -153,43 +197,21 @@ void ReportDialog::BuildMenus() {
 
   QMenu* options = bar->addMenu(QStringLiteral("&Options"));
   options->setObjectName("Options1");
-  const auto check = [&](std::size_t at, QMenu* menu, const char* name, const char* caption,
-                         QChar key, auto command) {
-    QAction* action = AddAction(menu, name, caption, key);
+  QMenu* weapons = nullptr;
+  for (const ReportCheck& item : kReportChecks) {
+    if (item.placement == ReportCheck::kWeapons && !weapons) {
+      weapons = options->addMenu(QStringLiteral("&Weapon Options"));
+      weapons->setObjectName("EquipOptions1");
+    }
+    if (item.placement == ReportCheck::kAfterSeparator) options->addSeparator();
+    QMenu* menu = item.placement == ReportCheck::kWeapons ? weapons : options;
+    QAction* action = AddAction(menu, item.name, item.caption, QChar::fromLatin1(item.key));
     action->setCheckable(true);
-    checks_[at] = action;
+    checks_.push_back(action);
     // The model decides the marks; Refresh puts them back after Qt flipped one.
-    connect(action, &QAction::triggered, this, [this, command] { Option(command); });
-  };
-  check(0, options, "AllStats1", "&All Stats and Items", '1',
-        [this] { model_.ChooseContent(ReportContent::kAllStatsAndItems); });
-  check(1, options, "Mats", "&Material List", '2',
-        [this] { model_.ChooseContent(ReportContent::kMaterialList); });
-  check(2, options, "NameOnly1", "Item &Names Only", '3',
-        [this] { model_.ChooseContent(ReportContent::kItemNamesOnly); });
-  check(3, options, "StatsOnly1", "Display Stats &Only", '4',
-        [this] { model_.ChooseContent(ReportContent::kStatsOnly); });
-  QMenu* weapons = options->addMenu(QStringLiteral("&Weapon Options"));
-  weapons->setObjectName("EquipOptions1");
-  check(4, weapons, "None1", "&None", '5', [this] { model_.ChooseWeapon(4); });
-  check(5, weapons, "LeftRightHand1", "&Left / Right Hand", '6',
-        [this] { model_.ChooseWeapon(0); });
-  check(6, weapons, "ShieldTwoHand1", "&Shield / Two Hand", '7',
-        [this] { model_.ChooseWeapon(1); });
-  check(7, weapons, "TwoHanded1", "&Two Handed", '8', [this] { model_.ChooseWeapon(2); });
-  check(8, weapons, "Ranged1", "&Ranged", '9', [this] { model_.ChooseWeapon(3); });
-  options->addSeparator();
-  check(9, options, "DisplayRace", "Display &Race Resists", 'R',
-        [this] { model_.ToggleDisplayRace(); });
-  check(10, options, "DisplayCap", "Display &Cap Information", 'D',
-        [this] { model_.ToggleDisplayCap(); });
-  check(11, options, "Notes1", "Display &Item Notes", 'N', [this] { model_.ToggleNotes(); });
-  check(12, options, "Expansion1", "Display E&xpansion Tag", 'I',
-        [this] { model_.ToggleExpansion(); });
-  check(13, options, "DisplayUtility1", "Display &Utility", 'U',
-        [this] { model_.ToggleDisplayUtility(); });
-  check(14, options, "ManualEditing1", "Manual &Editing", 'E',
-        [this] { model_.ToggleManualEditing(); });
+    connect(action, &QAction::triggered, this,
+            [this, command = item.command] { Option([&] { command(model_); }); });
+  }
   options->addSeparator();
   connect(AddAction(options, "Font1", "Change &Font", 'F'), &QAction::triggered, this,
           [this] { Option([this] { ChooseFont(); }); });
@@ -261,17 +283,10 @@ bool ReportDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void ReportDialog::Refresh() {
   const ReportWindowView view = model_.View();
-  const std::array<const MenuItemState*, 15> marks{&view.AllStats1,      &view.Mats,
-                                                   &view.NameOnly1,      &view.StatsOnly1,
-                                                   &view.None1,          &view.LeftRightHand1,
-                                                   &view.ShieldTwoHand1, &view.TwoHanded1,
-                                                   &view.Ranged1,        &view.DisplayRace,
-                                                   &view.DisplayCap,     &view.Notes1,
-                                                   &view.Expansion1,     &view.DisplayUtility1,
-                                                   &view.ManualEditing1};
-  for (std::size_t i = 0; i < marks.size(); ++i) {
-    checks_[i]->setChecked(marks[i]->Checked);
-    checks_[i]->setEnabled(marks[i]->Enabled);
+  for (std::size_t i = 0; i < checks_.size(); ++i) {
+    const MenuItemState& mark = view.*kReportChecks[i].mark;
+    checks_[i]->setChecked(mark.Checked);
+    checks_[i]->setEnabled(mark.Enabled);
   }
   rpt_->setReadOnly(view.Rpt.ReadOnly);
   // Tabs are text only while the player edits; otherwise Tab leaves the report.

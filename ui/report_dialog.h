@@ -5,7 +5,6 @@
 // the display options and the chosen font stay from one opening to the next.
 #include <QDialog>
 #include <QFont>
-#include <array>
 #include <functional>
 #include <optional>
 #include <string>
@@ -72,8 +71,8 @@ class ReportDialog : public QDialog {
   QPlainTextEdit* rpt_ = nullptr;
   std::vector<std::string> shownLines_;
   bool shownOnce_ = false;
-  // The Options menu's checkable items in the order of the view's fields.
-  std::array<QAction*, 15> checks_{};
+  // The Options menu's checkable items, one per entry of its table, in order.
+  std::vector<QAction*> checks_;
 };
 
 }  // namespace qm::ui

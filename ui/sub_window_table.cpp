@@ -8,7 +8,9 @@
 #include "mainwin/main_window.h"
 #include "report/report_window.h"
 #include "salvage/salvage_model.h"
+#include "shell/about_box.h"
 #include "shell/options_dialog.h"
+#include "ui/about_dialog.h"
 #include "ui/comparison_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/report_dialog.h"
@@ -106,6 +108,12 @@ constexpr std::array kSubWindows{
                    PictureThrough<&TfrmGearMain::OpenOptions>},
     SubWindowEntry{"compare", "FILE", "template comparison", "alt+f v", kComparisonCaption,
                    OpenComparison, AnyArgument, PictureOfComparison},
+    SubWindowEntry{"about", "", "About box", "alt+h a", kAboutCaption,
+                   [](SubWindowHost& host, const SubWindowRequest&) {
+                     host.Present(host.Window<AboutDialog>(
+                         [&] { return new AboutDialog(TheVault(), host.Parent()); }));
+                   },
+                   nullptr, PictureThrough<&TfrmGearMain::OpenAbout>},
 };
 
 }  // namespace

@@ -23,9 +23,12 @@ std::string VaultLoadStatus::NamingFile(const std::string& path) const {
 
 VaultLoadStatus Vault::LoadFile(const std::string& path, const VaultLoadOptions& options) {
   entries_.clear();
+  path_.clear();
   auto file = InputFile::Open(path);
   if (!file.Ok()) return VaultLoadStatus::Failure(kExitVaultMissing, kVaultMissingMessage);
-  return LoadOpened(file.Value(), options);
+  VaultLoadStatus status = LoadOpened(file.Value(), options);
+  if (status.Ok()) path_ = path;
+  return status;
 }
 
 VaultLoadStatus Vault::LoadOpened(InputFile& file, const VaultLoadOptions& options) {
@@ -50,6 +53,7 @@ VaultLoadStatus Vault::LoadPacked(std::span<const std::uint8_t> packed,
 
 VaultLoadStatus Vault::LoadText(std::string_view text, const VaultLoadOptions& options,
                                 std::vector<std::string>* changes) {
+  path_.clear();
   return ParseVaultText(text, options, entries_, changes);
 }
 

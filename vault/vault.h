@@ -90,9 +90,12 @@ class Vault {
   int Version() const;
   // Read-only walk over the entries, for the query inside this module.
   std::span<const TItemRecord> Entries() const { return entries_; }
+  // The file the vault was loaded from; empty when it came from anywhere else.
+  const std::string& Path() const { return path_; }
 
  private:
   std::vector<TItemRecord> entries_;
+  std::string path_;
 };
 
 // The program's one vault.

@@ -184,8 +184,8 @@ int EquipTargetSlot(const TItemRecord& item, bool leftHandWeapon, UserPort& user
     right = kRightHand;
     message = "Would you like to equip this in the left or right weapon slot?";
   }
-  const int answer = user.AskUser(message, "Which Slot?", "&Left", "&Right", "&Cancel", "");
-  return answer == 1 ? left : (answer == 2 ? right : 0);
+  const Answer answer = user.AskUser(message, "Which Slot?", "&Left", "&Right", "&Cancel", "");
+  return answer == Answer::Ok ? left : (answer == Answer::Cancel ? right : 0);
 }
 
 }  // namespace qm

@@ -161,9 +161,9 @@ std::optional<TItemRecord> ImportItemForSlot(const std::string& startFolder, int
     return std::nullopt;
   }
   if (!SlotKindFits(slotFilterIndex, item.Value().SlotKind)) {
-    const int answer =
+    const Answer answer =
         user.AskUser(kLoadItemQuestion, kLoadItemTitle, kLoadItemCaption, kCancelCaption, "", "");
-    if (answer != 1) return std::nullopt;
+    if (answer != Answer::Ok) return std::nullopt;
   }
   return item.Value();
 }

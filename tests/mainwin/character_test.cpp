@@ -35,7 +35,7 @@ TEST(Character, ClassChangeAsksOnceItemsArePlaced) {
   PlaceThroughWorkbench(f, kRing1, crafted);
   PlaceThroughWorkbench(f, kChest, craftedChest);
 
-  f.user.answers = {2};  // "&Cancel Change"
+  f.user.answers = {Answer::Cancel};  // "&Cancel Change"
   f.window.ChangeClass(kCabalist);
   EXPECT_EQ(f.window.View().Class.Selection, kArmsman);
   EXPECT_EQ(f.window.Template().ClassIndex, kArmsman);
@@ -45,7 +45,7 @@ TEST(Character, ClassChangeAsksOnceItemsArePlaced) {
   EXPECT_EQ(q.ok, "Check &Items");
   EXPECT_EQ(q.cancel, "&Cancel Change");
 
-  f.user.answers = {1};  // "Check &Items"
+  f.user.answers = {Answer::Ok};  // "Check &Items"
   f.window.ChangeClass(kCabalist);
   EXPECT_EQ(f.window.Template().ClassIndex, kCabalist);
   EXPECT_EQ(f.window.Template().Slot(kHead).Name.View(), " ");
@@ -91,13 +91,13 @@ TEST(Character, ServerChangeQuestionAndRules) {
   PlaceThroughWorkbench(f, kRing1, albion);
   EXPECT_EQ(f.window.Template().Slot(kRing1).Name.View(), "Albion Ring");
 
-  f.user.answers = {2};
+  f.user.answers = {Answer::Cancel};
   f.window.ChangeServerType(0);
   EXPECT_EQ(f.window.Template().ServerType, 1);
   EXPECT_EQ(f.window.View().Server.Selection, 1);
   EXPECT_EQ(f.user.questions.back().cancel, "&Cancel");
 
-  f.user.answers = {1};
+  f.user.answers = {Answer::Ok};
   f.window.ChangeServerType(0);
   EXPECT_EQ(f.window.Template().ServerType, 0);
   EXPECT_EQ(f.window.Template().Slot(kRing1).Name.View(), " ");
@@ -173,7 +173,10 @@ TEST(Character, WindowCommandsGoThroughThePorts) {
   f.window.OpenSalvageCalculator();
   f.window.OpenVaultBrowser();
   f.window.OpenOptions();
+  f.window.OpenAbout();
   EXPECT_EQ(f.windows.salvageRuns + f.windows.vaultBrowserRuns + f.windows.optionsRuns, 3);
+  // By the names the desktop's window table registers them under.
+  EXPECT_EQ(f.windows.opened, (std::vector<std::string>{"salvage", "browser", "options", "about"}));
   f.window.ChangeRealmRank(4);
   f.window.OpenReport();
   ASSERT_EQ(f.windows.reports.size(), 1u);

@@ -55,13 +55,13 @@ TEST(History, EveryKindOfChangeUndoesToTheSameBytesAndTotalsAndRedoes) {
       {"Change Realm Rank", [](MainWindowFixture& f) { f.window.ChangeRealmRank(6); }},
       {"Change Class",
        [](MainWindowFixture& f) {
-         f.user.answers = {1};  // "Check &Items" removes the helm with the class change
+         f.user.answers = {Answer::Ok};  // "Check &Items" removes the helm with the class change
          f.window.ChangeClass(kCabalist);
        }},
       {"Change Race", [](MainWindowFixture& f) { f.window.ChangeRace(2); }},
       {"Change Server",
        [](MainWindowFixture& f) {
-         f.user.answers = {1};
+         f.user.answers = {Answer::Ok};
          f.window.ChangeServerType(kClassic);
        }},
       {"Change Champion Level", [](MainWindowFixture& f) { f.window.SetChampion(false); }},
@@ -87,7 +87,7 @@ TEST(History, EveryKindOfChangeUndoesToTheSameBytesAndTotalsAndRedoes) {
        }},
       {"Clear All Items",
        [](MainWindowFixture& f) {
-         f.user.answers = {1};
+         f.user.answers = {Answer::Ok};
          f.window.ClearAllSlots();
        }},
   };
@@ -135,7 +135,7 @@ TEST(History, UndoShowsTheRestoredCharacterAndSlots) {
   EXPECT_EQ(f.window.View().Slots[kMyth - 1].Name.Text, "Myth Charm");
   EXPECT_EQ(f.window.View().Figures.MainStats[0].Value.Text, "4");
 
-  f.user.answers = {1};
+  f.user.answers = {Answer::Ok};
   f.window.ClearAllSlots();
   EXPECT_FALSE(f.window.ItemsPlaced());
   f.window.Undo();
@@ -146,7 +146,7 @@ TEST(History, UndoShowsTheRestoredCharacterAndSlots) {
   const std::string acuity = f.window.View().Figures.MainStats[4].Name.Text;
   f.window.ChangeRace(1);
   const std::vector<std::string> summary = f.window.View().InfoLines;
-  f.user.answers = {1};
+  f.user.answers = {Answer::Ok};
   f.window.ChangeClass(kCabalist);
   f.window.ChangeRace(2);
   ASSERT_NE(f.window.View().InfoLines, summary);
@@ -255,11 +255,11 @@ TEST(History, NewAndLoadStartAFreshHistoryACancelledOneKeepsIt) {
   MainWindowFixture f;
   f.Start();
   f.window.ChangeLevel("40");
-  f.user.answers = {3};  // "&Cancel" at the save question
+  f.user.answers = {Answer::Abort};  // "&Cancel" at the save question
   f.window.NewTemplate();
   EXPECT_TRUE(f.window.History().CanUndo());
 
-  f.user.answers = {2};  // "&New Character"
+  f.user.answers = {Answer::Cancel};  // "&New Character"
   f.window.NewTemplate();
   EXPECT_FALSE(f.window.History().CanUndo());
   EXPECT_FALSE(f.window.View().Undo.Enabled);
@@ -269,7 +269,7 @@ TEST(History, NewAndLoadStartAFreshHistoryACancelledOneKeepsIt) {
   TTemplateRecord saved = samples::SampleTemplates()[1].tpl;
   const std::string path = f.File("other.qmc");
   ASSERT_TRUE(WriteTemplateFile(path, saved, 0).Ok());
-  f.user.answers = {2};  // "&Load"
+  f.user.answers = {Answer::Cancel};  // "&Load"
   f.files.openAnswers.push_back(path);
   f.window.LoadTemplate();
   EXPECT_FALSE(f.window.History().CanUndo());

@@ -121,7 +121,7 @@ TEST(Lifecycle, RecentEntryStillGoesOnTopAfterSavingFirst) {
   auto& files = f.settings.Record().Files;
   files = {paths[0], paths[1], paths[2], paths[3], paths[4]};
   f.window.ChangeName("Unsaved", 7);
-  f.user.answers = {1};  // "&Save"
+  f.user.answers = {Answer::Ok};  // "&Save"
   f.files.saveAnswers.push_back(f.File("unsaved.qmc"));
   f.window.ChooseRecent(5);
   EXPECT_EQ(f.window.Template().CharName.View(), "Hero4");
@@ -232,7 +232,7 @@ TEST(Lifecycle, CancelledSaveKeepsTheTemplateOpen) {
       MainWindowFixture f;
       f.Start();
       f.window.ChangeName("Changed", 7);
-      f.user.answers.push_back(1);  // "&Save"
+      f.user.answers.push_back(Answer::Ok);  // "&Save"
       if (failWrite) f.files.saveAnswers.push_back(f.File("missing/folder/x.qmc"));
       EXPECT_FALSE(c.run(f)) << c.command << (failWrite ? " failed write" : " cancelled");
       EXPECT_EQ(f.window.Template().CharName.View(), "Changed") << c.command;
@@ -249,7 +249,7 @@ TEST(Lifecycle, SaveAtTheCloseQuestionClosesWhateverTheSaveDid) {
     MainWindowFixture f;
     f.Start();
     f.window.ChangeName("Changed", 7);
-    f.user.answers.push_back(1);  // "&Save"
+    f.user.answers.push_back(Answer::Ok);  // "&Save"
     if (failWrite) f.files.saveAnswers.push_back(f.File("missing/folder/x.qmc"));
     EXPECT_TRUE(f.window.QueryClose()) << (failWrite ? "failed write" : "cancelled");
     EXPECT_EQ(f.files.saveRequests.size(), 1u);
@@ -264,7 +264,7 @@ TEST(Lifecycle, CloseQuestionButtons) {
   EXPECT_TRUE(f.window.QueryClose());  // nothing to save, nothing asked
   EXPECT_TRUE(f.user.questions.empty());
   f.window.ChangeRealmRank(2);
-  f.user.answers = {3, 2};
+  f.user.answers = {Answer::Abort, Answer::Cancel};
   EXPECT_FALSE(f.window.QueryClose());
   EXPECT_TRUE(f.window.QueryClose());
   const auto& q = f.user.questions.back();
@@ -274,7 +274,7 @@ TEST(Lifecycle, CloseQuestionButtons) {
   EXPECT_EQ(q.cancel, "E&xit");
   EXPECT_EQ(q.abort, "&Cancel");
 
-  f.user.answers = {1};
+  f.user.answers = {Answer::Ok};
   f.files.saveAnswers.push_back(f.File("saved.qmc"));
   EXPECT_TRUE(f.window.QueryClose());
   EXPECT_TRUE(std::filesystem::exists(f.File("saved.qmc")));
@@ -366,7 +366,7 @@ TEST(Lifecycle, HandOverLoadsWhenIdleAndIsRefusedDuringAModalWindow) {
   EXPECT_EQ(f.window.Template().CharName.View(), "New Character");
   EXPECT_FALSE(f.window.Unchanged());
 
-  f.user.answers = {2};  // "&Load" without saving
+  f.user.answers = {Answer::Cancel};  // "&Load" without saving
   receiver.ReceiveOpenFile(block);
   EXPECT_EQ(f.window.Template().CharName.View(), "Thorvald");
   EXPECT_EQ(machine.foreground, 7u);

@@ -170,7 +170,7 @@ TEST(SlotCommands, ClearingSlots) {
   EXPECT_EQ(f.window.View().Figures.MainStats[1].Value.Text, "0");
 
   f.window.PreviewSlot(kFeet, samples::MakeItem("Boots", {{2, 12}}));
-  f.user.answers = {2, 1};
+  f.user.answers = {Answer::Cancel, Answer::Ok};
   f.window.ClearAllSlots();
   EXPECT_EQ(f.window.Template().Slot(kFeet).Name.View(), "Boots");
   f.window.ClearAllSlots();

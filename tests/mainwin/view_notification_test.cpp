@@ -39,7 +39,7 @@ TEST(MainWindowNotification, EveryCommandAnnouncesOnce) {
        }},
       {"ClearAllSlots",
        [](MainWindowFixture& f) {
-         f.user.answers.push_back(1);
+         f.user.answers.push_back(Answer::Ok);
          f.window.ClearAllSlots();
        }},
   };
@@ -54,7 +54,7 @@ TEST(MainWindowNotification, EveryCommandAnnouncesOnce) {
   f.Start();
   f.workbench.results.push_back(samples::MakeItem("Belt of Might", {{1, 12}}));
   f.window.OpenSlot(kBelt);
-  f.user.answers.push_back(2);  // "&Cancel Change"
+  f.user.answers.push_back(Answer::Cancel);  // "&Cancel Change"
   EXPECT_EQ(AnnouncementsOf(f.window, [&] { f.window.ChangeClass(7); }), 1);
   EXPECT_EQ(f.window.View().Class.Selection, 0);
 }

@@ -14,9 +14,9 @@ void LoggingFake::Note(std::string event) {
   events.push_back(std::move(event));
 }
 
-int FakeUserPort::AskUser(std::string_view message, std::string_view title,
-                          std::string_view okCaption, std::string_view cancelCaption,
-                          std::string_view abortCaption, std::string_view retryCaption) {
+Answer FakeUserPort::AskUser(std::string_view message, std::string_view title,
+                             std::string_view okCaption, std::string_view cancelCaption,
+                             std::string_view abortCaption, std::string_view retryCaption) {
   questions.push_back({std::string(message), std::string(title), std::string(okCaption),
                        std::string(cancelCaption), std::string(abortCaption),
                        std::string(retryCaption)});
@@ -26,7 +26,7 @@ int FakeUserPort::AskUser(std::string_view message, std::string_view title,
     ++unscripted;
     return defaultAnswer;
   }
-  const int answer = answers.front();
+  const Answer answer = answers.front();
   answers.pop_front();
   return answer;
 }
@@ -210,14 +210,9 @@ void FakeInstanceChannel::InstallReceiver(OpenFileReceiver* receiver) {
   }
 }
 
-void FakeDesktop::SetApplicationTitle(std::string_view text) {
-  title = text;
-  Note(Joined("title", text));
-}
-
-void FakeDesktop::CreateForm(std::string_view className) {
-  created.emplace_back(className);
-  Note(Joined("create", className));
+void FakeDesktop::CreateMainWindow() {
+  ++mainWindowsCreated;
+  Note("main window created");
 }
 
 void FakeDesktop::SetMainWindowEnabled(bool enabled) {

@@ -36,9 +36,9 @@ class FakeUserPort : public UserPort, public LoggingFake {
     std::string message, title, ok, cancel, abort, retry;
   };
 
-  std::deque<int> answers;
+  std::deque<Answer> answers;
   std::deque<bool> yesNoAnswers;
-  int defaultAnswer = 2;
+  Answer defaultAnswer = Answer::Cancel;
   bool defaultYesNo = false;
 
   std::vector<Question> questions;
@@ -49,9 +49,9 @@ class FakeUserPort : public UserPort, public LoggingFake {
   // modal question would run what arrives meanwhile.
   std::function<void()> whileAsking;
 
-  int AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
-              std::string_view cancelCaption, std::string_view abortCaption,
-              std::string_view retryCaption) override;
+  Answer AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
+                 std::string_view cancelCaption, std::string_view abortCaption,
+                 std::string_view retryCaption) override;
   void ShowMessage(std::string_view text) override;
   bool AskYesNo(std::string_view text, std::string_view title) override;
   void Beep() override;
@@ -153,8 +153,7 @@ class FakeDesktop : public DesktopPort, public LoggingFake {
   explicit FakeDesktop(std::uint32_t window = 1) : window(window) {}
 
   std::uint32_t window;
-  std::string title;
-  std::vector<std::string> created;
+  int mainWindowsCreated = 0;
   bool mainEnabled = true;
   bool splashVisible = false;
   std::string splashTitle, splashLoading;
@@ -162,8 +161,7 @@ class FakeDesktop : public DesktopPort, public LoggingFake {
   int eventLoopRuns = 0;
 
   std::uint32_t ApplicationWindow() override { return window; }
-  void SetApplicationTitle(std::string_view text) override;
-  void CreateForm(std::string_view className) override;
+  void CreateMainWindow() override;
   void SetMainWindowEnabled(bool enabled) override;
   void ShowSplash(std::string_view splashTitleText, std::string_view loadingText) override;
   void HideSplash() override;

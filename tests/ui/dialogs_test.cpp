@@ -89,19 +89,20 @@ class DialogsTest : public QObject {
     qm::ui::QtUserPort user(nullptr, &dialog);
     QTimer::singleShot(0, &dialog,
                        [&] { QTest::mouseClick(Button(dialog, "Button1"), Qt::LeftButton); });
-    QCOMPARE(user.AskUser("Which ring?", "Rings", "Ring &1", "Ring &2", "&Cancel", ""), 3);
+    QCOMPARE(user.AskUser("Which ring?", "Rings", "Ring &1", "Ring &2", "&Cancel", ""),
+             qm::Answer::Abort);
 
     // Enter takes the ok button, which has the focus when shown.
     QTimer::singleShot(0, &dialog,
                        [&] { QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); });
-    QCOMPARE(user.AskUser("Load anyway?", "Item", "&Load", "&Skip", "", ""), 1);
+    QCOMPARE(user.AskUser("Load anyway?", "Item", "&Load", "&Skip", "", ""), qm::Answer::Ok);
 
     // Tab moves on to the next button.
     QTimer::singleShot(0, &dialog, [&] {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     });
-    QCOMPARE(user.AskUser("Load anyway?", "Item", "&Load", "&Skip", "", ""), 2);
+    QCOMPARE(user.AskUser("Load anyway?", "Item", "&Load", "&Skip", "", ""), qm::Answer::Cancel);
   }
 
   void TheQuestionCannotBeClosedBeforeAButtonWasPressed() {
@@ -115,7 +116,7 @@ class DialogsTest : public QObject {
     });
     QCOMPARE(dialog.Ask("Save changes to New Character?", "Quillmark Classic", "&Save", "&Discard",
                         "", ""),
-             2);
+             qm::Answer::Cancel);
     QVERIFY(stayedOpen);
     QVERIFY(!dialog.isVisible());
 

@@ -82,17 +82,17 @@ class MainWindowFilesTest : public QObject {
     gui.LoadThroughMenu(gui.Sample("albion-armsman.qmc"));
     qm::testing::TypeText(gui.Find<QLineEdit>("eName"), QStringLiteral("x"));
 
-    gui.user.answers = {3};  // "&Cancel"
+    gui.user.answers = {qm::Answer::Abort};  // "&Cancel"
     gui.Action("New1")->trigger();
     QCOMPARE(gui.user.questions.back().cancel, std::string("&New Character"));
     QCOMPARE(gui.window->windowTitle(), QString("Quillmark Classic v1.118.0.2 - [ Sir Aldricx ]"));
 
-    gui.user.answers = {3};
+    gui.user.answers = {qm::Answer::Abort};
     QVERIFY(!gui.window->close());
     QVERIFY(gui.window->isVisible());
     QCOMPARE(gui.user.questions.back().cancel, std::string("E&xit"));
 
-    gui.user.answers = {2};  // "&New Character"
+    gui.user.answers = {qm::Answer::Cancel};  // "&New Character"
     gui.Action("New1")->trigger();
     QCOMPARE(gui.window->windowTitle(),
              QString("Quillmark Classic v1.118.0.2 - [ New Character ]"));
@@ -108,7 +108,7 @@ class MainWindowFilesTest : public QObject {
     gui.LoadThroughMenu(gui.Sample("hibernia-eldritch.qmc"));
     qm::testing::TypeText(gui.Find<QLineEdit>("eName"), QStringLiteral("y"));
     const std::string path = gui.folder.File("closing.qmc");
-    gui.user.answers = {1};
+    gui.user.answers = {qm::Answer::Ok};
     gui.files.saveAnswers.push_back(path);
     QVERIFY(gui.Action("Exit1")->isEnabled());
     gui.Action("Exit1")->trigger();

@@ -38,7 +38,8 @@ class MainWindowRandomTest : public QObject {
 
     int saves = 0;
     for (int step = 0; step < 3000; ++step) {
-      gui.user.answers = {1 + pick(3)};
+      constexpr qm::Answer kAnswers[] = {qm::Answer::Ok, qm::Answer::Cancel, qm::Answer::Abort};
+      gui.user.answers = {kAnswers[pick(3)]};
       gui.user.yesNoAnswers = {pick(2) == 0};
       const std::string savePath = gui.folder.File("save" + std::to_string(pick(6)) + ".qmc");
       gui.files.saveAnswers = {savePath};

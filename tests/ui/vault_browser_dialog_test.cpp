@@ -103,10 +103,10 @@ class VaultBrowserDialogTest : public QObject {
       QVERIFY(description.startsWith("Ring of the Fen\n\nItem Level : 50"));
       QVERIFY(b.Find<QPushButton>("btnEquip")->isEnabled());
 
-      b.gui.user.answers = {3};  // "&Cancel": nothing changes
+      b.gui.user.answers = {qm::Answer::Abort};  // "&Cancel": nothing changes
       b.Click("btnEquip");
       QCOMPARE(b.gui.model.Template().Slot(qm::kRing2).Name.Str(), std::string(" "));
-      b.gui.user.answers = {2};  // "&Right"
+      b.gui.user.answers = {qm::Answer::Cancel};  // "&Right"
       b.Click("btnEquip");
       idle = idle && b.gui.model.Idle();
     });

@@ -227,7 +227,7 @@ class WorkbenchTabsTest : public QObject {
       gui.Click("RoG");
       QVERIFY(EditorRows(gui) != exported);
       // A hand-made item has no slot kind, so the chest asks before it loads.
-      gui.user.answers = {1};
+      gui.user.answers = {qm::Answer::Ok};
       gui.files.openAnswers.push_back(path + ".qmx");
       gui.Click("btnImportQMX");
       QCOMPARE(gui.user.questions.back().title, std::string("Load Item?"));
@@ -250,7 +250,7 @@ class WorkbenchTabsTest : public QObject {
       gui.WithSlot(qm::kNeck, [&] {
         gui.InDialog<QTabWidget>("ItemTabs")->setCurrentIndex(1);
         const QStringList before = EditorRows(gui);
-        gui.user.answers = {2};  // "&Cancel"
+        gui.user.answers = {qm::Answer::Cancel};  // "&Cancel"
         gui.files.openAnswers.push_back(XmlItem(file));
         gui.Click("btnImportQMX");
         QCOMPARE(gui.user.questions.back().title, std::string("Load Item?"));
@@ -258,7 +258,7 @@ class WorkbenchTabsTest : public QObject {
         QCOMPARE(gui.user.questions.back().ok, std::string("&Load Item"));
         QCOMPARE(EditorRows(gui), before);
 
-        gui.user.answers = {1};  // "&Load Item"
+        gui.user.answers = {qm::Answer::Ok};  // "&Load Item"
         gui.files.openAnswers.push_back(XmlItem(file));
         gui.Click("btnImportQMX");
         QCOMPARE(gui.InDialog<QTabWidget>("ItemTabs")->currentIndex(), 1);

@@ -225,7 +225,7 @@ TEST_F(VaultBrowserTest, TheHeaderEntryIsNeverEquipped) {
   TItemRecord header = Item("Header", 2);
   vault.Assign({header, Item("Bracer", 6)});
   browser.Show();
-  user.answers = {1};
+  user.answers = {Answer::Ok};
   browser.SelectLine(Row("Bracer"));
   ASSERT_TRUE(browser.View().Equip.Enabled);
   browser.SelectLine(Row("Header"));
@@ -273,7 +273,7 @@ TEST_F(VaultBrowserTest, AmountBoxesFeedTheStatMinimums) {
 
 TEST_F(VaultBrowserTest, EquipTargetsAndQuestions) {
   browser.Show();
-  user.answers = {1, 2, 3};
+  user.answers = {Answer::Ok, Answer::Cancel, Answer::Abort};
   for (int expected : {int{kRing1}, int{kRing2}, 0}) {
     tpl = EmptyTemplate();
     tpl.ClassIndex = kMidgardWarrior;
@@ -291,7 +291,7 @@ TEST_F(VaultBrowserTest, EquipTargetsAndQuestions) {
             "Would you like to equip this in the left or right ring slot?|Which Slot?|&Left|&Right|"
             "&Cancel|");
 
-  user.answers = {2};
+  user.answers = {Answer::Cancel};
   browser.DoubleClickLine(Row("Bracer"));
   EXPECT_EQ(tpl.Slot(kWrist2).Name.View(), "Bracer");
   EXPECT_NE(user.questions.back().find("wrist slot?"), std::string::npos);
@@ -317,7 +317,7 @@ TEST_F(VaultBrowserTest, LeftHandWeaponsAskWhenTheClassWieldsOne) {
   tpl.ClassIndex = kAlbInfiltrator;
   host.ClassChanged();
   browser.Show();
-  user.answers = {1};
+  user.answers = {Answer::Ok};
   browser.SelectLine(Row("Left Axe"));
   browser.EquipSelected();
   EXPECT_EQ(tpl.Slot(kLeftHand).Name.View(), "Left Axe");
@@ -386,7 +386,7 @@ TEST_F(VaultBrowserTest, EachCommandAnnouncesOnceAndEquippingLeavesTheBrowserAsI
   EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.SelectLine(99); }), 0);
   EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.SearchWeb(); }), 0);
   // The main window announces the equip; the browser's own view stays.
-  user.answers = {1};  // the first ring slot
+  user.answers = {Answer::Ok};  // the first ring slot
   EXPECT_EQ(AnnouncementsOf(browser, [&] { browser.EquipSelected(); }), 0);
   EXPECT_EQ(tpl.Slot(kRing1).Name.View(), "Ring of Tests");
 }

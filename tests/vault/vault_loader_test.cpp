@@ -385,7 +385,10 @@ TEST_F(VaultLoaderTest, ProcessVaultLoadsFromAFile) {
   EXPECT_EQ(VaultCount(), 2u);
   test::FakeUser user;
   EXPECT_EQ(ReadVaultItem(1, user).Level, 50);
+  EXPECT_EQ(TheVault().Path(), path);  // the About box names the file in use
   std::filesystem::remove(path);
+  EXPECT_FALSE(LoadVault(path).Ok());
+  EXPECT_EQ(TheVault().Path(), "");
   TheVault().Assign({});
 }
 

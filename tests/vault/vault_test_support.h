@@ -16,16 +16,16 @@ class FakeUser : public UserPort {
  public:
   std::vector<std::string> messages;
   std::vector<std::string> questions;
-  std::deque<int> answers;  // AskUser answers in order; 3 (abort) when none is left
+  std::deque<Answer> answers;  // AskUser answers in order; abort when none is left
 
-  int AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
-              std::string_view cancelCaption, std::string_view abortCaption,
-              std::string_view retryCaption) override {
+  Answer AskUser(std::string_view message, std::string_view title, std::string_view okCaption,
+                 std::string_view cancelCaption, std::string_view abortCaption,
+                 std::string_view retryCaption) override {
     questions.push_back(std::string(message) + "|" + std::string(title) + "|" +
                         std::string(okCaption) + "|" + std::string(cancelCaption) + "|" +
                         std::string(abortCaption) + "|" + std::string(retryCaption));
-    if (answers.empty()) return 3;
-    const int answer = answers.front();
+    if (answers.empty()) return Answer::Abort;
+    const Answer answer = answers.front();
     answers.pop_front();
     return answer;
   }

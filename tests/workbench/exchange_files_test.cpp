@@ -334,7 +334,7 @@ TEST_F(ExchangeTest, ASlotMismatchAsksBeforeLoading) {
   WriteBytes(File("maul.qmx"), samples::ItemBytes(twoHander));
 
   files_.openAnswers = {File("maul.qmx"), File("maul.qmx")};
-  user_.answers = {2, 1};
+  user_.answers = {Answer::Cancel, Answer::Ok};
   EXPECT_FALSE(ImportInto(13));  // "&Cancel"
   EXPECT_NE(editor_.View().Name.Text, "Great Maul");
   ASSERT_TRUE(ImportInto(13));  // "&Load Item"

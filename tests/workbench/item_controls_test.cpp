@@ -168,7 +168,7 @@ TEST_F(ItemWorkbenchTest, ImportedItemsLoadIntoTheEditorAndExportsLeaveTheWindow
 
   window_.LoadEnter();
   files_.openAnswers.push_back(folder.File("cape.qmx"));
-  user_.answers.push_back(1);  // a RoG has no slot kind: load it anyway
+  user_.answers.push_back(Answer::Ok);  // a RoG has no slot kind: load it anyway
   window_.btnImportQMXClick();
   EXPECT_EQ(user_.questions.size(), 1u);
   EXPECT_EQ(window_.Mode(), WorkbenchMode::kInline);
