@@ -23,15 +23,16 @@ QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* pa
   return button;
 }
 
-QComboBox* MakeCombo(const ComboSpec& spec, QWidget* parent) {
+QComboBox* MakeCombo(const ComboOptions& options, QWidget* parent) {
   auto* combo = new QComboBox(parent);
-  combo->setObjectName(spec.ObjectName);
-  combo->setAccessibleName(spec.Accessible);
-  combo->setAccessibleDescription(spec.Description.isEmpty() ? spec.Accessible : spec.Description);
-  if (!spec.Hint.isEmpty()) combo->setToolTip(spec.Hint);
-  if (spec.Characters > 0) {
+  combo->setObjectName(options.ObjectName);
+  combo->setAccessibleName(options.Accessible);
+  combo->setAccessibleDescription(options.Description.isEmpty() ? options.Accessible
+                                                                : options.Description);
+  if (!options.Hint.isEmpty()) combo->setToolTip(options.Hint);
+  if (options.Characters > 0) {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    combo->setMinimumContentsLength(spec.Characters);
+    combo->setMinimumContentsLength(options.Characters);
   } else {
     combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
   }

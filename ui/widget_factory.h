@@ -22,14 +22,14 @@ QString WithoutMnemonic(const QString& caption);
 QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent,
                         const char* hint = nullptr);
 
-struct ComboSpec {
+struct ComboOptions {
   QString ObjectName;
   QString Accessible;        // the accessible name
   QString Description = {};  // the accessible description; empty: the accessible name
   QString Hint = {};         // the tool tip, none when empty
   int Characters = 0;        // room for this many characters; 0: as wide as its entries
 };
-QComboBox* MakeCombo(const ComboSpec& spec, QWidget* parent);
+QComboBox* MakeCombo(const ComboOptions& options, QWidget* parent);
 
 // A caption whose mnemonic moves the focus to buddy.
 QLabel* MakeBuddyLabel(const QString& caption, QWidget* buddy, QWidget* parent);
