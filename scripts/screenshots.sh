@@ -29,5 +29,7 @@ done
 # The warrior against the armsman: a few figures worse, most better.
 "$program" --screenshot "$out/compare.png" --window "compare:$build/samples/albion-armsman.qmc" \
   --size 900x700 "$build/samples/midgard-warrior.qmc"
+# The About box at about the size it opens at.
+"$program" --screenshot "$out/about.png" --window about --size 720x260
 echo "wrote $out/main-window.png, $out/main-window-template.png, $out/workbench-*.png,"
-echo "  $out/browser.png, $out/report.png, $out/salvage.png and $out/compare.png"
+echo "  $out/browser.png, $out/report.png, $out/salvage.png, $out/compare.png and $out/about.png"
