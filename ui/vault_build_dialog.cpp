@@ -52,9 +52,10 @@ VaultBuildDialog::VaultBuildDialog(FileDialogPort& files, QWidget* parent)
   table->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table->verticalHeader()->hide();
   table->horizontalHeader()->setStretchLastSection(true);
+  table->horizontalHeader()->setDefaultSectionSize(320);
   skipped_ = TableBinding(table);
 
-  build_ = MakeButton(this, "bBuild", QStringLiteral("&Build Another..."));
+  build_ = MakeButton(this, "bBuild", QStringLiteral("&Build a Vault..."));
   close_ = MakeButton(this, "bClose", QStringLiteral("&Close"));
   connect(build_, &QPushButton::clicked, this, [this] {
     if (model_.BuildClick()) StartJob();

@@ -18,6 +18,9 @@ std::string Plural(std::size_t count, std::string_view one, std::string_view man
 TfrmVaultBuild::TfrmVaultBuild(FileDialogPort& files) : files_(files) {
   view_.tSkipped.Captions = kSkippedCaptions;
   view_.Busy.Disables = {"bBuild"};
+  view_.lOutcome.Text = kVaultBuildHint;
+  // Nothing is read or written before the first build.
+  view_.lSource.Visible = view_.lTarget.Visible = false;
 }
 
 bool TfrmVaultBuild::BuildClick() {
@@ -49,8 +52,8 @@ bool TfrmVaultBuild::BuildClick() {
   request_.OutPath = target;
   request_.SkipBadFiles = true;  // one odd file in a folder of thousands costs only itself
   token_ = CancelToken();
-  view_.lSource.Text = "Folder: " + folder;
-  view_.lTarget.Text = "Vault file: " + target;
+  view_.lSource = {.Text = "Folder: " + folder};
+  view_.lTarget = {.Text = "Vault file: " + target};
   view_.lOutcome = LabelState{};
   view_.tSkipped.Rows.clear();
   view_.tSkipped.Selection = -1;

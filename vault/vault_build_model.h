@@ -25,6 +25,9 @@ inline constexpr std::string_view kVaultBuildFilter = "Quillmark Vault|*.qmv";
 inline constexpr std::string_view kVaultBuildExtension = "qmv";
 inline constexpr std::string_view kVaultBuildCancelling = "Cancelling...";
 inline constexpr std::string_view kVaultBuildCancelled = "Cancelled; nothing was written.";
+inline constexpr std::string_view kVaultBuildHint =
+    "Every XML item file (*.xml) of the folder you choose goes into the new vault; files that "
+    "are no item are skipped and listed here.";
 
 // The controls, by object name.
 struct VaultBuildView {

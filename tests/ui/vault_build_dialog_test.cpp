@@ -1,6 +1,7 @@
 // The vault build window as a player uses it: it builds the chosen folder on
 // its own thread, shows what it wrote and skipped, and closing it mid-build
 // stops the build with nothing written.
+#include <QAction>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -12,7 +13,10 @@
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
 #include "ui/progress_panel.h"
+#include "ui/support/gui_fixture.h"
 #include "ui/vault_build_dialog.h"
+
+using qm::testing::GuiFixture;
 
 namespace {
 
@@ -40,16 +44,21 @@ QString Text(const QWidget& window, const char* name) {
 class VaultBuildDialogTest : public QObject {
   Q_OBJECT
  private slots:
-  void BuildsTheChosenFolderAndListsWhatItSkipped() {
-    qm::testing::TempFolder folder;
-    const std::string items = WriteItems(folder, 40);
+  void TheToolsMenuBuildsTheChosenFolderAndListsWhatItSkipped() {
+    GuiFixture gui;
+    const std::string items = WriteItems(gui.folder, 40);
     QVERIFY(!items.empty());
-    const std::string out = folder.File("items.qmv");
-    qm::testing::FakeFileDialogs files;
-    files.openAnswers = {items};
-    files.saveAnswers = {out};
-    qm::ui::VaultBuildDialog dialog(files);
-    dialog.Run();
+    const std::string out = gui.folder.File("items.qmv");
+    gui.files.openAnswers = {items};
+    gui.files.saveAnswers = {out};
+    qm::ui::VaultBuildDialog dialog(gui.files, gui.window.get());
+    gui.windows.Set("vaultbuild", [&](const qm::SubWindowRequest&) { dialog.Run(); });
+    QAction* item = gui.Action("BuildVault1");
+    QVERIFY(item);
+    QCOMPARE(item->text(), QString("&Build Vault from XML Folder..."));
+    item->setEnabled(true);  // the fixture's window was built before the registration
+    item->trigger();
+    QVERIFY(gui.files.openRequests.back().ChooseFolder);
     QVERIFY(dialog.isVisible());
     QVERIFY(dialog.JobRunning());
     QVERIFY(!dialog.findChild<QPushButton*>("bBuild")->isEnabled());

@@ -29,6 +29,8 @@ class VaultBuildModelTest : public ::testing::Test {
 };
 
 TEST_F(VaultBuildModelTest, BuildAsksForTheFolderThenTheFileAndShowsTheRunningBuild) {
+  EXPECT_EQ(model_.View().lOutcome.Text, kVaultBuildHint);
+  EXPECT_FALSE(model_.View().lSource.Visible);
   // A cancelled dialog starts nothing.
   EXPECT_FALSE(model_.BuildClick());
   files_.openAnswers = {"/home/player/items"};
@@ -58,6 +60,8 @@ TEST_F(VaultBuildModelTest, BuildAsksForTheFolderThenTheFileAndShowsTheRunningBu
   EXPECT_FALSE(view.bBuild.Enabled);
   EXPECT_EQ(view.Progress, (ProgressState{0, 0, "Listing files", true, true}));
   EXPECT_EQ(view.lTarget.Text, "Vault file: /home/player/items.qmv");
+  EXPECT_TRUE(view.lSource.Visible);
+  EXPECT_TRUE(view.lOutcome.Text.empty());
   // No second build while one runs.
   EXPECT_FALSE(model_.BuildClick());
 
