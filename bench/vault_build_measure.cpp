@@ -69,7 +69,10 @@ class Beat {
     timer_.setInterval(5);
     QObject::connect(&timer_, &QTimer::timeout, [this] {
       const qint64 now = clock_.elapsed();
-      longest_ = std::max(longest_, now - last_);
+      if (now - last_ > longest_) {
+        longest_ = now - last_;
+        longestAt_ = now;
+      }
       last_ = now;
     });
   }
@@ -77,14 +80,17 @@ class Beat {
     clock_.start();
     last_ = 0;
     longest_ = 0;
+    longestAt_ = 0;
     timer_.start();
   }
   qint64 Longest() const { return longest_; }
+  // When the longest gap ended, in ms since Start.
+  qint64 LongestAt() const { return longestAt_; }
 
  private:
   QTimer timer_;
   QElapsedTimer clock_;
-  qint64 last_ = 0, longest_ = 0;
+  qint64 last_ = 0, longest_ = 0, longestAt_ = 0;
 };
 
 // Runs until the dialog's build has ended, clicking Cancel after cancelAfter
@@ -112,8 +118,8 @@ void Measure(qm::ui::VaultBuildDialog& dialog, const char* what, qint64 cancelAf
   QApplication::exec();
   std::printf("%s: ended after %lld ms", what, ended);
   if (clicked >= 0) std::printf(", %lld ms after Cancel", ended - clicked);
-  std::printf("; longest gap between GUI beats %lld ms\n  %s\n", beat.Longest(),
-              dialog.Model().View().lOutcome.Text.c_str());
+  std::printf("; longest gap between GUI beats %lld ms, ending at %lld ms\n  %s\n", beat.Longest(),
+              beat.LongestAt(), dialog.Model().View().lOutcome.Text.c_str());
 }
 
 }  // namespace
