@@ -11,6 +11,7 @@
 
 #include "ui/progress_panel.h"
 #include "ui/text_codec.h"
+#include "ui/widget_factory.h"
 
 namespace qm::ui {
 namespace {
@@ -21,14 +22,6 @@ QLabel* MakeLabel(QWidget* parent, const char* objectName) {
   label->setWordWrap(true);
   label->setTextInteractionFlags(Qt::TextSelectableByMouse);
   return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* objectName, const QString& caption) {
-  auto* button = new QPushButton(caption, parent);
-  button->setObjectName(QString::fromLatin1(objectName));
-  button->setAccessibleName(QString(caption).remove('&'));
-  button->setAutoDefault(false);
-  return button;
 }
 
 }  // namespace
@@ -55,8 +48,8 @@ VaultBuildDialog::VaultBuildDialog(FileDialogPort& files, QWidget* parent)
   table->horizontalHeader()->setDefaultSectionSize(320);
   skipped_ = TableBinding(table);
 
-  build_ = MakeButton(this, "bBuild", QStringLiteral("&Build a Vault..."));
-  close_ = MakeButton(this, "bClose", QStringLiteral("&Close"));
+  build_ = MakeButton("bBuild", "&Build a Vault...", this);
+  close_ = MakeButton("bClose", "&Close", this);
   connect(build_, &QPushButton::clicked, this, [this] {
     if (model_.BuildClick()) StartJob();
   });
