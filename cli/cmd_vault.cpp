@@ -8,14 +8,15 @@
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/commands.h"
+#include "cli/terminal_progress.h"
 #include "cli/vault_file.h"
 #include "core/file_io.h"
 #include "core/text.h"
 #include "vault/vault.h"
 #include "vault/vault_bundle.h"
 #include "vault/vault_writer.h"
+#include "vault/xml_vault_build.h"
 #include "vault/zlib_stream.h"
-#include "workbench/item_exchange.h"
 
 namespace qm::cli {
 namespace {
@@ -28,24 +29,6 @@ constexpr std::string_view kUnpackUsage = "vault unpack QMV";
 constexpr std::string_view kInfoUsage = "vault info QMV";
 constexpr std::string_view kBuildUsage =
     "vault build OUT.qmv XMLFILE|DIR... [--version N] [--label TEXT]";
-
-// Messages a conversion shows go to the error stream.
-class ErrorStreamUser : public UserPort {
- public:
-  explicit ErrorStreamUser(std::ostream& err) : err_(err) {}
-  Answer AskUser(std::string_view, std::string_view, std::string_view, std::string_view,
-                 std::string_view, std::string_view) override {
-    return Answer::Cancel;
-  }
-  void ShowMessage(std::string_view text) override {
-    err_ << "quillmark-cli: " << Cp1252ToUtf8(text) << '\n';
-  }
-  bool AskYesNo(std::string_view, std::string_view) override { return false; }
-  void Beep() override {}
-
- private:
-  std::ostream& err_;
-};
 
 std::string AsText(const std::vector<std::uint8_t>& bytes) {
   return {bytes.begin(), bytes.end()};
@@ -238,29 +221,22 @@ int RunBuild(CommandContext& context) {
     return UsageError(context, error, kBuildUsage);
   }
   if (args->Positional()[0].empty()) return UsageError(context, "OUT.qmv is empty", kBuildUsage);
-  const std::string& out = args->Positional()[0];
-  std::vector<fs::path> paths;
-  for (std::size_t i = 1; i < args->Positional().size(); ++i) {
-    const std::string& source = args->Positional()[i];
-    std::error_code ec;
-    if (fs::is_directory(source, ec)) {
-      const auto files = FilesOf(source, ".xml");
-      if (files.empty()) {
-        return InputError(context,
-                          FileMessage(source, "holds no XML item files (*.xml); nothing written"));
-      }
-      paths.insert(paths.end(), files.begin(), files.end());
-    } else {
-      paths.push_back(source);
-    }
-  }
-  std::vector<NamedText> files;
-  std::vector<std::string> inputs;
-  if (!ReadAll(context, paths, kMaxXmlImportBytes, files, inputs)) return kExitBadInput;
-  ErrorStreamUser user(context.err);
-  const auto entries = VaultFromXmlItems(files, options.label, options.version, user);
-  if (!entries.Ok()) return InputError(context, entries.Error());
-  return WriteVault(context, entries.Value(), out, inputs);
+  XmlVaultBuildRequest request;
+  request.OutPath = args->Positional()[0];
+  request.Sources.assign(args->Positional().begin() + 1, args->Positional().end());
+  request.Label = options.label;
+  request.Version = options.version;
+  TerminalProgress progress(context.err, IsTerminalErrorStream(context.err));
+  request.Notice = [&](std::string_view text) {
+    progress.Clear();
+    context.err << "quillmark-cli: " << Cp1252ToUtf8(text) << '\n';
+  };
+  const auto built = BuildXmlVault(request, progress.Callback(), CancelToken());
+  progress.Clear();
+  if (!built.IsFinished()) return InputError(context, built.Message());
+  context.out << "packed " << built.Value().EntryCount << " entries into " << request.OutPath
+              << " (" << built.Value().PackedBytes << " bytes)\n";
+  return kExitOk;
 }
 
 }  // namespace

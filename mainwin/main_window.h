@@ -151,6 +151,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void CompareWithFile(const std::string& path);
   void OpenVaultBrowser();
   void OpenSalvageCalculator();
+  void OpenVaultBuild() { windows_.Open("vaultbuild", {}); }
   void OpenOptions();
   void OpenWebSite();
   void OpenHerald();

@@ -37,9 +37,11 @@ struct FileDialogRequest {
   std::string FileName;  // proposed name
   bool PromptOverwrite = false;
   bool FileMustExist = false;  // open dialogs that accept only an existing file
+  bool ChooseFolder = false;   // an open dialog that picks an existing folder, not a file
 };
 
-// Open and save dialogs; an empty result means the dialog was cancelled.
+// Open and save dialogs (an open dialog may pick a folder); an empty result
+// means the dialog was cancelled.
 class FileDialogPort {
  public:
   virtual ~FileDialogPort() = default;

@@ -93,4 +93,38 @@ struct MenuItemState {
   bool Visible = true;
 };
 
+// A running job's progress panel: a bar of done out of total (total 0: a
+// busy bar that counts nothing), the phase beneath it, and its Cancel button.
+struct ProgressState {
+  std::uint64_t Done = 0;
+  std::uint64_t Total = 0;
+  std::string Phase;
+  bool Visible = false;
+  bool CancelEnabled = false;
+  bool operator==(const ProgressState&) const = default;
+};
+
+struct TableCell {
+  std::string Text;
+  qm::Colour Colour = kBlack;
+  bool operator==(const TableCell&) const = default;
+};
+
+// A table of rows under column captions; each row holds one cell per column.
+struct TableState {
+  std::vector<std::string> Captions;
+  std::vector<std::vector<TableCell>> Rows;
+  int Selection = -1;  // the selected row
+  bool HasSelection() const { return Selection >= 0 && Selection < static_cast<int>(Rows.size()); }
+  bool operator==(const TableState&) const = default;
+};
+
+// A window while a job runs: the controls named in Disables (their object
+// names) take no input until it ends.
+struct BusyState {
+  bool Busy = false;
+  std::vector<std::string> Disables;
+  bool operator==(const BusyState&) const = default;
+};
+
 }  // namespace qm

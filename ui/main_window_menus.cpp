@@ -132,6 +132,10 @@ void MainWindow::BuildMenus() {
   connect(vault_, &QAction::triggered, this, [this] { Run([&] { model_.OpenVaultBrowser(); }); });
   connect(salvage_, &QAction::triggered, this,
           [this] { Run([&] { model_.OpenSalvageCalculator(); }); });
+  tools->addSeparator();
+  QAction* buildVault = AddItem(tools, "BuildVault1", "&Build Vault from XML Folder...", "");
+  MarkWindowCommand(buildVault, "vaultbuild", "Build a vault file from a folder of XML item files");
+  connect(buildVault, &QAction::triggered, this, [this] { Run([&] { model_.OpenVaultBuild(); }); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));

@@ -47,8 +47,13 @@ std::string QtFileDialogPort::Run(const FileDialogRequest& request, bool save) {
   dialog.setObjectName(save ? "SaveDialog" : "OpenDialog");
   dialog.setAccessibleName(dialog.windowTitle());
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(save || !request.FileMustExist ? QFileDialog::AnyFile
-                                                    : QFileDialog::ExistingFile);
+  if (request.ChooseFolder && !save) {
+    dialog.setFileMode(QFileDialog::Directory);
+    dialog.setOption(QFileDialog::ShowDirsOnly);
+  } else {
+    dialog.setFileMode(save || !request.FileMustExist ? QFileDialog::AnyFile
+                                                      : QFileDialog::ExistingFile);
+  }
   dialog.setDefaultSuffix(ToQt(request.DefaultExtension));
   dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.PromptOverwrite);
   if (!request.FileName.empty()) dialog.selectFile(Path(request.FileName));

@@ -17,9 +17,11 @@
 #include "ui/salvage_dialog.h"
 #include "ui/sub_window_host.h"
 #include "ui/vault_browser_dialog.h"
+#include "ui/vault_build_dialog.h"
 #include "ui/window_registry.h"
 #include "ui/workbench_host.h"
 #include "vault/vault.h"
+#include "vault/vault_build_model.h"
 #include "vault/vault_filter.h"
 
 namespace qm::ui {
@@ -74,6 +76,12 @@ void OpenComparison(SubWindowHost& host, const SubWindowRequest& request) {
                std::get<ComparisonRequest>(request));
 }
 
+// Not modal: the build runs on while the player goes on planning.
+void OpenVaultBuild(SubWindowHost& host, const SubWindowRequest&) {
+  host.Present(host.Window<VaultBuildDialog>(
+      [&] { return new VaultBuildDialog(host.files, host.Parent()); }));
+}
+
 // "compare" against the template's own file as last saved, "compare:FILE"
 // against FILE.
 int PictureOfComparison(SubWindowHost& host, const WindowPicture& picture) {
@@ -114,6 +122,9 @@ constexpr std::array kSubWindows{
                          [&] { return new AboutDialog(TheVault(), host.Parent()); }));
                    },
                    nullptr, PictureThrough<&TfrmGearMain::OpenAbout>},
+    // No keys for the desktop smoke run: the folder dialog comes before the window.
+    SubWindowEntry{"vaultbuild", "", "vault builder", "", kVaultBuildCaption, OpenVaultBuild,
+                   nullptr, PictureThrough<&TfrmGearMain::OpenVaultBuild>},
 };
 
 }  // namespace

@@ -171,6 +171,11 @@ std::string WhyNotWritable(const TItemRecord& item) {
 }
 
 Result<std::string> WriteVaultText(std::span<const TItemRecord> entries) {
+  return WriteVaultText(entries, {});
+}
+
+Result<std::string> WriteVaultText(std::span<const TItemRecord> entries,
+                                   const std::function<bool(std::size_t written)>& keepGoing) {
   if (entries.empty()) return Result<std::string>::Failure("a vault needs its header entry");
   const TItemRecord& header = entries.front();
   if (header.EffectKind[0] == 0 && header.EffectValue[0] != 0) {
@@ -191,6 +196,7 @@ Result<std::string> WriteVaultText(std::span<const TItemRecord> entries) {
                                           Quoted(entries[i].Name.View()) + ", " + why);
     }
     AppendEntry(out, entries[i], i);
+    if (keepGoing && !keepGoing(i + 1)) return Result<std::string>::Failure(kVaultWritingStopped);
   }
   return out;
 }

@@ -2,6 +2,7 @@
 // Items saved as small XML files by other calculators. The importer is no
 // general XML reader: it takes the first tag and its text from each line with
 // plain searches, and converts the tags it knows into an item record.
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,10 @@
 #include "ports/ports.h"
 
 namespace qm {
+
+// An XML item is a few kilobytes; anything far larger is not one, and is not
+// read whole into memory.
+inline constexpr std::size_t kMaxXmlImportBytes = 16u << 20;
 
 enum class ImportKind {
   kXmlItem,

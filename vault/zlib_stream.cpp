@@ -12,6 +12,8 @@ namespace {
 // zlib counts in 32-bit units; feed and drain at most 1 GiB per call.
 constexpr std::size_t kChunk = std::size_t{1} << 30;
 constexpr std::size_t kFileChunk = std::size_t{1} << 16;
+// A job packs a piece this large between two looks at its cancel token.
+constexpr std::size_t kDeflatePiece = std::size_t{1} << 20;
 
 // Where the packed bytes come from: the next piece, empty at the end.
 using PackedSource = std::function<Result<std::span<const std::uint8_t>>()>;
@@ -181,6 +183,36 @@ Result<std::vector<std::uint8_t>> DeflateStream(std::string_view text, int level
                                static_cast<uLong>(text.size()), level);
   if (status != Z_OK) return Result<std::vector<std::uint8_t>>::Failure("packing failed");
   packed.resize(size);
+  return packed;
+}
+
+Result<std::vector<std::uint8_t>> DeflateStream(
+    std::string_view text, int level, const std::function<bool(std::size_t packed)>& keepGoing) {
+  using Packed = Result<std::vector<std::uint8_t>>;
+  if (text.size() > std::numeric_limits<uLong>::max() / 2) {
+    return Packed::Failure("the text is too large to pack");
+  }
+  z_stream stream{};
+  if (deflateInit(&stream, level) != Z_OK) return Packed::Failure("packing failed");
+  std::vector<std::uint8_t> packed(deflateBound(&stream, static_cast<uLong>(text.size())));
+  stream.next_out = packed.data();
+  stream.avail_out = static_cast<uInt>(packed.size());
+  std::size_t fed = 0;
+  int status = Z_OK;
+  while (status == Z_OK) {
+    const std::size_t piece = std::min(kDeflatePiece, text.size() - fed);
+    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data() + fed));
+    stream.avail_in = static_cast<uInt>(piece);
+    fed += piece;
+    status = deflate(&stream, fed == text.size() ? Z_FINISH : Z_NO_FLUSH);
+    if (status == Z_OK && keepGoing && !keepGoing(fed)) {
+      deflateEnd(&stream);
+      return Packed::Failure(kPackingStopped);
+    }
+  }
+  deflateEnd(&stream);
+  if (status != Z_STREAM_END) return Packed::Failure("packing failed");
+  packed.resize(stream.total_out);
   return packed;
 }
 

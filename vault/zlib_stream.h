@@ -57,5 +57,11 @@ Result<TextBuffer> InflateFile(InputFile& file, const TextBounder& bound,
                                std::uint64_t& packedBytes);
 Result<std::string> InflateStream(std::span<const std::uint8_t> packed);
 Result<std::vector<std::uint8_t>> DeflateStream(std::string_view text, int level = kVaultPackLevel);
+// The same bytes, packed piece by piece for a job: keepGoing(text bytes packed
+// so far) is asked after each piece, and a false answer gives up with
+// kPackingStopped.
+Result<std::vector<std::uint8_t>> DeflateStream(
+    std::string_view text, int level, const std::function<bool(std::size_t packed)>& keepGoing);
+inline constexpr const char* kPackingStopped = "the packing was stopped";
 
 }  // namespace qm

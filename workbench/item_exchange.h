@@ -12,6 +12,7 @@
 #include "core/item_record.h"
 #include "core/result.h"
 #include "ports/ports.h"
+#include "vault/xml_import.h"  // kMaxXmlImportBytes
 
 namespace qm {
 
@@ -33,10 +34,6 @@ inline constexpr std::string_view kImportDialogFilter =
     "Quillmark Export ( After 1.91 )|*.qmx|Quillmark Item ( Before 1.91 )|*.qmi|"
     "XML (Ormindel/Tavro)|*.xml";
 inline constexpr std::string_view kItemFileExtension = "qmx";
-
-// An XML item is a few kilobytes; anything far larger is not one, and is not
-// read whole into memory.
-inline constexpr std::size_t kMaxXmlImportBytes = 16u << 20;
 
 enum class ExchangeFileKind { kNone, kItem, kOldItem, kXml };
 

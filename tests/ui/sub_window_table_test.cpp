@@ -24,6 +24,7 @@ class SubWindowTableTest : public QObject {
         {"options", "The options dialog is not available in this version yet."},
         {"compare", "The template comparison is not available in this version yet."},
         {"about", "The About box is not available in this version yet."},
+        {"vaultbuild", "The vault builder is not available in this version yet."},
     };
     for (const auto& [window, tip] : tips)
       QCOMPARE(qm::ui::WindowRegistry::MissingTip(window), std::string(tip));
@@ -37,9 +38,9 @@ class SubWindowTableTest : public QObject {
     };
     for (const auto& [name, known] : names)
       QVERIFY2(qm::ui::SubWindowHost::Knows(name) == known, name);
-    QCOMPARE(
-        qm::ui::SubWindowUsage(),
-        std::string("workbench:SLOT[:TAB]|browser|report|salvage|options|compare[:FILE]|about"));
+    QCOMPARE(qm::ui::SubWindowUsage(),
+             std::string("workbench:SLOT[:TAB]|browser|report|salvage|options|compare[:FILE]|"
+                         "about|vaultbuild"));
   }
 
   void TheRegistryOpensWhatIsRegisteredWithItsRequest() {

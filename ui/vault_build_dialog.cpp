@@ -1,0 +1,117 @@
+#include "ui/vault_build_dialog.h"
+
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "ui/progress_panel.h"
+#include "ui/text_codec.h"
+#include "ui/widget_factory.h"
+
+namespace qm::ui {
+namespace {
+
+QLabel* MakeLabel(QWidget* parent, const char* objectName) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(objectName));
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+}  // namespace
+
+VaultBuildDialog::VaultBuildDialog(FileDialogPort& files, QWidget* parent)
+    : QDialog(parent), model_(files) {
+  setObjectName("frmVaultBuild");
+  setWindowTitle(ToQt(kVaultBuildCaption));
+  setAccessibleName(windowTitle());
+
+  source_ = LabelBinding(MakeLabel(this, "lSource"));
+  target_ = LabelBinding(MakeLabel(this, "lTarget"));
+  outcome_ = LabelBinding(MakeLabel(this, "lOutcome"));
+  progress_ = new ProgressPanel(this);
+
+  auto* table = new QTableWidget(this);
+  table->setObjectName("tSkipped");
+  table->setAccessibleName(QStringLiteral("Skipped files"));
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  table->horizontalHeader()->setDefaultSectionSize(320);
+  skipped_ = TableBinding(table);
+
+  build_ = MakeButton("bBuild", "&Build a Vault...", this);
+  close_ = MakeButton("bClose", "&Close", this);
+  connect(build_, &QPushButton::clicked, this, [this] {
+    if (model_.BuildClick()) StartJob();
+  });
+  connect(close_, &QPushButton::clicked, this, &QDialog::close);
+  connect(progress_, &ProgressPanel::cancelClicked, this, [this] { model_.CancelClick(); });
+
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch(1);
+  buttons->addWidget(build_);
+  buttons->addWidget(close_);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(source_.Label());
+  layout->addWidget(target_.Label());
+  layout->addWidget(progress_);
+  layout->addWidget(outcome_.Label());
+  layout->addWidget(table, 1);
+  layout->addLayout(buttons);
+  resize(640, 360);
+
+  model_.SetViewChangedCallback([this] { Refresh(); });
+  Refresh();
+}
+
+void VaultBuildDialog::Run() {
+  if (!model_.BuildClick()) return;
+  show();
+  raise();
+  activateWindow();
+  StartJob();
+}
+
+void VaultBuildDialog::StartJob() {
+  // The job gets its own copy of the request; the model stays on this thread.
+  runner_.Start<XmlVaultBuildReport>(
+      [request = model_.Request()](const ProgressCallback& progress, const CancelToken& cancel) {
+        return BuildXmlVault(request, progress, cancel);
+      },
+      model_.Token(), [this](const JobProgress& progress) { model_.JobProgressed(progress); },
+      [this](JobOutcome<XmlVaultBuildReport> outcome) { model_.JobEnded(outcome); });
+}
+
+void VaultBuildDialog::closeEvent(QCloseEvent* event) {
+  if (runner_.Running()) {
+    model_.CancelClick();
+    runner_.CancelAndWait();
+  }
+  QDialog::closeEvent(event);
+}
+
+void VaultBuildDialog::Refresh() {
+  const VaultBuildView& view = model_.View();
+  source_.Apply(view.lSource);
+  target_.Apply(view.lTarget);
+  outcome_.Apply(view.lOutcome);
+  skipped_.Apply(view.tSkipped);
+  progress_->Apply(view.Progress);
+  const auto disabled = [&](const char* name) {
+    return view.Busy.Busy &&
+           std::count(view.Busy.Disables.begin(), view.Busy.Disables.end(), std::string(name)) > 0;
+  };
+  build_->setEnabled(view.bBuild.Enabled && !disabled("bBuild"));
+  close_->setEnabled(view.bClose.Enabled && !disabled("bClose"));
+}
+
+}  // namespace qm::ui
