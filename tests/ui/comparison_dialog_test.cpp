@@ -39,6 +39,11 @@ class ComparisonDialogTest : public QObject {
     compareTemplate->trigger();
     QCOMPARE(opened, 1);
     QCOMPARE(gui.files.openRequests.back().Title, std::string("Compare with Template"));
+    const auto shown = [&] {
+      QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model().View()));
+      QM_VERIFY_VIEW(qm::testing::ViewMismatches(gui));
+    };
+    shown();
 
     const auto cli = qm::testing::RunCli(
         {"compare", QString::fromStdString(armsman), QString::fromStdString(warrior), "--json"});
@@ -67,6 +72,7 @@ class ComparisonDialogTest : public QObject {
     QVERIFY(changedOnly && !changedOnly->accessibleName().isEmpty());
     changedOnly->click();
     QCOMPARE(table->rowCount(), json["worse"].toInt() + json["better"].toInt());
+    shown();
 
     // The unchanged template against its own file: nothing got worse or better.
     compareSaved->trigger();
@@ -75,6 +81,7 @@ class ComparisonDialogTest : public QObject {
     QCOMPARE(dialog.findChild<QLabel*>("lSummary")->text().left(19),
              QString("0 worse, 0 better, "));
     QCOMPARE(gui.model.CurrentFile(), armsman);
+    shown();
   }
 };
 
