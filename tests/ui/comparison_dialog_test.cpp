@@ -25,6 +25,10 @@ class ComparisonDialogTest : public QObject {
       dialog.Prepare(request);
       ++opened;
     });
+    // The program registers its windows before the main window shows; here
+    // the window learns of the comparison now.
+    gui.window->Refresh();
+    QM_VERIFY_VIEW(qm::testing::ViewMismatches(gui));
     QAction* compareSaved = gui.Action("CompareSaved1");
     QAction* compareTemplate = gui.Action("CompareTemplate1");
     QVERIFY(compareSaved && compareTemplate);
