@@ -25,6 +25,10 @@ class ComparisonDialogTest : public QObject {
       dialog.Prepare(std::get<qm::ComparisonRequest>(request));
       ++opened;
     });
+    // The program registers its windows before the main window shows; here
+    // the window learns of the comparison now.
+    gui.window->Refresh();
+    QM_VERIFY_VIEW(qm::testing::ViewMismatches(gui));
     QAction* compareSaved = gui.Action("CompareSaved1");
     QAction* compareTemplate = gui.Action("CompareTemplate1");
     QVERIFY(compareSaved && compareTemplate);
@@ -39,6 +43,11 @@ class ComparisonDialogTest : public QObject {
     compareTemplate->trigger();
     QCOMPARE(opened, 1);
     QCOMPARE(gui.files.openRequests.back().Title, std::string("Compare with Template"));
+    const auto shown = [&] {
+      QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model().View()));
+      QM_VERIFY_VIEW(qm::testing::ViewMismatches(gui));
+    };
+    shown();
 
     const auto cli = qm::testing::RunCli(
         {"compare", QString::fromStdString(armsman), QString::fromStdString(warrior), "--json"});
@@ -67,6 +76,7 @@ class ComparisonDialogTest : public QObject {
     QVERIFY(changedOnly && !changedOnly->accessibleName().isEmpty());
     changedOnly->click();
     QCOMPARE(table->rowCount(), json["worse"].toInt() + json["better"].toInt());
+    shown();
 
     // The unchanged template against its own file: nothing got worse or better.
     compareSaved->trigger();
@@ -75,6 +85,7 @@ class ComparisonDialogTest : public QObject {
     QCOMPARE(dialog.findChild<QLabel*>("lSummary")->text().left(19),
              QString("0 worse, 0 better, "));
     QCOMPARE(gui.model.CurrentFile(), armsman);
+    shown();
   }
 };
 

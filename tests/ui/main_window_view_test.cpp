@@ -215,6 +215,28 @@ class MainWindowViewTest : public QObject {
     QCOMPARE(runs, 1);
     QVERIFY(!gui.model.Unchanged());  // a cancelled workbench still counts as a change
   }
+
+  // Cancelling the question of a class or server change puts the old entry
+  // back in the model's view; the combo binding re-applies only selections
+  // the model changed, so the combo keeps the refused entry. The random run
+  // passes over this fault until the binding is fixed.
+  void ARefusedClassOrServerChangeShowsTheOldEntryAgain() {
+    GuiFixture gui;
+    gui.LoadThroughMenu(gui.Sample("albion-armsman.qmc"));
+    const qm::MainWindowView& view = gui.model.View();
+    for (const auto& [name, state] :
+         {std::pair{"eClass", &view.Class}, std::pair{"cbServer", &view.Server}}) {
+      auto* combo = gui.Find<QComboBox>(name);
+      const int before = combo->currentIndex();
+      const int other = before == 0 ? 1 : 0;
+      gui.user.answers = {2};  // "&Cancel"
+      combo->setCurrentIndex(other);
+      emit combo->activated(other);
+      QCOMPARE(state->Selection, before);
+      QEXPECT_FAIL("", "the combo binding keeps a refused choice", Continue);
+      QCOMPARE(combo->currentIndex(), before);
+    }
+  }
 };
 
 QTEST_MAIN(MainWindowViewTest)

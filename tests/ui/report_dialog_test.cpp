@@ -38,6 +38,9 @@ struct ReportGui {
     gui.model.OpenReport();
   }
   QAction* Action(const char* name) const { return dialog.findChild<QAction*>(name); }
+  std::vector<std::string> ViewMismatches() {
+    return qm::testing::ViewMismatches(dialog, dialog.Model().View());
+  }
   // The text view's lines as quillmark-cli prints them: LF after each.
   QByteArray Shown() const { return dialog.Text()->toPlainText().toUtf8() + '\n'; }
   CliRun Cli(QStringList options) const {
@@ -85,6 +88,7 @@ class ReportDialogTest : public QObject {
       QCOMPARE(cli.exitCode, 0);
       QVERIFY2(r.Shown() == cli.out, step.action);
       QVERIFY2(r.Action(step.action)->isChecked() == step.checked, step.action);
+      QM_VERIFY_VIEW(r.ViewMismatches());
     }
     // Choosing the mode that is on keeps its mark; the other modes stay off.
     r.Action("Mats")->trigger();
@@ -199,8 +203,10 @@ class ReportDialogTest : public QObject {
     r.dialog.Text()->moveCursor(QTextCursor::End);
     r.dialog.Text()->insertPlainText("\nSigned by the guild");
     QCOMPARE(r.dialog.Model().Lines().back(), std::string("Signed by the guild"));
+    QM_VERIFY_VIEW(r.ViewMismatches());
     r.Action("DisplayCap")->trigger();
     QVERIFY(r.dialog.Text()->toPlainText().indexOf("Signed by the guild") < 0);
+    QM_VERIFY_VIEW(r.ViewMismatches());
   }
 };
 

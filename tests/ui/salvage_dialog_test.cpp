@@ -11,6 +11,7 @@
 #include "ui/amount_box.h"
 #include "ui/salvage_dialog.h"
 #include "ui/support/cli_runner.h"
+#include "ui/support/window_views.h"
 
 namespace {
 
@@ -50,6 +51,7 @@ class SalvageDialogTest : public QObject {
     QCOMPARE(cli.exitCode, 0);
     QCOMPARE(BarLine(dialog, "RawValue") + '\n' + BarLine(dialog, "cashbar") + '\n',
              QString::fromUtf8(cli.out));
+    QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model().View()));
   }
 
   void EditsRefuseAndMendWhatIsNoAmount() {
@@ -77,10 +79,12 @@ class SalvageDialogTest : public QObject {
     QTest::keyClick(arcanium, Qt::Key_Down);
     QCOMPARE(arcanium->text(), QString("100"));
     QCOMPARE(BarLine(dialog, "RawValue"), QString("Raw : P: 0p G: 255g S: 15s C: 0c"));
+    QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model().View()));
     QTest::mouseClick(dialog.findChild<QPushButton*>("Clear"), Qt::LeftButton);
     for (int tier = 0; tier < qm::kSalvageTierCount; ++tier)
       QCOMPARE(Box(dialog, tier)->text(), QString("0"));
     QCOMPARE(BarLine(dialog, "cashbar"), QString("Trinket : P: 0p G: 0g S: 0s C: 0c"));
+    QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model().View()));
   }
 };
 

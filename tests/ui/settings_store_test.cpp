@@ -14,6 +14,7 @@
 #include "support/fake_ports.h"
 #include "ui/options_dialog.h"
 #include "ui/qt_settings_store.h"
+#include "ui/support/window_views.h"
 
 // The settings in their INI file under the XDG config folder, as a player's
 // next start reads them, and the options dialog that writes them.
@@ -137,6 +138,7 @@ class SettingsStoreTest : public QObject {
       shown = dialog.isVisible();
       QCOMPARE(filter->currentText(), QString("40"));
       QTest::keyClick(filter, Qt::Key_Up);  // the keyboard picks "39"
+      QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model().View()));
       auto* model = qobject_cast<QFileSystemModel*>(folders->model());
       folders->setCurrentIndex(model->index(chosen));
       QTest::mouseClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::LeftButton);
@@ -180,6 +182,7 @@ class SettingsStoreTest : public QObject {
       dialog.close();
       stayedOpen = dialog.isVisible();
       QCOMPARE(dialog.findChild<QComboBox*>("SLFilter")->currentText(), QString("50"));
+      QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model().View()));
       QTest::keyClick(dialog.findChild<QPushButton*>("OKBtn"), Qt::Key_Space);
     });
     QVERIFY(dialog.Run(Marks(true, true)));

@@ -65,6 +65,7 @@ struct BrowserGui {
         [this](const qm::WorkbenchRequest& request, const qm::SlotPreview& preview) {
           return qm::RunWorkbenchHeadless(items, request, preview);
         });
+    gui.window->Refresh();  // the slot buttons come to life with the workbench
   }
   template <typename T = QWidget>
   T* Find(const char* name) const {
@@ -75,12 +76,30 @@ struct BrowserGui {
     const auto found = std::find(entries.begin(), entries.end(), name);
     return found == entries.end() ? -1 : static_cast<int>(found - entries.begin());
   }
-  void Select(const std::string& name) const {
+  void Select(const std::string& name) {
     const int row = Row(name);
     QVERIFY(row >= 0);
     dialog.List()->setCurrentIndex(dialog.List()->model()->index(row, 0));
+    Verify();
   }
-  void Click(const char* name) const { QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton); }
+  void Click(const char* name) {
+    QTest::mouseClick(Find<QPushButton>(name), Qt::LeftButton);
+    Verify();
+  }
+  // Chooses a filter combo's entry as a player does; -1 is the last entry.
+  void Choose(const char* name, int index) {
+    auto* combo = Find<QComboBox>(name);
+    QVERIFY2(combo && combo->count() > 1, name);
+    if (index < 0) index += combo->count();
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+    Verify();
+  }
+  // The browser and the main window show their models' views.
+  void Verify() {
+    QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model()));
+    QM_VERIFY_VIEW(qm::testing::ViewMismatches(gui));
+  }
 };
 
 }  // namespace
@@ -188,7 +207,24 @@ class VaultBrowserDialogTest : public QObject {
     b.Click("btnItemDatabase");
     QVERIFY(b.gui.shell.opened.empty());
 
-    b.Click("btnClear");
+    // Each filter holds what was chosen in it, in the model as on screen.
+    const qm::BrowserFilters& model = b.dialog.Model().Filters();
+    const std::pair<const char*, const qm::ComboState*> filters[] = {
+        {"Filter2", &model.ItemSlot},  {"Filter1", &model.ItemType},  {"Filter5", &model.Realm},
+        {"Filter4", &model.Expansion}, {"ClassFilter", &model.Class}, {"Filter3", &model.Stats[0]},
+        {"Filter6", &model.Stats[1]},  {"Filter7", &model.Stats[2]},  {"ProcFilter", &model.Proc}};
+    for (const auto& [filter, state] : filters) b.Choose(filter, -1);
+    QTest::mouseClick(b.Find<QCheckBox>("cVerified"), Qt::LeftButton);
+    b.Verify();
+
+    QTest::mouseClick(b.Find<QPushButton>("btnClear"), Qt::LeftButton);
+    // The combo binding re-applies only selections the model changed, and a
+    // filter chosen by hand never reached it, so it stays on screen.
+    QEXPECT_FAIL("", "the filter combos keep the entries chosen by hand", Continue);
+    QVERIFY(qm::testing::ViewMismatches(b.dialog, b.dialog.Model()).empty());
+    for (const auto& [filter, state] : filters)
+      b.Find<QComboBox>(filter)->setCurrentIndex(state->Selection);
+    b.Verify();
     QCOMPARE(b.Find<QLineEdit>("NameFilter")->text(), QString());
     QCOMPARE(b.dialog.List()->model()->rowCount(), 4);
     b.Select("Sword of Light (Epic)");
@@ -207,6 +243,7 @@ class VaultBrowserDialogTest : public QObject {
     auto* server = b.Find<QComboBox>("FilterServer");
     server->setCurrentIndex(3);
     emit server->activated(3);
+    b.Verify();
     QVERIFY(realm->isEnabled());
     QCOMPARE(realm->currentIndex(), 3);
 

@@ -66,7 +66,7 @@ class WorkbenchTabsTest : public QObject {
     WorkbenchGui gui;
     QString charge, capacity, cost3;
     gui.WithSlot(qm::kChest, [&] {
-      gui.InDialog<QTabWidget>("ItemTabs")->setCurrentIndex(2);
+      gui.OpenTab(2);
       gui.ChooseText("sLevel", "51");
       gui.ChooseText("cAbs", "34%");
       const int gems[4][2] = {{1, 6}, {2, 6}, {11, 4}, {23, 2}};  // index, tier
@@ -129,7 +129,7 @@ class WorkbenchTabsTest : public QObject {
   void OverchargeSuccessFollowsSkillAndQuality() {
     WorkbenchGui gui;
     gui.WithSlot(qm::kChest, [&] {
-      gui.InDialog<QTabWidget>("ItemTabs")->setCurrentIndex(2);
+      gui.OpenTab(2);
       gui.ChooseText("sLevel", "51");
       gui.ChooseText("cAbs", "34%");
       const int gems[4][2] = {{1, 9}, {2, 9}, {3, 8}, {11, 4}};  // 37.5 points on 32
@@ -168,7 +168,7 @@ class WorkbenchTabsTest : public QObject {
   void OverchargedDesignStopsThePreview() {
     WorkbenchGui gui;
     gui.WithSlot(qm::kChest, [&] {
-      gui.InDialog<QTabWidget>("ItemTabs")->setCurrentIndex(2);
+      gui.OpenTab(2);
       gui.ChooseText("sLevel", "51");
       for (int k = 1; k <= 4; ++k) {
         const std::string n = std::to_string(k);
@@ -248,7 +248,7 @@ class WorkbenchTabsTest : public QObject {
         {"inkwell-stiletto-from-an-item-database.xml", "Inkwell Stiletto"}};
     for (const auto& [file, name] : files) {
       gui.WithSlot(qm::kNeck, [&] {
-        gui.InDialog<QTabWidget>("ItemTabs")->setCurrentIndex(1);
+        gui.OpenTab(1);
         const QStringList before = EditorRows(gui);
         gui.user.answers = {qm::Answer::Cancel};  // "&Cancel"
         gui.files.openAnswers.push_back(XmlItem(file));

@@ -10,8 +10,6 @@
 
 #include "core/template_file.h"
 
-#include "ui/text_codec.h"
-
 namespace qm::testing {
 
 GuiFixture::GuiFixture() {
@@ -54,47 +52,8 @@ std::vector<std::uint8_t> FileRecordBytes(const std::string& path) {
   return read.Ok() ? RecordBytes(read.Value()) : std::vector<std::uint8_t>{};
 }
 
-std::string LabelMismatch(const QLabel* label, const LabelState& state) {
-  if (!label) return "missing";
-  if (label->text() != ui::ToQt(state.Text))
-    return "text '" + label->text().toStdString() + "' != '" + state.Text + "'";
-  const QColor colour = label->palette().color(QPalette::WindowText);
-  if (colour != QColor(state.Colour.Red, state.Colour.Green, state.Colour.Blue))
-    return "colour " + colour.name().toStdString();
-  if (label->toolTip() != (state.HintEnabled ? ui::ToQt(state.Hint) : QString()))
-    return "hint '" + label->toolTip().toStdString() + "'";
-  if (label->isHidden() == state.Visible) return "visibility";
-  if (label->isEnabled() != state.Enabled) return "enabled";
-  return {};
-}
-
 std::vector<std::string> ViewMismatches(const GuiFixture& gui) {
-  std::vector<std::string> found;
-  const auto check = [&](const std::string& name, const LabelState& state) {
-    const std::string mismatch = LabelMismatch(gui.Find<QLabel>(name), state);
-    if (!mismatch.empty()) found.push_back(name + ": " + mismatch);
-  };
-  const MainWindowView& view = gui.model.View();
-  for (const FigureRow* row : view.Figures.AllRows()) {
-    check(row->NameObject, row->Name);
-    check(row->ValueObject, row->Value);
-    check(row->CapObject, row->Cap);
-    if (row->HasDiff) check(row->DiffObject, row->Diff);
-  }
-  for (int slot = 1; slot <= kSlotCount; ++slot) {
-    const SlotRowView& row = view.Slots[static_cast<std::size_t>(slot - 1)];
-    check(SlotObjectName('n', slot), row.Name);
-    check(SlotObjectName('u', slot), row.Utility);
-  }
-  check("lTotalUtility", view.UtilityTotal);
-  if (gui.window->windowTitle() != ui::ToQt(view.Title)) found.push_back("title");
-  return found;
-}
-
-std::string Describe(const std::vector<std::string>& mismatches) {
-  std::string text;
-  for (std::size_t i = 0; i < mismatches.size() && i < 3; ++i) text += mismatches[i] + "; ";
-  return text;
+  return ViewMismatches(*gui.window, gui.model.View(), gui.windows);
 }
 
 void TypeText(QWidget* widget, const QString& text) {

@@ -13,6 +13,7 @@
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
 #include "ui/main_window.h"
+#include "ui/support/window_views.h"
 #include "ui/window_registry.h"
 
 namespace qm::testing {
@@ -49,13 +50,8 @@ struct GuiFixture {
 std::vector<std::uint8_t> RecordBytes(const TTemplateRecord& tpl);
 std::vector<std::uint8_t> FileRecordBytes(const std::string& path);
 
-// Where a label's text, colour, hint or visibility differs from its state;
-// empty when it shows the state exactly.
-std::string LabelMismatch(const QLabel* label, const LabelState& state);
-// Every figure, slot and utility label of the window checked against the view.
+// Every control of the main window checked against the model's view.
 std::vector<std::string> ViewMismatches(const GuiFixture& gui);
-// The first few mismatches on one line, for a failure message.
-std::string Describe(const std::vector<std::string>& mismatches);
 // Types text into widget key by key, letters outside ASCII included.
 void TypeText(QWidget* widget, const QString& text);
 

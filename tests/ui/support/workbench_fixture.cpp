@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QListView>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTimer>
 #include <QtTest>
 
@@ -45,6 +46,7 @@ void WorkbenchGui::WithSlot(int slot, const std::function<void()>& whileOpen) {
   bool ran = false;
   QTimer::singleShot(0, window.get(), [&] {
     ran = true;
+    VerifyViews();
     whileOpen();
     if (Dialog().isVisible()) {
       Dialog().reject();
@@ -61,6 +63,7 @@ void WorkbenchGui::Choose(const std::string& combo, int position) {
   QVERIFY2(box->isEnabled(), combo.c_str());
   box->setCurrentIndex(position);
   emit box->activated(position);
+  VerifyViews();
 }
 
 void WorkbenchGui::ChooseText(const std::string& combo, const QString& text) {
@@ -75,6 +78,21 @@ void WorkbenchGui::Click(const std::string& button) {
   auto* target = InDialog<QPushButton>(button);
   QVERIFY2(target && target->isEnabled(), button.c_str());
   target->click();
+  VerifyViews();
+}
+
+void WorkbenchGui::OpenTab(int page) {
+  auto* tabs = InDialog<QTabWidget>("ItemTabs");
+  QVERIFY(tabs);
+  tabs->setCurrentIndex(page);
+  QCOMPARE(tabs->currentIndex(), page);
+  VerifyViews();
+}
+
+void WorkbenchGui::VerifyViews() {
+  if (Dialog().isVisible() && !host->Model().Closed())
+    QM_VERIFY_VIEW(ViewMismatches(Dialog(), host->Model()));
+  QM_VERIFY_VIEW(ViewMismatches(*this));
 }
 
 bool WorkbenchGui::SelectListed(const QString& name) {

@@ -34,6 +34,10 @@ struct WorkbenchGui : GuiFixture {
   void Choose(const std::string& combo, int position);
   void ChooseText(const std::string& combo, const QString& text);
   void Click(const std::string& button);
+  // Clicks the tab of page (0 load, 1 editor, 2 spellcraft); it must stay shown.
+  void OpenTab(int page);
+  // The open workbench and the main window show their models' views.
+  void VerifyViews();
   // Selects the list row whose text is name; false when it is not listed.
   bool SelectListed(const QString& name);
   QString Shown(const std::string& label);
