@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
           qt6-base-dev zlib1g-dev libgtest-dev libgmock-dev nlohmann-json3-dev
-          libbenchmark-dev xvfb xdotool
+          libbenchmark-dev xvfb xdotool libpugixml-dev libglpk-dev
           # the package and its check: CPack's dependency scan, the validators, the linter
           dpkg-dev file desktop-file-utils appstream lintian shared-mime-info
           bash-completion librsvg2-bin)

@@ -1,0 +1,28 @@
+#pragma once
+// What every reader of an item source shares: where it reports progress and
+// what it left out, and what it returns. A reader refuses a file that is not
+// its kind with one line ("not an item database (no items array)"); a file
+// that breaks off midway gives what was complete and says where it stopped.
+#include <string>
+#include <vector>
+
+#include "interop/foreign_item.h"
+#include "interop/import_tally.h"
+#include "ports/job.h"
+
+namespace qm {
+
+struct ReadContext {
+  ImportTally& Tally;          // skipped items and left-out bonuses, by reason
+  ProgressCallback Progress;   // done/total in bytes of this source; may be empty
+  CancelToken Cancel;          // looked at between items; a cancelled read returns what it has
+};
+
+struct ReadOutcome {
+  std::vector<ForeignItem> Items;
+  // Empty when the whole source was read; otherwise where and why it stopped
+  // ("stopped at line 1,204: the row breaks off").
+  std::string StoppedAt;
+};
+
+}  // namespace qm
