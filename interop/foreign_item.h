@@ -28,8 +28,9 @@ std::string_view SourceKindText(SourceKind kind);
 std::string_view SourceKindKey(SourceKind kind);
 
 struct ForeignBonus {
-  std::string Name;  // the source's own words for it ("Essence Damage", "CAP_STRENGTH", "type 5 id 3")
-  int Code = 0;      // our bonus code (1..198); 0 when we have none for it
+  std::string
+      Name;      // the source's own words for it ("Essence Damage", "CAP_STRENGTH", "type 5 id 3")
+  int Code = 0;  // our bonus code (1..198); 0 when we have none for it
   int Value = 0;
   bool operator==(const ForeignBonus&) const = default;
 };
@@ -39,16 +40,16 @@ inline constexpr int kAllRealms = 3;
 
 struct ForeignItem {
   std::string Name;
-  std::string SourceId;  // the source's own id (database id, Id_nb, line number); may be empty
-  int Realm = kAllRealms;            // position in RealmList(): 0 Albion, 1 Hibernia, 2 Midgard, 3 all
-  int SlotKind = kUnknownSlotKind;   // position in SlotKindList(), or unknown
-  int Level = 0;                     // level requirement or item level, 0 when not stated
-  int Quality = 0;                   // percent (70..100); 0 when not stated
-  int BonusLevel = 0;                // 0 when not stated
-  int Armor = 0;                     // position in ArmorList(); 0 "N/A"
-  std::string WeaponType;            // a weapon type text of the vault's list, empty for none
-  int SpeedTenths = 0;               // weapon speed in tenths of a second; 0 when not stated
-  std::vector<int> Classes;          // class indices 0..46 that may use it; empty: every class
+  std::string SourceId;    // the source's own id (database id, Id_nb, line number); may be empty
+  int Realm = kAllRealms;  // position in RealmList(): 0 Albion, 1 Hibernia, 2 Midgard, 3 all
+  int SlotKind = kUnknownSlotKind;  // position in SlotKindList(), or unknown
+  int Level = 0;                    // level requirement or item level, 0 when not stated
+  int Quality = 0;                  // percent (70..100); 0 when not stated
+  int BonusLevel = 0;               // 0 when not stated
+  int Armor = 0;                    // position in ArmorList(); 0 "N/A"
+  std::string WeaponType;           // a weapon type text of the vault's list, empty for none
+  int SpeedTenths = 0;              // weapon speed in tenths of a second; 0 when not stated
+  std::vector<int> Classes;         // class indices 0..46 that may use it; empty: every class
   std::vector<ForeignBonus> Bonuses;
   bool Crafted = false;
   bool operator==(const ForeignItem&) const = default;

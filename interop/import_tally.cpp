@@ -9,7 +9,8 @@ void Count(std::vector<ReasonCount>& reasons, std::string_view reason, std::stri
            std::size_t times = 1) {
   auto it = std::find_if(reasons.begin(), reasons.end(),
                          [&](const ReasonCount& r) { return r.Reason == reason; });
-  if (it == reasons.end()) it = reasons.insert(reasons.end(), ReasonCount{std::string(reason)});
+  if (it == reasons.end())
+    it = reasons.insert(reasons.end(), ReasonCount{std::string(reason), 0, {}});
   it->Count += times;
   if (!name.empty() && it->Names.size() < ImportTally::kNamesPerReason) {
     it->Names.emplace_back(name);

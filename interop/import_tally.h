@@ -11,9 +11,9 @@
 namespace qm {
 
 struct ReasonCount {
-  std::string Reason;               // "not wearable", "more than ten bonuses", "unknown bonus 'Essence Damage'"
+  std::string Reason;  // "not wearable", "more than ten bonuses", "unknown bonus 'Essence Damage'"
   std::size_t Count = 0;
-  std::vector<std::string> Names;   // the first kNamesPerReason item names, in the order met
+  std::vector<std::string> Names;  // the first kNamesPerReason item names, in the order met
   bool operator==(const ReasonCount&) const = default;
 };
 

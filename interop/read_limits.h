@@ -5,9 +5,11 @@
 
 namespace qm {
 
-inline constexpr std::size_t kMaxSourceBytes = std::size_t{1} << 30;  // a source past 1 GiB is refused
-inline constexpr int kMaxJsonDepth = 64;                               // nesting of a JSON document
-inline constexpr std::size_t kMaxSqlRowBytes = std::size_t{1} << 20;   // one value list of an SQL dump
-inline constexpr std::size_t kMaxDelveBytes = 4096;                     // one delve block of a chat log
+inline constexpr std::size_t kMaxSourceBytes = std::size_t{1}
+                                               << 30;  // a source past 1 GiB is refused
+inline constexpr int kMaxJsonDepth = 64;               // nesting of a JSON document
+inline constexpr std::size_t kMaxSqlRowBytes = std::size_t{1}
+                                               << 20;  // one value list of an SQL dump
+inline constexpr std::size_t kMaxDelveBytes = 4096;    // one delve block of a chat log
 
 }  // namespace qm

@@ -13,9 +13,9 @@
 namespace qm {
 
 struct ReadContext {
-  ImportTally& Tally;          // skipped items and left-out bonuses, by reason
-  ProgressCallback Progress;   // done/total in bytes of this source; may be empty
-  CancelToken Cancel;          // looked at between items; a cancelled read returns what it has
+  ImportTally& Tally;         // skipped items and left-out bonuses, by reason
+  ProgressCallback Progress;  // done/total in bytes of this source; may be empty
+  CancelToken Cancel;         // looked at between items; a cancelled read returns what it has
 };
 
 struct ReadOutcome {
