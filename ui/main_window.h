@@ -51,10 +51,13 @@ class MainWindow : public QMainWindow {
     LabelBinding Name, Utility;
   };
 
-  // Runs one model command; its change notification shows the outcome.
+  // Runs one model command; its change notification shows the outcome. A
+  // choice the model refused changes nothing and so announces nothing: the
+  // character box is put back from the view, or its combo would keep it.
   template <typename Command>
   void Run(Command command) {
     command();
+    ApplyCharacter(model_.View());
   }
 
   QWidget* BuildCharacterBox(QWidget* parent);

@@ -44,8 +44,10 @@ void ComboBinding::Apply(const ComboState& state) {
     // A squeezed window scrolls rather than cut an entry short.
     combo_->setMinimumWidth(combo_->sizeHint().width());
   }
-  if (first || last_->Entries != state.Entries || last_->Selection != state.Selection)
-    combo_->setCurrentIndex(state.Selection < combo_->count() ? state.Selection : -1);
+  // Compared with the combo itself, not the last view: a choice the model
+  // refused leaves the view as it was, but the combo shows the refused entry.
+  const int wanted = state.Selection < combo_->count() ? state.Selection : -1;
+  if (combo_->currentIndex() != wanted) combo_->setCurrentIndex(wanted);
   if (first || last_->Enabled != state.Enabled) combo_->setEnabled(state.Enabled);
   last_ = state;
 }

@@ -20,7 +20,7 @@ void CheckWindowTitle(ViewCheck& check, const QWidget& window, const std::string
 }
 
 // A sub-window's command is enabled when the model allows it and the window exists.
-MenuItemState WithWindow(MenuItemState state, const ui::WindowRegistry& windows, ui::SubWindow w) {
+MenuItemState WithWindow(MenuItemState state, const ui::WindowRegistry& windows, std::string_view w) {
   state.Enabled = state.Enabled && windows.Has(w);
   return state;
 }
@@ -30,11 +30,11 @@ void CheckMenus(ViewCheck& check, const MainWindowView& view, const ui::WindowRe
   check.MenuItem("SaveAs1", view.SaveAs);
   check.MenuItem("Undo1", view.Undo);
   check.MenuItem("Redo1", view.Redo);
-  check.MenuItem("Report1", WithWindow(view.Report, windows, ui::SubWindow::kReport));
+  check.MenuItem("Report1", WithWindow(view.Report, windows, "report"));
   check.MenuItem("CompareTemplate1",
-                 WithWindow(view.CompareTemplate, windows, ui::SubWindow::kComparison));
+                 WithWindow(view.CompareTemplate, windows, "compare"));
   check.MenuItem("CompareSaved1",
-                 WithWindow(view.CompareSaved, windows, ui::SubWindow::kComparison));
+                 WithWindow(view.CompareSaved, windows, "compare"));
   for (std::size_t i = 0; i < view.Recent.size(); ++i)
     check.MenuItem(Numbered("Recent", i), view.Recent[i]);
   check.MenuVisible("RecentTemplates1", view.RecentMenuVisible);
@@ -62,7 +62,7 @@ std::vector<std::string> ViewMismatches(const QWidget& window, const MainWindowV
   check.Combo("cbRace", view.Race);
   check.Combo("cbServer", view.Server);
   check.Check("cbChampion", view.Champion);
-  const bool workbench = windows.Has(ui::SubWindow::kWorkbench);
+  const bool workbench = windows.Has(ui::kWorkbenchWindow);
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     const SlotRowView& row = view.Slots[static_cast<std::size_t>(slot - 1)];
     check.Control(SlotObjectName('b', slot), {row.Button.Enabled && workbench, row.Button.Visible});
