@@ -41,11 +41,35 @@ bool IsXmlFileName(const std::string& name) {
 // A look at the cancel token and a progress report every this many entries.
 constexpr std::size_t kListingStep = 1024;
 
+// The files to read. A folder's files are kept as names beside the folder,
+// short enough to need no memory of their own: a hundred thousand paths each
+// allocated apart take longer to free than Cancel may take.
+struct FileList {
+  static constexpr std::size_t kNoFolder = static_cast<std::size_t>(-1);
+  struct File {
+    std::size_t Folder = kNoFolder;  // kNoFolder: Name is the whole path
+    std::string Name;
+  };
+  std::vector<std::string> Folders;
+  std::vector<File> Files;
+
+  std::size_t size() const { return Files.size(); }
+  std::string Path(std::size_t i) const {
+    const File& file = Files[i];
+    return file.Folder == kNoFolder ? file.Name
+                                    : (fs::path(Folders[file.Folder]) / file.Name).string();
+  }
+  std::string FileName(std::size_t i) const {
+    const File& file = Files[i];
+    return file.Folder == kNoFolder ? fs::path(file.Name).filename().string() : file.Name;
+  }
+};
+
 // The XML files of a folder in name order, added to paths; stops early when
 // cancelled. A folder of a hundred thousand files takes a while to list.
-void ListXmlFiles(const fs::path& folder, const ProgressCallback& progress,
-                  const CancelToken& cancel, std::vector<fs::path>& paths) {
-  std::vector<std::pair<std::string, fs::path>> named;
+void ListXmlFiles(const std::string& folder, const ProgressCallback& progress,
+                  const CancelToken& cancel, FileList& paths) {
+  std::vector<std::string> named;
   std::size_t seen = 0;
   std::error_code ec;
   for (const auto& entry : fs::directory_iterator(folder, ec)) {
@@ -55,23 +79,38 @@ void ListXmlFiles(const fs::path& folder, const ProgressCallback& progress,
     }
     std::string name = entry.path().filename().string();
     if (entry.is_regular_file(ec) && IsXmlFileName(name)) {
-      named.emplace_back(std::move(name), entry.path());
+      named.push_back(std::move(name));
     }
   }
-  std::sort(named.begin(), named.end(),
-            [](const auto& a, const auto& b) { return a.first < b.first; });
-  for (auto& [name, path] : named) paths.push_back(std::move(path));
+  if (cancel.Cancelled()) return;
+  // Sorting a hundred thousand names takes long enough that Cancel must reach
+  // into it: the comparison looks at the token now and then and leaves the
+  // sort by throwing, which leaves the names unordered but whole.
+  struct SortCancelled {};
+  std::size_t comparisons = 0;
+  try {
+    std::sort(named.begin(), named.end(), [&](const auto& a, const auto& b) {
+      if (++comparisons % kListingStep == 0 && cancel.Cancelled()) throw SortCancelled{};
+      return a < b;
+    });
+  } catch (const SortCancelled&) {
+    return;
+  }
+  const std::size_t folderIndex = paths.Folders.size();
+  paths.Folders.push_back(folder);
+  paths.Files.reserve(paths.size() + named.size());
+  for (std::string& name : named) paths.Files.push_back({folderIndex, std::move(name)});
 }
 
 // Every file the sources name; a folder without XML files refuses the build.
 std::optional<std::string> ListFiles(const XmlVaultBuildRequest& request,
                                      const ProgressCallback& progress, const CancelToken& cancel,
-                                     std::vector<fs::path>& paths) {
+                                     FileList& paths) {
   for (const std::string& source : request.Sources) {
     ReportProgress(progress, paths.size(), 0, kListingPhase);
     std::error_code ec;
     if (!fs::is_directory(source, ec)) {
-      paths.emplace_back(source);
+      paths.Files.push_back({FileList::kNoFolder, source});
       continue;
     }
     const std::size_t before = paths.size();
@@ -98,7 +137,7 @@ struct Conversion {
 // build that refuses bad files names the first that cannot be read, else the
 // first that does not convert, as reading every file before converting any
 // would.
-Conversion ConvertFiles(const XmlVaultBuildRequest& request, const std::vector<fs::path>& paths,
+Conversion ConvertFiles(const XmlVaultBuildRequest& request, const FileList& paths,
                         const ProgressCallback& progress, const CancelToken& cancel) {
   Conversion result;
   result.entries.reserve(paths.size() + 1);
@@ -112,7 +151,7 @@ Conversion ConvertFiles(const XmlVaultBuildRequest& request, const std::vector<f
       return result;
     }
     ReportProgress(progress, i, paths.size(), kConvertingPhase);
-    const std::string path = paths[i].string();
+    const std::string path = paths.Path(i);
     const auto bytes = ReadFileBytes(path, kMaxXmlImportBytes);
     if (!bytes.Ok()) {
       if (!request.SkipBadFiles) {
@@ -125,7 +164,7 @@ Conversion ConvertFiles(const XmlVaultBuildRequest& request, const std::vector<f
     }
     result.inputs.push_back(path);
     if (!conversionFailure.empty()) continue;  // only a read error can still come first
-    const std::string name = paths[i].filename().string();
+    const std::string name = paths.FileName(i);
     const ImportText parsed = ParseImportText(std::string_view(
         reinterpret_cast<const char*>(bytes.Value().data()), bytes.Value().size()));
     std::string why;
@@ -184,7 +223,7 @@ Result<std::vector<std::uint8_t>> PackEntries(const std::vector<TItemRecord>& en
 JobOutcome<XmlVaultBuildReport> BuildXmlVault(const XmlVaultBuildRequest& request,
                                               const ProgressCallback& progress,
                                               const CancelToken& cancel) {
-  std::vector<fs::path> paths;
+  FileList paths;
   if (const auto refused = ListFiles(request, progress, cancel, paths)) {
     return Outcome::Failed(*refused);
   }
