@@ -11,6 +11,7 @@
 #include "interop/read_limits.h"
 #include "interop/source_text.h"
 #include "interop/sql_dump_scanner.h"
+#include "interop/stopped_at.h"
 
 namespace qm {
 namespace {
@@ -118,19 +119,6 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
   return false;
 }
 
-std::string WithThousands(std::size_t number) {
-  std::string digits = std::to_string(number);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-    digits.insert(static_cast<std::size_t>(at), ",");
-  }
-  return digits;
-}
-
-std::size_t LineAt(std::string_view text, std::size_t offset) {
-  return 1 + static_cast<std::size_t>(std::count(
-                 text.begin(), text.begin() + static_cast<std::ptrdiff_t>(offset), '\n'));
-}
-
 int Clamped(long long value) {
   return static_cast<int>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
@@ -234,8 +222,7 @@ Result<ReadOutcome> ReadEmulatorTable(std::string_view text, ReadContext& contex
       sawTable = sawTable || itemTable;
     }
     if (step == SqlStep::kBrokenOff) {
-      outcome.StoppedAt = "stopped at line " + WithThousands(LineAt(text, scanner.RowStart())) +
-                          ": the row breaks off";
+      outcome.StoppedAt = StoppedAtLine(text, scanner.RowStart(), "the row breaks off");
       break;
     }
     if (!itemTable) continue;

@@ -4,6 +4,7 @@
 #include <charconv>
 
 #include "interop/source_text.h"
+#include "interop/stopped_at.h"
 
 namespace qm {
 namespace {
@@ -12,14 +13,6 @@ std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
   while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
   return text;
-}
-
-std::string WithThousands(std::size_t number) {
-  std::string digits = std::to_string(number);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-    digits.insert(static_cast<std::size_t>(at), ",");
-  }
-  return digits;
 }
 
 }  // namespace
@@ -42,13 +35,10 @@ std::string XmlSource::StoppedAt() const {
   if (Complete()) return {};
   // A parse that ran to the last bytes found the file cut short rather than
   // broken; it stopped on the file's last line.
-  const bool brokeOff = StopOffset() + 2 >= text_.size();
-  const std::size_t at =
-      brokeOff ? text_.size() - std::min<std::size_t>(text_.size(), 1) : StopOffset();
-  const auto end = text_.begin() + static_cast<std::ptrdiff_t>(at);
-  const std::size_t line = 1 + static_cast<std::size_t>(std::count(text_.begin(), end, '\n'));
-  return "stopped at line " + WithThousands(line) + ": " +
-         (brokeOff ? std::string("the file breaks off") : std::string(result_.description()));
+  if (StopOffset() + 2 >= text_.size()) {
+    return StoppedAtLine(text_, text_.empty() ? 0 : text_.size() - 1, "the file breaks off");
+  }
+  return StoppedAtLine(text_, StopOffset(), result_.description());
 }
 
 std::string_view ChildText(const pugi::xml_node& node, const char* name) {
