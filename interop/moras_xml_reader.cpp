@@ -92,8 +92,8 @@ Result<ReadOutcome> ReadMorasXml(std::string_view text, ReadContext& context) {
       outcome.Items.push_back(std::move(item));
     }
     if (++read % kProgressEvery == 0) {
-      ReportProgress(context.Progress, static_cast<std::uint64_t>(node.offset_debug()), text.size(),
-                     kPhase);
+      const std::ptrdiff_t offset = std::max<std::ptrdiff_t>(0, node.offset_debug());
+      ReportProgress(context.Progress, static_cast<std::uint64_t>(offset), text.size(), kPhase);
     }
     return true;
   };

@@ -219,6 +219,21 @@ TEST(EmulatorTableReader, Windows1252NamesReadAsUtf8) {
             "e");
 }
 
+TEST(EmulatorTableReader, ReportsProgressToTheEndAndStopsWhenCancelled) {
+  const std::string text = Fixture();
+  ImportTally tally;
+  std::uint64_t lastDone = 0;
+  ReadContext context{
+      tally, [&](std::uint64_t done, std::uint64_t, std::string_view) { lastDone = done; }, {}};
+  ASSERT_TRUE(ReadEmulatorTable(text, context).Ok());
+  EXPECT_EQ(lastDone, text.size());
+
+  context.Cancel.Cancel();
+  const auto cancelled = ReadEmulatorTable(text, context);
+  ASSERT_TRUE(cancelled.Ok());
+  EXPECT_TRUE(cancelled.Value().Items.empty());
+}
+
 TEST(EmulatorTableReader, RefusesWhatIsNoItemTable) {
   struct Case {
     std::string Text;
