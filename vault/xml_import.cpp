@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <iterator>
 #include <optional>
 #include <utility>
 
@@ -245,6 +246,15 @@ void AppendNote(TItemRecord& item, std::string_view part) {
   item.Note.Assign(note);
 }
 
+// The location number of a lowered location text; the last phrase found wins.
+int LocationNumber(const std::string& lowered) {
+  int number = 0;
+  for (const Phrase& p : kLocations) {
+    if (Has(lowered, p.text)) number = p.number;
+  }
+  return number;
+}
+
 // Rule for a type tag outside a bonus slot: the item's slot, armour and
 // weapon type by its location. False when no location was seen yet.
 bool ApplyItemType(TItemRecord& item, int location, const std::string& lv) {
@@ -342,6 +352,34 @@ ImportText ParseImportText(std::string_view fileText) {
   return result;
 }
 
+XmlItemPlace XmlItemPlaceOf(std::string_view location, std::string_view typeText) {
+  TItemRecord item{};
+  InitItem(item);
+  ApplyItemType(item, LocationNumber(Lower(location)), Lower(typeText));
+  return {item.SlotKind, item.Armor, item.WeaponType};
+}
+
+int XmlBonusCode(std::string_view typeText, std::string_view effectText) {
+  if (effectText.empty()) return 0;
+  const std::string lowType = Lower(typeText);
+  std::uint8_t code = static_cast<std::uint8_t>(CodeOfEffectText(effectText, Lower(effectText)));
+  if (Has(lowType, "skill")) Convert(code, kSkillOfResist);
+  if (Has(lowType, "pve")) Convert(code, kPveOf);
+  if (Has(lowType, "focus")) Convert(code, kFocusOf);
+  if (Has(lowType, "cap inc")) Convert(code, kCapOf);
+  return code;
+}
+
+std::vector<int> XmlClassesNamed(std::string_view classText) {
+  const std::string lowered = Lower(classText);
+  std::vector<int> classes;
+  if (Has(lowered, "mauler")) classes.assign(std::begin(kMaulerClasses), std::end(kMaulerClasses));
+  for (const Phrase& p : kClassWords) {
+    if (Has(lowered, p.text)) classes.push_back(p.number);
+  }
+  return classes;
+}
+
 XmlConversion ConvertXmlItem(const ImportText& text, UserPort& port) {
   XmlConversion result;
   InitItem(result.Item);
@@ -372,18 +410,9 @@ XmlConversion ConvertXmlItem(const ImportText& text, UserPort& port) {
     if (Has(t, "itemquality")) AppendNote(item, " | " + v + "% Quality");
     if (Has(t, "speed") && v != "-1") AppendNote(item, " | " + v + " Speed");
     if (Has(t, "itemname")) item.Name.Assign(v);
-    if (Has(t, "location")) {
-      for (const Phrase& p : kLocations) {
-        if (Has(lv, p.text)) location = p.number;
-      }
-    }
+    if (Has(t, "location")) location = LocationNumber(lv);
     if (Has(t, "class") && !Has(t, "restrict")) {
-      if (Has(lv, "mauler")) {
-        for (const int c : kMaulerClasses) item.ClassUsable[c] = 1;
-      }
-      for (const Phrase& p : kClassWords) {
-        if (Has(lv, p.text)) item.ClassUsable[p.number] = 1;
-      }
+      for (const int c : XmlClassesNamed(v)) item.ClassUsable[c] = 1;
     }
     if (Has(t, "slot") && !Has(t, "/slot") && !insideSlot) insideSlot = true;
     if (Has(t, "effect") && insideSlot && !v.empty() && rowFree) {

@@ -3,6 +3,7 @@
 // general XML reader: it takes the first tag and its text from each line with
 // plain searches, and converts the tags it knows into an item record.
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -51,6 +52,26 @@ struct XmlConversion {
   TItemRecord Item{};
   bool Success = false;
 };
+
+// Where the importer puts an item of the given location and type texts
+// ("Right Hand", "Axe"): the record's slot kind, armour and weapon type
+// indices, 0 for what the texts do not say. Readers of other XML item
+// formats share these words through it.
+struct XmlItemPlace {
+  std::uint8_t SlotKind = 0;
+  std::uint8_t Armor = 0;
+  std::uint8_t WeaponType = 0;
+};
+XmlItemPlace XmlItemPlaceOf(std::string_view location, std::string_view typeText);
+
+// The bonus code the importer gives a bonus slot's effect text under its
+// type text ("Skill" + "Crush" is Crush Skill, "Resist" + "Crush" Crush
+// Resist); 0 when it knows none. Texts are Windows-1252.
+int XmlBonusCode(std::string_view typeText, std::string_view effectText);
+
+// The class indices a class text names ("Hero, Champion", "MAULER"), in the
+// order of the importer's class words; empty when it names none.
+std::vector<int> XmlClassesNamed(std::string_view classText);
 
 // Converts an XML item's tags into an item. Any other file kind converts
 // nothing. A type tag met outside a bonus slot before any location tag shows

@@ -1,0 +1,14 @@
+#pragma once
+// The words of Kort's item files that our XML item import reads differently
+// or not at all; everything else goes through the import's own tables.
+#include <string_view>
+
+namespace qm {
+
+// Our bonus code of a slot's type and effect, reading the import's tables
+// after this reader's own few words; 0 when neither knows it.
+int KortBonusCode(std::string_view type, std::string_view effect);
+// 0 Albion, 1 Hibernia, 2 Midgard, 3 every realm.
+int KortRealm(std::string_view realm);
+
+}  // namespace qm

@@ -1,0 +1,41 @@
+#pragma once
+// An outside XML file parsed for a reader: its text made UTF-8 first (older
+// tools write Windows-1252 whatever their declaration says), then parsed
+// whole by pugixml. When the parse stops early the tree holds what came
+// before the fault, and the source says where and why it stopped.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include <pugixml.hpp>
+
+namespace qm {
+
+class XmlSource {
+ public:
+  explicit XmlSource(std::string_view text);
+
+  const pugi::xml_document& Document() const { return document_; }
+  pugi::xml_node Root() const { return document_.document_element(); }
+  bool Complete() const { return static_cast<bool>(result_); }
+  // Where the parse stopped, in bytes of the UTF-8 text.
+  std::size_t StopOffset() const { return static_cast<std::size_t>(result_.offset); }
+  std::size_t Size() const { return text_.size(); }
+  // True when an element that began at offset was closed before the parse stopped.
+  bool ClosedBeforeStop(const pugi::xml_node& element) const;
+  // "stopped at line 12: the file breaks off" or "... : <the parser's reason>";
+  // empty for a complete parse.
+  std::string StoppedAt() const;
+
+ private:
+  std::string text_;
+  pugi::xml_document document_;
+  pugi::xml_parse_result result_;
+};
+
+// A child element's text, trimmed; empty when the element is missing.
+std::string_view ChildText(const pugi::xml_node& node, const char* name);
+// A whole number at the start of a text ("51", " 99 %"); fallback when none.
+int LeadingNumber(std::string_view text, int fallback = 0);
+
+}  // namespace qm
