@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/item_record.h"
 #include "interop/foreign_item.h"
 #include "interop/import_tally.h"
 #include "ports/job.h"
@@ -20,6 +21,9 @@ struct ReadContext {
 
 struct ReadOutcome {
   std::vector<ForeignItem> Items;
+  // Entries a reader makes itself: other calculators' XML items go through
+  // the vault's own XML import.
+  std::vector<TItemRecord> Entries;
   // Empty when the whole source was read; otherwise where and why it stopped
   // ("stopped at line 1,204: the row breaks off").
   std::string StoppedAt;

@@ -8,7 +8,6 @@
 #include "core/text.h"
 #include "vault/vault_writer.h"
 #include "vault/xml_import.h"
-#include "vault/zlib_stream.h"
 
 namespace qm {
 namespace {
@@ -195,29 +194,6 @@ Conversion ConvertFiles(const XmlVaultBuildRequest& request, const FileList& pat
   return result;
 }
 
-// Writes and packs the vault text; empty with cancelled set when asked to stop.
-Result<std::vector<std::uint8_t>> PackEntries(const std::vector<TItemRecord>& entries,
-                                              const ProgressCallback& progress,
-                                              const CancelToken& cancel, bool& cancelled) {
-  using Packed = Result<std::vector<std::uint8_t>>;
-  const auto text = WriteVaultText(entries, [&](std::size_t written) {
-    ReportProgress(progress, written, entries.size(), kWritingPhase);
-    return !cancel.Cancelled();
-  });
-  if (!text.Ok()) {
-    cancelled = cancel.Cancelled();
-    return Packed::Failure(text.Error());
-  }
-  const std::string_view view = text.Value();
-  ReportProgress(progress, 0, view.size(), kPackingPhase);
-  auto packed = DeflateStream(view, kVaultPackLevel, [&](std::size_t done) {
-    ReportProgress(progress, done, view.size(), kPackingPhase);
-    return !cancel.Cancelled();
-  });
-  cancelled = !packed.Ok() && cancel.Cancelled();
-  return packed;
-}
-
 }  // namespace
 
 JobOutcome<XmlVaultBuildReport> BuildXmlVault(const XmlVaultBuildRequest& request,
@@ -241,7 +217,7 @@ JobOutcome<XmlVaultBuildReport> BuildXmlVault(const XmlVaultBuildRequest& reques
   }
 
   bool cancelled = false;
-  const auto packed = PackEntries(conversion.entries, progress, cancel, cancelled);
+  const auto packed = PackVaultEntries(conversion.entries, progress, cancel, cancelled);
   if (cancelled) return Outcome::Cancelled();
   if (!packed.Ok()) return Outcome::Failed(packed.Error());
   if (cancel.Cancelled()) return Outcome::Cancelled();

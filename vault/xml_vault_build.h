@@ -10,13 +10,12 @@
 
 #include "ports/job.h"
 #include "vault/vault_bundle.h"
+#include "vault/vault_pack_job.h"
 
 namespace qm {
 
 inline constexpr std::string_view kListingPhase = "Listing files";
 inline constexpr std::string_view kConvertingPhase = "Converting items";
-inline constexpr std::string_view kWritingPhase = "Writing the vault";
-inline constexpr std::string_view kPackingPhase = "Packing the vault";
 inline constexpr std::string_view kSavingPhase = "Saving the vault file";
 
 struct XmlVaultBuildRequest {

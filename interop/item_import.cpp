@@ -1,0 +1,378 @@
+#include "interop/item_import.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <unordered_set>
+
+#include "core/file_io.h"
+#include "core/text.h"
+#include "interop/foreign_item_record.h"
+#include "interop/read_limits.h"
+#include "interop/source_readers.h"
+#include "vault/vault_bundle.h"
+#include "vault/vault_pack_job.h"
+#include "vault/vault_writer.h"
+
+namespace qm {
+namespace {
+
+namespace fs = std::filesystem;
+using Outcome = JobOutcome<ItemImportReport>;
+
+constexpr std::size_t kLabelCapacity = 51;
+constexpr std::size_t kNoteCapacity = 94;
+constexpr std::size_t kListingStep = 1024;
+
+// One file to read. A folder's files are kept as paths relative to it, as a
+// hundred thousand full paths each allocated apart take long to free.
+struct ListedFile {
+  std::size_t Source = 0;  // index of the named source it came from
+  std::string Relative;    // empty: the source is the file itself
+  std::uintmax_t Bytes = 0;
+  int Reader = -1;  // index into SourceReaders(), -1: none takes it
+  bool Companion = false;
+};
+
+std::string PathOf(const ItemImportRequest& request, const ListedFile& file) {
+  const std::string& source = request.Sources[file.Source];
+  return file.Relative.empty() ? source : (fs::path(source) / file.Relative).string();
+}
+
+std::string Grouped(std::size_t number) {
+  std::string digits = std::to_string(number);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
+    digits.insert(static_cast<std::size_t>(at), ",");
+  }
+  return digits;
+}
+
+// Every file of the named sources; false when cancelled.
+bool ListFiles(const ItemImportRequest& request, const ProgressCallback& progress,
+               const CancelToken& cancel, std::vector<ListedFile>& files,
+               std::vector<SourceSummary>& refused) {
+  for (std::size_t s = 0; s < request.Sources.size(); ++s) {
+    const std::string& source = request.Sources[s];
+    std::error_code ec;
+    if (!fs::is_directory(source, ec)) {
+      ListedFile file{s, {}, fs::file_size(source, ec)};
+      if (ec) {
+        refused.push_back({source, std::nullopt, 1, 0, "cannot be read: " + ec.message(), {}});
+        continue;
+      }
+      files.push_back(std::move(file));
+      continue;
+    }
+    std::vector<ListedFile> found;
+    const auto options = fs::directory_options::skip_permission_denied;
+    for (auto it = fs::recursive_directory_iterator(source, options, ec);
+         !ec && it != fs::recursive_directory_iterator(); it.increment(ec)) {
+      if (found.size() % kListingStep == 0) {
+        if (cancel.Cancelled()) return false;
+        ReportProgress(progress, files.size() + found.size(), 0, kImportListingPhase);
+      }
+      std::error_code fileError;
+      if (!it->is_regular_file(fileError)) continue;
+      found.push_back(
+          {s, fs::relative(it->path(), source, fileError).string(), it->file_size(fileError)});
+    }
+    if (found.empty()) {
+      refused.push_back({source, std::nullopt, 0, 0, "holds no files", {}});
+      continue;
+    }
+    std::sort(found.begin(), found.end(),
+              [](const ListedFile& a, const ListedFile& b) { return a.Relative < b.Relative; });
+    for (ListedFile& file : found) files.push_back(std::move(file));
+  }
+  return true;
+}
+
+std::string ReadHead(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string head(kSniffBytes, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  return head;
+}
+
+// Which reader takes each file, by the start of its content.
+void SniffFiles(const ItemImportRequest& request, std::vector<ListedFile>& files,
+                const ProgressCallback& progress, const CancelToken& cancel) {
+  const auto readers = SourceReaders();
+  for (std::size_t i = 0; i < files.size(); ++i) {
+    if (i % kListingStep == 0) {
+      if (cancel.Cancelled()) return;
+      ReportProgress(progress, i, files.size(), kImportListingPhase);
+    }
+    ListedFile& file = files[i];
+    if (file.Bytes > kMaxSourceBytes) continue;
+    const std::string head = ReadHead(PathOf(request, file));
+    for (std::size_t r = 0; r < readers.size(); ++r) {
+      if (readers[r].LooksLike(head)) {
+        file.Reader = static_cast<int>(r);
+        break;
+      }
+      if (readers[r].LooksLikeCompanion && readers[r].LooksLikeCompanion(head)) {
+        file.Reader = static_cast<int>(r);
+        file.Companion = true;
+        break;
+      }
+    }
+  }
+}
+
+// The record without what says where it came from: two entries with the
+// same key are the same item.
+std::string MergeKey(const TItemRecord& record) {
+  TItemRecord key = record;
+  key.Note.Assign("");
+  key.Verified = 0;
+  key.Source = 0;
+  return {reinterpret_cast<const char*>(&key), sizeof key};
+}
+
+// The kinds met, in the order met.
+std::vector<SourceKind> KindsOf(const std::vector<SourceSummary>& sources) {
+  std::vector<SourceKind> kinds;
+  for (const SourceSummary& s : sources) {
+    if (s.Kind && s.ItemsRead > 0 && std::find(kinds.begin(), kinds.end(), *s.Kind) == kinds.end())
+      kinds.push_back(*s.Kind);
+  }
+  return kinds;
+}
+
+std::string Fit(std::string text, std::size_t capacity) {
+  text = Utf8ToCp1252(text);
+  if (text.size() > capacity) text.resize(capacity);
+  return text;
+}
+
+// "Official item database, imported 2026-12-10"; with more kinds than the
+// label holds, "Official item database and 2 more, imported ...".
+std::string DefaultLabel(const std::vector<SourceKind>& kinds, const std::string& date) {
+  const std::string imported = "imported " + date;
+  std::string all;
+  for (SourceKind kind : kinds) all += std::string(SourceKindText(kind)) + ", ";
+  if (all.size() + imported.size() <= kLabelCapacity) return all + imported;
+  return std::string(SourceKindText(kinds.front())) + " and " + std::to_string(kinds.size() - 1) +
+         " more, " + imported;
+}
+
+std::string OriginNote(const std::vector<SourceKind>& kinds, const std::string& date) {
+  std::string note;
+  for (SourceKind kind : kinds) note += std::string(SourceKindText(kind)) + ", ";
+  return note + "imported " + date;
+}
+
+Status KeepBackup(const std::string& path) {
+  std::error_code ec;
+  if (!fs::exists(path, ec)) return Status::Success();
+  fs::copy_file(path, path + ".bak", fs::copy_options::overwrite_existing, ec);
+  if (ec)
+    return Status::Failure(path + ".bak: the previous vault could not be kept: " + ec.message());
+  return Status::Success();
+}
+
+// Reads, converts and merges every file a reader takes.
+class Importer {
+ public:
+  Importer(const ItemImportRequest& request, const ProgressCallback& progress,
+           const CancelToken& cancel)
+      : request_(request), progress_(progress), cancel_(cancel) {}
+
+  // False when cancelled.
+  bool Run(const std::vector<ListedFile>& files, std::vector<SourceSummary>& summaries) {
+    std::uint64_t total = 0;
+    for (const ListedFile& file : files) total += file.Bytes;
+    std::vector<std::string> companions(SourceReaders().size());
+    for (const ListedFile& file : files) {
+      if (!file.Companion) continue;
+      const auto bytes = ReadFileBytes(PathOf(request_, file), kMaxSourceBytes);
+      if (bytes.Ok())
+        companions[static_cast<std::size_t>(file.Reader)].assign(bytes.Value().begin(),
+                                                                 bytes.Value().end());
+    }
+    std::uint64_t before = 0;
+    for (const ListedFile& file : files) {
+      if (cancel_.Cancelled()) return false;
+      if (!file.Companion) ReadOne(file, before, total, companions, summaries);
+      before += file.Bytes;
+    }
+    return !cancel_.Cancelled();
+  }
+
+  std::vector<TItemRecord>& Entries() { return entries_; }
+  ImportTally& Tally() { return tally_; }
+  std::size_t Merged() const { return merged_; }
+  std::size_t Read() const { return read_; }
+
+ private:
+  void ReadOne(const ListedFile& file, std::uint64_t before, std::uint64_t total,
+               const std::vector<std::string>& companions, std::vector<SourceSummary>& summaries) {
+    const std::string path = PathOf(request_, file);
+    auto refuse = [&](const std::string& why) {
+      summaries.push_back({path, std::nullopt, 1, 0, why, {}});
+    };
+    if (file.Bytes > kMaxSourceBytes) return refuse("larger than 1 GiB; not read");
+    if (file.Reader < 0) return refuse("not an item source we can read");
+    const SourceReader& reader = SourceReaders()[static_cast<std::size_t>(file.Reader)];
+    const auto bytes = ReadFileBytes(path, kMaxSourceBytes);
+    if (!bytes.Ok()) return refuse(bytes.Error());
+    const std::string_view text(reinterpret_cast<const char*>(bytes.Value().data()),
+                                bytes.Value().size());
+    const std::string phase = "Reading " + fs::path(path).filename().string();
+    ReadContext context{tally_,
+                        [&](std::uint64_t done, std::uint64_t, std::string_view) {
+                          ReportProgress(progress_, before + done, total, phase);
+                        },
+                        cancel_};
+    ReportProgress(progress_, before, total, phase);
+    const std::size_t skippedBefore = tally_.SkippedCount();
+    auto read = reader.Read(text, companions[static_cast<std::size_t>(file.Reader)], context);
+    if (!read.Ok()) return refuse(read.Error());
+    if (cancel_.Cancelled()) return;
+    ReadOutcome& outcome = read.Value();
+    const std::size_t count =
+        outcome.Items.size() + outcome.Entries.size() + (tally_.SkippedCount() - skippedBefore);
+    for (const ForeignItem& item : outcome.Items) {
+      if (auto record = ForeignItemRecord(item, reader.Kind, tally_)) Keep(*record);
+    }
+    for (const TItemRecord& entry : outcome.Entries) Keep(entry);
+    SourceSummary& summary = SummaryFor(summaries, file, reader.Kind, path);
+    ++summary.Files;
+    summary.ItemsRead += count;
+    if (!outcome.StoppedAt.empty()) {
+      summary.StoppedAt = fs::path(path).filename().string() + ": " + outcome.StoppedAt;
+    }
+    read_ += count;
+  }
+
+  SourceSummary& SummaryFor(std::vector<SourceSummary>& summaries, const ListedFile& file,
+                            SourceKind kind, const std::string& path) {
+    // The files of one kind in one named folder make one line of the report.
+    const std::string& named = file.Relative.empty() ? path : request_.Sources[file.Source];
+    for (SourceSummary& s : summaries) {
+      if (s.Kind == kind && s.Path == named) return s;
+    }
+    summaries.push_back({named, kind, 0, 0, {}, {}});
+    return summaries.back();
+  }
+
+  void Keep(const TItemRecord& record) {
+    const std::string why = WhyNotWritable(record);
+    if (!why.empty()) {
+      tally_.Skip("cannot be stored (" + why + ")", Cp1252ToUtf8(record.Name.Str()));
+      return;
+    }
+    if (!seen_.insert(MergeKey(record)).second) {
+      ++merged_;
+      return;
+    }
+    entries_.push_back(record);
+  }
+
+  const ItemImportRequest& request_;
+  const ProgressCallback& progress_;
+  const CancelToken& cancel_;
+  ImportTally tally_;
+  std::vector<TItemRecord> entries_;
+  std::unordered_set<std::string> seen_;
+  std::size_t merged_ = 0;
+  std::size_t read_ = 0;
+};
+
+}  // namespace
+
+JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
+                                               const ProgressCallback& progress,
+                                               const CancelToken& cancel) {
+  ItemImportReport report;
+  std::vector<ListedFile> files;
+  if (!ListFiles(request, progress, cancel, files, report.Sources)) return Outcome::Cancelled();
+  SniffFiles(request, files, progress, cancel);
+  if (cancel.Cancelled()) return Outcome::Cancelled();
+
+  Importer importer(request, progress, cancel);
+  if (!importer.Run(files, report.Sources)) return Outcome::Cancelled();
+  report.Read = importer.Read();
+  report.Merged = importer.Merged();
+  report.Tally = importer.Tally();
+  std::vector<TItemRecord>& entries = importer.Entries();
+  report.Imported = entries.size();
+  if (entries.empty()) {
+    return Outcome::Failed(report.Read == 0
+                               ? "none of the sources holds an item we can read; nothing written"
+                               : "none of the " + Grouped(report.Read) +
+                                     " items read could be imported; nothing written");
+  }
+
+  const std::vector<SourceKind> kinds = KindsOf(report.Sources);
+  report.Label = Fit(request.Label.empty() ? DefaultLabel(kinds, request.Date) : request.Label,
+                     kLabelCapacity);
+  report.Origin = Fit(OriginNote(kinds, request.Date), kNoteCapacity);
+  TItemRecord header = VaultHeaderEntry(report.Label, kVaultVersion);
+  header.Note.Assign(report.Origin);
+  entries.insert(entries.begin(), header);
+  report.Label = Cp1252ToUtf8(report.Label);
+  report.Origin = Cp1252ToUtf8(report.Origin);
+
+  bool cancelled = false;
+  const auto packed = PackVaultEntries(entries, progress, cancel, cancelled);
+  if (cancelled || cancel.Cancelled()) return Outcome::Cancelled();
+  if (!packed.Ok()) return Outcome::Failed(packed.Error());
+
+  // From here the import finishes: the file is replaced at once, or not at all.
+  ReportProgress(progress, 0, 0, kImportSavingPhase);
+  if (request.KeepBackup) {
+    if (const Status kept = KeepBackup(request.OutPath); !kept.Ok())
+      return Outcome::Failed(kept.error);
+  }
+  std::vector<std::string> inputs;
+  for (const std::string& source : request.Sources) inputs.push_back(source);
+  const auto& bytes = packed.Value();
+  const Status written = WriteFileAtomically(
+      request.OutPath, std::string_view(reinterpret_cast<const char*>(bytes.data()), bytes.size()),
+      inputs);
+  if (!written.Ok()) return Outcome::Failed(written.error);
+  report.PackedBytes = bytes.size();
+  return Outcome::Finished(std::move(report));
+}
+
+std::string ItemImportReportText(const ItemImportReport& report) {
+  std::string text;
+  for (const SourceSummary& s : report.Sources) {
+    if (!s.Kind) {
+      text += "Refused: " + s.Path + ": " + s.Refusal + "\n";
+      continue;
+    }
+    text += std::string(SourceKindText(*s.Kind)) + ", " + Grouped(s.ItemsRead) +
+            (s.ItemsRead == 1 ? " item" : " items");
+    if (s.Files > 1) text += " in " + Grouped(s.Files) + " files";
+    text += ": " + s.Path + "\n";
+    if (!s.StoppedAt.empty()) text += "  " + s.StoppedAt + "\n";
+  }
+  text += "Items read: " + Grouped(report.Read) + "\n";
+  text += "Imported: " + Grouped(report.Imported) + "\n";
+  text += "Merged as duplicates: " + Grouped(report.Merged) + "\n";
+  text += "Skipped: " + Grouped(report.Tally.SkippedCount()) + "\n";
+  auto reasons = [&](const std::vector<ReasonCount>& list) {
+    for (const ReasonCount& r : list) {
+      text += "  " + r.Reason + ": " + Grouped(r.Count);
+      if (!r.Names.empty()) {
+        text += " (";
+        for (std::size_t i = 0; i < r.Names.size(); ++i) text += (i ? ", " : "") + r.Names[i];
+        text += r.Count > r.Names.size() ? ", ...)" : ")";
+      }
+      text += "\n";
+    }
+  };
+  reasons(report.Tally.Skipped());
+  if (!report.Tally.BonusesLeftOut().empty()) {
+    text += "Bonuses left out (the items are kept without them, marked unverified):\n";
+    reasons(report.Tally.BonusesLeftOut());
+  }
+  text += "Vault label: " + report.Label + "\n";
+  return text;
+}
+
+}  // namespace qm
