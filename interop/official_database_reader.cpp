@@ -268,7 +268,9 @@ class ItemMapper {
     const OfficialBonusCodes codes = OfficialBonusCodesOf(*type, id.value_or(0));
     const Named named = NameOf(*type, id);
     int code = codes.Code;
-    if (code == 0 && named.FromMetadata) code = CodeOfOurName(named.OwnWords);
+    // Only pairs the built-in copy does not know are matched by name: a
+    // pair it maps to 0 is one we know we have no code for.
+    if (!codes.Known && named.FromMetadata) code = CodeOfOurName(named.OwnWords);
     out.Bonuses.push_back({named.Text, code, value});
     if (codes.HasCapHalf) out.Bonuses.push_back({named.Text + " (cap)", codes.CapCode, value});
   }
@@ -279,27 +281,29 @@ class ItemMapper {
     bool FromMetadata = false;
   };
 
+  // "Skills: Illusions", "Mythical Coin"; "type T id I" where the metadata
+  // names neither.
   Named NameOf(int type, std::optional<int> id) const {
     Named named;
-    if (names_ != nullptr) {
-      const auto typeIt = names_->find(type);
-      if (typeIt != names_->end()) {
-        const TypeNames& entry = typeIt->second;
-        const auto subIt = id ? entry.Subs.find(*id) : entry.Subs.end();
-        named.FromMetadata = true;
-        if (subIt != entry.Subs.end()) {
-          named.Text = entry.Name + ": " + subIt->second;
-          named.OwnWords = subIt->second;
-        } else {
-          named.Text = entry.Name;
-          named.OwnWords = entry.Name;
-        }
-        if (!named.Text.empty()) return named;
-      }
-    }
-    named.FromMetadata = false;
     named.Text = "type " + std::to_string(type);
     if (id) named.Text += " id " + std::to_string(*id);
+    if (names_ == nullptr) return named;
+    const auto typeIt = names_->find(type);
+    if (typeIt == names_->end()) return named;
+    const TypeNames& entry = typeIt->second;
+    const auto subIt = id ? entry.Subs.find(*id) : entry.Subs.end();
+    if (subIt != entry.Subs.end()) {
+      named.Text = entry.Name.empty() ? subIt->second : entry.Name + ": " + subIt->second;
+      named.OwnWords = subIt->second;
+    } else if (!entry.Name.empty()) {
+      // A type with sub-types but not this one keeps its id in the name.
+      const bool idUnnamed = id && !entry.Subs.empty();
+      named.Text = idUnnamed ? entry.Name + " id " + std::to_string(*id) : entry.Name;
+      if (!idUnnamed) named.OwnWords = entry.Name;
+    } else {
+      return named;
+    }
+    named.FromMetadata = true;
     return named;
   }
 

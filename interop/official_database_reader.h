@@ -19,7 +19,7 @@ bool LooksLikeOfficialDatabase(std::string_view head);
 // copy of the database's ids then maps the bonuses, and a bonus we have no
 // code for is named "type T id I"; with the metadata its own names are used,
 // and its names also map ids the built-in copy does not know.
-Result<ReadOutcome> ReadOfficialDatabase(std::string_view itemsJson,
-                                         std::string_view metadataJson, ReadContext& context);
+Result<ReadOutcome> ReadOfficialDatabase(std::string_view itemsJson, std::string_view metadataJson,
+                                         ReadContext& context);
 
 }  // namespace qm

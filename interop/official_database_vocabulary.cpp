@@ -319,9 +319,12 @@ OfficialBonusCodes OfficialBonusCodesOf(int type, int id) {
   const TypeRow* row = TypeOf(type);
   if (row == nullptr) return codes;
   if (row->Subs.empty()) {
+    codes.Known = true;
     codes.Code = row->Code;
   } else {
-    codes.Code = Find(row->Subs, id).value_or(0);
+    const std::optional<int> code = Find(row->Subs, id);
+    codes.Known = code.has_value();
+    codes.Code = code.value_or(0);
   }
   codes.HasCapHalf = row->HasCapHalf;
   if (row->HasCapHalf) codes.CapCode = Find(row->CapSubs, id).value_or(0);

@@ -12,7 +12,8 @@ namespace qm {
 // row raises both the stat and its cap, so it stands for two of our bonuses:
 // HasCapHalf says so, and CapCode is the second (0 when we have none).
 struct OfficialBonusCodes {
-  int Code = 0;  // 0: we have no code for it
+  bool Known = false;  // the built-in table holds the (type, id) pair, mapped or not
+  int Code = 0;        // 0: we have no code for it
   bool HasCapHalf = false;
   int CapCode = 0;
 };
