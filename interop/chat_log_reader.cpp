@@ -1,5 +1,6 @@
 #include "interop/chat_log_reader.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
 #include <limits>
@@ -178,7 +179,7 @@ class DelveBlock {
     const DelveUnit unit = UnitOf(number->second);
     std::optional<int> code;
     if (bonusTo) {
-      code = CodeOfDelveBonusTo(Trim(name.substr(9)));
+      code = CodeOfDelveBonusTo(Trim(name.substr(std::min<std::size_t>(9, name.size()))));
     } else if (section_ == Section::kFocus || unit == DelveUnit::kLevels) {
       code = CodeOfDelveFocus(name);
     } else {

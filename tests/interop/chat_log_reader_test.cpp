@@ -138,6 +138,18 @@ TEST(ChatLogReader, LeavesOutBlocksPastTheBoundOrWithoutAnEndAndReadsOn) {
   EXPECT_EQ(reading.tally.Skipped(), expected);
 }
 
+TEST(ChatLogReader, KeepsAMangledBonusLineAsOneItHasNoCodeFor) {
+  // A "Bonus to" line that names nothing, and lines with no name or no
+  // number, which are no bonus lines at all.
+  const std::string text =
+      "<Begin Info: Torn Sash>\nBonus to : 5%\n- : 3 pts\n- Strength: many pts\n<End Info>\n";
+  Reading reading;
+  const auto read = ReadChatLog(text, reading.context);
+  ASSERT_TRUE(read.Ok()) << read.Error();
+  ASSERT_EQ(read.Value().Items.size(), 1u);
+  EXPECT_EQ(read.Value().Items[0].Bonuses, (std::vector<ForeignBonus>{{"Bonus to", 0, 5}}));
+}
+
 TEST(ChatLogReader, ALogThatBreaksOffGivesTheDelvesBeforeTheBreak) {
   const std::string text = ChatLogFixture();
   const std::size_t cut = text.find("- 5.2 Weapon Speed");
