@@ -385,6 +385,15 @@ Result<ReadOutcome> ReadItems(std::string_view text, ReadContext& context,
     outcome.StoppedAt = StoppedAtLine(LineOfOffset(text, error.byte > 0 ? error.byte - 1 : 0),
                                       brokeOff ? "the file breaks off" : "the JSON is malformed");
     return outcome;
+  } catch (const Json::exception&) {
+    // A number past a double's range, which the parser reports without a position.
+    if (!sawItems) {
+      return Result<ReadOutcome>::Failure("not an item database (not JSON, or no items array)");
+    }
+    outcome.StoppedAt =
+        StoppedAtLine(LineOfOffset(text, static_cast<std::size_t>(furthest - text.data())),
+                      "a number is too large");
+    return outcome;
   }
   if (!sawItems) return Result<ReadOutcome>::Failure("not an item database (no items array)");
   ReportProgress(context.Progress, text.size(), text.size(), kPhase);

@@ -208,6 +208,15 @@ TEST(OfficialDatabaseReader, AFileThatBreaksOffGivesTheItemsBeforeTheBreak) {
   ASSERT_EQ(read.Value().Items.size(), 3u);
   EXPECT_EQ(read.Value().Items.back().Name, "Glacier Edge");
   EXPECT_EQ(read.Value().StoppedAt, "stopped at line 60: the file breaks off");
+
+  const std::string overflow =
+      "{\"items\": [{\"id\": 1, \"name\": \"Ring\", \"category\": 5, \"slot\": 15},\n"
+      "{\"id\": 2, \"name\": \"Band\", \"category\": 5, \"value\": 1e400}]}";
+  Reading overflowReading;
+  const auto overflowRead = ReadOfficialDatabase(overflow, {}, overflowReading.context);
+  ASSERT_TRUE(overflowRead.Ok()) << overflowRead.Error();
+  ASSERT_EQ(overflowRead.Value().Items.size(), 1u);
+  EXPECT_EQ(overflowRead.Value().StoppedAt, "stopped at line 2: a number is too large");
 }
 
 TEST(OfficialDatabaseReader, ReadsWindows1252NamesAsUtf8) {
