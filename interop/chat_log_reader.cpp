@@ -13,6 +13,7 @@
 #include "interop/read_limits.h"
 #include "interop/read_position.h"
 #include "interop/source_text.h"
+#include "interop/truncated_text.h"
 
 namespace qm {
 namespace {
@@ -274,6 +275,11 @@ Result<ReadOutcome> ReadChatLog(std::string_view text, ReadContext& context) {
   if (text.size() > kMaxSourceBytes) return Result<ReadOutcome>::Failure("larger than 1 GiB");
   // The game writes its log in the player's Windows code page.
   if (IsValidUtf8(text)) return ReadDelves(text, context);
+  // A UTF-8 file that breaks off inside a character is still UTF-8.
+  if (const std::string_view whole = WithoutBrokenLastCharacter(text);
+      whole.size() < text.size() && IsValidUtf8(whole)) {
+    return ReadDelves(whole, context);
+  }
   const std::string converted = SourceTextAsUtf8(text);
   return ReadDelves(converted, context);
 }

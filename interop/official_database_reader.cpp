@@ -17,6 +17,7 @@
 #include "interop/read_limits.h"
 #include "interop/read_position.h"
 #include "interop/source_text.h"
+#include "interop/truncated_text.h"
 
 namespace qm {
 namespace {
@@ -428,6 +429,11 @@ Result<ReadOutcome> ReadOfficialDatabase(std::string_view itemsJson, std::string
   // JSON is UTF-8; a file saved as Windows-1252 is read as such rather than
   // refused at its first accented name.
   if (IsValidUtf8(itemsJson)) return ReadItems(itemsJson, context, namesOrNull);
+  // A UTF-8 file that breaks off inside a character is still UTF-8.
+  if (const std::string_view whole = WithoutBrokenLastCharacter(itemsJson);
+      whole.size() < itemsJson.size() && IsValidUtf8(whole)) {
+    return ReadItems(whole, context, namesOrNull);
+  }
   const std::string converted = SourceTextAsUtf8(itemsJson);
   return ReadItems(converted, context, namesOrNull);
 }

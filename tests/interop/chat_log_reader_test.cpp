@@ -186,6 +186,19 @@ TEST(ChatLogReader, ReadsWindows1252TextAsUtf8) {
   ASSERT_EQ(read.Value().Items.size(), 1u);
   EXPECT_EQ(read.Value().Items[0].Name, "Bottes du Pr\xC3\xA9 Sombre");
   EXPECT_EQ(read.Value().Items[0].Bonuses, (std::vector<ForeignBonus>{{"Quickness", 4, 9}}));
+
+  // UTF-8 that breaks off inside a character stays UTF-8.
+  const std::string cut =
+      "<Begin Info: \xC3\x89p\xC3\xA9"
+      "e>\n<End Info>\n<Begin Info: \xC3";
+  Reading cutReading;
+  const auto cutRead = ReadChatLog(cut, cutReading.context);
+  ASSERT_TRUE(cutRead.Ok()) << cutRead.Error();
+  ASSERT_EQ(cutRead.Value().Items.size(), 1u);
+  EXPECT_EQ(cutRead.Value().Items[0].Name,
+            "\xC3\x89p\xC3\xA9"
+            "e");
+  EXPECT_EQ(cutRead.Value().StoppedAt, "stopped at line 3: the delve breaks off");
 }
 
 TEST(ChatLogReader, ReportsProgressInBytesAndStopsWhenCancelled) {

@@ -229,6 +229,17 @@ TEST(OfficialDatabaseReader, ReadsWindows1252NamesAsUtf8) {
   ASSERT_EQ(read.Value().Items.size(), 1u);
   EXPECT_EQ(read.Value().Items[0].Name, "Ceinture d'\xC3\x89lite");
   EXPECT_EQ(read.Value().Items[0].SlotKind, 4);  // Belt
+
+  // UTF-8 that breaks off inside a character stays UTF-8.
+  const std::string cut =
+      "{\"items\": [{\"id\": 1, \"name\": \"Ceinture d'\xC3\x89lite\", \"category\": 5},\n"
+      "{\"id\": 2, \"name\": \"\xC3";
+  Reading cutReading;
+  const auto cutRead = ReadOfficialDatabase(cut, {}, cutReading.context);
+  ASSERT_TRUE(cutRead.Ok()) << cutRead.Error();
+  ASSERT_EQ(cutRead.Value().Items.size(), 1u);
+  EXPECT_EQ(cutRead.Value().Items[0].Name, "Ceinture d'\xC3\x89lite");
+  EXPECT_EQ(cutRead.Value().StoppedAt, "stopped at line 2: the file breaks off");
 }
 
 std::string ManyRings(int count) {
