@@ -107,14 +107,16 @@ void SniffFiles(const ItemImportRequest& request, std::vector<ListedFile>& files
     ListedFile& file = files[i];
     if (file.Bytes > kMaxSourceBytes) continue;
     const std::string head = ReadHead(PathOf(request, file));
+    // A companion is asked for first: it may name the words its items
+    // file is known by.
     for (std::size_t r = 0; r < readers.size(); ++r) {
-      if (readers[r].LooksLike(head)) {
-        file.Reader = static_cast<int>(r);
-        break;
-      }
       if (readers[r].LooksLikeCompanion && readers[r].LooksLikeCompanion(head)) {
         file.Reader = static_cast<int>(r);
         file.Companion = true;
+        break;
+      }
+      if (readers[r].LooksLike(head)) {
+        file.Reader = static_cast<int>(r);
         break;
       }
     }
@@ -158,10 +160,16 @@ std::string DefaultLabel(const std::vector<SourceKind>& kinds, const std::string
          " more, " + imported;
 }
 
+// Every kind in the words of the report, or in the notes' short words when
+// those do not fit the header's notes.
 std::string OriginNote(const std::vector<SourceKind>& kinds, const std::string& date) {
-  std::string note;
-  for (SourceKind kind : kinds) note += std::string(SourceKindText(kind)) + ", ";
-  return note + "imported " + date;
+  std::string texts, keys;
+  for (SourceKind kind : kinds) {
+    texts += std::string(SourceKindText(kind)) + ", ";
+    keys += std::string(SourceKindKey(kind)) + ", ";
+  }
+  const std::string imported = "imported " + date;
+  return (texts.size() + imported.size() <= kNoteCapacity ? texts : keys) + imported;
 }
 
 Status KeepBackup(const std::string& path) {
@@ -234,8 +242,13 @@ class Importer {
     ReadOutcome& outcome = read.Value();
     const std::size_t count =
         outcome.Items.size() + outcome.Entries.size() + (tally_.SkippedCount() - skippedBefore);
-    for (const ForeignItem& item : outcome.Items) {
-      if (auto record = ForeignItemRecord(item, reader.Kind, tally_)) Keep(*record);
+    for (ForeignItem& item : outcome.Items) {
+      // A one-item file has no id of its own but its name.
+      if (item.SourceId.empty()) item.SourceId = fs::path(path).filename().string();
+      // What the item left out counts once, not again for each duplicate.
+      ImportTally itemTally;
+      const auto record = ForeignItemRecord(item, reader.Kind, itemTally);
+      if (!record || Keep(*record)) tally_.Add(itemTally);
     }
     for (const TItemRecord& entry : outcome.Entries) Keep(entry);
     SourceSummary& summary = SummaryFor(summaries, file, reader.Kind, path);
@@ -258,17 +271,19 @@ class Importer {
     return summaries.back();
   }
 
-  void Keep(const TItemRecord& record) {
+  // False when the record is the same item as one kept before.
+  bool Keep(const TItemRecord& record) {
     const std::string why = WhyNotWritable(record);
     if (!why.empty()) {
       tally_.Skip("cannot be stored (" + why + ")", Cp1252ToUtf8(record.Name.Str()));
-      return;
+      return true;
     }
     if (!seen_.insert(MergeKey(record)).second) {
       ++merged_;
-      return;
+      return false;
     }
     entries_.push_back(record);
+    return true;
   }
 
   const ItemImportRequest& request_;

@@ -2,9 +2,11 @@
 
 #include <array>
 
+#include "interop/chat_log_reader.h"
 #include "interop/emulator_table_reader.h"
 #include "interop/kort_xml_reader.h"
 #include "interop/moras_xml_reader.h"
+#include "interop/official_database_reader.h"
 #include "vault/xml_import.h"
 
 namespace qm {
@@ -44,6 +46,13 @@ Result<ReadOutcome> ReadCalculatorXml(std::string_view text, std::string_view,
   return outcome;
 }
 
+// The official database's metadata: the names of its bonus types, no items.
+bool LooksLikeOfficialMetadata(std::string_view head) {
+  const auto start = head.find_first_not_of(" \t\r\n\xEF\xBB\xBF");
+  return start != std::string_view::npos && head[start] == '{' &&
+         head.find("\"bonus_types\"") != std::string_view::npos;
+}
+
 template <Result<ReadOutcome> (*Read)(std::string_view, ReadContext&)>
 Result<ReadOutcome> WithoutCompanion(std::string_view text, std::string_view,
                                      ReadContext& context) {
@@ -53,10 +62,13 @@ Result<ReadOutcome> WithoutCompanion(std::string_view text, std::string_view,
 // Kort's files are one kind of calculator XML item; they have a reader of
 // their own, which knows more of their words, so they are asked first.
 constexpr std::array kReaders = {
+    SourceReader{SourceKind::kOfficialDatabase, LooksLikeOfficialDatabase, ReadOfficialDatabase,
+                 LooksLikeOfficialMetadata},
     SourceReader{SourceKind::kEmulatorTable, LooksLikeEmulatorTable,
                  WithoutCompanion<ReadEmulatorTable>},
     SourceReader{SourceKind::kMorasXml, LooksLikeMorasXml, WithoutCompanion<ReadMorasXml>},
     SourceReader{SourceKind::kKortXml, LooksLikeKortXml, WithoutCompanion<ReadKortXml>},
+    SourceReader{SourceKind::kChatLog, LooksLikeChatLog, WithoutCompanion<ReadChatLog>},
     SourceReader{SourceKind::kCalculatorXml, LooksLikeCalculatorXml, ReadCalculatorXml},
 };
 

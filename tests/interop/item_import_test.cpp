@@ -41,6 +41,10 @@ struct ImportFolder {
     fs::copy_file(DataRoot() / "../interop/data/kort/crafted_vest.xml",
                   sources + "/kort/vest-again.xml");
     Write(sources + "/notes.txt", "my shopping list\n");
+    fs::create_directories(sources + "/official");
+    for (const char* name : {"items.json", "metadata.json"})
+      fs::copy_file(DataRoot() / "../interop/data/official" / name, sources + "/official/" + name);
+    fs::copy_file(DataRoot() / "../interop/data/chatlog/chat.log", sources + "/chat.log");
   }
 
   JobOutcome<ItemImportReport> Run(const CancelToken& cancel = {}, bool keepBackup = false) {
@@ -59,6 +63,10 @@ TEST(ItemImport, AccountsForEveryItemMergesTheSameItemAndNamesRefusedFiles) {
   EXPECT_EQ(report.Merged, 2u);
   EXPECT_GT(report.Imported, 2u);
   const std::string text = ItemImportReportText(report);
+  EXPECT_NE(text.find("Official item database, 9 items: " + folder.sources), std::string::npos);
+  EXPECT_NE(text.find("  unknown bonus 'property 250': 1 (Warden's Band (Hib))\n"),
+            std::string::npos)
+      << text;
   EXPECT_NE(text.find("Refused: " + folder.sources + "/notes.txt: not an item source we can read"),
             std::string::npos)
       << text;
@@ -69,13 +77,15 @@ TEST(ItemImport, AccountsForEveryItemMergesTheSameItemAndNamesRefusedFiles) {
   ASSERT_TRUE(vault.LoadFile(folder.out).Ok());
   ASSERT_EQ(vault.Count(), report.Imported + 1);
   const TItemRecord& header = vault.Entries()[0];
-  // Both kinds do not fit the label's 51 characters; the notes name them all.
-  EXPECT_EQ(header.Name.Str(), "OpenDAoC item table and 1 more, imported 2026-12-10");
-  EXPECT_EQ(report.Origin, "OpenDAoC item table, Kort's XML item, imported 2026-12-10");
+  // Four kinds fit neither the label's 51 characters nor, in full, the notes' 94.
+  EXPECT_EQ(header.Name.Str(), "Chat log delves and 3 more, imported 2026-12-10");
+  EXPECT_EQ(report.Origin, "chatlog, opendaoc, kort, official, imported 2026-12-10");
   EXPECT_EQ(header.Note.Str(), report.Origin);
   for (std::size_t i = 1; i < vault.Count(); ++i) {
     const std::string note = vault.Entries()[i].Note.Str();
-    EXPECT_TRUE(note.starts_with("opendaoc") || note.starts_with("kort")) << note;
+    const std::string key = note.substr(0, note.find(' '));
+    EXPECT_TRUE(key == "chatlog" || key == "opendaoc" || key == "kort" || key == "official")
+        << note;
   }
 }
 
