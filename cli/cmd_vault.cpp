@@ -8,14 +8,12 @@
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/commands.h"
-#include "cli/terminal_progress.h"
 #include "cli/vault_file.h"
 #include "core/file_io.h"
 #include "core/text.h"
 #include "vault/vault.h"
 #include "vault/vault_bundle.h"
 #include "vault/vault_writer.h"
-#include "vault/xml_vault_build.h"
 #include "vault/zlib_stream.h"
 
 namespace qm::cli {
@@ -27,11 +25,15 @@ constexpr std::string_view kPackUsage =
     "vault pack TEXT OUT.qmv [--strict] | vault pack DIR OUT.qmv [--version N] [--label TEXT]";
 constexpr std::string_view kUnpackUsage = "vault unpack QMV";
 constexpr std::string_view kInfoUsage = "vault info QMV";
-constexpr std::string_view kBuildUsage =
-    "vault build OUT.qmv XMLFILE|DIR... [--version N] [--label TEXT]";
 
 std::string AsText(const std::vector<std::uint8_t>& bytes) {
   return {bytes.begin(), bytes.end()};
+}
+
+// What the header's notes say of where the items came from.
+std::string OriginText(const TItemRecord& header) {
+  const std::string note = Cp1252ToUtf8(header.Note.Str());
+  return note.empty() ? "not stated" : note;
 }
 
 bool EndsWithIgnoringCase(const std::string& name, std::string_view suffix) {
@@ -205,37 +207,11 @@ int RunInfo(CommandContext& context) {
   context.out << "entries: " << vault.Count() << '\n'
               << "version: " << vault.Version() << '\n'
               << "label: " << Cp1252ToUtf8(vault.Entries().front().Name.View()) << '\n'
+              << "sources: " << OriginText(vault.Entries().front()) << '\n'
               << "packed size: " << inflated.Value().PackedBytes << " bytes\n"
               << "text size: " << text.Size() << " bytes\n"
               << "memory: " << vault.Count() * sizeof(TItemRecord) << " bytes\n"
               << times << '\n';
-  return kExitOk;
-}
-
-int RunBuild(CommandContext& context) {
-  std::string error;
-  const auto args = Args::Parse(context.args, {}, {"version", "label"}, error);
-  BuildOptions options;
-  if (!args || !ExpectPositionals(*args, {"OUT.qmv", "XMLFILE|DIR"}, error, true) ||
-      !ReadBuildOptions(*args, options, error)) {
-    return UsageError(context, error, kBuildUsage);
-  }
-  if (args->Positional()[0].empty()) return UsageError(context, "OUT.qmv is empty", kBuildUsage);
-  XmlVaultBuildRequest request;
-  request.OutPath = args->Positional()[0];
-  request.Sources.assign(args->Positional().begin() + 1, args->Positional().end());
-  request.Label = options.label;
-  request.Version = options.version;
-  TerminalProgress progress(context.err, IsTerminalErrorStream(context.err));
-  request.Notice = [&](std::string_view text) {
-    progress.Clear();
-    context.err << "quillmark-cli: " << Cp1252ToUtf8(text) << '\n';
-  };
-  const auto built = BuildXmlVault(request, progress.Callback(), CancelToken());
-  progress.Clear();
-  if (!built.IsFinished()) return InputError(context, built.Message());
-  context.out << "packed " << built.Value().EntryCount << " entries into " << request.OutPath
-              << " (" << built.Value().PackedBytes << " bytes)\n";
   return kExitOk;
 }
 
@@ -244,6 +220,5 @@ int RunBuild(CommandContext& context) {
 constexpr Command kVaultPackCommand{"vault pack", kPackUsage, RunPack};
 constexpr Command kVaultUnpackCommand{"vault unpack", kUnpackUsage, RunUnpack};
 constexpr Command kVaultInfoCommand{"vault info", kInfoUsage, RunInfo};
-constexpr Command kVaultBuildCommand{"vault build", kBuildUsage, RunBuild};
 
 }  // namespace qm::cli

@@ -51,7 +51,7 @@ _quillmark_cli() {
       [[ $prev == --out ]] && files='qmx'
       ;;
     "vault pack") options="--strict --version --label" files='@(txt|qmv)' ;;
-    "vault build") options="--version --label" files='@(xml|qmv)' ;;
+    "vault build") options="--label --json" files='@(xml|qmv|json|sql|log)' ;;
     "vault unpack" | "vault info" | "vault describe") files='qmv' ;;
     "vault search")
       options="--ITypeFilter --SlotFilter --ExpansionFilter --RealmFilter --ClassFilter

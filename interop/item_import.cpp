@@ -54,13 +54,19 @@ bool ListFiles(const ItemImportRequest& request, const ProgressCallback& progres
   for (std::size_t s = 0; s < request.Sources.size(); ++s) {
     const std::string& source = request.Sources[s];
     std::error_code ec;
-    if (!fs::is_directory(source, ec)) {
-      ListedFile file{s, {}, fs::file_size(source, ec)};
-      if (ec) {
-        refused.push_back({source, std::nullopt, 1, 0, "cannot be read: " + ec.message(), {}});
-        continue;
-      }
-      files.push_back(std::move(file));
+    const fs::file_status status = fs::status(source, ec);
+    if (ec || !fs::exists(status)) {
+      const std::string why = ec ? ec.message() : "No such file or directory";
+      refused.push_back({source, std::nullopt, 1, 0, why, {}});
+      continue;
+    }
+    if (fs::is_regular_file(status)) {
+      files.push_back({s, {}, fs::file_size(source, ec)});
+      continue;
+    }
+    // A device or a pipe could be endless or block the import.
+    if (!fs::is_directory(status)) {
+      refused.push_back({source, std::nullopt, 1, 0, "not a regular file", {}});
       continue;
     }
     std::vector<ListedFile> found;
@@ -296,6 +302,25 @@ class Importer {
   std::size_t read_ = 0;
 };
 
+// Why an import that kept nothing writes nothing: a single refused file in
+// its own words ("\"PATH\": No such file or directory"), else the count and
+// a line per refused file.
+std::string NothingImported(const ItemImportReport& report) {
+  std::vector<const SourceSummary*> refused;
+  for (const SourceSummary& s : report.Sources) {
+    if (!s.Kind) refused.push_back(&s);
+  }
+  if (report.Read == 0 && refused.size() == 1 && report.Sources.size() == 1) {
+    return "\"" + refused.front()->Path + "\": " + refused.front()->Refusal;
+  }
+  std::string message = report.Read == 0
+                            ? "none of the sources holds an item we can read; nothing written"
+                            : "none of the " + Grouped(report.Read) +
+                                  " items read could be imported; nothing written";
+  for (const SourceSummary* s : refused) message += "\n  \"" + s->Path + "\": " + s->Refusal;
+  return message;
+}
+
 }  // namespace
 
 JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
@@ -314,12 +339,7 @@ JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
   report.Tally = importer.Tally();
   std::vector<TItemRecord>& entries = importer.Entries();
   report.Imported = entries.size();
-  if (entries.empty()) {
-    return Outcome::Failed(report.Read == 0
-                               ? "none of the sources holds an item we can read; nothing written"
-                               : "none of the " + Grouped(report.Read) +
-                                     " items read could be imported; nothing written");
-  }
+  if (entries.empty()) return Outcome::Failed(NothingImported(report));
 
   const std::vector<SourceKind> kinds = KindsOf(report.Sources);
   report.Label = Fit(request.Label.empty() ? DefaultLabel(kinds, request.Date) : request.Label,

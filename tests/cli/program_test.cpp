@@ -104,7 +104,7 @@ TEST(CliProgram, BadUsageSaysWhatWasWrongFirst) {
       {{"spellcraft", "--slot", "Jewel1"}, "--slot needs a slot 1-19 or its name, got Jewel1"},
       {{"summary", "x.qmc"}, "missing SLOT"},
       {{"compare"}, "missing A.qmc"},
-      {{"vault", "build", "out.qmv"}, "missing XMLFILE|DIR"},
+      {{"vault", "build", "out.qmv"}, "missing SOURCE"},
       {{"salvage", "1", "2"}, "missing A3"},
       {{"show", "a.qmc", "b.qmc"}, "too many arguments: b.qmc"},
       {{"vault", "info", "a.qmv", "b"}, "too many arguments: b"},

@@ -140,7 +140,8 @@ TEST_F(VaultCommands, FoldersWithoutItemsAndOutputsThatAreInputsAreRefused) {
   EXPECT_NE(run.err.find("holds no item files"), std::string::npos) << run.err;
   run = RunCli({"vault", "build", File("out.qmv"), File("empty")});
   EXPECT_EQ(run.exitCode, 1);
-  EXPECT_NE(run.err.find("holds no XML item files"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("readme.md\": not an item source we can read"), std::string::npos)
+      << run.err;
   Write("empty/none.txt", "\r\n");
   run = RunCli({"vault", "pack", File("empty"), File("out.qmv")});
   EXPECT_EQ(run.exitCode, 1);

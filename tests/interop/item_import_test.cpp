@@ -106,10 +106,17 @@ TEST(ItemImport, ACancelledImportWritesNothingAndAFinishedOneKeepsThePreviousVau
 TEST(ItemImport, SourcesWithoutAnyItemFailWithTheReason) {
   testing::TempFolder temp;
   Write(temp.File("a.txt"), "nothing here");
+  Write(temp.File("b.txt"), "nor here");
   ItemImportRequest request{{temp.File("a.txt")}, temp.File("out.qmv"), "2026-12-10", "", false};
   const auto outcome = ImportItemSources(request, {}, {});
-  EXPECT_EQ(outcome.Message(), "none of the sources holds an item we can read; nothing written");
+  EXPECT_EQ(outcome.Message(), "\"" + temp.File("a.txt") + "\": not an item source we can read");
   EXPECT_FALSE(fs::exists(temp.File("out.qmv")));
+  // More than one: the count, and a line for each.
+  request.Sources.push_back(temp.File("b.txt"));
+  EXPECT_EQ(ImportItemSources(request, {}, {}).Message(),
+            "none of the sources holds an item we can read; nothing written\n  \"" +
+                temp.File("a.txt") + "\": not an item source we can read\n  \"" +
+                temp.File("b.txt") + "\": not an item source we can read");
 }
 
 ForeignItem Item(std::vector<ForeignBonus> bonuses) {
