@@ -39,14 +39,6 @@ std::string PathOf(const ItemImportRequest& request, const ListedFile& file) {
   return file.Relative.empty() ? source : (fs::path(source) / file.Relative).string();
 }
 
-std::string Grouped(std::size_t number) {
-  std::string digits = std::to_string(number);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
-    digits.insert(static_cast<std::size_t>(at), ",");
-  }
-  return digits;
-}
-
 // Every file of the named sources; false when cancelled.
 bool ListFiles(const ItemImportRequest& request, const ProgressCallback& progress,
                const CancelToken& cancel, std::vector<ListedFile>& files,
@@ -315,13 +307,21 @@ std::string NothingImported(const ItemImportReport& report) {
   }
   std::string message = report.Read == 0
                             ? "none of the sources holds an item we can read; nothing written"
-                            : "none of the " + Grouped(report.Read) +
+                            : "none of the " + GroupedCount(report.Read) +
                                   " items read could be imported; nothing written";
   for (const SourceSummary* s : refused) message += "\n  \"" + s->Path + "\": " + s->Refusal;
   return message;
 }
 
 }  // namespace
+
+std::string GroupedCount(std::size_t number) {
+  std::string digits = std::to_string(number);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) {
+    digits.insert(static_cast<std::size_t>(at), ",");
+  }
+  return digits;
+}
 
 JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
                                                const ProgressCallback& progress,
@@ -380,19 +380,19 @@ std::string ItemImportReportText(const ItemImportReport& report) {
       text += "Refused: " + s.Path + ": " + s.Refusal + "\n";
       continue;
     }
-    text += std::string(SourceKindText(*s.Kind)) + ", " + Grouped(s.ItemsRead) +
+    text += std::string(SourceKindText(*s.Kind)) + ", " + GroupedCount(s.ItemsRead) +
             (s.ItemsRead == 1 ? " item" : " items");
-    if (s.Files > 1) text += " in " + Grouped(s.Files) + " files";
+    if (s.Files > 1) text += " in " + GroupedCount(s.Files) + " files";
     text += ": " + s.Path + "\n";
     if (!s.StoppedAt.empty()) text += "  " + s.StoppedAt + "\n";
   }
-  text += "Items read: " + Grouped(report.Read) + "\n";
-  text += "Imported: " + Grouped(report.Imported) + "\n";
-  text += "Merged as duplicates: " + Grouped(report.Merged) + "\n";
-  text += "Skipped: " + Grouped(report.Tally.SkippedCount()) + "\n";
+  text += "Items read: " + GroupedCount(report.Read) + "\n";
+  text += "Imported: " + GroupedCount(report.Imported) + "\n";
+  text += "Merged as duplicates: " + GroupedCount(report.Merged) + "\n";
+  text += "Skipped: " + GroupedCount(report.Tally.SkippedCount()) + "\n";
   auto reasons = [&](const std::vector<ReasonCount>& list) {
     for (const ReasonCount& r : list) {
-      text += "  " + r.Reason + ": " + Grouped(r.Count);
+      text += "  " + r.Reason + ": " + GroupedCount(r.Count);
       if (!r.Names.empty()) {
         text += " (";
         for (std::size_t i = 0; i < r.Names.size(); ++i) text += (i ? ", " : "") + r.Names[i];

@@ -57,6 +57,9 @@ JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
                                                const ProgressCallback& progress,
                                                const CancelToken& cancel);
 
+// "38,412": counts as the report shows them.
+std::string GroupedCount(std::size_t number);
+
 // The report as the window and the CLI show it, one line per fact.
 std::string ItemImportReportText(const ItemImportReport& report);
 

@@ -36,6 +36,14 @@ inline void ReportProgress(const ProgressCallback& callback, std::uint64_t done,
   if (callback) callback(done, total, phase);
 }
 
+// The line under a progress bar: the phase, and the count once there is one
+// ("Converting items: 35 of 100").
+inline std::string ProgressLine(const JobProgress& progress) {
+  if (progress.Total == 0) return progress.Phase;
+  return progress.Phase + ": " + std::to_string(progress.Done) + " of " +
+         std::to_string(progress.Total);
+}
+
 // A request to stop, shared by every copy: the window's Cancel button holds
 // one copy, the job another. Asking is safe from any thread.
 class CancelToken {

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace qm {
 
@@ -46,6 +47,12 @@ class FileDialogPort {
  public:
   virtual ~FileDialogPort() = default;
   virtual std::string AskOpenPath(const FileDialogRequest& request) = 0;
+  // An open dialog that takes several files at once; empty when cancelled.
+  virtual std::vector<std::string> AskOpenPaths(const FileDialogRequest& request) {
+    std::string path = AskOpenPath(request);
+    if (path.empty()) return {};
+    return {std::move(path)};
+  }
   virtual std::string AskSavePath(const FileDialogRequest& request) = 0;
 };
 

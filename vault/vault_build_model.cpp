@@ -64,9 +64,7 @@ bool TfrmVaultBuild::BuildClick() {
 }
 
 std::string TfrmVaultBuild::PhaseLine(const JobProgress& progress) {
-  if (progress.Total == 0) return progress.Phase;
-  return progress.Phase + ": " + std::to_string(progress.Done) + " of " +
-         std::to_string(progress.Total);
+  return ProgressLine(progress);
 }
 
 void TfrmVaultBuild::JobProgressed(const JobProgress& progress) {
