@@ -192,7 +192,8 @@ void TfrmItemImport::JobEnded(const JobOutcome<ItemImportReport>& outcome) {
     case JobEnd::kFinished: {
       const ItemImportReport& report = outcome.Value();
       view_.lOutcome.Text = "Imported " + GroupedCount(report.Imported) +
-                            " items into your vault " + request_.OutPath + " (\"" + report.Label +
+                            (report.Imported == 1 ? " item" : " items") + " into your vault " +
+                            request_.OutPath + " (\"" + report.Label +
                             "\"); it is used from the next start.";
       view_.lOutcome.Colour = kNavy;
       view_.tReport.Rows = ReportRows(report);

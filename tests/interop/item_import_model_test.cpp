@@ -61,7 +61,7 @@ TEST(ItemImportWindow, AFinishedImportShowsItsReportWhichSavesAsText) {
   w.model.JobEnded(ImportItemSources(w.model.Request(), {}, w.model.Token()));
   EXPECT_FALSE(w.model.View().Busy.Busy);
   EXPECT_EQ(w.model.View().lOutcome.Text,
-            "Imported 1 items into your vault " + w.temp.File("master.qmv") +
+            "Imported 1 item into your vault " + w.temp.File("master.qmv") +
                 " (\"Chat log delves, imported 2026-12-10\"); it is used from the next start.");
   const auto& rows = w.model.View().tReport.Rows;
   ASSERT_FALSE(rows.empty());
