@@ -358,6 +358,11 @@ JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
 
   // From here the import finishes: the file is replaced at once, or not at all.
   ReportProgress(progress, 0, 0, kImportSavingPhase);
+  std::error_code ec;
+  const fs::path folder = fs::path(request.OutPath).parent_path();
+  if (!folder.empty() && !fs::create_directories(folder, ec) && ec) {
+    return Outcome::Failed(folder.string() + ": " + ec.message());
+  }
   if (request.KeepBackup) {
     if (const Status kept = KeepBackup(request.OutPath); !kept.Ok())
       return Outcome::Failed(kept.error);

@@ -152,6 +152,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void OpenVaultBrowser();
   void OpenSalvageCalculator();
   void OpenVaultBuild() { windows_.Open("vaultbuild", {}); }
+  void OpenItemImport() { windows_.Open("import", {}); }
   void OpenOptions();
   void OpenWebSite();
   void OpenHerald();

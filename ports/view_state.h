@@ -2,8 +2,10 @@
 // Plain view state of the windows' controls, one value per control. A command
 // of a model ends by updating these; the window layer copies them into its
 // widgets, found by the object names noted beside each view field.
+#include <algorithm>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace qm {
@@ -124,6 +126,10 @@ struct TableState {
 struct BusyState {
   bool Busy = false;
   std::vector<std::string> Disables;
+  // Whether the control of this object name takes no input now.
+  bool Disabling(std::string_view name) const {
+    return Busy && std::find(Disables.begin(), Disables.end(), name) != Disables.end();
+  }
   bool operator==(const BusyState&) const = default;
 };
 

@@ -31,5 +31,9 @@ done
   --size 900x700 "$build/samples/midgard-warrior.qmc"
 # The About box at about the size it opens at.
 "$program" --screenshot "$out/about.png" --window about --size 720x260
+# The import window after importing the test fixtures of every kind of item source.
+fixtures="$root/tests/interop/data"
+"$program" --screenshot "$out/import.png" --window \
+  "import:$fixtures/official,$fixtures/chatlog,$fixtures/emulator,$fixtures/moras,$fixtures/kort"
 echo "wrote $out/main-window.png, $out/main-window-template.png, $out/workbench-*.png,"
-echo "  $out/browser.png, $out/report.png, $out/salvage.png, $out/compare.png and $out/about.png"
+echo "  $out/browser.png, $out/report.png, $out/salvage.png, $out/compare.png, $out/about.png and $out/import.png"

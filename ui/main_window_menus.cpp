@@ -133,6 +133,8 @@ void MainWindow::BuildMenus() {
   connect(salvage_, &QAction::triggered, this,
           [this] { Run([&] { model_.OpenSalvageCalculator(); }); });
   tools->addSeparator();
+  AddWindowItem(tools, "ImportItems1", "&Import Item Database...", "import",
+                [this] { model_.OpenItemImport(); });
   QAction* buildVault = AddItem(tools, "BuildVault1", "&Build Vault from XML Folder...", "");
   MarkWindowCommand(buildVault, "vaultbuild", "Build a vault file from a folder of XML item files");
   connect(buildVault, &QAction::triggered, this, [this] { Run([&] { model_.OpenVaultBuild(); }); });

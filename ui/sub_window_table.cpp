@@ -1,8 +1,12 @@
 #include "ui/sub_window_table.h"
 
+#include <unistd.h>
+#include <QStandardPaths>
 #include <algorithm>
 #include <array>
+#include <filesystem>
 
+#include "interop/item_import_model.h"
 #include "mainwin/browser_host.h"
 #include "mainwin/comparison_window.h"
 #include "mainwin/main_window.h"
@@ -12,6 +16,7 @@
 #include "shell/options_dialog.h"
 #include "ui/about_dialog.h"
 #include "ui/comparison_dialog.h"
+#include "ui/item_import_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/report_dialog.h"
 #include "ui/salvage_dialog.h"
@@ -82,6 +87,47 @@ void OpenVaultBuild(SubWindowHost& host, const SubWindowRequest&) {
       [&] { return new VaultBuildDialog(host.files, host.Parent()); }));
 }
 
+// The player's own vault, in the user's data folder.
+std::string PlayersVaultPath() {
+  return (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+          QStringLiteral("/Quillmark/master.qmv"))
+      .toStdString();
+}
+
+// Not modal either: an import of a large database takes a while. A picture
+// run imports into a vault of its own, never the player's.
+void OpenItemImport(SubWindowHost& host, const SubWindowRequest&) {
+  host.Present(host.Window<ItemImportDialog>([&] {
+    const std::string vault = host.Running()
+                                  ? PlayersVaultPath()
+                                  : (std::filesystem::temp_directory_path() /
+                                     ("quillmark-picture-" + std::to_string(::getpid()) + ".qmv"))
+                                        .string();
+    return new ItemImportDialog(host.files, host.user, vault, host.Parent());
+  }));
+}
+
+// "import" empty, "import:PATH[,PATH...]" after importing those sources.
+int PictureOfItemImport(SubWindowHost& host, const WindowPicture& picture) {
+  host.Model().OpenItemImport();
+  auto& dialog = host.Window<ItemImportDialog>([]() -> ItemImportDialog* { return nullptr; });
+  if (!picture.argument.empty()) {
+    std::vector<std::string> sources;
+    for (std::string_view rest = picture.argument; !rest.empty();) {
+      const std::size_t comma = std::min(rest.find(','), rest.size());
+      sources.emplace_back(rest.substr(0, comma));
+      rest.remove_prefix(std::min(comma + 1, rest.size()));
+    }
+    TfrmItemImport& model = dialog.Model();
+    model.AddSources(sources);
+    if (model.ImportClick()) model.JobEnded(ImportItemSources(model.Request(), {}, model.Token()));
+    std::error_code ec;
+    std::filesystem::remove(model.Request().OutPath, ec);
+    std::filesystem::remove(model.Request().OutPath + ".bak", ec);
+  }
+  return host.RenderShown(picture);
+}
+
 // "compare" against the template's own file as last saved, "compare:FILE"
 // against FILE.
 int PictureOfComparison(SubWindowHost& host, const WindowPicture& picture) {
@@ -125,6 +171,8 @@ constexpr std::array kSubWindows{
     // No keys for the desktop smoke run: the folder dialog comes before the window.
     SubWindowEntry{"vaultbuild", "", "vault builder", "", kVaultBuildCaption, OpenVaultBuild,
                    nullptr, PictureThrough<&TfrmGearMain::OpenVaultBuild>},
+    SubWindowEntry{"import", "PATH,...", "item import", "alt+t i", kItemImportCaption,
+                   OpenItemImport, AnyArgument, PictureOfItemImport},
 };
 
 }  // namespace

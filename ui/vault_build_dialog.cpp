@@ -14,37 +14,18 @@
 #include "ui/widget_factory.h"
 
 namespace qm::ui {
-namespace {
-
-QLabel* MakeLabel(QWidget* parent, const char* objectName) {
-  auto* label = new QLabel(parent);
-  label->setObjectName(QString::fromLatin1(objectName));
-  label->setWordWrap(true);
-  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-  return label;
-}
-
-}  // namespace
-
 VaultBuildDialog::VaultBuildDialog(FileDialogPort& files, QWidget* parent)
     : QDialog(parent), model_(files) {
   setObjectName("frmVaultBuild");
   setWindowTitle(ToQt(kVaultBuildCaption));
   setAccessibleName(windowTitle());
 
-  source_ = LabelBinding(MakeLabel(this, "lSource"));
-  target_ = LabelBinding(MakeLabel(this, "lTarget"));
-  outcome_ = LabelBinding(MakeLabel(this, "lOutcome"));
+  source_ = LabelBinding(MakeTextLabel("lSource", this));
+  target_ = LabelBinding(MakeTextLabel("lTarget", this));
+  outcome_ = LabelBinding(MakeTextLabel("lOutcome", this));
   progress_ = new ProgressPanel(this);
 
-  auto* table = new QTableWidget(this);
-  table->setObjectName("tSkipped");
-  table->setAccessibleName(QStringLiteral("Skipped files"));
-  table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table->setSelectionMode(QAbstractItemView::SingleSelection);
-  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table->verticalHeader()->hide();
-  table->horizontalHeader()->setStretchLastSection(true);
+  auto* table = MakeRowTable("tSkipped", QStringLiteral("Skipped files"), this);
   table->horizontalHeader()->setDefaultSectionSize(320);
   skipped_ = TableBinding(table);
 
@@ -106,12 +87,8 @@ void VaultBuildDialog::Refresh() {
   outcome_.Apply(view.lOutcome);
   skipped_.Apply(view.tSkipped);
   progress_->Apply(view.Progress);
-  const auto disabled = [&](const char* name) {
-    return view.Busy.Busy &&
-           std::count(view.Busy.Disables.begin(), view.Busy.Disables.end(), std::string(name)) > 0;
-  };
-  build_->setEnabled(view.bBuild.Enabled && !disabled("bBuild"));
-  close_->setEnabled(view.bClose.Enabled && !disabled("bClose"));
+  build_->setEnabled(view.bBuild.Enabled && !view.Busy.Disabling("bBuild"));
+  close_->setEnabled(view.bClose.Enabled && !view.Busy.Disabling("bClose"));
 }
 
 }  // namespace qm::ui

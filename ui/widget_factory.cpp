@@ -1,5 +1,8 @@
 #include "ui/widget_factory.h"
 
+#include <QHeaderView>
+#include <QTableWidget>
+
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -57,6 +60,26 @@ QGroupBox* MakeGroupBox(const QString& caption, const char* objectName, QWidget*
   auto* group = new QGroupBox(caption, parent);
   group->setObjectName(QString::fromLatin1(objectName));
   return group;
+}
+
+QLabel* MakeTextLabel(const char* objectName, QWidget* parent) {
+  auto* label = new QLabel(parent);
+  label->setObjectName(QString::fromLatin1(objectName));
+  label->setWordWrap(true);
+  label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+  return label;
+}
+
+QTableWidget* MakeRowTable(const char* objectName, const QString& accessible, QWidget* parent) {
+  auto* table = new QTableWidget(parent);
+  table->setObjectName(QString::fromLatin1(objectName));
+  table->setAccessibleName(accessible);
+  table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  table->setSelectionMode(QAbstractItemView::SingleSelection);
+  table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  table->verticalHeader()->hide();
+  table->horizontalHeader()->setStretchLastSection(true);
+  return table;
 }
 
 }  // namespace qm::ui

@@ -8,6 +8,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTableWidget;
 class QWidget;
 
 namespace qm::ui {
@@ -39,5 +40,13 @@ AmountBox* MakeAmountBox(int limit, bool spinButtons, const QString& objectName,
                          const QString& accessible, QWidget* parent);
 
 QGroupBox* MakeGroupBox(const QString& caption, const char* objectName, QWidget* parent);
+
+// A label for a line of the window's own text: wrapped, and selectable so the
+// player can copy a path or a message.
+QLabel* MakeTextLabel(const char* objectName, QWidget* parent);
+
+// A read-only table chosen by whole rows, one at a time, its last column
+// taking the room left.
+QTableWidget* MakeRowTable(const char* objectName, const QString& accessible, QWidget* parent);
 
 }  // namespace qm::ui

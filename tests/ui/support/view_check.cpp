@@ -1,5 +1,7 @@
 #include "ui/support/view_check.h"
 
+#include <QTableWidget>
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
@@ -125,6 +127,40 @@ void ViewCheck::List(const std::string& name, const ListState& state) {
   const int current = list->currentIndex().isValid() ? list->currentIndex().row() : -1;
   if (current != (state.HasSelection() ? state.Selection : -1))
     Fail(name, "current row " + std::to_string(current));
+}
+
+void ViewCheck::Table(const std::string& name, const TableState& state) {
+  auto* table = Find<QTableWidget>(name);
+  if (!table) return;
+  if (table->columnCount() != static_cast<int>(state.Captions.size()))
+    return Fail(name, std::to_string(table->columnCount()) + " columns");
+  for (int column = 0; column < table->columnCount(); ++column) {
+    const QTableWidgetItem* header = table->horizontalHeaderItem(column);
+    if (!header || ui::FromQt(header->text()) != state.Captions[static_cast<std::size_t>(column)])
+      Fail(name, "caption of column " + std::to_string(column));
+  }
+  if (table->rowCount() != static_cast<int>(state.Rows.size()))
+    return Fail(name, std::to_string(table->rowCount()) + " rows, not " +
+                          std::to_string(state.Rows.size()));
+  for (int row = 0; row < table->rowCount(); ++row) {
+    const auto& cells = state.Rows[static_cast<std::size_t>(row)];
+    for (int column = 0; column < static_cast<int>(cells.size()); ++column) {
+      const TableCell& cell = cells[static_cast<std::size_t>(column)];
+      const QTableWidgetItem* item = table->item(row, column);
+      const std::string where =
+          " of row " + std::to_string(row) + " column " + std::to_string(column);
+      if (!item || ui::FromQt(item->text()) != cell.Text) {
+        Fail(name, "text" + where);
+      } else if (item->foreground().color() !=
+                 QColor(cell.Colour.Red, cell.Colour.Green, cell.Colour.Blue)) {
+        Fail(name, "colour" + where);
+      }
+    }
+  }
+  const QModelIndexList selected = table->selectionModel()->selectedRows();
+  const int shown = selected.size() == 1 ? selected.front().row() : -1;
+  if (shown != (state.HasSelection() ? state.Selection : -1))
+    Fail(name, "selected row " + std::to_string(shown));
 }
 
 void ViewCheck::Memo(const std::string& name, const MemoState& state) {

@@ -23,6 +23,7 @@ class ViewCheck {
   void Control(const std::string& name, const ControlState& state);
   void TextBox(const std::string& name, const TextBoxState& state);
   void List(const std::string& name, const ListState& state);
+  void Table(const std::string& name, const TableState& state);
   void Memo(const std::string& name, const MemoState& state);
   void SpinBox(const std::string& name, const SpinBoxState& state);
   void MenuItem(const std::string& name, const MenuItemState& state);

@@ -20,7 +20,8 @@ void CheckWindowTitle(ViewCheck& check, const QWidget& window, const std::string
 }
 
 // A sub-window's command is enabled when the model allows it and the window exists.
-MenuItemState WithWindow(MenuItemState state, const ui::WindowRegistry& windows, std::string_view w) {
+MenuItemState WithWindow(MenuItemState state, const ui::WindowRegistry& windows,
+                         std::string_view w) {
   state.Enabled = state.Enabled && windows.Has(w);
   return state;
 }
@@ -31,10 +32,8 @@ void CheckMenus(ViewCheck& check, const MainWindowView& view, const ui::WindowRe
   check.MenuItem("Undo1", view.Undo);
   check.MenuItem("Redo1", view.Redo);
   check.MenuItem("Report1", WithWindow(view.Report, windows, "report"));
-  check.MenuItem("CompareTemplate1",
-                 WithWindow(view.CompareTemplate, windows, "compare"));
-  check.MenuItem("CompareSaved1",
-                 WithWindow(view.CompareSaved, windows, "compare"));
+  check.MenuItem("CompareTemplate1", WithWindow(view.CompareTemplate, windows, "compare"));
+  check.MenuItem("CompareSaved1", WithWindow(view.CompareSaved, windows, "compare"));
   for (std::size_t i = 0; i < view.Recent.size(); ++i)
     check.MenuItem(Numbered("Recent", i), view.Recent[i]);
   check.MenuVisible("RecentTemplates1", view.RecentMenuVisible);
@@ -249,6 +248,25 @@ std::vector<std::string> ViewMismatches(const QWidget& dialog, const SalvageView
     check.Label(std::string(name) + "Panel0", bar->Caption);
     for (std::size_t k = 0; k < bar->Panels.size(); ++k)
       check.Label(std::string(name) + "Panel" + std::to_string(k + 1), bar->Panels[k]);
+  }
+  return check.Mismatches();
+}
+
+std::vector<std::string> ViewMismatches(const QWidget& dialog, const ItemImportView& view) {
+  ViewCheck check(&dialog);
+  for (const auto& [name, label] :
+       {std::pair{"lHint", &view.lHint}, std::pair{"lTarget", &view.lTarget},
+        std::pair{"lOutcome", &view.lOutcome}})
+    check.Label(name, *label);
+  check.Table("tSources", view.tSources);
+  check.Table("tReport", view.tReport);
+  for (const auto& [name, state] :
+       {std::pair{"bAddFiles", &view.bAddFiles}, std::pair{"bAddFolder", &view.bAddFolder},
+        std::pair{"bRemove", &view.bRemove}, std::pair{"bImport", &view.bImport},
+        std::pair{"bSaveReport", &view.bSaveReport}, std::pair{"bClose", &view.bClose}}) {
+    ControlState shown = *state;
+    shown.Enabled = shown.Enabled && !view.Busy.Disabling(name);
+    check.Control(name, shown);
   }
   return check.Mismatches();
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "interop/item_import_model.h"
 #include "mainwin/comparison_window.h"
 #include "mainwin/main_window.h"
 #include "report/report_window.h"
@@ -28,5 +29,6 @@ std::vector<std::string> ViewMismatches(const QWidget& dialog, const ReportWindo
 std::vector<std::string> ViewMismatches(const QWidget& dialog, const OptionsDialogView& view);
 std::vector<std::string> ViewMismatches(const QWidget& dialog, const ComparisonWindowView& view);
 std::vector<std::string> ViewMismatches(const QWidget& dialog, const SalvageView& view);
+std::vector<std::string> ViewMismatches(const QWidget& dialog, const ItemImportView& view);
 
 }  // namespace qm::testing
