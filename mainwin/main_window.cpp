@@ -515,6 +515,7 @@ void TfrmGearMain::FirstShow() {
   ShowUtilityColumn(view_.OptionChecks[SettingToggle::UtilityDisplay]);
   view_.StartMaximized = record.StartMax;
   UpdateRecentMenu();
+  UpdateVaultMenu();
   Recalc();
 }
 

@@ -23,6 +23,7 @@
 #include "shell/options_menu.h"
 #include "shell/settings.h"
 #include "shell/startup.h"
+#include "shell/vault_choice.h"
 #include "workbench/item_search.h"
 
 namespace qm {
@@ -61,6 +62,7 @@ struct MainWindowView {
   std::array<MenuItemState, 5> Recent;
   bool RecentMenuVisible = false;
   OptionsMenuChecks OptionChecks;
+  VaultChoiceMenu UseBundledVault;  // UseBundledVault1 and its tip
   bool QuickbarVisible = true;
   bool UtilityVisible = true;
   bool StartMaximized = true;
@@ -143,6 +145,11 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void ChooseUtilityMode(int mode);
   void ToggleUtilityDisplay();
   void RegisterFiles();
+  // "&Use Bundled Vault": flips which vault the next start loads.
+  void ToggleBundledVault();
+  // Looks again whether the player has a vault of their own, which offers
+  // "&Use Bundled Vault"; for whatever has just written that vault.
+  void UpdateVaultMenu();
   void OpenReport();
   // The comparison window: the current template against a file the user
   // picks, against its own file on disk, or against the file at path.

@@ -249,6 +249,18 @@ void TfrmGearMain::RegisterFiles() {
   RegisterQuillmarkFiles(settings_, user_, shell_);
 }
 
+void TfrmGearMain::ToggleBundledVault() {
+  const ViewBatch batch(*this);
+  qm::ToggleBundledVault(settings_, user_);
+  UpdateVaultMenu();
+}
+
+void TfrmGearMain::UpdateVaultMenu() {
+  const ViewBatch batch(*this);
+  view_.UseBundledVault = VaultChoiceMenuOf(settings_);
+  NotifyViewChanged();
+}
+
 void TfrmGearMain::OpenReport() {
   if (view_.Class.Selection < 0) return;
   tpl_.RealmRank = static_cast<std::uint8_t>(view_.RealmRank.Selection + 1);

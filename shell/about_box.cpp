@@ -20,6 +20,20 @@ bool SaysUnverified(std::string_view note) {
   return found != note.end();
 }
 
+// Which vault start-up chose, after its path; nothing for a vault loaded any
+// other way.
+std::string OwnerNote(VaultOwner owner) {
+  switch (owner) {
+    case VaultOwner::User:
+      return " (your own vault)";
+    case VaultOwner::Bundled:
+      return " (the bundled sample vault)";
+    case VaultOwner::Unstated:
+      break;
+  }
+  return {};
+}
+
 }  // namespace
 
 TfrmAbout::TfrmAbout(const Vault& vault) : vault_(vault) {
@@ -42,7 +56,7 @@ void TfrmAbout::FormShow() {
                            &view_.VaultOrigin, &view_.VaultVerified})
     line->Visible = true;
   const std::string path = vault_.Path().empty() ? "not from a file" : vault_.Path();
-  view_.VaultFile.Text = "Vault file : " + Utf8ToCp1252(path);
+  view_.VaultFile.Text = "Vault file : " + Utf8ToCp1252(path) + OwnerNote(vault_.Owner());
   // Entry 0 is the vault's header entry: its label and version, no item.
   const TItemRecord& header = entries.front();
   const std::size_t items = entries.size() - 1;

@@ -1,8 +1,9 @@
 #pragma once
 // The About box TfrmAbout without its widgets: the program's name, version
-// and licence, and the vault in use — its file, entry count, version and
-// label, where its data comes from as its header entry's note says, and how
-// many items are verified and how many notes call theirs unverified.
+// and licence, and the vault in use — its file and whether it is the
+// player's own or the bundled sample, entry count, version and label, where
+// its data comes from as its header entry's note says, and how many items are
+// verified and how many notes call theirs unverified.
 #include <string>
 #include <string_view>
 

@@ -25,6 +25,13 @@ std::string RecentName(int position) {
 
 }  // namespace
 
+std::string UserVaultPath(const UserFolders& folders) {
+  if (folders.data.empty()) return {};
+  std::string path = folders.data;
+  if (path.back() != '/' && path.back() != '\\') path += '/';
+  return path + kVaultFileName;
+}
+
 std::string ProgramDirectoryOf(std::string_view programPath) {
   const std::size_t cut = programPath.find_last_of("/\\");
   if (cut == std::string_view::npos) return {};
@@ -35,7 +42,8 @@ Settings::Settings(SettingsStorePort& store, std::string programPath, UserFolder
     : store_(store),
       programPath_(std::move(programPath)),
       programDirectory_(ProgramDirectoryOf(programPath_)),
-      filesDirectory_(FilesDirectoryOf(programDirectory_, folders)) {
+      filesDirectory_(FilesDirectoryOf(programDirectory_, folders)),
+      userVaultPath_(qm::UserVaultPath(folders)) {
   DefaultSettings();
 }
 
@@ -57,6 +65,12 @@ const std::string& Settings::Prepared(const std::string& folder) {
     std::filesystem::create_directories(std::filesystem::path(folder), error);
   }
   return folder;
+}
+
+bool Settings::UserVaultExists() const {
+  if (userVaultPath_.empty()) return false;
+  std::error_code error;
+  return std::filesystem::is_regular_file(std::filesystem::path(userVaultPath_), error);
 }
 
 bool Settings::SettingsExist() {
@@ -100,6 +114,7 @@ void Settings::LoadSettings() {
     readByte("Server", record_.Server);
     if (store_.ValueExists("CraftSkill"))
       record_.CraftSkill = ClampCraftSkill(store_.ReadInteger("CraftSkill"));
+    readBool("UseBundledVault", record_.UseBundledVault);
     for (int i = 0; i < kRecentFileCount; ++i) readString(RecentName(i), record_.Files[i]);
   }
   record_.VaultPath = programDirectory_ + kVaultFileName;
@@ -124,6 +139,7 @@ bool Settings::SaveSettings() {
   store_.WriteBool("WSlot", record_.WSlot);
   store_.WriteInteger("Server", record_.Server);
   store_.WriteInteger("CraftSkill", record_.CraftSkill);
+  store_.WriteBool("UseBundledVault", record_.UseBundledVault);
   for (int i = 0; i < kRecentFileCount; ++i) store_.WriteString(RecentName(i), record_.Files[i]);
   return true;
 }

@@ -32,12 +32,13 @@ struct SettingsRecord {
   std::uint8_t Utility = 255;   // 0 hides the per-slot measures and their total
   bool StartMax = true;
   bool VerifiedOnly = false;
-  std::int32_t VaultVersion = 0;                    // kept and written back unchanged
-  std::uint8_t UtilSetting = 0;                     // per-slot measure 0 to 3
-  bool Fifthslot = false;                           // force the fifth-slot calculation
-  bool WSlot = true;                                // choose the weapon slot automatically
-  std::uint8_t Server = 0;                          // default server type of new templates, 0 to 4
-  std::int32_t CraftSkill = kDefaultCraftSkill;     // the spellcraft tab's skill, 1 to 1200
+  std::int32_t VaultVersion = 0;                 // kept and written back unchanged
+  std::uint8_t UtilSetting = 0;                  // per-slot measure 0 to 3
+  bool Fifthslot = false;                        // force the fifth-slot calculation
+  bool WSlot = true;                             // choose the weapon slot automatically
+  std::uint8_t Server = 0;                       // default server type of new templates, 0 to 4
+  std::int32_t CraftSkill = kDefaultCraftSkill;  // the spellcraft tab's skill, 1 to 1200
+  bool UseBundledVault = false;  // start with the bundled sample vault even when the user has one
   std::array<std::string, kRecentFileCount> Files;  // recent templates, Files[0] most recent
   std::string VaultPath;  // derived: program directory + "master.qmv"; never stored
 };
@@ -51,7 +52,14 @@ std::string ProgramDirectoryOf(std::string_view programPath);
 struct UserFolders {
   std::string documents;  // the user's documents folder
   bool programDirectoryWritable = true;
+  // The program's own folder in the user's data folder ($XDG_DATA_HOME/Quillmark);
+  // empty when the desktop names none, and then the user has no vault of their own.
+  std::string data;
 };
+
+// The player's own vault: the data folder's master.qmv, which importing item
+// data writes and start-up prefers to the bundled sample. Empty without a data folder.
+std::string UserVaultPath(const UserFolders& folders);
 
 // The folder inside the documents folder that holds the user's templates.
 inline constexpr const char* kDocumentsSubfolder = "Quillmark";
@@ -69,6 +77,10 @@ class Settings {
   // directory, or documents/Quillmark/ when the program directory is not
   // writable; with a trailing separator.
   const std::string& FilesDirectory() const { return filesDirectory_; }
+  // UserVaultPath of the folders the program was given.
+  const std::string& UserVaultPath() const { return userVaultPath_; }
+  // Whether the player's own vault file is there now.
+  bool UserVaultExists() const;
 
   // The template and start directories as a file dialog opens them. The
   // documents folder's Quillmark folder is made the first time it is needed;
@@ -95,6 +107,7 @@ class Settings {
   std::string programPath_;
   std::string programDirectory_;
   std::string filesDirectory_;
+  std::string userVaultPath_;
   SettingsRecord record_;
 };
 

@@ -2,6 +2,11 @@
 
 namespace qm {
 
+std::string UserVaultFallbackMessage(const std::string& path, const std::string& reason) {
+  return "Your vault " + path + " could not be loaded (" + reason +
+         "); the bundled sample vault is used instead.";
+}
+
 ProgramStartup::ProgramStartup(const StartupPorts& ports, Settings& settings,
                                StartupMainWindow& mainWindow)
     : ports_(ports),
@@ -44,12 +49,27 @@ int ProgramStartup::LoadWithSplash() {
   // Whatever was stored, the quick bar starts visible.
   settings_.Record().Quickbar = 255;
   ports_.shell.SetBusyCursor(true);
-  ports_.desktop.ShowSplash(kProductTitle, kSplashLoadingVault);
-  const VaultLoadOutcome outcome = ports_.vault.LoadVault(settings_.Record().VaultPath);
+  const VaultLoadOutcome outcome = LoadChosenVault();
   ports_.shell.SetBusyCursor(false);
   if (outcome.exitCode == 0) return 0;
   ports_.user.ShowMessage(outcome.message);
   return outcome.exitCode;
+}
+
+VaultLoadOutcome ProgramStartup::LoadChosenVault() {
+  // A damaged vault of the player's own never keeps the program from
+  // starting: the bundled one is always there to fall back on.
+  if (!settings_.Record().UseBundledVault && settings_.UserVaultExists()) {
+    const std::string& path = settings_.UserVaultPath();
+    ports_.desktop.ShowSplash(kProductTitle, kSplashLoadingUserVault);
+    const VaultLoadOutcome own = ports_.vault.LoadVault(path, VaultOwner::User);
+    if (own.exitCode == 0) return own;
+    ports_.shell.SetBusyCursor(false);
+    ports_.user.ShowMessage(UserVaultFallbackMessage(path, own.reason));
+    ports_.shell.SetBusyCursor(true);
+  }
+  ports_.desktop.ShowSplash(kProductTitle, kSplashLoadingVault);
+  return ports_.vault.LoadVault(settings_.Record().VaultPath, VaultOwner::Bundled);
 }
 
 int ProgramStartup::Exit(int exitCode) {

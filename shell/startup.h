@@ -12,6 +12,7 @@
 #include "ports/ports.h"
 #include "shell/settings.h"
 #include "shell/single_instance.h"
+#include "vault/vault.h"
 
 namespace qm {
 
@@ -25,6 +26,11 @@ inline constexpr int kSplashHeight = 200;
 inline constexpr const char* kSplashInitialTitle = "Quillmark";
 inline constexpr const char* kSplashInitialLoading = "<Loading...>";
 inline constexpr const char* kSplashLoadingVault = "<Loading Vault File...>";
+inline constexpr const char* kSplashLoadingUserVault = "<Loading your vault...>";
+
+// What start-up says when the player's own vault fails and the bundled one
+// takes its place: "Your vault PATH could not be loaded (REASON); ...".
+std::string UserVaultFallbackMessage(const std::string& path, const std::string& reason);
 
 // The main window as start-up drives it.
 class StartupMainWindow : public HandOverTarget {
@@ -35,15 +41,18 @@ class StartupMainWindow : public HandOverTarget {
 };
 
 // Loading the item vault; exitCode 0 when it loaded, otherwise the program
-// tells the user message and ends with exitCode.
+// tells the user message and ends with exitCode. reason says in a few words
+// why the file was refused, for a message that names the file itself.
 struct VaultLoadOutcome {
   int exitCode = 0;
   std::string message;
+  std::string reason;
 };
 class VaultLoaderPort {
  public:
   virtual ~VaultLoaderPort() = default;
-  virtual VaultLoadOutcome LoadVault(const std::string& vaultPath) = 0;
+  // Loads the program's vault from vaultPath; once loaded, it is owner's.
+  virtual VaultLoadOutcome LoadVault(const std::string& vaultPath, VaultOwner owner) = 0;
 };
 
 struct StartupPorts {
@@ -67,6 +76,9 @@ class ProgramStartup {
  private:
   // The loading step: splash, busy cursor, vault. 0 or the vault's exit code.
   int LoadWithSplash();
+  // The player's own vault unless the settings ask for the bundled one or it
+  // will not load; then the bundled vault, whose outcome stands.
+  VaultLoadOutcome LoadChosenVault();
   int Exit(int exitCode);
 
   StartupPorts ports_;

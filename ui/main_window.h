@@ -100,6 +100,7 @@ class MainWindow : public QMainWindow {
   std::array<QAction*, kUtilityTypeItems.size()> utilityTypes_{};
   QAction *register_ = nullptr, *options_ = nullptr;
   QAction *report_ = nullptr, *vault_ = nullptr, *salvage_ = nullptr;
+  QAction* useBundledVault_ = nullptr;
   QAction *webSite_ = nullptr, *herald_ = nullptr;
   QToolBar* quickbar_ = nullptr;
   QToolButton *undoButton_ = nullptr, *redoButton_ = nullptr;

@@ -138,6 +138,11 @@ void MainWindow::BuildMenus() {
   QAction* buildVault = AddItem(tools, "BuildVault1", "&Build Vault from XML Folder...", "");
   MarkWindowCommand(buildVault, "vaultbuild", "Build a vault file from a folder of XML item files");
   connect(buildVault, &QAction::triggered, this, [this] { Run([&] { model_.OpenVaultBuild(); }); });
+  // Which vault the next start loads: the player's own or the bundled sample.
+  useBundledVault_ = AddItem(tools, "UseBundledVault1", kUseBundledVaultItem.caption, "");
+  useBundledVault_->setCheckable(true);
+  connect(useBundledVault_, &QAction::triggered, this,
+          [this] { Run([&] { model_.ToggleBundledVault(); }); });
 
   QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
   help->setObjectName(QStringLiteral("Help1"));
@@ -238,6 +243,11 @@ void MainWindow::ApplyMenus(const MainWindowView& view) {
   }
   for (std::size_t i = 0; i < recent_.size(); ++i) ApplyMenuItem(recent_[i], view.Recent[i]);
   recentMenu_->menuAction()->setVisible(view.RecentMenuVisible);
+  ApplyMenuItem(useBundledVault_, view.UseBundledVault.Item);
+  if (const QString tip = ToQt(view.UseBundledVault.Tip); useBundledVault_->statusTip() != tip) {
+    useBundledVault_->setStatusTip(tip);
+    useBundledVault_->setToolTip(tip);
+  }
   for (std::size_t t = 0; t < toggles_.size(); ++t)
     toggles_[t]->setChecked(view.OptionChecks.toggles[t]);
   for (std::size_t m = 0; m < utilityTypes_.size(); ++m)

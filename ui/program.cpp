@@ -16,16 +16,17 @@
 namespace qm::ui {
 namespace {
 
-// Start-up names the vault of the program directory; an installed copy keeps
-// it in its data folder instead.
+// Start-up names the bundled vault as the one of the program directory; an
+// installed copy keeps it in its data folder instead. The player's own vault
+// is taken where start-up names it.
 class LocatingVaultLoader : public VaultLoaderPort {
  public:
   LocatingVaultLoader(ShellPort& shell, TfrmGearMain& model) : loader_(&shell), model_(model) {}
-  VaultLoadOutcome LoadVault(const std::string& vaultPath) override {
+  VaultLoadOutcome LoadVault(const std::string& vaultPath, VaultOwner owner) override {
     const std::string directory = std::filesystem::path(vaultPath).parent_path().string();
-    const std::string path =
-        std::filesystem::exists(vaultPath) ? vaultPath : FindVaultFile(directory + "/");
-    VaultLoadOutcome outcome = loader_.LoadVault(path);
+    const bool locate = owner == VaultOwner::Bundled && !std::filesystem::exists(vaultPath);
+    const std::string path = locate ? FindVaultFile(directory + "/") : vaultPath;
+    VaultLoadOutcome outcome = loader_.LoadVault(path, owner);
     if (outcome.exitCode == 0) model_.SetVaultMark(static_cast<std::uint8_t>(TheVault().Version()));
     return outcome;
   }
@@ -43,6 +44,10 @@ UserFolders DesktopUserFolders(const std::string& programPath) {
       QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation).toStdString();
   folders.programDirectoryWritable =
       QFileInfo(QString::fromStdString(ProgramDirectoryOf(programPath))).isWritable();
+  // GenericDataLocation honours XDG_DATA_HOME; the user's data never goes
+  // under the install prefix.
+  const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+  if (!data.isEmpty()) folders.data = (data + QStringLiteral("/Quillmark")).toStdString();
   return folders;
 }
 

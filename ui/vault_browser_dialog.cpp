@@ -42,6 +42,12 @@ VaultBrowserDialog::VaultBrowserDialog(Vault& vault, TVaultFilter& criteria, Bro
   setModal(true);
 
   auto* layout = new QVBoxLayout(this);
+  auto* origin = new QLabel(this);
+  origin->setObjectName("lVaultOrigin");
+  origin->setAccessibleDescription(QStringLiteral("Whose items the vault holds"));
+  origin->setWordWrap(true);
+  origin_ = LabelBinding(origin);
+  layout->addWidget(origin);
   layout->addWidget(BuildFilters());
   layout->addWidget(BuildListing(), 1);
 
@@ -294,6 +300,7 @@ void VaultBrowserDialog::Refresh() {
   verified_->setChecked(filters.Verified.Checked);
 
   const BrowserView& view = model_.View();
+  origin_.Apply(view.VaultOrigin);
   listing_->setTitle(ToQt(view.ListingCaption.Text));
   results_->Show(view.Items.Entries);  // a new list resets the current line
   if (list_->currentIndex().row() != view.Items.Selection) {

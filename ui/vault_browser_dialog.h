@@ -51,6 +51,7 @@ class VaultBrowserDialog : public QDialog {
   void Refresh();
 
   Tbrowser model_;
+  LabelBinding origin_;
   QLineEdit* name_ = nullptr;
   ComboBinding slot_, type_, realm_, expansion_, server_, class_, proc_;
   std::array<ComboBinding, 3> stats_;

@@ -24,6 +24,7 @@ std::string VaultLoadStatus::NamingFile(const std::string& path) const {
 VaultLoadStatus Vault::LoadFile(const std::string& path, const VaultLoadOptions& options) {
   entries_.clear();
   path_.clear();
+  owner_ = VaultOwner::Unstated;
   auto file = InputFile::Open(path);
   if (!file.Ok()) return VaultLoadStatus::Failure(kExitVaultMissing, kVaultMissingMessage);
   VaultLoadStatus status = LoadOpened(file.Value(), options);

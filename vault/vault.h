@@ -63,6 +63,11 @@ inline constexpr std::size_t kMaxEntryTextBytes = 16u << 10;
 // The header lines must have come within this many bytes.
 inline constexpr std::size_t kMaxHeaderTextBytes = 64u << 10;
 
+// Whose vault the program runs on, as start-up states once it has loaded
+// one: the sample that comes with the program or the player's own. A vault
+// loaded any other way (the tools, the tests) leaves it unstated.
+enum class VaultOwner : std::uint8_t { Unstated, Bundled, User };
+
 class Vault {
  public:
   // Reads, inflates and parses a vault file. A path that cannot be opened as
@@ -92,10 +97,13 @@ class Vault {
   std::span<const TItemRecord> Entries() const { return entries_; }
   // The file the vault was loaded from; empty when it came from anywhere else.
   const std::string& Path() const { return path_; }
+  VaultOwner Owner() const { return owner_; }
+  void SetOwner(VaultOwner owner) { owner_ = owner; }
 
  private:
   std::vector<TItemRecord> entries_;
   std::string path_;
+  VaultOwner owner_ = VaultOwner::Unstated;
 };
 
 // The program's one vault.

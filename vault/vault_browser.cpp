@@ -82,6 +82,7 @@ Tbrowser::Tbrowser(Vault& vault, TVaultFilter& criteria, BrowserHost& host, User
   FillChoices();
   for (ComboState& stat : filters_.Stats) stat.Selection = 0;
   for (TextBoxState& amount : filters_.Amounts) amount.Text = "0";
+  view_.VaultOrigin.Visible = vault_.Owner() == VaultOwner::Bundled;
 }
 
 // The item type and expansion lists grow while the vault loads, after the
@@ -139,6 +140,7 @@ int Tbrowser::SlotFilterOf(int position) {
 
 void Tbrowser::Show() {
   const ViewChange change(*this);
+  view_.VaultOrigin.Visible = vault_.Owner() == VaultOwner::Bundled;
   ClearFilters();
 }
 

@@ -71,7 +71,14 @@ struct BrowserFilters {
   CheckState Verified;                    // cVerified: "&Verified Only"
 };
 
+// The line over the filters while the program runs on the bundled sample.
+inline constexpr const char* kSampleVaultNotice =
+    "Sample items for trying the program; import your own with Tools > Import Item Database...";
+
 struct BrowserView {
+  // lVaultOrigin: kSampleVaultNotice, shown only while the vault in use is
+  // the bundled sample.
+  LabelState VaultOrigin{kSampleVaultNotice};
   LabelState ListingCaption{"Item &Listing"};  // ListingBox: the result list's group
   ListState Items;                             // ItemList: the result names
   std::vector<int> Indices;                    // the vault index beside each name
@@ -103,7 +110,7 @@ class Tbrowser : public ViewNotifier {
   const BrowserFilters& Filters() const { return filters_; }
   const BrowserView& View() const { return view_; }
 
-  void Show();  // clears the filters and searches
+  void Show();  // says whose vault it is, clears the filters and searches
   void BrowserSearch();
   void ClearFilters();
   void MatchCurrentClassServer();

@@ -1,6 +1,9 @@
 // Class, race, server and champion changes, the utility column and the panels.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
+#include "core/file_io.h"
 #include "mainwin/main_window_fixture.h"
 #include "tools/samples.h"
 
@@ -189,6 +192,43 @@ TEST(Character, WindowCommandsGoThroughThePorts) {
   EXPECT_EQ(f.settings.Record().Server, 3);
   f.window.SetDefaultServerType(4);  // "&Origins" cannot be chosen
   EXPECT_EQ(f.settings.Record().Server, 3);
+}
+
+// "&Use Bundled Vault" is offered once the player has a vault of their own,
+// and each click flips and stores the choice for the next start.
+TEST(Character, UseBundledVaultFlipsTheStoredChoiceOnceThePlayerHasAVault) {
+  MainWindowFixture f;
+  f.Start();
+  const MenuItemState& item = f.window.View().UseBundledVault.Item;
+  EXPECT_EQ(item.Caption, "&Use Bundled Vault");
+  EXPECT_FALSE(item.Enabled);
+  EXPECT_EQ(f.window.View().UseBundledVault.Tip,
+            "You have no vault of your own yet: import one with Tools > Import Item Database...");
+  f.window.ToggleBundledVault();
+  EXPECT_FALSE(f.settings.Record().UseBundledVault);
+  EXPECT_TRUE(f.user.messages.empty());
+
+  std::filesystem::create_directory(f.folder.Path() / "data");
+  ASSERT_TRUE(WriteFileAtomically(f.settings.UserVaultPath(), "vault").Ok());
+  f.window.UpdateVaultMenu();
+  EXPECT_TRUE(item.Enabled);
+  EXPECT_FALSE(item.Checked);
+
+  const struct {
+    bool checked;
+    const char* message;
+  } clicks[] = {
+      {true, "Quillmark starts with the bundled sample vault from its next start on."},
+      {false, "Quillmark starts with your own vault from its next start on."},
+  };
+  for (const auto& click : clicks) {
+    f.window.ToggleBundledVault();
+    EXPECT_EQ(item.Checked, click.checked);
+    EXPECT_EQ(f.store.Get("UseBundledVault"),
+              testing::FakeSettingsStore::Value(click.checked ? 1 : 0));
+    EXPECT_EQ(f.user.messages.back(), click.message);
+  }
+  EXPECT_TRUE(std::filesystem::exists(f.settings.UserVaultPath()));
 }
 
 }  // namespace

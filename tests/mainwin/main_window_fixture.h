@@ -70,7 +70,9 @@ struct MainWindowFixture {
   FakeShell shell;
   FakeWorkbench workbench;
   FakeSubWindows windows;
-  Settings settings{store, (folder.Path() / "quillmark").string()};
+  // The player's data folder, where their own vault goes; it starts without one.
+  Settings settings{store, (folder.Path() / "quillmark").string(),
+                    UserFolders{"", true, (folder.Path() / "data").string()}};
   TfrmGearMain window{settings, user, files, shell, workbench, windows};
 
   // A started main window with a new template of the given class.

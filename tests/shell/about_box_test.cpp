@@ -56,5 +56,22 @@ TEST(AboutBox, OpeningAgainReadsTheVaultLoadedSince) {
   EXPECT_EQ(about.View().VaultVerified.Text, "Verified : 1 of 1 items");
 }
 
+TEST(AboutBox, TheVaultLineSaysWhoseVaultStartUpChose) {
+  const struct {
+    VaultOwner owner;
+    const char* line;
+  } cases[] = {
+      {VaultOwner::User, "Vault file : not from a file (your own vault)"},
+      {VaultOwner::Bundled, "Vault file : not from a file (the bundled sample vault)"},
+      {VaultOwner::Unstated, "Vault file : not from a file"},
+  };
+  for (const auto& c : cases) {
+    Vault vault;
+    vault.Assign({VaultHeaderEntry("Fen Vault", 7), Item("", true)});
+    vault.SetOwner(c.owner);
+    EXPECT_EQ(TfrmAbout(vault).View().VaultFile.Text, c.line);
+  }
+}
+
 }  // namespace
 }  // namespace qm

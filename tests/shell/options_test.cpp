@@ -14,7 +14,7 @@ using testing::FakeUserPort;
 
 constexpr const char* kProgram = "/opt/quillmark/quillmark";
 constexpr const char* kProgramDir = "/opt/quillmark/";
-constexpr std::size_t kValuesPerSave = 18;
+constexpr std::size_t kValuesPerSave = 19;
 
 OptionsMenuChecks Menu(bool quickbar, bool utility, bool startMax) {
   OptionsMenuChecks menu;
@@ -188,7 +188,7 @@ TEST(OptionsDialog, ShowsTheStoredFolderAndLevelFilter) {
 TEST(OptionsDialog, BeforeAnySettingsItOffersTheDocumentsDirectory) {
   FakeSettingsStore store;
   FakeUserPort user;
-  Settings settings(store, "/usr/bin/quillmark", UserFolders{"/home/player/Documents", false});
+  Settings settings(store, "/usr/bin/quillmark", UserFolders{"/home/player/Documents", false, ""});
   TfrmOptions dialog(settings, user);
   dialog.FormShow(Menu(true, true, true));
   EXPECT_EQ(dialog.View().Directory.Text, "/home/player/Documents/Quillmark/");

@@ -21,9 +21,10 @@ constexpr const char* kProgram = "/opt/quillmark/quillmark";
 constexpr const char* kProgramDir = "/opt/quillmark/";
 
 const std::vector<std::string> kWriteOrder{
-    "Start",        "Temps",        "LVFilter",    "Quickbar",  "Utility", "StartMax",
-    "VerifiedOnly", "VaultVersion", "UtilSetting", "Fifthslot", "WSlot",   "Server",
-    "CraftSkill",   "File1",        "File2",       "File3",     "File4",   "File5",
+    "Start",    "Temps",        "LVFilter",     "Quickbar",        "Utility",
+    "StartMax", "VerifiedOnly", "VaultVersion", "UtilSetting",     "Fifthslot",
+    "WSlot",    "Server",       "CraftSkill",   "UseBundledVault", "File1",
+    "File2",    "File3",        "File4",        "File5",
 };
 
 void ExpectFirstRunValues(const SettingsRecord& r) {
@@ -40,6 +41,7 @@ void ExpectFirstRunValues(const SettingsRecord& r) {
   EXPECT_TRUE(r.WSlot);
   EXPECT_EQ(r.Server, 0);
   EXPECT_EQ(r.CraftSkill, 1000);
+  EXPECT_FALSE(r.UseBundledVault);
   for (const auto& file : r.Files) EXPECT_EQ(file, "");
   EXPECT_EQ(r.VaultPath, "/opt/quillmark/master.qmv");
 }
@@ -204,7 +206,7 @@ TEST(UserFolders, AReadOnlyProgramDirectorySendsFilesToTheDocumentsFolder) {
   testing::TempFolder home;
   const std::string documents = (home.Path() / "Documents").string();
   const std::string quillmark = documents + "/Quillmark/";
-  const UserFolders readOnly{documents, false};
+  const UserFolders readOnly{documents, false, ""};
 
   FakeSettingsStore fresh;
   Settings first(fresh, kProgram, readOnly);
@@ -212,6 +214,7 @@ TEST(UserFolders, AReadOnlyProgramDirectorySendsFilesToTheDocumentsFolder) {
   EXPECT_EQ(first.Record().Start, quillmark);
   EXPECT_EQ(first.Record().Temps, quillmark);
   EXPECT_EQ(first.Record().VaultPath, "/opt/quillmark/master.qmv");  // the vault stays put
+  EXPECT_EQ(first.UserVaultPath(), "");  // no data folder, no vault of the player's own
   first.LoadSettings();
   EXPECT_EQ(first.Record().Temps, quillmark);
   EXPECT_FALSE(std::filesystem::exists(quillmark)) << "made before it was needed";
@@ -265,6 +268,7 @@ TEST(SaveSettings, WritesEveryValueInOrderAndReadsBackTheSame) {
   r.WSlot = false;
   r.Server = 2;
   r.CraftSkill = 1175;
+  r.UseBundledVault = true;
   r.Files = {"a.qmc", "b.qmc", "", "", "e.qmc"};
 
   ASSERT_TRUE(settings.SaveSettings());
@@ -290,6 +294,7 @@ TEST(SaveSettings, WritesEveryValueInOrderAndReadsBackTheSame) {
   EXPECT_EQ(back.WSlot, r.WSlot);
   EXPECT_EQ(back.Server, r.Server);
   EXPECT_EQ(back.CraftSkill, r.CraftSkill);
+  EXPECT_EQ(back.UseBundledVault, r.UseBundledVault);
   EXPECT_EQ(back.Files, r.Files);
 }
 
@@ -337,6 +342,22 @@ TEST(FileTypes, EntriesNameTheKindIconAndUnquotedOpenCommand) {
   EXPECT_EQ(entries[3].Key, "qmyfile\\shell\\open\\command");
   EXPECT_EQ(entries[3].DefaultValue, "C:\\Program Files\\QM\\qm.exe \"%1\"");
   EXPECT_TRUE(entries[0].HasDefault && entries[2].HasDefault && entries[3].HasDefault);
+}
+
+// The player's own vault lives in the data folder, whatever the folder's
+// spelling, and is there only once a file is.
+TEST(UserFolders, ThePlayersVaultIsTheDataFoldersMasterFile) {
+  EXPECT_EQ(UserVaultPath(UserFolders{"", true, "/home/p/.local/share/Quillmark"}),
+            "/home/p/.local/share/Quillmark/master.qmv");
+  EXPECT_EQ(UserVaultPath(UserFolders{"", true, "/home/p/.local/share/Quillmark/"}),
+            "/home/p/.local/share/Quillmark/master.qmv");
+  testing::TempFolder data;
+  FakeSettingsStore store;
+  const Settings settings(store, kProgram, UserFolders{"", true, data.Path().string()});
+  EXPECT_EQ(settings.UserVaultPath(), data.File("master.qmv"));
+  EXPECT_FALSE(settings.UserVaultExists());
+  std::ofstream(data.File("master.qmv")) << "x";
+  EXPECT_TRUE(settings.UserVaultExists());
 }
 
 }  // namespace

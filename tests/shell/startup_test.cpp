@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 #include "core/file_io.h"
 #include "fake_main_window.h"
@@ -11,6 +12,7 @@
 #include "support/fake_ports.h"
 #include "support/temp_folder.h"
 #include "vault/vault.h"
+#include "vault/vault_bundle.h"
 #include "vault/vault_writer.h"
 
 namespace qm {
@@ -23,18 +25,22 @@ constexpr const char* kProgram = "/opt/quillmark/quillmark";
 class FakeVaultLoader : public VaultLoaderPort, public LoggingFake {
  public:
   VaultLoadOutcome outcome;
+  std::map<std::string, VaultLoadOutcome> outcomeOf;  // by path, before outcome
   std::vector<std::string> paths;
-  VaultLoadOutcome LoadVault(const std::string& vaultPath) override {
+  std::vector<VaultOwner> owners;
+  VaultLoadOutcome LoadVault(const std::string& vaultPath, VaultOwner owner) override {
     paths.push_back(vaultPath);
+    owners.push_back(owner);
     Note("vault load " + vaultPath);
-    return outcome;
+    const auto found = outcomeOf.find(vaultPath);
+    return found != outcomeOf.end() ? found->second : outcome;
   }
 };
 
 // One copy of the program: its ports, settings and main window.
 struct Copy {
-  Copy(FakeInstanceMachine& machine, std::uint32_t window)
-      : channel(machine, window), desktop(window) {
+  Copy(FakeInstanceMachine& machine, std::uint32_t window, UserFolders userFolders = {})
+      : channel(machine, window), desktop(window), folders(std::move(userFolders)) {
     for (LoggingFake* fake : std::initializer_list<LoggingFake*>{&channel, &desktop, &user, &shell,
                                                                  &store, &vault, &mainWindow}) {
       fake->shared = &log;
@@ -54,7 +60,8 @@ struct Copy {
   FakeSettingsStore store;
   FakeVaultLoader vault;
   FakeMainWindow mainWindow;
-  Settings settings{store, kProgram};
+  UserFolders folders;
+  Settings settings{store, kProgram, folders};
 };
 
 TEST(Startup, RunsEveryStepInOrderAndEndsWithTheEventLoop) {
@@ -136,10 +143,10 @@ TEST(Startup, TheCommandLineTemplateGoesToTheMainWindowsOwnStart) {
 
 TEST(Startup, AnUnusableVaultEndsTheProgramWithItsMessageAndCode) {
   const VaultLoadOutcome failures[] = {
-      {240, "Vault file not found, reinstall Quillmark Classic"},
-      {200, "Invalid vault file, please re-download"},
-      {201, "Unknown vault version, please update Quillmark"},
-      {202, "Invalid vault file, please re-download"},
+      {240, "Vault file not found, reinstall Quillmark Classic", "it cannot be opened"},
+      {200, "Invalid vault file, please re-download", "it is not a vault file"},
+      {201, "Unknown vault version, please update Quillmark", "its vault version is unknown"},
+      {202, "Invalid vault file, please re-download", "its entry count does not fit"},
   };
   for (const VaultLoadOutcome& failure : failures) {
     FakeInstanceMachine machine;
@@ -302,6 +309,90 @@ TEST(Startup, TheProgramsVaultLoadsFromBesideTheProgramOrEndsItWithTheVaultsCode
     }
     EXPECT_FALSE(shell.busy);
   }
+}
+
+// The player's own vault in the data folder comes first unless the settings
+// ask for the bundled one; when it will not load, the bundled one stands in.
+TEST(Startup, ThePlayersOwnVaultIsLoadedUnlessBundledIsChosenOrItFails) {
+  testing::TempFolder data;
+  const std::string own = data.File("master.qmv");
+  ASSERT_TRUE(WriteFileAtomically(own, "any bytes: the fake loader decides").Ok());
+  const std::string bundled = "/opt/quillmark/master.qmv";
+  const std::string ownSplash = "splash: Quillmark Classic v1.118.0.2 <Loading your vault...>";
+  const std::string bundledSplash = "splash: Quillmark Classic v1.118.0.2 <Loading Vault File...>";
+  const std::string fallback = "message: Your vault " + own +
+                               " could not be loaded (it is not a vault file); the bundled "
+                               "sample vault is used instead.";
+  struct Case {
+    const char* what;
+    bool useBundled;
+    bool ownLoads;
+    std::vector<std::string> loadSteps;  // between the busy cursor and the normal one
+  };
+  const Case cases[] = {
+      {"own vault", false, true, {ownSplash, "vault load " + own}},
+      {"bundled chosen", true, true, {bundledSplash, "vault load " + bundled}},
+      {"own vault damaged",
+       false,
+       false,
+       {ownSplash, "vault load " + own, "normal cursor", fallback, "busy cursor", bundledSplash,
+        "vault load " + bundled}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeInstanceMachine machine;
+    Copy copy(machine, 7, UserFolders{"", true, data.Path().string()});
+    copy.store.keyExists = true;
+    copy.store.Preset("UseBundledVault", c.useBundled ? 1 : 0);
+    if (!c.ownLoads) copy.vault.outcomeOf[own] = {200, "ignored", "it is not a vault file"};
+
+    EXPECT_EQ(copy.Run(), 0);
+
+    const auto& log = copy.log.entries;
+    const auto first = std::find(log.begin(), log.end(), "busy cursor") + 1;
+    const auto end = std::find(log.begin(), log.end(), "splash hidden") - 1;
+    EXPECT_EQ(std::vector<std::string>(first, end), c.loadSteps);
+    EXPECT_EQ(copy.vault.owners.back(),
+              c.useBundled || !c.ownLoads ? VaultOwner::Bundled : VaultOwner::User);
+    EXPECT_EQ(copy.desktop.eventLoopRuns, 1);
+  }
+}
+
+// The real vault step names what is wrong with the player's file and marks
+// the vault in use as the bundled one.
+TEST(Startup, ADamagedOwnVaultFileIsNamedWithItsReasonAndTheBundledOneIsUsed) {
+  testing::TempFolder program;
+  testing::TempFolder data;
+  const std::string own = data.File("master.qmv");
+  ASSERT_TRUE(WriteFileAtomically(own, std::string("~v\r\nVault Version:1\r\n")).Ok());
+  const TItemRecord entries[] = {VaultHeaderEntry("Sample", 3), EmptyItem()};
+  const auto packed = PackVault(entries);
+  ASSERT_TRUE(packed.Ok()) << packed.Error();
+  ASSERT_TRUE(WriteFileAtomically(program.File("master.qmv"),
+                                  std::string(packed.Value().begin(), packed.Value().end()))
+                  .Ok());
+  FakeInstanceMachine machine;
+  FakeInstanceChannel channel(machine, 3);
+  FakeDesktop desktop(3);
+  FakeUserPort user;
+  FakeShell shell;
+  FakeSettingsStore store;
+  store.keyExists = true;
+  Settings settings(store, program.File("quillmark"), UserFolders{"", true, data.Path().string()});
+  FakeMainWindow mainWindow;
+  ProgramVaultLoader vault(&shell);
+  ProgramStartup startup({channel, desktop, user, shell, vault}, settings, mainWindow);
+
+  EXPECT_EQ(startup.Run({}), 0);
+
+  ASSERT_EQ(user.messages.size(), 1u);
+  EXPECT_EQ(user.messages[0].rfind(
+                "Your vault " + own + " could not be loaded (it is not a vault file: ", 0),
+            0u)
+      << user.messages[0];
+  EXPECT_EQ(TheVault().Path(), program.File("master.qmv"));
+  EXPECT_EQ(TheVault().Owner(), VaultOwner::Bundled);
+  EXPECT_EQ(VaultCount(), 2u);
 }
 
 }  // namespace

@@ -9,6 +9,8 @@
 #include <QPushButton>
 #include <QSet>
 #include <QtTest>
+#include <filesystem>
+#include <fstream>
 
 #include "core/bonus_catalogue.h"
 #include "report/slot_summary.h"
@@ -205,6 +207,26 @@ class MainWindowViewTest : public QObject {
     QVERIFY(gui.Action("WebSite1")->isEnabled());
     gui.Action("WebSite1")->trigger();
     QCOMPARE(gui.shell.opened.size(), std::size_t(1));
+  }
+
+  // The item says why it is not offered until the player has a vault, then
+  // ticks as the model flips the stored choice.
+  void UseBundledVaultIsOfferedOnceThePlayerHasAVault() {
+    GuiFixture gui;
+    QAction* item = gui.Action("UseBundledVault1");
+    QVERIFY(!item->isEnabled());
+    QVERIFY(item->isCheckable());
+    QCOMPARE(item->statusTip(), QString::fromLatin1(qm::kNoUserVaultTip));
+    std::filesystem::create_directories(gui.folder.Path() / "data");
+    std::ofstream(gui.settings.UserVaultPath()) << "vault";
+    gui.model.UpdateVaultMenu();
+    QVERIFY(item->isEnabled());
+    QCOMPARE(item->statusTip(), QString::fromLatin1(qm::kUseBundledVaultTip));
+    item->trigger();
+    QVERIFY(item->isChecked());
+    QVERIFY(gui.settings.Record().UseBundledVault);
+    QCOMPARE(gui.user.messages.size(), std::size_t(1));
+    QCOMPARE(qm::testing::Describe(qm::testing::ViewMismatches(gui)), std::string());
   }
 
   void AWorkbenchThatExistsIsOfferedOnTheSlotButtons() {

@@ -85,6 +85,23 @@ TEST_F(VaultBrowserTest, ShowClearsFiltersAndSearchesWithUnfinishedNamesHidden) 
   EXPECT_FALSE(shell.busy);
 }
 
+// The bundled sample says what it is, so nobody plans on its items by mistake.
+TEST_F(VaultBrowserTest, OnlyTheBundledSampleVaultIsCalledASample) {
+  const struct {
+    VaultOwner owner;
+    bool noticeShown;
+  } cases[] = {
+      {VaultOwner::Bundled, true}, {VaultOwner::User, false}, {VaultOwner::Unstated, false}};
+  for (const auto& c : cases) {
+    vault.SetOwner(c.owner);
+    browser.Show();
+    EXPECT_EQ(browser.View().VaultOrigin.Visible, c.noticeShown) << static_cast<int>(c.owner);
+    EXPECT_EQ(browser.View().VaultOrigin.Text,
+              "Sample items for trying the program; import your own with Tools > Import Item "
+              "Database...");
+  }
+}
+
 TEST_F(VaultBrowserTest, SearchCopiesTheFiltersIntoTheCriteria) {
   browser.ChangeItemTypeFilter(2);
   browser.ChangeSlotFilter(15);

@@ -25,7 +25,9 @@ struct GuiFixture {
   FakeFileDialogs files;
   FakeShell shell;
   ui::WindowRegistry windows;
-  Settings settings{store, (folder.Path() / "quillmark").string()};
+  // The player's data folder, where their own vault goes; it starts without one.
+  Settings settings{store, (folder.Path() / "quillmark").string(),
+                    UserFolders{"", true, (folder.Path() / "data").string()}};
   TfrmGearMain model{settings, user, files, shell, windows, windows};
   std::unique_ptr<ui::MainWindow> window;
   std::vector<std::string> samples;  // paths of the sample templates

@@ -37,6 +37,7 @@ void CheckMenus(ViewCheck& check, const MainWindowView& view, const ui::WindowRe
   for (std::size_t i = 0; i < view.Recent.size(); ++i)
     check.MenuItem(Numbered("Recent", i), view.Recent[i]);
   check.MenuVisible("RecentTemplates1", view.RecentMenuVisible);
+  check.MenuItem("UseBundledVault1", view.UseBundledVault.Item);
   const OptionsMenuChecks& marks = view.OptionChecks;
   for (std::size_t t = 0; t < marks.toggles.size(); ++t)
     check.MenuMark(Numbered("Toggle", t), marks.toggles[t]);
@@ -104,6 +105,7 @@ std::vector<std::string> ViewMismatches(const QWidget& dialog, const Tbrowser& b
   check.Combo("ProcFilter", filters.Proc);
   check.Check("cVerified", filters.Verified);
   const BrowserView& view = browser.View();
+  check.Label("lVaultOrigin", view.VaultOrigin);
   check.Title("ListingBox", view.ListingCaption.Text);
   check.List("ItemList", view.Items);
   check.Memo("Stats", view.Description);
