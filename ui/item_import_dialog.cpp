@@ -88,7 +88,10 @@ void ItemImportDialog::StartJob() {
         return ImportItemSources(request, progress, cancel);
       },
       model_.Token(), [this](const JobProgress& progress) { model_.JobProgressed(progress); },
-      [this](JobOutcome<ItemImportReport> outcome) { model_.JobEnded(outcome); });
+      [this](JobOutcome<ItemImportReport> outcome) {
+        model_.JobEnded(outcome);
+        if (outcome.IsFinished() && imported_) imported_();
+      });
 }
 
 void ItemImportDialog::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 // import runs on its own thread, then the report. Closing it mid-import
 // cancels the import and waits for it.
 #include <QDialog>
+#include <functional>
 
 #include "interop/item_import_model.h"
 #include "ui/job_runner.h"
@@ -25,6 +26,8 @@ class ItemImportDialog : public QDialog {
   // The menu command: shows the window (not modal: the player plans on
   // while an import runs).
   void Run();
+  // Runs after an import has written the vault.
+  void SetImportedCallback(std::function<void()> imported) { imported_ = std::move(imported); }
   TfrmItemImport& Model() { return model_; }
   bool JobRunning() const { return runner_.Running(); }
 
@@ -40,6 +43,7 @@ class ItemImportDialog : public QDialog {
   TableBinding sources_, report_;
   ProgressPanel* progress_;
   QPushButton *addFiles_, *addFolder_, *remove_, *import_, *saveReport_, *close_;
+  std::function<void()> imported_;
   // Last member: it goes first, stopping a job before what it reports to.
   JobRunner runner_;
 };

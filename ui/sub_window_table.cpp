@@ -1,7 +1,6 @@
 #include "ui/sub_window_table.h"
 
 #include <unistd.h>
-#include <QStandardPaths>
 #include <algorithm>
 #include <array>
 #include <filesystem>
@@ -47,8 +46,10 @@ void OpenBrowser(SubWindowHost& host, const SubWindowRequest&) {
   auto& dialog = host.Window<VaultBrowserDialog>([&] {
     auto& browser =
         host.Keep(std::make_unique<MainWindowBrowserHost>(host.Model(), host.CurrentSettings()));
-    return new VaultBrowserDialog(TheVault(), SharedVaultFilter(), browser, host.user, host.shell,
-                                  host.Parent());
+    auto* made = new VaultBrowserDialog(TheVault(), SharedVaultFilter(), browser, host.user,
+                                        host.shell, host.Parent());
+    made->SetImportCommand([&model = host.Model()] { model.OpenItemImport(); });
+    return made;
   });
   host.Present(dialog);
   // The picture shows the first item's description (line 0 is the vault's
@@ -87,23 +88,19 @@ void OpenVaultBuild(SubWindowHost& host, const SubWindowRequest&) {
       [&] { return new VaultBuildDialog(host.files, host.Parent()); }));
 }
 
-// The player's own vault, in the user's data folder.
-std::string PlayersVaultPath() {
-  return (QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
-          QStringLiteral("/Quillmark/master.qmv"))
-      .toStdString();
-}
-
 // Not modal either: an import of a large database takes a while. A picture
 // run imports into a vault of its own, never the player's.
 void OpenItemImport(SubWindowHost& host, const SubWindowRequest&) {
   host.Present(host.Window<ItemImportDialog>([&] {
     const std::string vault = host.Running()
-                                  ? PlayersVaultPath()
+                                  ? host.CurrentSettings().UserVaultPath()
                                   : (std::filesystem::temp_directory_path() /
                                      ("quillmark-picture-" + std::to_string(::getpid()) + ".qmv"))
                                         .string();
-    return new ItemImportDialog(host.files, host.user, vault, host.Parent());
+    auto* made = new ItemImportDialog(host.files, host.user, vault, host.Parent());
+    // A new vault of the player's own makes Use Bundled Vault a choice.
+    made->SetImportedCallback([&model = host.Model()] { model.UpdateVaultMenu(); });
+    return made;
   }));
 }
 

@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include "ui/amount_box.h"
@@ -47,7 +48,18 @@ VaultBrowserDialog::VaultBrowserDialog(Vault& vault, TVaultFilter& criteria, Bro
   origin->setAccessibleDescription(QStringLiteral("Whose items the vault holds"));
   origin->setWordWrap(true);
   origin_ = LabelBinding(origin);
-  layout->addWidget(origin);
+  import_ = MakeButton("btnImport", "&Import Item Database...", this);
+  import_->setVisible(false);
+  connect(import_, &QPushButton::clicked, this, [this] {
+    close();
+    QTimer::singleShot(0, this, [this] {
+      if (importCommand_) importCommand_();
+    });
+  });
+  auto* top = new QHBoxLayout;
+  top->addWidget(origin, 1);
+  top->addWidget(import_);
+  layout->addLayout(top);
   layout->addWidget(BuildFilters());
   layout->addWidget(BuildListing(), 1);
 
@@ -275,6 +287,11 @@ bool VaultBrowserDialog::eventFilter(QObject* watched, QEvent* event) {
 
 void VaultBrowserDialog::Prepare() {
   model_.Show();
+}
+
+void VaultBrowserDialog::SetImportCommand(std::function<void()> command) {
+  importCommand_ = std::move(command);
+  import_->setVisible(static_cast<bool>(importCommand_));
 }
 
 void VaultBrowserDialog::Run() {

@@ -6,6 +6,7 @@
 // vault stays quick.
 #include <QDialog>
 #include <array>
+#include <functional>
 
 #include "ui/view_binding.h"
 #include "vault/vault_browser.h"
@@ -36,6 +37,11 @@ class VaultBrowserDialog : public QDialog {
   // The same without running it (pictures and tests).
   void Prepare();
 
+  // What "Import Item Database..." runs: the main window's command, after the
+  // browser has closed (it is modal, and the import window is not). Without
+  // one the button is hidden.
+  void SetImportCommand(std::function<void()> command);
+
   Tbrowser& Model() { return model_; }
   QListView* List() const { return list_; }
 
@@ -63,6 +69,8 @@ class VaultBrowserDialog : public QDialog {
   ItemListModel* results_ = nullptr;
   QPlainTextEdit* description_ = nullptr;
   QPushButton *equip_ = nullptr, *itemDatabase_ = nullptr, *webSearch_ = nullptr;
+  QPushButton* import_ = nullptr;
+  std::function<void()> importCommand_;
   std::vector<std::string> shownDescription_;
 };
 

@@ -146,6 +146,20 @@ class VaultBrowserDialogTest : public QObject {
     QVERIFY2(mismatches.empty(), qm::testing::Describe(mismatches).c_str());
   }
 
+  // "&Import Item Database..." closes the browser, then opens the import
+  // window through the main window's command; without a command it hides.
+  void TheImportButtonClosesTheBrowserAndOpensTheImport() {
+    BrowserGui b;
+    QVERIFY(b.Find<QPushButton>("btnImport")->isHidden());
+    int opened = 0;
+    b.gui.windows.Set("import", [&](const qm::SubWindowRequest&) { ++opened; });
+    b.dialog.SetImportCommand([&] { b.gui.model.OpenItemImport(); });
+    b.dialog.show();
+    QTest::mouseClick(b.Find<QPushButton>("btnImport"), Qt::LeftButton);
+    QVERIFY(!b.dialog.isVisible());
+    QTRY_COMPARE(opened, 1);
+  }
+
   // "&Clear Filters" puts every control back, also one the user changed
   // since the window last showed the filters; and each filter control
   // reaches its own criterion of the search.
