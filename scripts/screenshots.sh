@@ -12,6 +12,9 @@ if [[ ! -x "$program" ]]; then
   cmake --build "$build" -j2 --target quillmark qm_sample_files >/dev/null
 fi
 out="$root/docs/screenshots"
+# The pictures show the bundled sample vault, whatever vault of its own this machine has.
+export XDG_DATA_HOME="$(mktemp -d)"
+trap 'rm -rf "$XDG_DATA_HOME"' EXIT
 mkdir -p "$out"
 export QT_QPA_PLATFORM=offscreen
 "$program" --screenshot "$out/main-window.png"
