@@ -82,23 +82,14 @@ void ItemImportDialog::Run() {
 }
 
 void ItemImportDialog::StartJob() {
-  // The job gets its own copy of the request; the model stays on this thread.
-  runner_.Start<ItemImportReport>(
-      [request = model_.Request()](const ProgressCallback& progress, const CancelToken& cancel) {
-        return ImportItemSources(request, progress, cancel);
-      },
-      model_.Token(), [this](const JobProgress& progress) { model_.JobProgressed(progress); },
-      [this](JobOutcome<ItemImportReport> outcome) {
-        model_.JobEnded(outcome);
-        if (outcome.IsFinished() && imported_) imported_();
-      });
+  StartModelJob<ItemImportReport>(runner_, model_, ImportItemSources,
+                                  [this](const JobOutcome<ItemImportReport>& outcome) {
+                                    if (outcome.IsFinished() && imported_) imported_();
+                                  });
 }
 
 void ItemImportDialog::closeEvent(QCloseEvent* event) {
-  if (runner_.Running()) {
-    model_.CancelClick();
-    runner_.CancelAndWait();
-  }
+  StopModelJob(runner_, model_);
   QDialog::closeEvent(event);
 }
 

@@ -82,4 +82,32 @@ class JobRunner : public QObject {
   QTimer progressTimer_;
 };
 
+// A window model's job: the model hands out the request and the cancel token
+// (Request(), Token()), hears the progress (JobProgressed) and the outcome
+// (JobEnded), and stops on CancelClick. run(request, progress, cancel) is the
+// logic's plain function; the job gets its own copy of the request, as the
+// model stays on the window's thread. ended runs after the model has heard.
+template <typename T, typename Model, typename Run>
+bool StartModelJob(JobRunner& runner, Model& model, Run run,
+                   std::function<void(const JobOutcome<T>&)> ended = {}) {
+  return runner.Start<T>([request = model.Request(), run](
+                             const ProgressCallback& progress,
+                             const CancelToken& cancel) { return run(request, progress, cancel); },
+                         model.Token(),
+                         [&model](const JobProgress& progress) { model.JobProgressed(progress); },
+                         [&model, ended = std::move(ended)](JobOutcome<T> outcome) {
+                           model.JobEnded(outcome);
+                           if (ended) ended(outcome);
+                         });
+}
+
+// A window closing mid-job: its model learns of the cancel, and the job has
+// stopped before the window goes.
+template <typename Model>
+void StopModelJob(JobRunner& runner, Model& model) {
+  if (!runner.Running()) return;
+  model.CancelClick();
+  runner.CancelAndWait();
+}
+
 }  // namespace qm::ui

@@ -63,20 +63,11 @@ void VaultBuildDialog::Run() {
 }
 
 void VaultBuildDialog::StartJob() {
-  // The job gets its own copy of the request; the model stays on this thread.
-  runner_.Start<XmlVaultBuildReport>(
-      [request = model_.Request()](const ProgressCallback& progress, const CancelToken& cancel) {
-        return BuildXmlVault(request, progress, cancel);
-      },
-      model_.Token(), [this](const JobProgress& progress) { model_.JobProgressed(progress); },
-      [this](JobOutcome<XmlVaultBuildReport> outcome) { model_.JobEnded(outcome); });
+  StartModelJob<XmlVaultBuildReport>(runner_, model_, BuildXmlVault);
 }
 
 void VaultBuildDialog::closeEvent(QCloseEvent* event) {
-  if (runner_.Running()) {
-    model_.CancelClick();
-    runner_.CancelAndWait();
-  }
+  StopModelJob(runner_, model_);
   QDialog::closeEvent(event);
 }
 

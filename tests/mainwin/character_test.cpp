@@ -177,9 +177,11 @@ TEST(Character, WindowCommandsGoThroughThePorts) {
   f.window.OpenVaultBrowser();
   f.window.OpenOptions();
   f.window.OpenAbout();
+  f.window.OpenItemImport();
   EXPECT_EQ(f.windows.salvageRuns + f.windows.vaultBrowserRuns + f.windows.optionsRuns, 3);
   // By the names the desktop's window table registers them under.
-  EXPECT_EQ(f.windows.opened, (std::vector<std::string>{"salvage", "browser", "options", "about"}));
+  EXPECT_EQ(f.windows.opened,
+            (std::vector<std::string>{"salvage", "browser", "options", "about", "import"}));
   f.window.ChangeRealmRank(4);
   f.window.OpenReport();
   ASSERT_EQ(f.windows.reports.size(), 1u);

@@ -25,6 +25,7 @@ class SubWindowTableTest : public QObject {
         {"compare", "The template comparison is not available in this version yet."},
         {"about", "The About box is not available in this version yet."},
         {"vaultbuild", "The vault builder is not available in this version yet."},
+        {"import", "The item import is not available in this version yet."},
     };
     for (const auto& [window, tip] : tips)
       QCOMPARE(qm::ui::WindowRegistry::MissingTip(window), std::string(tip));
@@ -34,13 +35,13 @@ class SubWindowTableTest : public QObject {
     const std::pair<const char*, bool> names[] = {
         {"report", true},           {"compare", true},    {"compare:/tmp/a.qmc", true},
         {"workbench:9:load", true}, {"workbench", false}, {"workbench:20", false},
-        {"report:x", false},        {"nothing", false},
+        {"report:x", false},        {"nothing", false},   {"import:/tmp/a.json", true},
     };
     for (const auto& [name, known] : names)
       QVERIFY2(qm::ui::SubWindowHost::Knows(name) == known, name);
     QCOMPARE(qm::ui::SubWindowUsage(),
              std::string("workbench:SLOT[:TAB]|browser|report|salvage|options|compare[:FILE]|"
-                         "about|vaultbuild"));
+                         "about|vaultbuild|import[:PATH,...]"));
   }
 
   void TheRegistryOpensWhatIsRegisteredWithItsRequest() {
