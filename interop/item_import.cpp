@@ -154,8 +154,10 @@ std::string DefaultLabel(const std::vector<SourceKind>& kinds, const std::string
   std::string all;
   for (SourceKind kind : kinds) all += std::string(SourceKindText(kind)) + ", ";
   if (all.size() + imported.size() <= kLabelCapacity) return all + imported;
-  return std::string(SourceKindText(kinds.front())) + " and " + std::to_string(kinds.size() - 1) +
-         " more, " + imported;
+  std::string some = std::string(SourceKindText(kinds.front())) + " and " +
+                     std::to_string(kinds.size() - 1) + " more, " + imported;
+  if (some.size() <= kLabelCapacity) return some;
+  return "Items of " + std::to_string(kinds.size()) + " kinds, " + imported;
 }
 
 // Every kind in the words of the report, or in the notes' short words when

@@ -119,6 +119,22 @@ TEST(ItemImport, SourcesWithoutAnyItemFailWithTheReason) {
                 temp.File("b.txt") + "\": not an item source we can read");
 }
 
+TEST(ItemImport, TheLabelNamesAsManyKindsAsFitItsFiftyOneCharacters) {
+  testing::TempFolder temp;
+  const fs::path data = DataRoot() / "../interop/data";
+  ItemImportRequest request{
+      {(data / "official").string(), (data / "chatlog").string(), (data / "emulator").string(),
+       (data / "moras").string(), (data / "kort").string()},
+      temp.File("out.qmv"),
+      "2026-12-10",
+      "",
+      false};
+  const auto outcome = ImportItemSources(request, {}, {});
+  ASSERT_TRUE(outcome.IsFinished()) << outcome.Message();
+  // "Official item database and 4 more, ..." would be 54.
+  EXPECT_EQ(outcome.Value().Label, "Items of 5 kinds, imported 2026-12-10");
+}
+
 ForeignItem Item(std::vector<ForeignBonus> bonuses) {
   ForeignItem item;
   item.Name = "Test Ring";
