@@ -58,7 +58,7 @@ VaultBrowserDialog::VaultBrowserDialog(Vault& vault, TVaultFilter& criteria, Bro
   });
   auto* top = new QHBoxLayout;
   top->addWidget(origin, 1);
-  top->addWidget(import_);
+  top->addWidget(import_, 0, Qt::AlignRight);
   layout->addLayout(top);
   layout->addWidget(BuildFilters());
   layout->addWidget(BuildListing(), 1);
