@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
-#include <unordered_set>
+#include <unordered_map>
 
 #include "core/file_io.h"
 #include "core/text.h"
@@ -122,13 +122,18 @@ void SniffFiles(const ItemImportRequest& request, std::vector<ListedFile>& files
 }
 
 // The record without what says where it came from: two entries with the
-// same key are the same item.
-std::string MergeKey(const TItemRecord& record) {
+// same key are the same item. (Texts are zero past their length, and the
+// record has no padding, so equal keys are equal bytes.)
+TItemRecord MergeKey(const TItemRecord& record) {
   TItemRecord key = record;
   key.Note.Assign("");
   key.Verified = 0;
   key.Source = 0;
-  return {reinterpret_cast<const char*>(&key), sizeof key};
+  return key;
+}
+
+std::string_view BytesOf(const TItemRecord& record) {
+  return {reinterpret_cast<const char*>(&record), sizeof record};
 }
 
 // The kinds met, in the order met.
@@ -242,6 +247,10 @@ class Importer {
     ReadOutcome& outcome = read.Value();
     const std::size_t count =
         outcome.Items.size() + outcome.Entries.size() + (tally_.SkippedCount() - skippedBefore);
+    // Room for a large source at once, growing as push_back would for the
+    // many one-item files of a folder.
+    const std::size_t needed = entries_.size() + outcome.Items.size() + outcome.Entries.size();
+    if (needed > entries_.capacity()) entries_.reserve(std::max(needed, 2 * entries_.capacity()));
     for (ForeignItem& item : outcome.Items) {
       // A one-item file has no id of its own but its name.
       if (item.SourceId.empty()) item.SourceId = fs::path(path).filename().string();
@@ -278,10 +287,18 @@ class Importer {
       tally_.Skip("cannot be stored (" + why + ")", Cp1252ToUtf8(record.Name.Str()));
       return true;
     }
-    if (!seen_.insert(MergeKey(record)).second) {
-      ++merged_;
-      return false;
+    // Kept records are found by the hash of their key; an equal hash is
+    // only a candidate until the keys compare equal.
+    const TItemRecord key = MergeKey(record);
+    const std::size_t hash = std::hash<std::string_view>{}(BytesOf(key));
+    const auto [first, last] = seen_.equal_range(hash);
+    for (auto it = first; it != last; ++it) {
+      if (BytesOf(MergeKey(entries_[it->second])) == BytesOf(key)) {
+        ++merged_;
+        return false;
+      }
     }
+    seen_.emplace(hash, entries_.size());
     entries_.push_back(record);
     return true;
   }
@@ -290,8 +307,10 @@ class Importer {
   const ProgressCallback& progress_;
   const CancelToken& cancel_;
   ImportTally tally_;
-  std::vector<TItemRecord> entries_;
-  std::unordered_set<std::string> seen_;
+  // Entry 0 is kept for the vault's header, so the list is never moved to
+  // make room for it.
+  std::vector<TItemRecord> entries_{EmptyItem()};
+  std::unordered_multimap<std::size_t, std::size_t> seen_;  // key hash -> entry
   std::size_t merged_ = 0;
   std::size_t read_ = 0;
 };
@@ -340,8 +359,8 @@ JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
   report.Merged = importer.Merged();
   report.Tally = importer.Tally();
   std::vector<TItemRecord>& entries = importer.Entries();
-  report.Imported = entries.size();
-  if (entries.empty()) return Outcome::Failed(NothingImported(report));
+  report.Imported = entries.size() - 1;
+  if (report.Imported == 0) return Outcome::Failed(NothingImported(report));
 
   const std::vector<SourceKind> kinds = KindsOf(report.Sources);
   report.Label = Fit(request.Label.empty() ? DefaultLabel(kinds, request.Date) : request.Label,
@@ -349,7 +368,7 @@ JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
   report.Origin = Fit(OriginNote(kinds, request.Date), kNoteCapacity);
   TItemRecord header = VaultHeaderEntry(report.Label, kVaultVersion);
   header.Note.Assign(report.Origin);
-  entries.insert(entries.begin(), header);
+  entries.front() = header;
   report.Label = Cp1252ToUtf8(report.Label);
   report.Origin = Cp1252ToUtf8(report.Origin);
 
