@@ -56,6 +56,7 @@ nlohmann::json ReportJson(const ItemImportReport& report, const std::string& out
           {"skipped", report.Tally.SkippedCount()},
           {"skip_reasons", ReasonsJson(report.Tally.Skipped())},
           {"bonuses_left_out", ReasonsJson(report.Tally.BonusesLeftOut())},
+          {"kept_to_look_at", ReasonsJson(report.Tally.Remarks())},
           {"packed_bytes", report.PackedBytes}};
 }
 

@@ -71,6 +71,8 @@ std::optional<TItemRecord> ForeignItemRecord(const ForeignItem& item, SourceKind
   record.Realm = Byte(item.Realm >= 0 && item.Realm <= kAllRealms ? item.Realm : kAllRealms);
   record.Level = Byte(item.Level > 0 ? item.Level : 1);
   record.SlotKind = Byte(item.SlotKind == kUnknownSlotKind ? 0 : item.SlotKind);
+  // Kept, as its bonuses count wherever the player puts it, but named.
+  if (item.SlotKind == kUnknownSlotKind) tally.Remark(kSlotUnknown, item.Name);
   record.Armor = Byte(item.Armor);
   if (!item.WeaponType.empty()) {
     if (const auto index = WeaponTypeList().IndexOf(item.WeaponType))

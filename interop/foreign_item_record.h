@@ -15,6 +15,7 @@ namespace qm {
 inline constexpr const char* kTooManyBonuses = "more than ten bonuses";
 inline constexpr const char* kNoBonusLeft = "no bonus left after the unknown ones";
 inline constexpr const char* kNoName = "no name";
+inline constexpr const char* kSlotUnknown = "slot unknown (set it in the workbench)";
 
 std::optional<TItemRecord> ForeignItemRecord(const ForeignItem& item, SourceKind kind,
                                              ImportTally& tally);

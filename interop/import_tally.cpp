@@ -39,6 +39,10 @@ void ImportTally::LeaveOutBonus(std::string_view reason, std::string_view itemNa
   Count(bonuses_, reason, itemName);
 }
 
+void ImportTally::Remark(std::string_view reason, std::string_view itemName) {
+  Count(remarks_, reason, itemName);
+}
+
 std::size_t ImportTally::SkippedCount() const {
   std::size_t total = 0;
   for (const ReasonCount& r : skipped_) total += r.Count;
@@ -48,6 +52,7 @@ std::size_t ImportTally::SkippedCount() const {
 void ImportTally::Add(const ImportTally& other) {
   Merge(skipped_, other.skipped_);
   Merge(bonuses_, other.bonuses_);
+  Merge(remarks_, other.remarks_);
 }
 
 }  // namespace qm

@@ -26,9 +26,13 @@ class ImportTally {
   // A bonus left out of an item that was kept (or skipped for it afterwards).
   void LeaveOutBonus(std::string_view reason, std::string_view itemName);
 
+  // An item kept with something the player should look at ("slot unknown").
+  void Remark(std::string_view reason, std::string_view itemName);
+
   // Reasons in the order first met.
   const std::vector<ReasonCount>& Skipped() const { return skipped_; }
   const std::vector<ReasonCount>& BonusesLeftOut() const { return bonuses_; }
+  const std::vector<ReasonCount>& Remarks() const { return remarks_; }
   std::size_t SkippedCount() const;
 
   // Adds another tally's counts (a source read on its own) to this one.
@@ -37,6 +41,7 @@ class ImportTally {
  private:
   std::vector<ReasonCount> skipped_;
   std::vector<ReasonCount> bonuses_;
+  std::vector<ReasonCount> remarks_;
 };
 
 }  // namespace qm

@@ -432,6 +432,10 @@ std::string ItemImportReportText(const ItemImportReport& report) {
     text += "Bonuses left out (the items are kept without them, marked unverified):\n";
     reasons(report.Tally.BonusesLeftOut());
   }
+  if (!report.Tally.Remarks().empty()) {
+    text += "Kept, to look at:\n";
+    reasons(report.Tally.Remarks());
+  }
   text += "Vault label: " + report.Label + "\n";
   return text;
 }

@@ -42,6 +42,9 @@ std::vector<std::vector<TableCell>> ReportRows(const ItemImportReport& report) {
     rows.push_back(
         {{"  skipped: " + r.Reason, kMaroon}, {GroupedCount(r.Count)}, {Joined(r.Names, r.Count)}});
   }
+  for (const ReasonCount& r : report.Tally.Remarks()) {
+    rows.push_back({{"  kept: " + r.Reason}, {GroupedCount(r.Count)}, {Joined(r.Names, r.Count)}});
+  }
   for (const ReasonCount& r : report.Tally.BonusesLeftOut()) {
     rows.push_back({{"  bonus left out: " + r.Reason, kMaroon},
                     {GroupedCount(r.Count)},

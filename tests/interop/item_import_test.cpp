@@ -170,6 +170,10 @@ TEST(ForeignItemRecord, KeepsKnownBonusesNamesUnknownOnesAndSkipsWhatDoesNotFit)
   auto delved = ForeignItemRecord(Item({{"Strength", 1, 10}}), SourceKind::kChatLog, tally);
   ASSERT_TRUE(delved);
   EXPECT_EQ(delved->Verified, 1);
+  // Kept without a slot, and named so the player can give it one.
+  EXPECT_EQ(delved->SlotKind, 0);
+  ASSERT_EQ(tally.Remarks().size(), 1u);
+  EXPECT_EQ(tally.Remarks()[0].Reason, kSlotUnknown);
 }
 
 }  // namespace
