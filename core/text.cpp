@@ -80,6 +80,13 @@ bool SameTextIgnoringCase(std::string_view a, std::string_view b) {
   return true;
 }
 
+bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
+  for (std::size_t at = 0; at + part.size() <= text.size(); ++at) {
+    if (SameTextIgnoringCase(text.substr(at, part.size()), part)) return true;
+  }
+  return false;
+}
+
 std::string Cp1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size() + text.size() / 2);

@@ -11,6 +11,8 @@ namespace qm {
 char FoldCase(char c);
 // True when both texts are equal ignoring letter case; blanks count.
 bool SameTextIgnoringCase(std::string_view a, std::string_view b);
+// True when part occurs in text, letter case ignored.
+bool ContainsIgnoringCase(std::string_view text, std::string_view part);
 // Windows-1252 bytes to UTF-8.
 std::string Cp1252ToUtf8(std::string_view text);
 // UTF-8 to Windows-1252; characters Windows-1252 lacks, and malformed

@@ -39,13 +39,6 @@ bool EndsWith(std::string_view text, std::string_view suffix) {
          SameTextIgnoringCase(text.substr(text.size() - suffix.size()), suffix);
 }
 
-bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-  for (std::size_t at = 0; at + part.size() <= text.size(); ++at) {
-    if (SameTextIgnoringCase(text.substr(at, part.size()), part)) return true;
-  }
-  return false;
-}
-
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }

@@ -111,14 +111,6 @@ std::vector<std::uint8_t> RolesOf(const std::vector<std::string_view>& columns) 
   return roles;
 }
 
-bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
-  if (part.size() > text.size()) return false;
-  for (std::size_t i = 0; i + part.size() <= text.size(); ++i) {
-    if (SameTextIgnoringCase(text.substr(i, part.size()), part)) return true;
-  }
-  return false;
-}
-
 int Clamped(long long value) {
   return static_cast<int>(std::clamp<long long>(value, INT32_MIN, INT32_MAX));
 }
