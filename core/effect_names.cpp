@@ -189,6 +189,10 @@ void ResetEffectNames() {
   Names().resize(kCompiledEffectNames);
 }
 
+void ShrinkEffectNames(std::size_t count) {
+  if (count >= kCompiledEffectNames && count < Names().size()) Names().resize(count);
+}
+
 std::span<const std::string_view> EffectKindNames(int kind) {
   if (kind < 1 || kind >= static_cast<int>(std::size(kKindLists))) return {};
   return kKindLists[kind];

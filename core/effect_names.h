@@ -20,6 +20,8 @@ std::optional<std::size_t> EffectNumberOf(std::string_view text);
 std::size_t AppendEffectName(std::string_view text);
 // Drops appended names (tests, and a fresh vault load).
 void ResetEffectNames();
+// Drops the names appended after the list had count names (never the compiled ones).
+void ShrinkEffectNames(std::size_t count);
 
 // The per-kind list of kind 1..6 (empty span for any other kind).
 std::span<const std::string_view> EffectKindNames(int kind);

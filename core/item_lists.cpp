@@ -244,6 +244,10 @@ void VocabularyList::Reset() {
   entries_.assign(initial_.begin(), initial_.end());
 }
 
+void VocabularyList::ShrinkTo(std::size_t size) {
+  if (size >= initial_.size() && size < entries_.size()) entries_.resize(size);
+}
+
 VocabularyList& ItemTypeList() {
   static VocabularyList list(kItemTypes);
   return list;

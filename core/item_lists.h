@@ -38,6 +38,9 @@ class VocabularyList {
   std::size_t Append(std::string_view text);
   // Back to the compiled entries (tests, and a fresh vault load).
   void Reset();
+  // Drops what was appended after the list had size entries (a vault whose
+  // load failed takes back the texts it brought); never below the compiled ones.
+  void ShrinkTo(std::size_t size);
   const std::vector<std::string>& Entries() const { return entries_; }
 
  private:

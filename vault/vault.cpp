@@ -1,6 +1,10 @@
 #include "vault/vault.h"
 
+#include <array>
+
+#include "core/effect_names.h"
 #include "core/file_io.h"
+#include "core/item_lists.h"
 #include "vault/vault_reader.h"
 #include "vault/zlib_stream.h"
 
@@ -55,7 +59,19 @@ VaultLoadStatus Vault::LoadPacked(std::span<const std::uint8_t> packed,
 VaultLoadStatus Vault::LoadText(std::string_view text, const VaultLoadOptions& options,
                                 std::vector<std::string>* changes) {
   path_.clear();
-  return ParseVaultText(text, options, entries_, changes);
+  // A vault that fails to load takes back the texts it appended to the
+  // process-wide lists, so a vault loaded after it (start-up's fallback to
+  // the bundled one) numbers them as a fresh start would.
+  const std::array lists = {&ItemTypeList(), &ExpansionList(), &WeaponTypeList(), &SourceList()};
+  std::array<std::size_t, lists.size()> sizes{};
+  for (std::size_t k = 0; k < lists.size(); ++k) sizes[k] = lists[k]->Size();
+  const std::size_t effectNames = EffectNameCount();
+  VaultLoadStatus status = ParseVaultText(text, options, entries_, changes);
+  if (!status.Ok()) {
+    for (std::size_t k = 0; k < lists.size(); ++k) lists[k]->ShrinkTo(sizes[k]);
+    ShrinkEffectNames(effectNames);
+  }
+  return status;
 }
 
 TItemRecord Vault::Read(long long index, UserPort& port) const {

@@ -203,6 +203,19 @@ TEST_F(VaultLoaderTest, ServerLettersAndStatusLine) {
   EXPECT_EQ(e.Verified, 0);
 }
 
+// A vault that fails to load takes its texts back: the vault loaded after
+// it (start-up's fallback) numbers its own as a fresh start would.
+TEST_F(VaultLoaderTest, AVaultThatFailsToLoadLeavesTheListsAsTheyWere) {
+  Lines first = SampleEntry(1);
+  first[test::kItemType] = "Festival Token";
+  first[test::kEffect1] = "Moonburn|C:3";
+  Lines broken = SampleEntry(2);
+  broken[test::kClasses] = "1";  // a class line must hold 47 digits
+  ASSERT_FALSE(vault.LoadText(VaultText("3", {first, broken})).Ok());
+  EXPECT_EQ(ItemTypeList().Size(), 18u);
+  EXPECT_EQ(EffectNameCount(), kCompiledEffectNames);
+}
+
 TEST_F(VaultLoaderTest, UnknownTextsGrowTheirListsAndTheCriteriaLists) {
   Lines first = SampleEntry(1);
   Lines second = SampleEntry(2);
