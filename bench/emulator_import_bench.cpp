@@ -7,12 +7,14 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <random>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "interop/emulator_table_reader.h"
 #include "interop/item_import.h"
@@ -135,10 +137,23 @@ void BM_ImportDumpIntoAVault(benchmark::State& state) {
   const std::string out = DumpPath() + ".qmv";
   ItemImportRequest request{{DumpPath()}, out, "2026-12-10", "", false};
   std::size_t imported = 0;
+  // When each phase began, from the progress reports: where the time goes.
+  std::vector<std::pair<std::string, std::chrono::steady_clock::time_point>> phases;
+  const ProgressCallback progress = [&](std::uint64_t, std::uint64_t, std::string_view phase) {
+    const std::string word(phase.substr(0, phase.find(' ', phase.find(' ') + 1)));
+    if (phases.empty() || phases.back().first != word)
+      phases.emplace_back(word, std::chrono::steady_clock::now());
+  };
   for (auto _ : state) {
-    const auto outcome = ImportItemSources(request, {}, CancelToken());
+    phases.clear();
+    const auto outcome = ImportItemSources(request, progress, CancelToken());
+    phases.emplace_back("end", std::chrono::steady_clock::now());
     imported = outcome.IsFinished() ? outcome.Value().Imported : 0;
     benchmark::DoNotOptimize(imported);
+  }
+  for (std::size_t k = 0; k + 1 < phases.size(); ++k) {
+    state.counters["ms " + phases[k].first] =
+        std::chrono::duration<double, std::milli>(phases[k + 1].second - phases[k].second).count();
   }
   state.counters["imported"] = static_cast<double>(imported);
   state.counters["peak_MB"] = PeakMegabytes();

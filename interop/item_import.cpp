@@ -229,17 +229,18 @@ class Importer {
     if (file.Bytes > kMaxSourceBytes) return refuse("larger than 1 GiB; not read");
     if (file.Reader < 0) return refuse("not an item source we can read");
     const SourceReader& reader = SourceReaders()[static_cast<std::size_t>(file.Reader)];
+    // The phase names the file from the start: reading a large one takes a while.
+    const std::string phase = "Reading " + fs::path(path).filename().string();
+    ReportProgress(progress_, before, total, phase);
     const auto bytes = ReadFileBytes(path, kMaxSourceBytes);
     if (!bytes.Ok()) return refuse(bytes.Error());
     const std::string_view text(reinterpret_cast<const char*>(bytes.Value().data()),
                                 bytes.Value().size());
-    const std::string phase = "Reading " + fs::path(path).filename().string();
     ReadContext context{tally_,
                         [&](std::uint64_t done, std::uint64_t, std::string_view) {
                           ReportProgress(progress_, before + done, total, phase);
                         },
                         cancel_};
-    ReportProgress(progress_, before, total, phase);
     const std::size_t skippedBefore = tally_.SkippedCount();
     auto read = reader.Read(text, companions[static_cast<std::size_t>(file.Reader)], context);
     if (!read.Ok()) return refuse(read.Error());
