@@ -7,8 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "core/bonus_catalogue.h"
-#include "core/item_lists.h"
+#include "fuzz/fuzz_reader_checks.h"
 #include "interop/official_database_reader.h"
 
 namespace {
@@ -28,23 +27,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   (void)qm::LooksLikeOfficialDatabase(text.substr(0, 4096));
   const auto read =
       qm::ReadOfficialDatabase(text, withMetadata ? kMetadata : std::string_view{}, context);
-  if (!read.Ok()) {
-    if (read.Error().empty()) std::abort();
-    return 0;
-  }
-  for (const qm::ForeignItem& item : read.Value().Items) {
-    if (item.Name.empty() || item.Realm < 0 || item.Realm > 3) std::abort();
-    if (item.SlotKind != qm::kUnknownSlotKind &&
-        (item.SlotKind < 0 || item.SlotKind >= static_cast<int>(qm::SlotKindList().size()))) {
-      std::abort();
-    }
-    if (item.Armor < 0 || item.Armor >= static_cast<int>(qm::ArmorList().size())) std::abort();
-    for (const int index : item.Classes) {
-      if (index < 0 || index > 46) std::abort();
-    }
-    for (const qm::ForeignBonus& bonus : item.Bonuses) {
-      if (bonus.Code < 0 || bonus.Code > qm::kMaxBonusCode || bonus.Name.empty()) std::abort();
-    }
-  }
+  qm::fuzz::CheckReadOutcome(read);
   return 0;
 }
