@@ -11,17 +11,13 @@
 #include "interop/chat_log_reader.h"
 #include "interop/read_limits.h"
 
+#include "interop/reader_fixture.h"
+
 namespace qm {
 namespace {
 
 std::string ChatLogFixture() {
-  const char* root = std::getenv("QM_TESTDATA");
-  std::ifstream in(
-      std::string(root != nullptr ? root : "tests/data") + "/../interop/data/chatlog/chat.log",
-      std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return testing::InteropFixture("chatlog/chat.log");
 }
 
 struct Reading {

@@ -15,29 +15,19 @@
 #include "interop/emulator_vocabulary.h"
 #include "interop/read_limits.h"
 
+#include "interop/reader_fixture.h"
+
 namespace qm {
 namespace {
 
 std::string Fixture() {
-  const char* root = std::getenv("QM_TESTDATA");
-  std::ifstream in(std::string(root != nullptr ? root : "tests/data") +
-                       "/../interop/data/emulator/itemtemplate.sql",
-                   std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return testing::InteropFixture("emulator/itemtemplate.sql");
 }
 
-struct Read {
-  ImportTally Tally;
-  Result<ReadOutcome> Outcome = Result<ReadOutcome>::Failure("not read");
-};
+using Read = testing::Reading;
 
 Read ReadText(std::string_view text) {
-  Read read;
-  ReadContext context{read.Tally, {}, {}};
-  read.Outcome = ReadEmulatorTable(text, context);
-  return read;
+  return testing::ReadWith<ReadEmulatorTable>(text);
 }
 
 std::size_t SkippedFor(const ImportTally& tally, std::string_view reason) {

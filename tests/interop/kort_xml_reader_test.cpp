@@ -12,29 +12,19 @@
 #include "interop/kort_vocabulary.h"
 #include "interop/kort_xml_reader.h"
 
+#include "interop/reader_fixture.h"
+
 namespace qm {
 namespace {
 
 std::string Fixture(const std::string& name) {
-  const char* root = std::getenv("QM_TESTDATA");
-  std::ifstream in(
-      std::string(root != nullptr ? root : "tests/data") + "/../interop/data/kort/" + name,
-      std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return testing::InteropFixture("kort/" + name);
 }
 
-struct Read {
-  ImportTally Tally;
-  Result<ReadOutcome> Outcome = Result<ReadOutcome>::Failure("not read");
-};
+using Read = testing::Reading;
 
 Read ReadText(std::string_view text) {
-  Read read;
-  ReadContext context{read.Tally, {}, {}};
-  read.Outcome = ReadKortXml(text, context);
-  return read;
+  return testing::ReadWith<ReadKortXml>(text);
 }
 
 TEST(KortXmlReader, SniffsTheFirstElement) {

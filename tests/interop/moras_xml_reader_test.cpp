@@ -11,29 +11,19 @@
 #include "interop/moras_vocabulary.h"
 #include "interop/moras_xml_reader.h"
 
+#include "interop/reader_fixture.h"
+
 namespace qm {
 namespace {
 
 std::string Fixture() {
-  const char* root = std::getenv("QM_TESTDATA");
-  std::ifstream in(
-      std::string(root != nullptr ? root : "tests/data") + "/../interop/data/moras/items.xml",
-      std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return testing::InteropFixture("moras/items.xml");
 }
 
-struct Read {
-  ImportTally Tally;
-  Result<ReadOutcome> Outcome = Result<ReadOutcome>::Failure("not read");
-};
+using Read = testing::Reading;
 
 Read ReadText(std::string_view text) {
-  Read read;
-  ReadContext context{read.Tally, {}, {}};
-  read.Outcome = ReadMorasXml(text, context);
-  return read;
+  return testing::ReadWith<ReadMorasXml>(text);
 }
 
 const ForeignItem* ById(const std::vector<ForeignItem>& items, std::string_view id) {

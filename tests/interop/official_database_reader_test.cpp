@@ -11,17 +11,13 @@
 #include "interop/official_database_reader.h"
 #include "interop/read_limits.h"
 
+#include "interop/reader_fixture.h"
+
 namespace qm {
 namespace {
 
 std::string Fixture(const std::string& name) {
-  const char* root = std::getenv("QM_TESTDATA");
-  std::ifstream in(
-      std::string(root != nullptr ? root : "tests/data") + "/../interop/data/official/" + name,
-      std::ios::binary);
-  std::stringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
+  return testing::InteropFixture("official/" + name);
 }
 
 struct Reading {
