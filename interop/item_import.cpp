@@ -85,18 +85,9 @@ bool ListFiles(const ItemImportRequest& request, const ProgressCallback& progres
   return true;
 }
 
-std::string ReadHead(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::string head(kSniffBytes, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-  return head;
-}
-
 // Which reader takes each file, by the start of its content.
 void SniffFiles(const ItemImportRequest& request, std::vector<ListedFile>& files,
                 const ProgressCallback& progress, const CancelToken& cancel) {
-  const auto readers = SourceReaders();
   for (std::size_t i = 0; i < files.size(); ++i) {
     if (i % kListingStep == 0) {
       if (cancel.Cancelled()) return;
@@ -104,19 +95,9 @@ void SniffFiles(const ItemImportRequest& request, std::vector<ListedFile>& files
     }
     ListedFile& file = files[i];
     if (file.Bytes > kMaxSourceBytes) continue;
-    const std::string head = ReadHead(PathOf(request, file));
-    // A companion is asked for first: it may name the words its items
-    // file is known by.
-    for (std::size_t r = 0; r < readers.size(); ++r) {
-      if (readers[r].LooksLikeCompanion && readers[r].LooksLikeCompanion(head)) {
-        file.Reader = static_cast<int>(r);
-        file.Companion = true;
-        break;
-      }
-      if (readers[r].LooksLike(head)) {
-        file.Reader = static_cast<int>(r);
-        break;
-      }
+    if (const auto sniffed = SniffSource(SourceHead(PathOf(request, file)))) {
+      file.Reader = static_cast<int>(sniffed->Reader);
+      file.Companion = sniffed->Companion;
     }
   }
 }
@@ -227,7 +208,7 @@ class Importer {
       summaries.push_back({path, std::nullopt, 1, 0, why, {}});
     };
     if (file.Bytes > kMaxSourceBytes) return refuse("larger than 1 GiB; not read");
-    if (file.Reader < 0) return refuse("not an item source we can read");
+    if (file.Reader < 0) return refuse(std::string(kNotAnItemSource));
     const SourceReader& reader = SourceReaders()[static_cast<std::size_t>(file.Reader)];
     // The phase names the file from the start: reading a large one takes a while.
     const std::string phase = "Reading " + fs::path(path).filename().string();

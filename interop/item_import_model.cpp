@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
 
 #include "core/file_io.h"
 #include "interop/source_readers.h"
@@ -64,18 +63,10 @@ std::string ImportProgressLine(const JobProgress& progress) {
 std::string DescribeItemSource(const std::string& path) {
   std::error_code ec;
   if (fs::is_directory(path, ec)) return "Folder: every file in it is read";
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return "cannot be read";
-  std::string head(kSniffBytes, '\0');
-  in.read(head.data(), static_cast<std::streamsize>(head.size()));
-  head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
-  for (const SourceReader& reader : SourceReaders()) {
-    if (reader.LooksLikeCompanion && reader.LooksLikeCompanion(head)) {
-      return std::string(SourceKindText(reader.Kind)) + " (metadata)";
-    }
-    if (reader.LooksLike(head)) return std::string(SourceKindText(reader.Kind));
-  }
-  return "not an item source we can read";
+  const auto sniffed = SniffSource(SourceHead(path));
+  if (!sniffed) return std::string(kNotAnItemSource);
+  const SourceReader& reader = SourceReaders()[sniffed->Reader];
+  return std::string(SourceKindText(reader.Kind)) + (sniffed->Companion ? " (metadata)" : "");
 }
 
 TfrmItemImport::TfrmItemImport(FileDialogPort& files, UserPort& user, std::string outPath,
@@ -129,7 +120,7 @@ void TfrmItemImport::AddSources(const std::vector<std::string>& paths) {
     if (std::find(sources_.begin(), sources_.end(), path) != sources_.end()) continue;
     sources_.push_back(path);
     const std::string what = DescribeItemSource(path);
-    const bool refused = what == "not an item source we can read" || what == "cannot be read";
+    const bool refused = what == kNotAnItemSource;
     view_.tSources.Rows.push_back({{path}, {what, refused ? kMaroon : kBlack}});
   }
   UpdateButtons();

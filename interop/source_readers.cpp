@@ -1,6 +1,8 @@
 #include "interop/source_readers.h"
 
+#include <algorithm>
 #include <array>
+#include <fstream>
 
 #include "interop/chat_log_reader.h"
 #include "interop/emulator_table_reader.h"
@@ -76,6 +78,24 @@ constexpr std::array kReaders = {
 
 std::span<const SourceReader> SourceReaders() {
   return kReaders;
+}
+
+std::optional<SniffedSource> SniffSource(std::string_view head) {
+  for (std::size_t r = 0; r < kReaders.size(); ++r) {
+    if (kReaders[r].LooksLikeCompanion && kReaders[r].LooksLikeCompanion(head)) {
+      return SniffedSource{r, true};
+    }
+    if (kReaders[r].LooksLike(head)) return SniffedSource{r, false};
+  }
+  return std::nullopt;
+}
+
+std::string SourceHead(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::string head(kSniffBytes, '\0');
+  in.read(head.data(), static_cast<std::streamsize>(head.size()));
+  head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+  return head;
 }
 
 }  // namespace qm
