@@ -14,6 +14,7 @@
 #include <random>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "interop/emulator_table_reader.h"
@@ -53,18 +54,22 @@ std::string DumpRow(int index, std::mt19937& random) {
   return row.str();
 }
 
+void WriteDump(const std::string& file) {
+  std::ofstream out(file, std::ios::binary);
+  std::mt19937 random(42);
+  out << "CREATE TABLE IF NOT EXISTS `itemtemplate` (`Id_nb` varchar(255) NOT NULL);\n";
+  for (int start = 0; start < kRows; start += 1000) {  // statements of 1,000 rows, as dumps do
+    out << "REPLACE INTO `itemtemplate` VALUES\n";
+    for (int i = start; i < start + 1000; ++i) {
+      out << DumpRow(i, random) << (i + 1 < start + 1000 ? ",\n" : ";\n");
+    }
+  }
+}
+
 const std::string& DumpPath() {
   static const std::string path = [] {
     std::string file = "/tmp/qm_emulator_bench_" + std::to_string(::getpid()) + ".sql";
-    std::ofstream out(file, std::ios::binary);
-    std::mt19937 random(42);
-    out << "CREATE TABLE IF NOT EXISTS `itemtemplate` (`Id_nb` varchar(255) NOT NULL);\n";
-    for (int start = 0; start < kRows; start += 1000) {  // statements of 1,000 rows, as dumps do
-      out << "REPLACE INTO `itemtemplate` VALUES\n";
-      for (int i = start; i < start + 1000; ++i) {
-        out << DumpRow(i, random) << (i + 1 < start + 1000 ? ",\n" : ";\n");
-      }
-    }
+    WriteDump(file);
     return file;
   }();
   return path;
@@ -168,7 +173,14 @@ BENCHMARK(BM_ImportDumpIntoAVault)->Unit(benchmark::kMillisecond);
 }  // namespace
 }  // namespace qm
 
+// "--write-dump PATH" writes the dump and stops: a fresh process importing it
+// ("quillmark-cli vault build OUT.qmv PATH") pays every page it touches once,
+// as a player's import does.
 int main(int argc, char** argv) {
+  if (argc == 3 && std::string_view(argv[1]) == "--write-dump") {
+    qm::WriteDump(argv[2]);
+    return 0;
+  }
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();

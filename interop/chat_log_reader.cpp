@@ -234,7 +234,7 @@ Result<ReadOutcome> ReadDelves(std::string_view text, ReadContext& context) {
       } else if (open->Block.Name().empty()) {
         context.Tally.Skip("no name", "line " + std::to_string(open->Line));
       } else {
-        outcome.Items.push_back(open->Block.Take());
+        outcome.Add(open->Block.Take(), context);
       }
       open.reset();
       if (++blocks % kBlocksPerProgress == 0) {

@@ -244,7 +244,7 @@ Result<ReadOutcome> ReadEmulatorTable(std::string_view text, ReadContext& contex
       context.Tally.Skip(skipped, item.Name.empty() ? item.SourceId : item.Name);
       continue;
     }
-    outcome.Items.push_back(std::move(item));
+    outcome.Add(std::move(item), context);
   }
   if (!sawTable) {
     return Result<ReadOutcome>::Failure("not an item table dump (no itemtemplate rows)");

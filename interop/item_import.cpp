@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <unordered_map>
 
+#include "core/file_contents.h"
 #include "core/file_io.h"
 #include "core/text.h"
 #include "interop/foreign_item_record.h"
@@ -11,6 +13,7 @@
 #include "interop/source_readers.h"
 #include "vault/vault_bundle.h"
 #include "vault/vault_pack_job.h"
+#include "vault/vault_stream_packer.h"
 #include "vault/vault_writer.h"
 
 namespace qm {
@@ -180,10 +183,8 @@ class Importer {
     std::vector<std::string> companions(SourceReaders().size());
     for (const ListedFile& file : files) {
       if (!file.Companion) continue;
-      const auto bytes = ReadFileBytes(PathOf(request_, file), kMaxSourceBytes);
-      if (bytes.Ok())
-        companions[static_cast<std::size_t>(file.Reader)].assign(bytes.Value().begin(),
-                                                                 bytes.Value().end());
+      const auto bytes = ReadFileContents(PathOf(request_, file), kMaxSourceBytes);
+      if (bytes.Ok()) companions[static_cast<std::size_t>(file.Reader)] = bytes.Value().View();
     }
     std::uint64_t before = 0;
     for (const ListedFile& file : files) {
@@ -195,6 +196,9 @@ class Importer {
   }
 
   std::vector<TItemRecord>& Entries() { return entries_; }
+  Result<std::vector<std::uint8_t>> Pack(const TItemRecord& header) {
+    return packer_->Finish(header);
+  }
   ImportTally& Tally() { return tally_; }
   std::size_t Merged() const { return merged_; }
   std::size_t Read() const { return read_; }
@@ -212,34 +216,50 @@ class Importer {
     // The phase names the file from the start: reading a large one takes a while.
     const std::string phase = "Reading " + fs::path(path).filename().string();
     ReportProgress(progress_, before, total, phase);
-    const auto bytes = ReadFileBytes(path, kMaxSourceBytes);
+    const auto bytes = ReadFileContents(path, kMaxSourceBytes);
     if (!bytes.Ok()) return refuse(bytes.Error());
-    const std::string_view text(reinterpret_cast<const char*>(bytes.Value().data()),
-                                bytes.Value().size());
+    const std::string_view text = bytes.Value().View();
+    // Items are converted and merged as the reader hands them over; a
+    // refused source takes back what it gave.
+    const ImportTally tallyBefore = tally_;
+    const std::size_t entriesBefore = entries_.size();
+    const std::size_t mergedBefore = merged_;
+    // Room for a large source at once (a row takes a few hundred bytes; the
+    // pages reserved are touched only when filled), growing as push_back
+    // would for the many one-item files of a folder.
+    const std::size_t expected =
+        entries_.size() + std::min<std::size_t>(text.size() / 256 + 1, 1u << 20);
+    if (expected > entries_.capacity()) {
+      entries_.reserve(std::max(expected, 2 * entries_.capacity()));
+      seen_.reserve(entries_.capacity());
+    }
+    std::size_t conversionSkips = 0;
+    const std::string fileName = fs::path(path).filename().string();
     ReadContext context{tally_,
                         [&](std::uint64_t done, std::uint64_t, std::string_view) {
                           ReportProgress(progress_, before + done, total, phase);
                         },
-                        cancel_};
+                        cancel_,
+                        [&](ForeignItem&& item) {
+                          // A one-item file has no id of its own but its name.
+                          if (item.SourceId.empty()) item.SourceId = fileName;
+                          // What the item left out counts once, not again for each duplicate.
+                          ImportTally itemTally;
+                          const auto record = ForeignItemRecord(item, reader.Kind, itemTally);
+                          conversionSkips += itemTally.SkippedCount();
+                          if (!record || Keep(*record)) tally_.Add(itemTally);
+                        }};
     const std::size_t skippedBefore = tally_.SkippedCount();
     auto read = reader.Read(text, companions[static_cast<std::size_t>(file.Reader)], context);
-    if (!read.Ok()) return refuse(read.Error());
+    if (!read.Ok()) {
+      TakeBack(entriesBefore, mergedBefore);
+      tally_ = tallyBefore;
+      return refuse(read.Error());
+    }
     if (cancel_.Cancelled()) return;
     ReadOutcome& outcome = read.Value();
-    const std::size_t count =
-        outcome.Items.size() + outcome.Entries.size() + (tally_.SkippedCount() - skippedBefore);
-    // Room for a large source at once, growing as push_back would for the
-    // many one-item files of a folder.
-    const std::size_t needed = entries_.size() + outcome.Items.size() + outcome.Entries.size();
-    if (needed > entries_.capacity()) entries_.reserve(std::max(needed, 2 * entries_.capacity()));
-    for (ForeignItem& item : outcome.Items) {
-      // A one-item file has no id of its own but its name.
-      if (item.SourceId.empty()) item.SourceId = fs::path(path).filename().string();
-      // What the item left out counts once, not again for each duplicate.
-      ImportTally itemTally;
-      const auto record = ForeignItemRecord(item, reader.Kind, itemTally);
-      if (!record || Keep(*record)) tally_.Add(itemTally);
-    }
+    const std::size_t readerSkips = tally_.SkippedCount() - skippedBefore - conversionSkips;
+    const std::size_t count = outcome.Taken + outcome.Entries.size() + readerSkips;
     for (const TItemRecord& entry : outcome.Entries) Keep(entry);
     SourceSummary& summary = SummaryFor(summaries, file, reader.Kind, path);
     ++summary.Files;
@@ -259,6 +279,16 @@ class Importer {
     }
     summaries.push_back({named, kind, 0, 0, {}, {}});
     return summaries.back();
+  }
+
+  // Forgets the entries kept from the first one past keep on.
+  void TakeBack(std::size_t keep, std::size_t merged) {
+    entries_.resize(keep);
+    merged_ = merged;
+    std::erase_if(seen_, [keep](const auto& entry) { return entry.second >= keep; });
+    // The packer has packed them already: it starts again from the first entry.
+    packer_.emplace();
+    for (std::size_t i = 1; i < entries_.size(); ++i) packer_->Add(entries_[i]);
   }
 
   // False when the record is the same item as one kept before.
@@ -281,6 +311,7 @@ class Importer {
     }
     seen_.emplace(hash, entries_.size());
     entries_.push_back(record);
+    packer_->Add(record);
     return true;
   }
 
@@ -292,6 +323,8 @@ class Importer {
   // make room for it.
   std::vector<TItemRecord> entries_{EmptyItem()};
   std::unordered_multimap<std::size_t, std::size_t> seen_;  // key hash -> entry
+  // Packs each entry kept on a second core while the sources are read.
+  std::optional<VaultStreamPacker> packer_{std::in_place};
   std::size_t merged_ = 0;
   std::size_t read_ = 0;
 };
@@ -353,9 +386,11 @@ JobOutcome<ItemImportReport> ImportItemSources(const ItemImportRequest& request,
   report.Label = Cp1252ToUtf8(report.Label);
   report.Origin = Cp1252ToUtf8(report.Origin);
 
-  bool cancelled = false;
-  const auto packed = PackVaultEntries(entries, progress, cancel, cancelled);
-  if (cancelled || cancel.Cancelled()) return Outcome::Cancelled();
+  // The entries were packed as they were kept; what is left is the rest of
+  // the last piece and the header in front.
+  ReportProgress(progress, 0, 0, kPackingPhase);
+  const auto packed = importer.Pack(header);
+  if (cancel.Cancelled()) return Outcome::Cancelled();
   if (!packed.Ok()) return Outcome::Failed(packed.Error());
 
   // From here the import finishes: the file is replaced at once, or not at all.

@@ -82,7 +82,7 @@ Result<ReadOutcome> ReadKortXml(std::string_view text, ReadContext& context) {
   if (item.Name.empty()) {
     context.Tally.Skip("no name", {});
   } else {
-    outcome.Items.push_back(std::move(item));
+    outcome.Add(std::move(item), context);
   }
   ReportProgress(context.Progress, text.size(), text.size(), kPhase);
   return outcome;

@@ -89,7 +89,7 @@ Result<ReadOutcome> ReadMorasXml(std::string_view text, ReadContext& context) {
     if (item.Name.empty()) {
       context.Tally.Skip("no name", item.SourceId);
     } else {
-      outcome.Items.push_back(std::move(item));
+      outcome.Add(std::move(item), context);
     }
     if (++read % kProgressEvery == 0) {
       const std::ptrdiff_t offset = std::max<std::ptrdiff_t>(0, node.offset_debug());

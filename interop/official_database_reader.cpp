@@ -167,8 +167,8 @@ class ItemMapper {
  public:
   ItemMapper(ReadContext& context, const MetadataNames* names) : context_(context), names_(names) {}
 
-  // Puts one item of the database into items, or tells the tally why not.
-  void Map(const Json& item, std::vector<ForeignItem>& items) {
+  // Puts one item of the database into the outcome, or tells the tally why not.
+  void Map(const Json& item, ReadOutcome& outcome) {
     ForeignItem out;
     out.Name = TextMember(item, "name");
     out.SourceId = TextMember(item, "id");
@@ -211,7 +211,7 @@ class ItemMapper {
     if (const Json* bonuses = Member(item, "bonuses"); bonuses != nullptr && bonuses->is_array()) {
       for (const Json& row : *bonuses) AddBonus(row, out);
     }
-    items.push_back(std::move(out));
+    outcome.Add(std::move(out), context_);
   }
 
  private:
@@ -356,7 +356,7 @@ Result<ReadOutcome> ReadItems(std::string_view text, ReadContext& context,
         return true;
       case Event::object_end:
         if (!inItems || depth != kItemDepth) return true;
-        mapper.Map(parsed, outcome.Items);
+        mapper.Map(parsed, outcome);
         if (++seen % kItemsPerProgress == 0) {
           ReportProgress(context.Progress, static_cast<std::uint64_t>(furthest - text.data()),
                          text.size(), kPhase);

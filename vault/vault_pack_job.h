@@ -1,7 +1,8 @@
 #pragma once
 // Writing and packing a whole vault as one step of a job: a vault of a
 // hundred thousand entries takes a while, so the step reports its progress
-// and gives up when asked.
+// in entries and gives up when asked. The text is packed a piece at a time
+// as it is written, never held whole.
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -13,7 +14,6 @@
 
 namespace qm {
 
-inline constexpr std::string_view kWritingPhase = "Writing the vault";
 inline constexpr std::string_view kPackingPhase = "Packing the vault";
 
 // The bytes of a vault file of entries (the header entry first). A failure

@@ -1,5 +1,6 @@
 #include "vault/vault_writer.h"
 
+#include <array>
 #include <charconv>
 
 #include "core/bonus_catalogue.h"
@@ -66,7 +67,7 @@ void AppendNumberLine(std::string& out, long long value) {
   out += kLineEnd;
 }
 
-void AppendEntry(std::string& out, const TItemRecord& item, std::size_t index) {
+void AppendEntryText(std::string& out, const TItemRecord& item, std::size_t index) {
   AppendLine(out, "");
   out += '~';
   AppendNumberLine(out, static_cast<long long>(index));
@@ -116,7 +117,45 @@ void AppendEntry(std::string& out, const TItemRecord& item, std::size_t index) {
   }
 }
 
+// Whether a bonus code's name reads back as that code: the names are fixed,
+// so each code is looked up once per process, not once per entry written.
+bool BonusNameReadsBack(int code) {
+  static const auto readsBack = [] {
+    std::array<bool, kMaxBonusCode + 1> table{};
+    for (int c = 0; c <= kMaxBonusCode; ++c) {
+      const auto back = BonusNameIndex().Find(BonusName(c));
+      table[static_cast<std::size_t>(c)] = back && *back == c;
+    }
+    return table;
+  }();
+  return readsBack[static_cast<std::size_t>(code)];
+}
+
 }  // namespace
+
+void AppendVaultEntryText(std::string& out, const TItemRecord& entry, std::size_t index) {
+  AppendEntryText(out, entry, index);
+}
+
+std::string WhyHeaderNotWritable(const TItemRecord& header) {
+  if (header.EffectKind[0] == 0 && header.EffectValue[0] != 0) {
+    return "entry 0, Effect 1: the vault version is kept as the first effect value, which the "
+           "text carries only for an effect with a kind";
+  }
+  if (const std::string why = WhyNotWritable(header); !why.empty()) {
+    return "entry 0 " + Quoted(header.Name.View()) + ", " + why;
+  }
+  return {};
+}
+
+void AppendVaultHeadText(std::string& out, const TItemRecord& header, std::size_t count) {
+  AppendLine(out, "~v");
+  AppendLine(out, "Vault Version:1");
+  AppendLine(out, kVaultDateLine);
+  AppendNumberLine(out, static_cast<long long>(count));
+  AppendNumberLine(out, header.EffectValue[0]);
+  AppendEntryText(out, header, 0);
+}
 
 std::string WhyNotWritable(const TItemRecord& item) {
   if (auto p = TextProblem("Name", item.Name.View()); !p.empty()) return p;
@@ -136,10 +175,10 @@ std::string WhyNotWritable(const TItemRecord& item) {
   for (int row = 0; row < kBonusRows; ++row) {
     const int code = item.BonusCode[row];
     if (code == 0) continue;
-    const std::string field = "BonusCode row " + std::to_string(row + 1);
-    if (code > kMaxBonusCode) return field + ": code " + std::to_string(code) + " has no name";
-    const auto back = BonusNameIndex().Find(BonusName(code));
-    if (!back || *back != code) {
+    if (code > kMaxBonusCode || !BonusNameReadsBack(code)) {
+      const std::string field = "BonusCode row " + std::to_string(row + 1);
+      if (code > kMaxBonusCode) return field + ": code " + std::to_string(code) + " has no name";
+      const auto back = BonusNameIndex().Find(BonusName(code));
       return field + ": code " + std::to_string(code) + " is named " + Quoted(BonusName(code)) +
              ", which reads back as code " + std::to_string(back.value_or(0));
     }
@@ -170,35 +209,49 @@ std::string WhyNotWritable(const TItemRecord& item) {
   return {};
 }
 
-Result<std::string> WriteVaultText(std::span<const TItemRecord> entries) {
-  return WriteVaultText(entries, {});
+namespace {
+
+// The text into out; whenever out holds pieceBytes or more, take gets it and
+// out starts again.
+Status WriteTextInto(std::string& out, std::span<const TItemRecord> entries, std::size_t pieceBytes,
+                     const std::function<bool(std::string_view piece, std::size_t written)>& take) {
+  if (entries.empty()) return Status::Failure("a vault needs its header entry");
+  const TItemRecord& header = entries.front();
+  if (const std::string why = WhyHeaderNotWritable(header); !why.empty()) {
+    return Status::Failure(why);
+  }
+  AppendVaultHeadText(out, header, entries.size());
+  for (std::size_t i = 1; i < entries.size(); ++i) {
+    if (const std::string why = WhyNotWritable(entries[i]); !why.empty()) {
+      return Status::Failure("entry " + std::to_string(i) + " " + Quoted(entries[i].Name.View()) +
+                             ", " + why);
+    }
+    AppendVaultEntryText(out, entries[i], i);
+    if (out.size() >= pieceBytes && i + 1 < entries.size()) {
+      if (take && !take(out, i + 1)) return Status::Failure(kVaultWritingStopped);
+      if (take) out.clear();
+    }
+  }
+  if (take && !take(out, entries.size())) return Status::Failure(kVaultWritingStopped);
+  return Status::Success();
 }
 
-Result<std::string> WriteVaultText(std::span<const TItemRecord> entries,
-                                   const std::function<bool(std::size_t written)>& keepGoing) {
-  if (entries.empty()) return Result<std::string>::Failure("a vault needs its header entry");
-  const TItemRecord& header = entries.front();
-  if (header.EffectKind[0] == 0 && header.EffectValue[0] != 0) {
-    return Result<std::string>::Failure(
-        "entry 0, Effect 1: the vault version is kept as the first effect value, which the "
-        "text carries only for an effect with a kind");
-  }
+}  // namespace
+
+Result<std::string> WriteVaultText(std::span<const TItemRecord> entries) {
   std::string out;
   out.reserve(entries.size() * 420 + 64);
-  AppendLine(out, "~v");
-  AppendLine(out, "Vault Version:1");
-  AppendLine(out, kVaultDateLine);
-  AppendNumberLine(out, static_cast<long long>(entries.size()));
-  AppendNumberLine(out, header.EffectValue[0]);
-  for (std::size_t i = 0; i < entries.size(); ++i) {
-    if (const std::string why = WhyNotWritable(entries[i]); !why.empty()) {
-      return Result<std::string>::Failure("entry " + std::to_string(i) + " " +
-                                          Quoted(entries[i].Name.View()) + ", " + why);
-    }
-    AppendEntry(out, entries[i], i);
-    if (keepGoing && !keepGoing(i + 1)) return Result<std::string>::Failure(kVaultWritingStopped);
-  }
+  const Status written = WriteTextInto(out, entries, out.max_size(), {});
+  if (!written.Ok()) return Result<std::string>::Failure(written.error);
   return out;
+}
+
+Status WriteVaultTextInPieces(
+    std::span<const TItemRecord> entries, std::size_t pieceBytes,
+    const std::function<bool(std::string_view piece, std::size_t written)>& take) {
+  std::string out;
+  out.reserve(pieceBytes + 4096);
+  return WriteTextInto(out, entries, pieceBytes, take);
 }
 
 Result<std::vector<std::uint8_t>> PackVault(std::span<const TItemRecord> entries) {

@@ -186,34 +186,78 @@ Result<std::vector<std::uint8_t>> DeflateStream(std::string_view text, int level
   return packed;
 }
 
+struct Deflater::State {
+  z_stream Stream{};
+  bool Started = false;
+  std::string Failure;  // once set, every later call gives it
+  std::vector<std::uint8_t> Packed;
+};
+
+Deflater::Deflater(int level) : state_(std::make_unique<State>()) {
+  state_->Started = deflateInit(&state_->Stream, level) == Z_OK;
+  if (!state_->Started) state_->Failure = "packing failed";
+}
+
+Deflater::~Deflater() {
+  if (state_->Started) deflateEnd(&state_->Stream);
+}
+
+Status Deflater::Run(std::string_view piece, bool last) {
+  State& s = *state_;
+  if (!s.Failure.empty()) return Status::Failure(s.Failure);
+  for (;;) {
+    const std::size_t feed = std::min(piece.size(), kChunk);
+    s.Stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(piece.data()));
+    s.Stream.avail_in = static_cast<uInt>(feed);
+    const bool finishing = last && feed == piece.size();
+    int status = Z_OK;
+    do {
+      // The output grows as it fills, opened a piece at a time: a page is
+      // touched only shortly before it is written.
+      const std::size_t used = s.Packed.size();
+      if (s.Packed.capacity() - used < kFileChunk) {
+        s.Packed.reserve(std::max(2 * s.Packed.capacity(), kDeflatePiece));
+      }
+      s.Packed.resize(std::min(s.Packed.capacity(), used + kDeflatePiece));
+      s.Stream.next_out = s.Packed.data() + used;
+      s.Stream.avail_out = static_cast<uInt>(std::min(s.Packed.size() - used, kChunk));
+      const std::size_t room = s.Stream.avail_out;
+      status = deflate(&s.Stream, finishing ? Z_FINISH : Z_NO_FLUSH);
+      s.Packed.resize(used + room - s.Stream.avail_out);
+      if (status == Z_STREAM_ERROR) {
+        s.Failure = "packing failed";
+        return Status::Failure(s.Failure);
+      }
+    } while (finishing ? status != Z_STREAM_END : s.Stream.avail_in > 0 || s.Stream.avail_out == 0);
+    piece.remove_prefix(feed);
+    if (piece.empty()) return Status::Success();
+  }
+}
+
+Status Deflater::Add(std::string_view piece) {
+  return Run(piece, false);
+}
+
+Result<std::vector<std::uint8_t>> Deflater::Finish() {
+  using Packed = Result<std::vector<std::uint8_t>>;
+  if (const Status done = Run({}, true); !done.Ok()) return Packed::Failure(done.error);
+  state_->Failure = "the stream is finished";
+  return std::move(state_->Packed);
+}
+
 Result<std::vector<std::uint8_t>> DeflateStream(
     std::string_view text, int level, const std::function<bool(std::size_t packed)>& keepGoing) {
   using Packed = Result<std::vector<std::uint8_t>>;
-  if (text.size() > std::numeric_limits<uLong>::max() / 2) {
-    return Packed::Failure("the text is too large to pack");
-  }
-  z_stream stream{};
-  if (deflateInit(&stream, level) != Z_OK) return Packed::Failure("packing failed");
-  std::vector<std::uint8_t> packed(deflateBound(&stream, static_cast<uLong>(text.size())));
-  stream.next_out = packed.data();
-  stream.avail_out = static_cast<uInt>(packed.size());
-  std::size_t fed = 0;
-  int status = Z_OK;
-  while (status == Z_OK) {
+  Deflater deflater(level);
+  for (std::size_t fed = 0; fed < text.size();) {
     const std::size_t piece = std::min(kDeflatePiece, text.size() - fed);
-    stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data() + fed));
-    stream.avail_in = static_cast<uInt>(piece);
-    fed += piece;
-    status = deflate(&stream, fed == text.size() ? Z_FINISH : Z_NO_FLUSH);
-    if (status == Z_OK && keepGoing && !keepGoing(fed)) {
-      deflateEnd(&stream);
-      return Packed::Failure(kPackingStopped);
+    if (const Status added = deflater.Add(text.substr(fed, piece)); !added.Ok()) {
+      return Packed::Failure(added.error);
     }
+    fed += piece;
+    if (keepGoing && !keepGoing(fed)) return Packed::Failure(kPackingStopped);
   }
-  deflateEnd(&stream);
-  if (status != Z_STREAM_END) return Packed::Failure("packing failed");
-  packed.resize(stream.total_out);
-  return packed;
+  return deflater.Finish();
 }
 
 }  // namespace qm

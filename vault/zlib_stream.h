@@ -57,6 +57,26 @@ Result<TextBuffer> InflateFile(InputFile& file, const TextBounder& bound,
                                std::uint64_t& packedBytes);
 Result<std::string> InflateStream(std::span<const std::uint8_t> packed);
 Result<std::vector<std::uint8_t>> DeflateStream(std::string_view text, int level = kVaultPackLevel);
+
+// Packs a text handed over piece by piece into one zlib stream, so a text of
+// tens of megabytes never has to be held whole. The bytes do not depend on
+// where the pieces end: they equal DeflateStream's of the whole text.
+class Deflater {
+ public:
+  explicit Deflater(int level = kVaultPackLevel);
+  Deflater(const Deflater&) = delete;
+  Deflater& operator=(const Deflater&) = delete;
+  ~Deflater();
+  Status Add(std::string_view piece);
+  // The whole stream; the deflater takes no more pieces after it.
+  Result<std::vector<std::uint8_t>> Finish();
+
+ private:
+  struct State;
+  Status Run(std::string_view piece, bool last);
+  std::unique_ptr<State> state_;
+};
+
 // The same bytes, packed piece by piece for a job: keepGoing(text bytes packed
 // so far) is asked after each piece, and a false answer gives up with
 // kPackingStopped.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/file_contents.h"
 #include "core/file_io.h"
 #include "support/temp_folder.h"
 
@@ -47,6 +48,7 @@ TEST(FileReads, OnlyRegularFilesAreOpenedAndEveryMessageNamesThePath) {
     // A FIFO without a writer must neither block the open nor the read.
     EXPECT_EQ(ReadFileBytes(c.path).Error(), c.message);
     EXPECT_EQ(ReadFilePrefix(c.path, 10).Error(), c.message);
+    EXPECT_EQ(ReadFileContents(c.path, 10).Error(), c.message);
   }
 }
 
@@ -60,6 +62,24 @@ TEST(FileReads, AWholeReadStopsAtItsBoundAndAPrefixReadAtItsRecord) {
   EXPECT_EQ(ReadFilePrefix(path, 1000).Value().size(), 100u);
   EXPECT_EQ(SizeText(16u << 20), "16 MiB");
   EXPECT_EQ(SizeText(std::size_t{1} << 30), "1 GiB");
+}
+
+TEST(FileReads, WholeContentsComeBackByteForByteAtEverySizeAndStopAtTheirBound) {
+  testing::TempFolder folder;
+  const std::string path = folder.File("data");
+  // Empty, small (on the heap) and large (mapped) files.
+  for (const std::size_t size : {std::size_t{0}, std::size_t{100}, std::size_t{3} << 20}) {
+    std::string bytes(size, '\0');
+    for (std::size_t i = 0; i < size; ++i) bytes[i] = static_cast<char>(i * 131 % 251);
+    ASSERT_TRUE(WriteFileAtomically(path, bytes).Ok());
+    const auto read = ReadFileContents(path, size);
+    ASSERT_TRUE(read.Ok()) << read.Error();
+    EXPECT_TRUE(read.Value().View() == bytes) << size;
+    if (size > 0) {
+      EXPECT_EQ(ReadFileContents(path, size - 1).Error(),
+                "\"" + path + "\": the file is larger than " + SizeText(size - 1));
+    }
+  }
 }
 
 TEST(FileReads, AMessageIsNamedByItsFileOnce) {

@@ -119,6 +119,32 @@ TEST(ItemImport, SourcesWithoutAnyItemFailWithTheReason) {
                 temp.File("b.txt") + "\": not an item source we can read");
 }
 
+// A database refused for nesting too deep, after its first item was already
+// converted, packed and counted: the vault and the report hold none of it.
+TEST(ItemImport, ASourceRefusedMidwayTakesBackWhatItGave) {
+  testing::TempFolder temp;
+  const std::string sources = temp.File("sources");
+  fs::create_directories(sources);
+  fs::copy_file(DataRoot() / "../interop/data/kort/crafted_vest.xml", sources + "/vest.xml");
+  std::string deep = R"({"items": [{"id": 1, "name": "Early Cloak", "category": 5, "slot": 6,
+      "bonuses": [{"type": 1, "id": 4, "value": 15}, {"type": 99, "value": 1}]}, {"x": )";
+  for (int i = 0; i < 70; ++i) deep += "[";
+  Write(sources + "/items.json", deep);
+  const auto outcome = ImportItemSources({{sources}, temp.File("out.qmv"), "2026-12-10", "", false},
+                                         {}, CancelToken());
+  ASSERT_TRUE(outcome.IsFinished()) << outcome.Message();
+  const ItemImportReport& report = outcome.Value();
+  EXPECT_EQ(report.Imported, 1u);
+  EXPECT_EQ(report.Read, 1u);
+  const std::string text = ItemImportReportText(report);
+  EXPECT_EQ(text.find("Early Cloak"), std::string::npos) << text;
+  EXPECT_NE(text.find("items.json: nested deeper than 64 levels"), std::string::npos) << text;
+  Vault vault;
+  ASSERT_TRUE(vault.LoadFile(temp.File("out.qmv")).Ok());
+  ASSERT_EQ(vault.Count(), 2u);
+  EXPECT_NE(vault.Entries()[1].Name.View(), "Early Cloak");
+}
+
 TEST(ItemImport, TheLabelNamesAsManyKindsAsFitItsFiftyOneCharacters) {
   testing::TempFolder temp;
   const fs::path data = DataRoot() / "../interop/data";

@@ -8,6 +8,7 @@
 #include "core/effect_names.h"
 #include "core/item_lists.h"
 #include "vault/vault.h"
+#include "vault/vault_stream_packer.h"
 #include "vault/vault_writer.h"
 #include "vault/zlib_stream.h"
 #include "vault_test_support.h"
@@ -307,6 +308,29 @@ TEST_F(VaultWriterTest, RandomRecordsRoundTripThroughTheLoader) {
   const auto again = WriteVaultText(vault.Entries());
   ASSERT_TRUE(again.Ok());
   EXPECT_TRUE(again.Value() == WriteVaultText(expected).Value());
+}
+
+// The packer that packs entries as an import keeps them: its file holds the
+// same text as packing the whole at once, whether it spans no entry, one
+// batch or pieces past a megabyte, and loads with its checksum.
+TEST_F(VaultWriterTest, PackingEntriesAsTheyComeGivesTheTextOfTheWhole) {
+  std::mt19937 rng(1234);
+  for (const int count : {0, 400, 3000}) {
+    std::vector<TItemRecord> entries{HeaderItem(2)};
+    VaultStreamPacker packer;
+    for (int i = 0; i < count; ++i) {
+      entries.push_back(RandomItem(rng));
+      packer.Add(entries.back());
+    }
+    const auto packed = packer.Finish(entries.front());
+    ASSERT_TRUE(packed.Ok()) << packed.Error();
+    const auto text = InflateStream(packed.Value());
+    ASSERT_TRUE(text.Ok()) << text.Error();
+    EXPECT_TRUE(text.Value() == WriteVaultText(entries).Value()) << count;
+    Vault vault;
+    ASSERT_TRUE(vault.LoadPacked(packed.Value()).Ok()) << count;
+    EXPECT_EQ(vault.Count(), entries.size());
+  }
 }
 
 TEST_F(VaultWriterTest, AppendedListTextsAreWrittenAndReadBack) {
