@@ -25,7 +25,7 @@ int RunBreakdown(CommandContext& context) {
   if (!code) return UsageError(context, error, kUsage);
   // Labels tagged 0 explain nothing.
   if (*code == 0) return InputError(context, "bonus code 0 has no breakdown");
-  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  auto tpl = LoadAnyTemplate(args->Positional()[0], context.err);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
 
   const TotalsAndCaps figures = ComputeTotals(tpl.Value());

@@ -88,9 +88,9 @@ int RunCompare(CommandContext& context) {
   }
   const std::string& pathA = args->Positional()[0];
   const std::string& pathB = args->Positional()[1];
-  auto a = LoadAnyTemplate(pathA);
+  auto a = LoadAnyTemplate(pathA, context.err);
   if (!a.Ok()) return InputError(context, a.Error());
-  auto b = LoadAnyTemplate(pathB);
+  auto b = LoadAnyTemplate(pathB, context.err);
   if (!b.Ok()) return InputError(context, b.Error());
   const Side sideA{pathA, a.Value()};
   const Side sideB{pathB, b.Value()};

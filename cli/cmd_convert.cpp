@@ -1,4 +1,5 @@
-// convert IN OUT: a .qmc or .qmy template written as a .qmc template.
+// convert IN OUT: a template of any kind the program opens written as a .qmc
+// template.
 #include <ostream>
 
 #include "cli/args.h"
@@ -11,7 +12,7 @@
 namespace qm::cli {
 namespace {
 
-constexpr std::string_view kUsage = "convert IN.qmc|IN.qmy OUT.qmc";
+constexpr std::string_view kUsage = "convert IN OUT.qmc";
 
 int RunConvert(CommandContext& context) {
   std::string error;
@@ -31,7 +32,7 @@ int RunConvert(CommandContext& context) {
                                            "names another kind of file; convert writes .qmc "
                                            "templates only, nothing written"));
   }
-  auto tpl = LoadAnyTemplate(in);
+  auto tpl = LoadAnyTemplate(in, context.err);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   // Without the program's vault at hand the mark keeps what the file held.
   const Status saved = WriteTemplateFile(out, tpl.Value(), tpl.Value().VaultMark, {in});

@@ -97,7 +97,7 @@ int RunReport(CommandContext& context) {
   const auto out = args->Value("out");
   if (out && out->empty()) return UsageError(context, kEmptyOutReason, kUsage);
 
-  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  auto tpl = LoadAnyTemplate(args->Positional()[0], context.err);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   report.ReportCopy = tpl.Value();
   if (weapons) report.ReportCopy.WeaponConfig = static_cast<std::uint8_t>(*weapons);

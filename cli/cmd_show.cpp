@@ -23,16 +23,6 @@ int RunShow(CommandContext& context) {
   const bool json = args->Has("json");
 
   const RecordFileKind kind = KindOfPath(path);
-  if (kind == RecordFileKind::kTemplate || kind == RecordFileKind::kOldTemplate) {
-    auto tpl = LoadAnyTemplate(path);
-    if (!tpl.Ok()) return InputError(context, tpl.Error());
-    if (json) {
-      context.out << TemplateToJson(tpl.Value()).dump(2) << '\n';
-    } else {
-      for (const std::string& line : TemplateLines(tpl.Value())) context.out << line << '\n';
-    }
-    return kExitOk;
-  }
   if (kind == RecordFileKind::kItem || kind == RecordFileKind::kOldItem) {
     auto item = LoadAnyItem(path);
     if (!item.Ok()) return InputError(context, item.Error());
@@ -43,8 +33,15 @@ int RunShow(CommandContext& context) {
     }
     return kExitOk;
   }
-  return InputError(context,
-                    "\"" + path + "\": unknown file kind (.qmc, .qmy, .qmx or .qmi expected)");
+  // Every other file is a template of ours or of another planner, or refused.
+  auto tpl = LoadAnyTemplate(path, context.err);
+  if (!tpl.Ok()) return InputError(context, tpl.Error());
+  if (json) {
+    context.out << TemplateToJson(tpl.Value()).dump(2) << '\n';
+  } else {
+    for (const std::string& line : TemplateLines(tpl.Value())) context.out << line << '\n';
+  }
+  return kExitOk;
 }
 
 }  // namespace

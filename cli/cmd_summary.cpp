@@ -23,7 +23,7 @@ int RunSummary(CommandContext& context) {
   }
   const auto slot = ParseNumberArgument("SLOT", args->Positional()[1], 1, kSlotCount, error);
   if (!slot) return UsageError(context, error, kUsage);
-  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  auto tpl = LoadAnyTemplate(args->Positional()[0], context.err);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
 
   const TTemplateRecord& record = tpl.Value();

@@ -172,7 +172,7 @@ int RunTotals(CommandContext& context) {
   if (!args || !ExpectPositionals(*args, {"FILE"}, error)) {
     return UsageError(context, error, kUsage);
   }
-  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  auto tpl = LoadAnyTemplate(args->Positional()[0], context.err);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   const TotalsAndCaps result = ComputeTotals(tpl.Value());
   if (args->Has("json")) {

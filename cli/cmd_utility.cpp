@@ -26,7 +26,7 @@ int RunUtility(CommandContext& context) {
     return UsageError(context, error, kUsage);
   }
 
-  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  auto tpl = LoadAnyTemplate(args->Positional()[0], context.err);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   const UtilityColumn column = ShowUtility(tpl.Value(), static_cast<int>(*mode));
   for (const std::string& text : column.SlotTexts) context.out << text << '\n';

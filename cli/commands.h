@@ -11,8 +11,10 @@ namespace qm::cli {
 extern const Command kBreakdownCommand;
 extern const Command kCompareCommand;
 extern const Command kConvertCommand;
+extern const Command kExportTemplateCommand;
 extern const Command kGemCommand;
 extern const Command kImportCommand;
+extern const Command kImportTemplateCommand;
 extern const Command kReportCommand;
 extern const Command kSalvageCommand;
 extern const Command kShowCommand;

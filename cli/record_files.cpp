@@ -7,6 +7,7 @@
 #include "core/legacy_item.h"
 #include "core/template_file.h"
 #include "core/text.h"
+#include "interop/template_open.h"
 
 namespace qm::cli {
 namespace {
@@ -30,22 +31,11 @@ bool IsVaultPath(const std::string& path) {
   return EndsWith(path, ".qmv");
 }
 
-Result<TTemplateRecord> LoadAnyTemplate(const std::string& path) {
-  switch (KindOfPath(path)) {
-    case RecordFileKind::kTemplate: {
-      auto tpl = ReadTemplateFile(path);
-      if (tpl.Ok() && tpl.Value().EffectIdsGlobal != 1) ConvertEffectIds(tpl.Value());
-      return tpl;
-    }
-    case RecordFileKind::kOldTemplate: {
-      auto tpl = ReadOldTemplateFile(path);
-      if (tpl.Ok()) ConvertEffectIds(tpl.Value());
-      return tpl;
-    }
-    default:
-      return Result<TTemplateRecord>::Failure("\"" + path +
-                                              "\": not a template file (.qmc or .qmy expected)");
-  }
+Result<TTemplateRecord> LoadAnyTemplate(const std::string& path, std::ostream& warnings) {
+  auto opened = OpenAnyTemplate(path);
+  if (!opened.Ok()) return Result<TTemplateRecord>::Failure(opened.Error());
+  for (const std::string& line : opened.Value().Warnings) warnings << path << ": " << line << '\n';
+  return opened.Value().Record;
 }
 
 Result<TItemRecord> LoadAnyItem(const std::string& path) {

@@ -1,6 +1,8 @@
 #pragma once
-// Reading the record files the CLI accepts, chosen by extension (letter case
-// ignored): .qmc and .qmy templates, .qmx items and .qmi old items.
+// Reading the record files the CLI accepts: .qmc and .qmy templates, .qmx
+// items and .qmi old items by their extension (letter case ignored), and the
+// other planners' templates by their content.
+#include <ostream>
 #include <string>
 
 #include "core/item_record.h"
@@ -14,9 +16,11 @@ enum class RecordFileKind { kTemplate, kOldTemplate, kItem, kOldItem, kUnknown }
 RecordFileKind KindOfPath(const std::string& path);
 // A path ending in .qmv (letter case ignored), the vault file's extension.
 bool IsVaultPath(const std::string& path);
-// A .qmc or .qmy template (an old template is converted; its effect numbers
-// are converted too, as loading a template in the program does).
-Result<TTemplateRecord> LoadAnyTemplate(const std::string& path);
+// A template of any kind the program opens: .qmc and .qmy (an old template
+// and older effect numbers converted, as loading one in the program does) and
+// the other planners' templates, whose losses go to warnings one line each,
+// named by the file.
+Result<TTemplateRecord> LoadAnyTemplate(const std::string& path, std::ostream& warnings);
 // A .qmx item, or a .qmi old item converted.
 Result<TItemRecord> LoadAnyItem(const std::string& path);
 

@@ -3,14 +3,17 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 #include "core/class_table.h"
 #include "core/effect_names.h"
+#include "core/file_io.h"
 #include "core/item_lists.h"
 #include "core/template_file.h"
 #include "core/text.h"
 #include "engine/item_measures.h"
+#include "interop/template_open.h"
 
 namespace qm {
 namespace {
@@ -143,6 +146,7 @@ void TfrmGearMain::SetTitle(const std::string& name) {
 void TfrmGearMain::SetSaveEnabled(bool enabled) {
   view_.Save.Enabled = enabled;
   view_.SaveAs.Enabled = enabled;
+  view_.ExportTemplate.Enabled = enabled;
 }
 
 // The only two writers of the unsaved-changes mark: MarkChanged here and
@@ -225,14 +229,16 @@ FileDialogRequest TfrmGearMain::TemplateOpenRequest(std::string title) {
   return request;
 }
 
-void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
+void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry, std::string chosen) {
   const ViewBatch batch(*this);
   const HistoryStep fresh(*this, "");
   if (!AskSaveFirst("Changes have been made, do you wish to save before loading a new character?",
                     "&Load"))
     return;
 
-  std::string path = origin == LoadOrigin::Dialog ? std::string() : pendingFile_;
+  std::string path = !chosen.empty()                ? std::move(chosen)
+                     : origin == LoadOrigin::Dialog ? ""
+                                                    : pendingFile_;
   if (path.empty()) {
     path = files_.AskOpenPath(TemplateOpenRequest("Load Character"));
     if (path.empty()) return;
@@ -246,9 +252,20 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   bool oldTemplate = false;
   if (Contains(lower, ".qmc")) oldTemplate = false;
   if (Contains(lower, ".qmy")) oldTemplate = true;
+  // Another planner's template is read whole before anything changes, so a
+  // file it cannot read leaves the template as it was.
+  std::optional<OpenedTemplate> foreign;
   if (!Contains(lower, ".qmc") && !Contains(lower, ".qmy")) {
-    user_.ShowMessage("Unknown file type? " + path);
-    return;
+    if (!SniffTemplateFile(path)) {
+      user_.ShowMessage("Unknown file type? " + path);
+      return;
+    }
+    auto opened = OpenAnyTemplate(path);
+    if (!opened.Ok()) {
+      user_.ShowMessage(opened.Error());
+      return;
+    }
+    foreign = std::move(opened.Value());
   }
 
   MarkUnchanged();
@@ -267,12 +284,16 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     return;
   }
 
-  auto read = oldTemplate ? ReadOldTemplateFile(path) : ReadTemplateFile(path);
-  if (!read.Ok()) {
-    failed(read.Error());
-    return;
+  if (foreign) {
+    tpl_ = foreign->Record;
+  } else {
+    auto read = oldTemplate ? ReadOldTemplateFile(path) : ReadTemplateFile(path);
+    if (!read.Ok()) {
+      failed(read.Error());
+      return;
+    }
+    tpl_ = read.Value();
   }
-  tpl_ = read.Value();
 
   if (origin == LoadOrigin::Recent) {
     // Saving first at the question above may have put another file on top,
@@ -297,8 +318,10 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
 
   const bool converted = tpl_.EffectIdsGlobal != 1;
   if (converted) ConvertEffectIds(tpl_);
+  const TTemplateRecord read = tpl_;
   if (tpl_.Slot(kMyth).Unique == 1) InitItem(tpl_.Slot(kMyth));
   TakeLoadedRecord(tpl_);
+  if (foreign) NameRemovedItems(read, tpl_, foreign->Warnings);
 
   itemsPlaced_ = true;
   view_.NameEnabled = true;
@@ -308,8 +331,10 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
     row.Button.Enabled = true;
   }
   view_.Weapon.Enabled = true;
-  currentFile_ = path;
-  hasFileName_ = true;
+  // Another planner's template becomes a new one, named after its
+  // character: Save asks where to write it, as after New.
+  currentFile_ = foreign ? "" : path;
+  hasFileName_ = !foreign;
   view_.Report.Enabled = true;
   SetSaveEnabled(true);
   view_.ClearAll.Enabled = true;
@@ -318,10 +343,13 @@ void TfrmGearMain::DoLoad(LoadOrigin origin, int recentEntry) {
   view_.ActiveControl = "eName";
   ShowRecord({.Name = true, .Class = true, .Race = true});
   // A converted template differs from its file until it is saved.
-  if (converted) {
+  if (converted || foreign) {
     MarkChanged();
   } else {
     MarkUnchanged();
+  }
+  if (foreign && !foreign->Warnings.empty()) {
+    user_.ShowMessage(ImportWarningsText(*foreign, BaseName(path)));
   }
 }
 
@@ -372,6 +400,48 @@ bool TfrmGearMain::SaveTemplate() {
   currentFile_ = path;
   UpdateCompareMenu();
   return true;
+}
+
+void TfrmGearMain::ImportTemplate() {
+  FileDialogRequest request;
+  request.Title = "Import Template";
+  request.Filter =
+      "Templates of other planners (*.znk;*.mmr;*.xml)|*.znk;*.mmr;*.xml|"
+      "Zenkcraft templates (*.znk)|*.znk|Loki templates (*.mmr)|*.mmr|"
+      "Kort's templates (*.xml)|*.xml";
+  request.InitialFolder = settings_.TemplateFolder();
+  request.FileMustExist = true;
+  // Asked before the save question of the load, so Cancel changes nothing.
+  std::string path = files_.AskOpenPath(request);
+  if (path.empty()) return;
+  DoLoad(LoadOrigin::Dialog, 0, std::move(path));
+}
+
+void TfrmGearMain::ExportTemplate() {
+  const ViewBatch batch(*this);
+  const BusyScope busy(*this);
+  const TTemplateRecord record = RecordToSave();
+  FileDialogRequest request;
+  request.Title = "Export Template";
+  request.Filter = "Zenkcraft templates (*.znk)|*.znk";
+  request.DefaultExtension = "znk";
+  request.InitialFolder = settings_.TemplateFolder();
+  request.FileName = record.CharName.Str() + ".znk";
+  request.PromptOverwrite = true;
+  std::string path = files_.AskSavePath(request);
+  if (path.empty()) return;
+  if (!Lower(path).ends_with(".znk")) path += ".znk";
+  const auto exported = qm::ExportTemplate(record, TemplateFormat::kZenkcraft);
+  if (!exported.Ok()) {
+    user_.ShowMessage(exported.Error());
+    return;
+  }
+  const Status written = WriteFileAtomically(path, exported.Value().Text);
+  if (!written.Ok()) {
+    user_.ShowMessage(written.error);
+    return;
+  }
+  user_.ShowMessage(ExportWarningsText(exported.Value(), BaseName(path)));
 }
 
 bool TfrmGearMain::SaveTemplateAs() {

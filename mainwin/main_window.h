@@ -57,6 +57,7 @@ struct MainWindowView {
   TotalsDisplay Figures;
   // Menus and quick bar.
   MenuItemState Save, SaveAs, Report;
+  MenuItemState ExportTemplate;                 // ExportTemplate1, enabled with Save As
   MenuItemState CompareTemplate, CompareSaved;  // CompareTemplate1, CompareSaved1
   MenuItemState Undo, Redo;                     // "&Undo Change Level", "&Redo Clear All Items"
   std::array<MenuItemState, 5> Recent;
@@ -115,6 +116,12 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void LoadTemplate();
   bool SaveTemplate();  // true when the file was written
   bool SaveTemplateAs();
+  // Another planner's template (Zenkcraft, Loki, Kort's), read as a new
+  // unsaved template; what it could not carry is shown after loading.
+  void ImportTemplate();
+  // The template written as a Zenkcraft .znk; what that format cannot hold
+  // is shown after writing.
+  void ExportTemplate();
   void ChooseRecent(int entry);  // 1..5
   void UpdateRecentMenu();
   void ChangeName(const std::string& text, int caret);
@@ -231,7 +238,8 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void ShowChangedRecord(RecordParts parts);
 
   enum class LoadOrigin { Dialog, Recent, HandOver };
-  void DoLoad(LoadOrigin origin, int recentEntry);
+  // chosen: a path picked already (Import Template), else the origin's own.
+  void DoLoad(LoadOrigin origin, int recentEntry, std::string chosen = {});
   // The dialog that picks a template (or an old template) to read.
   FileDialogRequest TemplateOpenRequest(std::string title);
   bool AskSaveFirst(const char* message, const char* goOnCaption);

@@ -88,6 +88,7 @@ class MainWindow : public QMainWindow {
   QPushButton* clearAll_ = nullptr;
 
   QAction *new_ = nullptr, *load_ = nullptr, *save_ = nullptr, *saveAs_ = nullptr;
+  QAction *importTemplate_ = nullptr, *exportTemplate_ = nullptr;
   QAction* exit_ = nullptr;
   QAction* compareTemplate_ = nullptr;
   QAction* compareSaved_ = nullptr;

@@ -32,6 +32,13 @@ void MainWindow::BuildMenus() {
   save_ = AddItem(file, "Save1", "&Save Template", "Ctrl+S");
   saveAs_ = AddItem(file, "SaveAs1", "Save Template &as", "");
   file->addSeparator();
+  importTemplate_ = AddItem(file, "ImportTemplate1", "&Import Template...", "");
+  exportTemplate_ = AddItem(file, "ExportTemplate1", "Ex&port Template...", "");
+  connect(importTemplate_, &QAction::triggered, this,
+          [this] { Run([&] { model_.ImportTemplate(); }); });
+  connect(exportTemplate_, &QAction::triggered, this,
+          [this] { Run([&] { model_.ExportTemplate(); }); });
+  file->addSeparator();
   compareTemplate_ = AddItem(file, "CompareTemplate1", "", "");
   compareSaved_ = AddItem(file, "CompareSaved1", "", "");
   MarkWindowCommand(compareTemplate_, "compare", "Compare the template with another template file");
@@ -226,6 +233,7 @@ void MainWindow::BuildQuickbar() {
 void MainWindow::ApplyMenus(const MainWindowView& view) {
   ApplyMenuItem(save_, view.Save);
   ApplyMenuItem(saveAs_, view.SaveAs);
+  ApplyMenuItem(exportTemplate_, view.ExportTemplate);
   ApplyMenuItem(undo_, view.Undo);
   ApplyMenuItem(redo_, view.Redo);
   // The quick-bar buttons say which step they take back or again.

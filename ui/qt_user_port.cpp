@@ -35,6 +35,8 @@ void QtUserPort::ShowMessage(std::string_view text) {
   // message boxes always did.
   QMessageBox box(QMessageBox::NoIcon, kApplicationTitle, ToQt(text), QMessageBox::Ok, parent_);
   box.setObjectName("MessageBox");
+  // A notice may list what an import left out: the player can copy it.
+  box.setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   box.setAccessibleName(box.windowTitle());
   box.setAccessibleDescription(box.text());
   box.exec();
