@@ -71,6 +71,12 @@ expected=(
   /usr/share/doc/quillmark/copyright
   /usr/share/doc/quillmark/changelog.gz
 )
+for pair in znk:zenkcraft mmr:loki; do
+  check "*.${pair%%:*} is application/x-${pair#*:}-template" \
+    grep -q "application/x-${pair#*:}-template:\*\.${pair%%:*}$" "$work/mime/globs2"
+done
+check "Kort's templates are told by their root element, not by .xml" \
+  grep -q "SCTemplate application/x-kort-template" "$work/mime/XMLnamespaces"
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done

@@ -18,7 +18,7 @@ namespace {
 
 const DesktopFileType* FindType(std::string_view extension) {
   for (const DesktopFileType& type : kDesktopFileTypes) {
-    if (extension == type.extension) return &type;
+    if (!type.extension.empty() && extension == type.extension) return &type;
   }
   return nullptr;
 }
@@ -47,13 +47,19 @@ QString ConfigHome() {
   return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
 }
 
-QString MimeTypeEntry(const QString& mimeType, const QString& comment, const QString& extension) {
-  return QStringLiteral(
-             "  <mime-type type=\"%1\">\n"
-             "    <comment>%2</comment>\n"
-             "    <glob pattern=\"*.%3\"/>\n"
-             "  </mime-type>\n")
-      .arg(mimeType, comment.toHtmlEscaped(), extension);
+// An XML type is told by its root element; a type with no extension has no glob.
+QString MimeTypeEntry(const QString& mimeType, const QString& comment, const QString& extension,
+                      const QString& xmlRoot = {}) {
+  QString entry = QStringLiteral("  <mime-type type=\"%1\">\n    <comment>%2</comment>\n")
+                      .arg(mimeType, comment.toHtmlEscaped());
+  if (!xmlRoot.isEmpty()) {
+    entry += QStringLiteral(
+                 "    <sub-class-of type=\"application/xml\"/>\n"
+                 "    <root-XML namespaceURI=\"\" localName=\"%1\"/>\n")
+                 .arg(xmlRoot);
+  }
+  if (!extension.isEmpty()) entry += QStringLiteral("    <glob pattern=\"*.%1\"/>\n").arg(extension);
+  return entry + QStringLiteral("  </mime-type>\n");
 }
 
 // The package the program installs, with every type of the program's files,
@@ -61,7 +67,8 @@ QString MimeTypeEntry(const QString& mimeType, const QString& comment, const QSt
 QByteArray MimePackage(std::string_view extension) {
   QString entries;
   for (const DesktopFileType& type : kDesktopFileTypes)
-    entries += MimeTypeEntry(Latin(type.mimeType), Latin(type.comment), Latin(type.extension));
+    entries += MimeTypeEntry(Latin(type.mimeType), Latin(type.comment), Latin(type.extension),
+                             Latin(type.xmlRoot));
   if (FindType(extension) == nullptr)
     entries +=
         MimeTypeEntry(MimeTypeOfExtension(extension), "Quillmark Classic file", Latin(extension));

@@ -80,7 +80,15 @@ class ShellPortTest : public QObject {
     QVERIFY(package.contains("<glob pattern=\"*.qmy\"/>"));
     QVERIFY(package.contains("<mime-type type=\"application/x-quillmark-item\">"));
     QVERIFY(package.contains("<glob pattern=\"*.qmi\"/>"));
-    QCOMPARE(package.count("<mime-type "), 4);
+    // Kort's templates are .xml like many files: only their root element tells them.
+    QVERIFY(package.contains("<mime-type type=\"application/x-kort-template\">\n"
+                             "    <comment>Kort's spellcraft calculator template</comment>\n"
+                             "    <sub-class-of type=\"application/xml\"/>\n"
+                             "    <root-XML namespaceURI=\"\" localName=\"SCTemplate\"/>\n"
+                             "  </mime-type>"));
+    QVERIFY(package.contains("<glob pattern=\"*.znk\"/>"));
+    QVERIFY(!package.contains("<glob pattern=\"*.xml\"/>"));
+    QCOMPARE(package.count("<mime-type "), 7);
 
     QCOMPARE(QDir(data_ + "/applications").entryList(QDir::Files),
              QStringList{"io.github.quillmark.Quillmark.desktop"});
@@ -88,7 +96,9 @@ class ShellPortTest : public QObject {
     QVERIFY(entry.startsWith("[Desktop Entry]\n"));
     QVERIFY(entry.contains("\nExec=\"/opt/Quill mark/quillmark\" %f\n"));
     QVERIFY(entry.contains(
-        "\nMimeType=application/x-quillmark-template;application/x-quillmark-old-template;\n"));
+        "\nMimeType=application/x-quillmark-template;application/x-quillmark-old-template;"
+        "application/x-zenkcraft-template;application/x-loki-template;"
+        "application/x-kort-template;\n"));
     QVERIFY(entry.contains("\nIcon=io.github.quillmark.Quillmark\n"));
 
     QCOMPARE(Read(config_ + "/mimeapps.list"),
