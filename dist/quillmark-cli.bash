@@ -6,8 +6,8 @@ _quillmark_cli() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="breakdown compare convert gem import report salvage show spellcraft summary totals
-    utility vault --help --version"
+  local commands="breakdown compare convert export-template gem import import-template report
+    salvage show spellcraft summary totals utility vault --help --version"
   local vault_commands="build describe info pack search unpack"
 
   if ((cword == 1)); then
@@ -26,13 +26,29 @@ _quillmark_cli() {
 
   local options="" files=""
   case $command in
-    show) options="--json" files='@(qmc|qmy|qmx|qmi)' ;;
-    totals | breakdown | summary | compare) options="--json" files='@(qmc|qmy)' ;;
-    convert) files='@(qmc|qmy)' ;;
-    utility) options="--mode" files='@(qmc|qmy)' ;;
+    show) options="--json" files='@(qmc|qmy|qmx|qmi|znk|mmr|xml)' ;;
+    totals | breakdown | summary | compare) options="--json" files='@(qmc|qmy|znk|mmr|xml)' ;;
+    convert) files='@(qmc|qmy|znk|mmr|xml)' ;;
+    import-template)
+      options="--out --json"
+      files='@(znk|mmr|xml|qmc|qmy)'
+      [[ $prev == --out ]] && files='qmc'
+      ;;
+    export-template)
+      options="--format --out"
+      files='@(qmc|qmy|znk|mmr|xml)'
+      case $prev in
+        --format)
+          COMPREPLY=($(compgen -W "zenkcraft" -- "$cur"))
+          return
+          ;;
+        --out) files='znk' ;;
+      esac
+      ;;
+    utility) options="--mode" files='@(qmc|qmy|znk|mmr|xml)' ;;
     report)
       options="--html --content --weapons --hide --utility-mode --out"
-      files='@(qmc|qmy)'
+      files='@(qmc|qmy|znk|mmr|xml)'
       case $prev in
         --content)
           COMPREPLY=($(compgen -W "all materials names stats" -- "$cur"))
