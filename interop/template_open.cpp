@@ -71,6 +71,7 @@ std::optional<TemplateFormat> TemplateFormatOf(std::string_view path, std::strin
 }
 
 std::optional<TemplateFormat> SniffTemplateFile(const std::string& path) {
+  if (const auto own = TemplateFormatOf(path, {})) return own;
   const auto head = ReadFilePrefix(path, 4096);
   if (!head.Ok()) return std::nullopt;
   return TemplateFormatOf(

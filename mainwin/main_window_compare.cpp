@@ -12,7 +12,9 @@ void TfrmGearMain::UpdateCompareMenu() {
 }
 
 void TfrmGearMain::CompareWithTemplate() {
-  const std::string path = files_.AskOpenPath(TemplateOpenRequest("Compare with Template"));
+  FileDialogRequest request = TemplateOpenRequest("Compare with Template");
+  request.Filter += "|Other planners' templates (*.znk;*.mmr;*.xml)|*.znk;*.mmr;*.xml";
+  const std::string path = files_.AskOpenPath(request);
   if (!path.empty()) CompareWithFile(path);
 }
 

@@ -11,6 +11,7 @@
 #include "core/race_table.h"
 #include "core/template_file.h"
 #include "engine/caps.h"
+#include "interop/template_open.h"
 
 namespace qm {
 namespace {
@@ -203,15 +204,11 @@ std::string DifferenceText(const ComparisonRow& row) {
 }
 
 Result<TTemplateRecord> ReadComparedTemplate(const std::string& path) {
-  std::string lower = path;
-  std::transform(lower.begin(), lower.end(), lower.begin(),
-                 [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
-  const bool old = lower.ends_with(".qmy");
-  if (!old && !lower.ends_with(".qmc"))
+  if (!SniffTemplateFile(path))
     return Result<TTemplateRecord>::Failure("Unknown file type? " + path);
-  auto read = old ? ReadOldTemplateFile(path) : ReadTemplateFile(path);
-  if (read.Ok() && (old || read.Value().EffectIdsGlobal != 1)) ConvertEffectIds(read.Value());
-  return read;
+  auto opened = OpenAnyTemplate(path);
+  if (!opened.Ok()) return Result<TTemplateRecord>::Failure(opened.Error());
+  return opened.Value().Record;
 }
 
 }  // namespace qm
