@@ -253,7 +253,7 @@ class Reader {
     AssignText(record.Note, Text(node, "itemNotes"), where, "notes", item.Warnings);
     record.SlotKind = static_cast<std::uint8_t>(SlotKindOf(item.Slot));
     for (std::uint8_t& usable : record.ClassUsable) usable = 1;
-    if (level && (*level < 1 || *level > kHighestItemLevel)) {
+    if (level && (*level < 0 || *level > kHighestItemLevel)) {
       item.Warnings.push_back(where + ": level " + std::to_string(*level) +
                               " cannot be held, read as 51");
     } else if (level) {
