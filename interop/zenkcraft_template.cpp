@@ -56,8 +56,12 @@ std::string_view Text(const pugi::xml_node& node, const char* child) {
   return Trimmed(node.child(child).text().as_string());
 }
 
+// A text of the file inside a message; its line breaks and tabs become
+// blanks, so every message stays one line.
 std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
+  std::string quoted = "\"";
+  for (const char c : text) quoted += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
+  return quoted + "\"";
 }
 
 // The record keeps Windows-1252; a text cut to its field is named.

@@ -210,7 +210,7 @@ TEST(ZenkcraftTemplate, RefusesBrokenFilesInOneLine) {
        "t.znk:2: malformed XML (Start-end tags mismatch)"},
       {"<?xml version=\"1.0\"?>\n<SCTemplate/>",
        "t.znk:2: not a Zenkcraft template (the root is <SCTemplate>, not <PlayerSaveData>)"},
-      {Template("<level>fifty</level>"), "t.znk:3: level \"fifty\" is not a number"},
+      {Template("<level>fif\nty</level>"), "t.znk:3: level \"fif ty\" is not a number"},
       {Template("<level>0</level>"), "t.znk:3: level 0 is outside 1-50"},
       {Template("<level>51</level>"), "t.znk:3: level 51 is outside 1-50"},
       {Template(level, Item("Torso", "Vest", Stat("Stat", "Strength", "3x"))),
