@@ -1,7 +1,5 @@
 #include "interop/kort_item.h"
 
-#include <cmath>
-#include <cstdlib>
 #include <string>
 
 #include "core/item_lists.h"
@@ -11,17 +9,6 @@
 #include "vault/xml_import.h"
 
 namespace qm {
-namespace {
-
-int SpeedTenths(std::string_view speed) {
-  char* end = nullptr;
-  const std::string text(speed);
-  const double seconds = std::strtod(text.c_str(), &end);
-  if (end == text.c_str() || !(seconds > 0.0) || seconds > 100.0) return 0;
-  return static_cast<int>(std::lround(seconds * 10.0));
-}
-
-}  // namespace
 
 ForeignItem KortItemOf(const pugi::xml_node& scItem) {
   ForeignItem item;
@@ -30,7 +17,7 @@ ForeignItem KortItemOf(const pugi::xml_node& scItem) {
   item.Level = LeadingNumber(ChildText(scItem, "Level"));
   item.Quality = LeadingNumber(ChildText(scItem, "ItemQuality"));
   item.BonusLevel = LeadingNumber(ChildText(scItem, "Bonus"));
-  item.SpeedTenths = SpeedTenths(ChildText(scItem, "Speed"));
+  item.SpeedTenths = SecondsAsTenths(ChildText(scItem, "Speed"));
   item.Crafted = SameTextIgnoringCase(ChildText(scItem, "ActiveState"), "player");
   const XmlItemPlace place = XmlItemPlaceOf(Utf8ToCp1252(ChildText(scItem, "Location")),
                                             Utf8ToCp1252(ChildText(scItem, "TYPE")));

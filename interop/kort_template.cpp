@@ -15,8 +15,6 @@
 namespace qm {
 namespace {
 
-constexpr int kLowestLevel = 1;
-constexpr int kHighestLevel = 50;
 constexpr int kLowestRank = 1;
 constexpr int kHighestRank = 13;
 
@@ -38,7 +36,9 @@ class KortReading {
     PlaceCharacter({ChildText(root, "Name"), ChildText(root, "Realm"), ChildText(root, "Class"),
                     ChildText(root, "Race")},
                    tpl_);
-    ReadLevel(root);
+    if (const auto level = xml_.Level(root.child("Level"), ChildText(root, "Level"))) {
+      tpl_.Record.CharLevel = static_cast<std::uint8_t>(*level);
+    }
     ReadRealmRank(root.child("RealmRank"));
     if (!ChildText(root, "Notes").empty()) {
       tpl_.Warnings.push_back("notes left out: our template has no place for them");
@@ -57,17 +57,6 @@ class KortReading {
   }
 
  private:
-  void ReadLevel(const pugi::xml_node& root) {
-    const pugi::xml_node node = root.child("Level");
-    const auto level = xml_.Number(node, ChildText(root, "Level"), "level");
-    if (!level) return;
-    if (*level < kLowestLevel || *level > kHighestLevel) {
-      xml_.Fail(node, "level " + std::to_string(*level) + " is outside 1-50");
-    } else {
-      tpl_.Record.CharLevel = static_cast<std::uint8_t>(*level);
-    }
-  }
-
   // "5L3" is rank 5; our record keeps the rank, which is what the caps and
   // skills count, not the level within it.
   void ReadRealmRank(const pugi::xml_node& node) {

@@ -1,10 +1,7 @@
 #include "interop/loki_template.h"
 
-#include <cmath>
-#include <cstdlib>
 #include <string>
 
-#include "core/item_lists.h"
 #include "core/text.h"
 #include "interop/foreign_character.h"
 #include "interop/foreign_template_slots.h"
@@ -18,23 +15,12 @@
 namespace qm {
 namespace {
 
-constexpr int kLowestLevel = 1;
-constexpr int kHighestLevel = 50;
-
 std::string_view Attribute(const pugi::xml_node& node, const char* name) {
   return node.attribute(name).as_string();
 }
 
 std::string Quoted(std::string_view text) {
   return "\"" + std::string(text) + "\"";
-}
-
-int SpeedTenths(std::string_view speed) {
-  const std::string text(speed);
-  char* end = nullptr;
-  const double seconds = std::strtod(text.c_str(), &end);
-  if (end == text.c_str() || !(seconds > 0.0) || seconds > 100.0) return 0;
-  return static_cast<int>(std::lround(seconds * 10.0));
 }
 
 class LokiReading {
@@ -48,12 +34,8 @@ class LokiReading {
     PlaceCharacter({Attribute(root, "name"), Attribute(root, "realm"), Attribute(root, "class"),
                     Attribute(root, "race")},
                    tpl_);
-    if (const auto level = xml_.Number(root, Attribute(root, "level"), "level")) {
-      if (*level < kLowestLevel || *level > kHighestLevel) {
-        xml_.Fail(root, "level " + std::to_string(*level) + " is outside 1-50");
-      } else {
-        tpl_.Record.CharLevel = static_cast<std::uint8_t>(*level);
-      }
+    if (const auto level = xml_.Level(root, Attribute(root, "level"))) {
+      tpl_.Record.CharLevel = static_cast<std::uint8_t>(*level);
     }
     SlotCandidates candidates;
     for (const pugi::xml_node item : root.child("items").children("item"))
@@ -124,7 +106,7 @@ class LokiReading {
     const pugi::xml_node info = variant.child("info");
     item.BonusLevel =
         xml_.Number(info.child("bonus"), ChildText(info, "bonus"), "bonus level").value_or(0);
-    item.SpeedTenths = SpeedTenths(ChildText(info, "speed"));
+    item.SpeedTenths = SecondsAsTenths(ChildText(info, "speed"));
     const XmlItemPlace place =
         XmlItemPlaceOf(SlotName(slot), Utf8ToCp1252(ChildText(info, "type")));
     item.Armor = place.Armor;

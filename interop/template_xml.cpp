@@ -8,6 +8,9 @@
 namespace qm {
 namespace {
 
+constexpr int kLowestLevel = 1;
+constexpr int kHighestLevel = 50;
+
 std::string_view Trimmed(std::string_view text) {
   while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ') text.remove_prefix(1);
   while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
@@ -43,6 +46,13 @@ std::optional<int> TemplateXml::Number(const pugi::xml_node& where, std::string_
   const auto [ptr, ec] = std::from_chars(text.data(), end, number);
   if (ec == std::errc() && ptr == end) return number;
   Fail(where, std::string(what) + " \"" + std::string(text) + "\" is not a whole number");
+  return std::nullopt;
+}
+
+std::optional<int> TemplateXml::Level(const pugi::xml_node& where, std::string_view text) {
+  const std::optional<int> level = Number(where, text, "level");
+  if (!level || (*level >= kLowestLevel && *level <= kHighestLevel)) return level;
+  Fail(where, "level " + std::to_string(*level) + " is outside 1-50");
   return std::nullopt;
 }
 

@@ -29,6 +29,8 @@ class TemplateXml {
   // fails the reading at where's line, naming what the number is.
   std::optional<int> Number(const pugi::xml_node& where, std::string_view text,
                             std::string_view what);
+  // A character level: a whole number of 1-50, or nullopt for an empty text.
+  std::optional<int> Level(const pugi::xml_node& where, std::string_view text);
   void Fail(const pugi::xml_node& where, std::string_view what);
 
  private:

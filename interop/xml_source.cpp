@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 #include "interop/source_text.h"
 #include "interop/stopped_at.h"
@@ -56,6 +58,14 @@ std::string_view FirstElementName(std::string_view head) {
 
 std::string_view ChildText(const pugi::xml_node& node, const char* name) {
   return Trimmed(node.child(name).text().get());
+}
+
+int SecondsAsTenths(std::string_view seconds) {
+  const std::string text(seconds);
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end == text.c_str() || !(value > 0.0) || value > 100.0) return 0;
+  return static_cast<int>(std::lround(value * 10.0));
 }
 
 int LeadingNumber(std::string_view text, int fallback) {

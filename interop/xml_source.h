@@ -42,6 +42,9 @@ class XmlSource {
 std::string_view FirstElementName(std::string_view head);
 // A child element's text, trimmed; empty when the element is missing.
 std::string_view ChildText(const pugi::xml_node& node, const char* name);
+// A time in seconds ("3.7") in tenths of a second; 0 for no time, or one
+// past 100 seconds.
+int SecondsAsTenths(std::string_view seconds);
 // A whole number at the start of a text ("51", " 99 %"); fallback when none.
 int LeadingNumber(std::string_view text, int fallback = 0);
 
