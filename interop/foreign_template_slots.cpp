@@ -15,7 +15,6 @@ constexpr int kHighestQuality = 100;
 constexpr int kFastestSpeedTenths = 15;  // "1.5", the first speed after "N/A"
 constexpr int kSlowestSpeedTenths = 60;  // "6.0"
 constexpr std::uint8_t kOtherSpeed = 47;
-constexpr int kWeaponSlots[] = {kRightHand, kLeftHand, kTwoHand, kRanged};
 constexpr int kNoWeaponsConfig = 4;
 
 std::string Quoted(std::string_view text) {
