@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/template_record.h"
 #include "core/text.h"
 #include "vault/xml_import.h"
 
@@ -17,9 +18,19 @@ struct SlotWords {
 // Effects whose first words name a different catalogue entry ("Archery"
 // would read as Archery Speed) or none at all.
 constexpr SlotWords kOwnWords[] = {
-    {"Skill", "Archery", 182},        {"Skill", "All Archery", 182},
-    {"Skill", "All Dual Wield", 181}, {"Focus", "All Spell Lines", 22},
+    {"Skill", "Archery", 182},
+    {"Skill", "All Archery", 182},
+    {"Skill", "All Dual Wield", 181},
+    {"Focus", "All Spell Lines", 22},
+    {"Focus", "Cursing", 127},
     {"Other Bonus", "AF", 148},
+    {"Other Bonus", "% Power Pool", 145},
+    {"Other Bonus", "Duration of Spells", 156},
+    {"Other Bonus", "Healing Effectiveness", 160},
+    {"Other Bonus", "Melee Combat Speed", 149},
+    {"Other Bonus", "Spell Piercing", 155},
+    {"Other Bonus", "Stat Buff Effectiveness", 161},
+    {"Other Bonus", "Stat Debuff Effectiveness", 184},
 };
 
 struct RealmWord {
@@ -34,7 +45,29 @@ constexpr RealmWord kRealms[] = {
     {"All", 3},
 };
 
+struct SlotWord {
+  std::string_view Location;
+  int Slot;
+};
+
+constexpr SlotWord kSlots[] = {
+    {"Jewel", kJewel},        {"Neck", kNeck},          {"Cloak", kCloak},
+    {"Belt", kBelt},          {"Left Ring", kRing1},    {"Right Ring", kRing2},
+    {"Left Wrist", kWrist1},  {"Right Wrist", kWrist2}, {"Chest", kChest},
+    {"Head", kHead},          {"Arms", kArms},          {"Hands", kHands},
+    {"Legs", kLegs},          {"Feet", kFeet},          {"Right Hand", kRightHand},
+    {"Left Hand", kLeftHand}, {"2 Handed", kTwoHand},   {"Ranged", kRanged},
+    {"Mythical", kMyth},
+};
+
 }  // namespace
+
+int KortSlot(std::string_view location) {
+  for (const SlotWord& word : kSlots) {
+    if (SameTextIgnoringCase(word.Location, location)) return word.Slot;
+  }
+  return 0;
+}
 
 int KortBonusCode(std::string_view type, std::string_view effect) {
   for (const SlotWords& words : kOwnWords) {

@@ -10,5 +10,8 @@ namespace qm {
 int KortBonusCode(std::string_view type, std::string_view effect);
 // 0 Albion, 1 Hibernia, 2 Midgard, 3 every realm.
 int KortRealm(std::string_view realm);
+// Our slot 1..19 for an item's location in a template ("Left Ring" is Ring 1,
+// "Mythical" the Myth slot); 0 for a location we cannot place ("Spare").
+int KortSlot(std::string_view location);
 
 }  // namespace qm

@@ -11,5 +11,7 @@ inline constexpr int kMaxJsonDepth = 64;               // nesting of a JSON docu
 inline constexpr std::size_t kMaxSqlRowBytes = std::size_t{1}
                                                << 20;  // one value list of an SQL dump
 inline constexpr std::size_t kMaxDelveBytes = 4096;    // one delve block of a chat log
+// Another planner's template is a few dozen kilobytes; past this it is not one.
+inline constexpr std::size_t kMaxTemplateBytes = std::size_t{16} << 20;
 
 }  // namespace qm

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdlib>
 
 #include "interop/source_text.h"
 #include "interop/stopped_at.h"
@@ -41,8 +43,29 @@ std::string XmlSource::StoppedAt() const {
   return StoppedAtLine(text_, StopOffset(), result_.description());
 }
 
+std::string_view FirstElementName(std::string_view head) {
+  std::size_t at = 0;
+  while ((at = head.find('<', at)) != std::string_view::npos) {
+    if (at + 1 < head.size() && (head[at + 1] == '?' || head[at + 1] == '!')) {
+      ++at;
+      continue;
+    }
+    const std::size_t end = head.find_first_of(" \t\r\n/>", at + 1);
+    return head.substr(at + 1, end == std::string_view::npos ? end : end - at - 1);
+  }
+  return {};
+}
+
 std::string_view ChildText(const pugi::xml_node& node, const char* name) {
   return Trimmed(node.child(name).text().get());
+}
+
+int SecondsAsTenths(std::string_view seconds) {
+  const std::string text(seconds);
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (end == text.c_str() || !(value > 0.0) || value > 100.0) return 0;
+  return static_cast<int>(std::lround(value * 10.0));
 }
 
 int LeadingNumber(std::string_view text, int fallback) {

@@ -76,7 +76,10 @@ TEST(KortXmlReader, SlotTypeAndEffectBecomeOurBonusCode) {
         Case{"Focus", "Ethereal Shriek", "Focus:Ethereal Shriek"},
         Case{"Cap Increase", "Strength", "Strength Cap"}, Case{"Stat", "Hits", "Hit Points"},
         Case{"PvE Bonus", "Arcane Siphon", "Arcane Siphoning"},
-        Case{"Resist", "Essence", "Essence Resist"}}) {
+        Case{"Resist", "Essence", "Essence Resist"}, Case{"Focus", "Cursing", "Focus:Cursing"},
+        Case{"Other Bonus", "% Power Pool", "Power Pool %"},
+        Case{"Other Bonus", "Melee Combat Speed", "Melee Speed"},
+        Case{"Other Bonus", "Stat Debuff Effectiveness", "Debuff Bonus"}}) {
     EXPECT_EQ(BonusName(KortBonusCode(c.Type, c.Effect)), c.OurName) << c.Type << " " << c.Effect;
   }
   EXPECT_EQ(KortBonusCode("Other Bonus", "Essence Damage"), 0);
