@@ -12,6 +12,7 @@
 #include "interop/kort_template.h"
 #include "interop/loki_template.h"
 #include "interop/zenkcraft_template.h"
+#include "interop/zenkcraft_template_writer.h"
 
 namespace qm {
 namespace {
@@ -37,6 +38,11 @@ Result<OpenedTemplate> OpenOwn(const std::string& path, TemplateFormat format) {
     ConvertEffectIds(opened.Record);
   }
   return opened;
+}
+
+// An empty slot's item is named by one blank.
+bool HoldsItem(const TItemRecord& item) {
+  return item.Name.View().find_first_not_of(' ') != std::string_view::npos;
 }
 
 }  // namespace
@@ -82,7 +88,7 @@ void NameRemovedItems(const TTemplateRecord& before, const TTemplateRecord& afte
                       std::vector<std::string>& warnings) {
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     const TItemRecord& was = before.Slot(slot);
-    if (was.Name.Size() == 0 || after.Slot(slot).Name.Size() != 0) continue;
+    if (!HoldsItem(was) || HoldsItem(after.Slot(slot))) continue;
     warnings.push_back("slot " + std::to_string(slot) + " " + std::string(SlotName(slot)) + ": \"" +
                        Cp1252ToUtf8(was.Name.Str()) + "\" removed: the character may not use it");
   }

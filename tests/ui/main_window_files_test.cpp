@@ -4,6 +4,9 @@
 #include <QMenu>
 #include <QtTest>
 
+#include <fstream>
+
+#include "interop/template_open.h"
 #include "ui/support/gui_fixture.h"
 
 using qm::testing::GuiFixture;
@@ -75,6 +78,52 @@ class MainWindowFilesTest : public QObject {
              std::string("File deleted/moved, removing this item from the list"));
     QVERIFY(!gui.Action("Recent2")->isVisible());
     QCOMPARE(gui.model.CurrentFile(), a);
+  }
+
+  // Another planner's template comes in as a new unsaved template named after
+  // its character, with what it could not carry listed; a broken one leaves
+  // the template as it was; the export writes a file the import reads back.
+  void ImportAndExportOtherPlannersTemplates() {
+    GuiFixture gui;
+    const std::string armsman = gui.Sample("albion-armsman.qmc");
+    gui.LoadThroughMenu(armsman);
+    const std::string broken = gui.folder.File("broken.znk");
+    std::ofstream(broken) << "<?xml version=\"1.0\"?>\n<PlayerSaveData>\n<level>60</level>\n";
+    gui.files.openAnswers.push_back(broken);
+    gui.Action("ImportTemplate1")->trigger();
+    QVERIFY2(QString::fromStdString(gui.user.messages.back()).startsWith("broken.znk, line 3: "),
+             gui.user.messages.back().c_str());
+    QCOMPARE(gui.model.CurrentFile(), armsman);
+    QCOMPARE(gui.model.Template().CharName.Str(), std::string("Sir Aldric"));
+
+    const std::string znk = std::string(qgetenv("QM_TESTDATA").constData()) +
+                            "/../interop/data/zenkcraft/every_slot.znk";
+    gui.files.openAnswers.push_back(znk);
+    gui.Action("ImportTemplate1")->trigger();
+    QCOMPARE(gui.window->windowTitle(), QString("Quillmark Classic v1.118.0.2 - [ Fiadh ]"));
+    QCOMPARE(gui.model.CurrentFile(), std::string());
+    const QString notice = QString::fromStdString(gui.user.messages.back());
+    QVERIFY2(notice.startsWith("every_slot.znk (Zenkcraft template) was read as a new template. "
+                               "Not carried over:\n"),
+             qPrintable(notice));
+    QVERIFY(notice.contains("unknown bonus \"Bonus Essence Damage\" left out"));
+
+    const std::string exported = gui.folder.File("fiadh.znk");
+    gui.files.saveAnswers.push_back(exported);
+    gui.Action("ExportTemplate1")->trigger();
+    QCOMPARE(gui.files.saveRequests.back().FileName, std::string("Fiadh.znk"));
+    QVERIFY(QString::fromStdString(gui.user.messages.back())
+                .startsWith("Template exported : fiadh.znk"));
+    const auto back = qm::OpenAnyTemplate(exported);
+    QVERIFY(back.Ok());
+    QCOMPARE(back.Value().Record.ClassIndex, gui.model.Template().ClassIndex);
+    QCOMPARE(back.Value().Record.Slot(qm::kChest).Name.Str(),
+             gui.model.Template().Slot(qm::kChest).Name.Str());
+
+    // Save asks where to write it, proposing the character's name.
+    gui.files.saveAnswers.push_back(gui.folder.File("fiadh.qmc"));
+    gui.Action("Save1")->trigger();
+    QCOMPARE(gui.files.saveRequests.back().FileName, std::string("Fiadh.qmc"));
   }
 
   void NewAndCloseAskAboutUnsavedChanges() {
