@@ -138,10 +138,13 @@ Result<OpenedTemplate> OpenAnyTemplate(const std::string& path) {
   }
   if (!read.Ok()) return Opened::Failure(read.Error());
   ForeignTemplate& foreign = read.Value();
-  MatchCraftedItems(foreign);
+  // The rules first, while every item is still a plain one: they take crafted
+  // pieces out of armour and weapon slots, which is meant for a class change,
+  // not for the designs a file brings.
   const TTemplateRecord before = foreign.Record;
   EnforceTemplateRules(foreign.Record);
   NameRemovedItems(before, foreign.Record, foreign.Warnings);
+  MatchCraftedItems(foreign);
   foreign.Record.EffectIdsGlobal = 1;
   return OpenedTemplate{foreign.Record, *format, std::move(foreign.Warnings)};
 }

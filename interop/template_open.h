@@ -41,9 +41,9 @@ std::optional<TemplateFormat> TemplateFormatOf(std::string_view path, std::strin
 std::optional<TemplateFormat> SniffTemplateFile(const std::string& path);
 
 // Reads and converts the file: our own templates exactly as saved (older
-// effect numbers converted), the others through their reader, their crafted
-// items matched to our gems and the template's rules applied, every item the
-// rules take out named in Warnings. A failure is one line naming the file.
+// effect numbers converted), the others through their reader, the template's
+// rules applied (every item they take out named in Warnings) and their
+// crafted items matched to our gems. A failure is one line naming the file.
 Result<OpenedTemplate> OpenAnyTemplate(const std::string& path);
 
 // Names, in warnings, every item of before that after no longer holds

@@ -13,6 +13,7 @@
 #include "core/text.h"
 #include "interop/read_position.h"
 #include "interop/source_text.h"
+#include "interop/xml_source.h"
 #include "interop/zenkcraft_vocabulary.h"
 
 namespace qm {
@@ -26,21 +27,6 @@ constexpr int kLowestQuality = 70;
 constexpr int kHighestQuality = 100;
 constexpr long long kHighestItemLevel = 255;
 constexpr int kFirstClassOf[] = {0, 16, 32};  // Armsman, Animist, Berserker
-
-// The first element's name, past a byte order mark, the declaration and comments.
-std::string_view FirstElement(std::string_view head) {
-  if (head.starts_with(kByteOrderMark)) head.remove_prefix(kByteOrderMark.size());
-  std::size_t at = 0;
-  while ((at = head.find('<', at)) != std::string_view::npos) {
-    if (at + 1 < head.size() && (head[at + 1] == '?' || head[at + 1] == '!')) {
-      ++at;
-      continue;
-    }
-    const std::size_t end = head.find_first_of(" \t\r\n/>", at + 1);
-    return head.substr(at + 1, end == std::string_view::npos ? end : end - at - 1);
-  }
-  return {};
-}
 
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -100,7 +86,7 @@ class Reader {
         document_.load_buffer(text_.data(), text_.size(), pugi::parse_default, pugi::encoding_utf8);
     if (!parsed) {
       return Fail(static_cast<std::size_t>(parsed.offset),
-                  "malformed XML (" + std::string(parsed.description()) + ")");
+                  "not well-formed XML (" + std::string(parsed.description()) + ")");
     }
     const pugi::xml_node root = document_.document_element();
     if (std::string_view(root.name()) != kRootName) {
@@ -127,13 +113,13 @@ class Reader {
 
   Result<ForeignTemplate> Fail(std::size_t offset, const std::string& why) const {
     return Result<ForeignTemplate>::Failure(
-        std::string(file_) + ":" + std::to_string(LineOfOffset(text_, offset)) + ": " + why);
+        std::string(file_) + ", line " + std::to_string(LineOfOffset(text_, offset)) + ": " + why);
   }
 
   void SetError(const pugi::xml_node& node, const std::string& why) {
     if (!error_.empty()) return;
     error_ =
-        std::string(file_) + ":" + std::to_string(LineOfOffset(text_, Offset(node))) + ": " + why;
+        std::string(file_) + ", line " + std::to_string(LineOfOffset(text_, Offset(node))) + ": " + why;
   }
 
   // A child holding a whole number; nullopt when it is missing or empty, and
@@ -326,7 +312,7 @@ class Reader {
 }  // namespace
 
 bool LooksLikeZenkcraftTemplate(std::string_view head) {
-  return FirstElement(head) == kRootName;
+  return FirstElementName(head) == kRootName;
 }
 
 Result<ForeignTemplate> ReadZenkcraftTemplate(std::string_view text, std::string_view fileName) {

@@ -21,7 +21,7 @@ bool LooksLikeZenkcraftTemplate(std::string_view head);
 // The template in our record. Items Zenkcraft says a spellcrafter made are
 // marked Crafted with their gems' bonuses in rows 1.. in gem order. What the
 // record cannot hold is one warning line each. A file that is not a
-// Zenkcraft template, or breaks off, fails with one line: "NAME:LINE: why".
+// Zenkcraft template, or breaks off, fails with one line: "NAME, line N: why".
 Result<ForeignTemplate> ReadZenkcraftTemplate(std::string_view text, std::string_view fileName);
 
 }  // namespace qm

@@ -205,18 +205,18 @@ TEST(ZenkcraftTemplate, RefusesBrokenFilesInOneLine) {
     std::string Error;
   };
   const Case cases[] = {
-      {"", "t.znk:1: malformed XML (No document element found)"},
+      {"", "t.znk, line 1: not well-formed XML (No document element found)"},
       {"<PlayerSaveData>\n<items><Item></items>\n</PlayerSaveData>",
-       "t.znk:2: malformed XML (Start-end tags mismatch)"},
+       "t.znk, line 2: not well-formed XML (Start-end tags mismatch)"},
       {"<?xml version=\"1.0\"?>\n<SCTemplate/>",
-       "t.znk:2: not a Zenkcraft template (the root is <SCTemplate>, not <PlayerSaveData>)"},
-      {Template("<level>fif\nty</level>"), "t.znk:3: level \"fif ty\" is not a number"},
-      {Template("<level>0</level>"), "t.znk:3: level 0 is outside 1-50"},
-      {Template("<level>51</level>"), "t.znk:3: level 51 is outside 1-50"},
+       "t.znk, line 2: not a Zenkcraft template (the root is <SCTemplate>, not <PlayerSaveData>)"},
+      {Template("<level>fif\nty</level>"), "t.znk, line 3: level \"fif ty\" is not a number"},
+      {Template("<level>0</level>"), "t.znk, line 3: level 0 is outside 1-50"},
+      {Template("<level>51</level>"), "t.znk, line 3: level 51 is outside 1-50"},
       {Template(level, Item("Torso", "Vest", Stat("Stat", "Strength", "3x"))),
-       "t.znk:4: bonusAmount \"3x\" is not a number"},
+       "t.znk, line 4: bonusAmount \"3x\" is not a number"},
       {Template(level, Item("Torso", "Vest", "", "<quality>high</quality>")),
-       "t.znk:4: quality \"high\" is not a number"},
+       "t.znk, line 4: quality \"high\" is not a number"},
       {std::string(kMaxZenkcraftBytes + 1, ' '), "t.znk: larger than 16 MiB"},
   };
   for (const Case& c : cases) {
