@@ -8,7 +8,7 @@ constexpr const Command* kCommands[] = {
     &kReportCommand,        &kSalvageCommand,   &kShowCommand,      &kSpellcraftCommand,
     &kSummaryCommand,       &kTotalsCommand,    &kUtilityCommand,   &kVaultBuildCommand,
     &kVaultDescribeCommand, &kVaultInfoCommand, &kVaultPackCommand, &kVaultSearchCommand,
-    &kVaultUnpackCommand,   &kCompareCommand,
+    &kVaultUnpackCommand,   &kCompareCommand,   &kQuickbarCommand,  &kShoppingCommand,
 };
 
 }  // namespace
