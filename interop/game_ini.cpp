@@ -150,7 +150,9 @@ std::string GameIni::WithValues(const std::vector<IniAssignment>& assignments) c
     }
     const auto more = added.find(i);
     if (more == added.end()) continue;
-    if (line.Next == line.End) out += eol;  // the file's last line had no end
+    // The file's last line may have no end of its own (or a lone "\r").
+    if (bytes_[line.Next - 1] != '\n')
+      out += bytes_[line.Next - 1] == '\r' && eol == "\r\n" ? "\n" : eol;
     for (const std::string& text : more->second) out += text + eol;
   }
   for (const auto& [name, keys] : newSections) {
