@@ -76,9 +76,8 @@ WorkbenchSpellcraftTab::WorkbenchSpellcraftTab(TfrmItems& model, QWidget* parent
   buttons->addWidget(undo_);
   buttons->addWidget(gemClear_);
   buttons->addStretch(1);
-  quickbar_ = MakeButton("btnQuickbar", "Export Gems to &Quickbar\xE2\x80\xA6", this);
-  quickbar_->setToolTip(
-      QStringLiteral("Puts the gems of the template's crafted pieces onto the game's quickbar"));
+  quickbar_ = MakeButton("btnQuickbar", "Export Gems to &Quickbar...", this,
+                         "Puts the gems of the template's crafted pieces onto the game's quickbar");
   quickbar_->hide();
   buttons->addWidget(quickbar_);
   left->addLayout(buttons);
