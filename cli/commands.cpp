@@ -4,12 +4,11 @@ namespace qm::cli {
 namespace {
 
 constexpr const Command* kCommands[] = {
-    &kBreakdownCommand,      &kConvertCommand,        &kGemCommand,
-    &kImportCommand,         &kReportCommand,         &kSalvageCommand,
-    &kShowCommand,           &kSpellcraftCommand,     &kSummaryCommand,
-    &kTotalsCommand,         &kUtilityCommand,        &kVaultBuildCommand,
-    &kVaultDescribeCommand,  &kVaultInfoCommand,      &kVaultPackCommand,
-    &kVaultSearchCommand,    &kVaultUnpackCommand,    &kCompareCommand,
+    &kBreakdownCommand,      &kConvertCommand,        &kGemCommand,       &kImportCommand,
+    &kReportCommand,         &kSalvageCommand,        &kShowCommand,      &kSpellcraftCommand,
+    &kSummaryCommand,        &kTotalsCommand,         &kUtilityCommand,   &kVaultBuildCommand,
+    &kVaultDescribeCommand,  &kVaultInfoCommand,      &kVaultPackCommand, &kVaultSearchCommand,
+    &kVaultUnpackCommand,    &kCompareCommand,        &kQuickbarCommand,  &kShoppingCommand,
     &kImportTemplateCommand, &kExportTemplateCommand,
 };
 

@@ -6,8 +6,8 @@ _quillmark_cli() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="breakdown compare convert export-template gem import import-template report
-    salvage show spellcraft summary totals utility vault --help --version"
+  local commands="breakdown compare convert export-template gem import import-template quickbar
+    report salvage shopping show spellcraft summary totals utility vault --help --version"
   local vault_commands="build describe info pack search unpack"
 
   if ((cword == 1)); then
@@ -61,6 +61,25 @@ _quillmark_cli() {
       esac
       ;;
     import) options="--slot-filter --out --json" files='@(qmx|qmi|xml)' ;;
+    shopping) options="--json" files='@(qmc|qmy)' ;;
+    quickbar)
+      options="--ini --bar --page --slot --server-kind --recipes --realm-switch --dry-run"
+      files='@(qmc|qmy)'
+      case $prev in
+        --ini)
+          _filedir ini
+          return
+          ;;
+        --recipes)
+          _filedir txt
+          return
+          ;;
+        --server-kind)
+          COMPREPLY=($(compgen -W "live eden" -- "$cur"))
+          return
+          ;;
+      esac
+      ;;
     spellcraft)
       options="--slot --level --armour --realm --class --gem --fifth --force-fifth --universal
         --skill --quality --json --out"

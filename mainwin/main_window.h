@@ -171,6 +171,7 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void OpenWebSite();
   void OpenHerald();
   void OpenAbout() { windows_.Open("about", {}); }
+  void OpenQuickbarExport() { windows_.Open("quickbar", QuickbarRequest{tpl_}); }
 
   // Hover panels: a figure label with its tag, and a slot's name or measure label.
   void StatEnter(int tag, bool senderIsLabel = true);

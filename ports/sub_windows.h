@@ -26,8 +26,14 @@ struct ComparisonRequest {
   std::string TitleA, TitleB;
 };
 
+// The template whose spellcrafted gems go onto the game's quickbar.
+struct QuickbarRequest {
+  TTemplateRecord Template{};
+};
+
 // What opening a window hands it: nothing, or the request that window reads.
-using SubWindowRequest = std::variant<std::monostate, ReportRequest, ComparisonRequest>;
+using SubWindowRequest =
+    std::variant<std::monostate, ReportRequest, ComparisonRequest, QuickbarRequest>;
 
 // The main window opens every other window by its name: the name the desktop
 // registers it under and "quillmark --screenshot --window NAME" takes

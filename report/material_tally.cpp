@@ -61,6 +61,23 @@ void AddCounterLines(const std::array<std::int32_t, N>& counters,
   }
 }
 
+std::string TrimmedName(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  return std::string(text);
+}
+
+template <typename Material, std::size_t N>
+std::vector<MaterialCount> CountsOf(const std::array<std::int32_t, N>& counters,
+                                    const std::array<PrintedCounter<Material>, N>& order) {
+  std::vector<MaterialCount> counts;
+  for (const auto& printed : order) {
+    const std::int32_t count = counters[static_cast<std::size_t>(printed.Index)];
+    if (count > 0) counts.push_back({TrimmedName(printed.Text), count});
+  }
+  return counts;
+}
+
 }  // namespace
 
 void AddGemToTally(MaterialTally& tally, int code, std::int32_t quality, int realm) {
@@ -83,6 +100,16 @@ std::vector<std::string> MaterialLines(const MaterialTally& tally) {
   lines.emplace_back("");
   AddCounterLines(tally.Liquids, kLiquidPrintOrder, lines);
   return lines;
+}
+
+MaterialGroups GroupedMaterials(const MaterialTally& tally) {
+  MaterialGroups groups;
+  groups.Dusts = CountsOf(tally.Dusts, kDustPrintOrder);
+  groups.Liquids = CountsOf(tally.Liquids, kLiquidPrintOrder);
+  for (int quality = 0; quality < kGemQualityCount; ++quality)
+    if (tally.Gems[quality] > 0)
+      groups.Gems.push_back({std::string(GemBaseText(quality).substr(2)), tally.Gems[quality]});
+  return groups;
 }
 
 }  // namespace qm

@@ -29,4 +29,18 @@ void AddGemToTally(MaterialTally& tally, int code, std::int32_t quality, int rea
 // "", dusts, "", liquids, each only with a count above 0, in shopping order.
 std::vector<std::string> MaterialLines(const MaterialTally& tally);
 
+// The same counts grouped the way a crafter buys them, each group in the
+// materials section's order and only with counts above 0; names without the
+// count ("Essence of Life", "Draconic Fire", "Ra").
+struct MaterialCount {
+  std::string Name;
+  std::int32_t Count = 0;
+};
+struct MaterialGroups {
+  std::vector<MaterialCount> Dusts;
+  std::vector<MaterialCount> Liquids;
+  std::vector<MaterialCount> Gems;
+};
+MaterialGroups GroupedMaterials(const MaterialTally& tally);
+
 }  // namespace qm

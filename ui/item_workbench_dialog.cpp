@@ -57,6 +57,10 @@ ItemWorkbenchDialog::ItemWorkbenchDialog(TfrmItems& model, QWidget* parent)
   Refresh();
 }
 
+void ItemWorkbenchDialog::SetQuickbarCommand(std::function<void()> command) {
+  spellcraft_->SetQuickbarCommand(std::move(command));
+}
+
 ItemWorkbenchDialog::~ItemWorkbenchDialog() {
   model_.SetViewChangedCallback({});
 }

@@ -8,6 +8,7 @@
 // whose own notification redraws the totals behind it.
 #include <QDialog>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "workbench/item_search.h"
@@ -34,6 +35,8 @@ class ItemWorkbenchDialog : public QDialog {
   void Open(const WorkbenchRequest& request, const SlotPreview& preview);
 
   TfrmItems& Model() { return model_; }
+  // The spellcraft tab's "Export Gems to Quickbar..." runs command.
+  void SetQuickbarCommand(std::function<void()> command);
   // Copies the model's view into the widgets; the model's callback.
   void Refresh();
   // Escape and the title bar close the window as "&Cancel" does.

@@ -180,6 +180,11 @@ void ReportDialog::BuildMenus() {
   connect(AddAction(file, "OpenInBrowser1", "&Open in Browser", 'B'), &QAction::triggered, this,
           [this] { OpenInBrowser(); });
   file->addSeparator();
+  connect(AddAction(file, "ExportGemsToQuickbar1", "Export Gems to &Quickbar\xE2\x80\xA6", QChar()),
+          &QAction::triggered, this, [this] {
+            if (quickbarCommand_) quickbarCommand_();
+          });
+  file->addSeparator();
   connect(AddAction(file, "Exit1", "E&xit", 'X'), &QAction::triggered, this, &QDialog::accept);
 
   QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));

@@ -35,6 +35,8 @@ class ReportDialog : public QDialog {
   void Prepare(const ReportRequest& request);
 
   TSCReport& Model() { return model_; }
+  // What "Export Gems to Quickbar..." runs: the main window opens the export.
+  void SetQuickbarCommand(std::function<void()> command) { quickbarCommand_ = std::move(command); }
   QPlainTextEdit* Text() const { return rpt_; }
 
   // The font dialog; a test puts its answer here instead.
@@ -49,6 +51,7 @@ class ReportDialog : public QDialog {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
+  std::function<void()> quickbarCommand_;
   void BuildMenus();
   QAction* AddAction(QMenu* menu, const char* objectName, const char* caption, QChar key);
   // Runs one command of the Options menu; the focus returns to the text.

@@ -1,5 +1,6 @@
 #include "ui/sub_window_host.h"
 
+#include "mainwin/main_window.h"
 #include "ui/desktop.h"
 #include "ui/sub_window_table.h"
 #include "ui/window_registry.h"
@@ -21,6 +22,7 @@ void SubWindowHost::Register(WindowRegistry& windows, Settings& settings, TfrmGe
   settings_ = &settings;
   model_ = &model;
   workbench_.Register(windows);
+  workbench_.SetQuickbarCommand([&model] { model.OpenQuickbarExport(); });
   for (const SubWindowEntry& entry : SubWindowTable()) {
     if (!entry.open) continue;
     windows.Set(entry.name, [this, open = entry.open](const SubWindowRequest& request) {

@@ -3,8 +3,10 @@
 #include <unistd.h>
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <filesystem>
 
+#include "interop/game_folders.h"
 #include "interop/item_import_model.h"
 #include "mainwin/browser_host.h"
 #include "mainwin/comparison_window.h"
@@ -17,6 +19,7 @@
 #include "ui/comparison_dialog.h"
 #include "ui/item_import_dialog.h"
 #include "ui/options_dialog.h"
+#include "ui/quickbar_export_dialog.h"
 #include "ui/report_dialog.h"
 #include "ui/salvage_dialog.h"
 #include "ui/sub_window_host.h"
@@ -60,10 +63,39 @@ void OpenBrowser(SubWindowHost& host, const SubWindowRequest&) {
 
 void OpenReport(SubWindowHost& host, const SubWindowRequest& request) {
   host.Present(host.Window<ReportDialog>([&] {
-    return new ReportDialog(host.files, host.user, host.shell, host.CurrentSettings().StartFolder(),
-                            host.Parent());
+    auto* made = new ReportDialog(host.files, host.user, host.shell,
+                                  host.CurrentSettings().StartFolder(), host.Parent());
+    made->SetQuickbarCommand([&model = host.Model()] { model.OpenQuickbarExport(); });
+    return made;
   }),
                std::get<ReportRequest>(request));
+}
+
+std::string EnvironmentText(const char* name) {
+  const char* value = std::getenv(name);
+  return value == nullptr ? std::string() : std::string(value);
+}
+
+void OpenQuickbarExport(SubWindowHost& host, const SubWindowRequest& request) {
+  host.Present(host.Window<QuickbarExportDialog>([&] {
+    QuickbarExportSetup setup;
+    setup.ProgramDirectory = host.CurrentSettings().ProgramDirectory();
+    setup.GameFolder = FindGameSettingsFolder(
+        {EnvironmentText("HOME"), EnvironmentText("WINEPREFIX"), EnvironmentText("USER")});
+    return new QuickbarExportDialog(host.user, host.files, std::move(setup), host.Parent());
+  }),
+               std::get<QuickbarRequest>(request));
+}
+
+// "quickbar" without a settings file, "quickbar:INI" with that file picked.
+int PictureOfQuickbarExport(SubWindowHost& host, const WindowPicture& picture) {
+  host.Model().OpenQuickbarExport();
+  if (!picture.argument.empty()) {
+    auto& dialog =
+        host.Window<QuickbarExportDialog>([]() -> QuickbarExportDialog* { return nullptr; });
+    dialog.Model().IniFileChange(std::string(picture.argument));
+  }
+  return host.RenderShown(picture);
 }
 
 void OpenSalvage(SubWindowHost& host, const SubWindowRequest&) {
@@ -170,6 +202,9 @@ constexpr std::array kSubWindows{
                    nullptr, PictureThrough<&TfrmGearMain::OpenVaultBuild>},
     SubWindowEntry{"import", "PATH,...", "item import", "alt+t i", kItemImportCaption,
                    OpenItemImport, AnyArgument, PictureOfItemImport},
+    // Opened from the report window and the workbench, not from the main window's keys.
+    SubWindowEntry{"quickbar", "INI", "quickbar export", "", kQuickbarCaption, OpenQuickbarExport,
+                   AnyArgument, PictureOfQuickbarExport},
 };
 
 }  // namespace

@@ -42,7 +42,10 @@ WorkbenchHost::WorkbenchHost(const Vault& vault, TVaultFilter& criteria, UserPor
 WorkbenchHost::~WorkbenchHost() = default;
 
 ItemWorkbenchDialog& WorkbenchHost::Dialog() {
-  if (!dialog_) dialog_.Make(model_, parent_);
+  if (!dialog_) {
+    dialog_.Make(model_, parent_);
+    if (quickbarCommand_) dialog_->SetQuickbarCommand(quickbarCommand_);
+  }
   return *dialog_;
 }
 

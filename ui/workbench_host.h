@@ -4,6 +4,7 @@
 // first use over the main window. Registered with the window registry, it
 // brings the main window's slot buttons to life.
 #include <QSize>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -40,6 +41,8 @@ class WorkbenchHost {
   void Register(WindowRegistry& windows);
   // The window the workbench opens over (the main window, once it exists).
   void SetParent(QWidget* parent) { parent_ = parent; }
+  // What the spellcraft tab's "Export Gems to Quickbar..." runs.
+  void SetQuickbarCommand(std::function<void()> command) { quickbarCommand_ = std::move(command); }
 
   TfrmItems& Model() { return model_; }
   ItemWorkbenchDialog& Dialog();
@@ -55,6 +58,7 @@ class WorkbenchHost {
 
   TfrmItems model_;
   QWidget* parent_ = nullptr;
+  std::function<void()> quickbarCommand_;
   OwnedWindow<ItemWorkbenchDialog> dialog_;
   struct PendingShot {
     WorkbenchShot Shot;

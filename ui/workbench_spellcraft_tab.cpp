@@ -76,6 +76,10 @@ WorkbenchSpellcraftTab::WorkbenchSpellcraftTab(TfrmItems& model, QWidget* parent
   buttons->addWidget(undo_);
   buttons->addWidget(gemClear_);
   buttons->addStretch(1);
+  quickbar_ = MakeButton("btnQuickbar", "Export Gems to &Quickbar...", this,
+                         "Puts the gems of the template's crafted pieces onto the game's quickbar");
+  quickbar_->hide();
+  buttons->addWidget(quickbar_);
   left->addLayout(buttons);
   left->addStretch(1);
   layout->addLayout(left, 3);
@@ -84,6 +88,14 @@ WorkbenchSpellcraftTab::WorkbenchSpellcraftTab(TfrmItems& model, QWidget* parent
   connect(undo_, &QPushButton::clicked, this, [this] { model_.Spellcraft().btnUndoClick(); });
   connect(gemClear_, &QPushButton::clicked, this,
           [this] { model_.Spellcraft().btnGemClearClick(); });
+  connect(quickbar_, &QPushButton::clicked, this, [this] {
+    if (quickbarCommand_) quickbarCommand_();
+  });
+}
+
+void WorkbenchSpellcraftTab::SetQuickbarCommand(std::function<void()> command) {
+  quickbarCommand_ = std::move(command);
+  quickbar_->setVisible(static_cast<bool>(quickbarCommand_));
 }
 
 QWidget* WorkbenchSpellcraftTab::BuildItem() {

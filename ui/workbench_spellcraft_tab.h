@@ -8,6 +8,7 @@
 // success chance ocsuccess shown under the charge.
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "ui/view_binding.h"
@@ -27,6 +28,9 @@ class WorkbenchSpellcraftTab : public QWidget {
 
   void Apply(const SpellcraftView& view);
   std::vector<QWidget*> FocusOrder() const;
+  // What "Export Gems to Quickbar..." runs: the main window's template goes
+  // onto the game's quickbar. Without one the button stays hidden.
+  void SetQuickbarCommand(std::function<void()> command);
 
  private:
   struct GemRow {
@@ -45,7 +49,8 @@ class WorkbenchSpellcraftTab : public QWidget {
   QCheckBox* autoName_ = nullptr;
   std::array<GemRow, kGemSlotCount> gems_;
   LabelBinding highGem_, bonusLevel_, charge_, overchargeSuccess_, capacity_, maxOvercharge_;
-  QPushButton *clear_ = nullptr, *undo_ = nullptr, *gemClear_ = nullptr;
+  QPushButton *clear_ = nullptr, *undo_ = nullptr, *gemClear_ = nullptr, *quickbar_ = nullptr;
+  std::function<void()> quickbarCommand_;
 };
 
 }  // namespace qm::ui

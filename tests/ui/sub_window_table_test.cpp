@@ -41,7 +41,7 @@ class SubWindowTableTest : public QObject {
       QVERIFY2(qm::ui::SubWindowHost::Knows(name) == known, name);
     QCOMPARE(qm::ui::SubWindowUsage(),
              std::string("workbench:SLOT[:TAB]|browser|report|salvage|options|compare[:FILE]|"
-                         "about|vaultbuild|import[:PATH,...]"));
+                         "about|vaultbuild|import[:PATH,...]|quickbar[:INI]"));
   }
 
   void TheRegistryOpensWhatIsRegisteredWithItsRequest() {

@@ -273,4 +273,23 @@ std::vector<std::string> ViewMismatches(const QWidget& dialog, const ItemImportV
   return check.Mismatches();
 }
 
+std::vector<std::string> ViewMismatches(const QWidget& dialog, const QuickbarExportView& view) {
+  ViewCheck check(&dialog);
+  check.TextBox("eIniFile", view.IniFile);
+  check.Combo("cbServerKind", view.ServerKind);
+  check.Label("lRecipes", view.Recipes);
+  check.SpinBox("seBar", view.Bar);
+  check.SpinBox("sePage", view.Page);
+  check.SpinBox("seSlot", view.Slot);
+  check.Check("cbRealmSwitch", view.RealmSwitch);
+  check.Table("tPreview", view.Preview);
+  check.Label("lStatus", view.Status);
+  for (const auto& [name, state] :
+       {std::pair{"btnBrowse", &view.Browse}, std::pair{"btnLoadRecipes", &view.LoadRecipes},
+        std::pair{"btnExport", &view.Export}, std::pair{"btnRestore", &view.Restore},
+        std::pair{"btnCopyShopping", &view.CopyShopping}})
+    check.Control(name, *state);
+  return check.Mismatches();
+}
+
 }  // namespace qm::testing
