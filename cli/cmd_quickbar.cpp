@@ -63,7 +63,7 @@ int RunQuickbar(CommandContext& context) {
   const QuickbarPlacement at{static_cast<int>(bar.value_or(1)), static_cast<int>(page.value_or(1)),
                              static_cast<int>(slot.value_or(1))};
 
-  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  auto tpl = LoadAnyTemplate(args->Positional()[0], context.err);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   auto recipes = LoadRecipes(*args);
   if (!recipes.Ok()) return InputError(context, recipes.Error());

@@ -48,7 +48,7 @@ int RunShopping(CommandContext& context) {
   const auto args = Args::Parse(context.args, {"json"}, {}, error);
   if (!args || !ExpectPositionals(*args, {"FILE.qmc"}, error))
     return UsageError(context, error, kUsage);
-  auto tpl = LoadAnyTemplate(args->Positional()[0]);
+  auto tpl = LoadAnyTemplate(args->Positional()[0], context.err);
   if (!tpl.Ok()) return InputError(context, tpl.Error());
   const ShoppingList list = BuildShoppingList(tpl.Value());
   if (args->Has("json")) {
