@@ -98,7 +98,7 @@ TEST_F(CompareCommand, BadFilesAndBadUsage) {
   const auto item =
       RunCli({"compare", Sample("sword-of-valiant-dawn.qmx"), Sample("new-character.qmc")});
   EXPECT_EQ(item.exitCode, 1);
-  EXPECT_NE(item.err.find("not a template file"), std::string::npos);
+  EXPECT_NE(item.err.find("not a template we can read"), std::string::npos);
   EXPECT_EQ(RunCli({"compare", Sample("albion-armsman.qmc")}).exitCode, 2);
   EXPECT_EQ(RunCli({"compare", Sample("albion-armsman.qmc"), Sample("new-character.qmc"), "--csv"})
                 .exitCode,
