@@ -20,7 +20,6 @@ namespace qm {
 namespace {
 
 constexpr std::string_view kRootName = "PlayerSaveData";
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 constexpr int kLowestLevel = 1;
 constexpr int kHighestLevel = 50;
 constexpr int kLowestQuality = 70;

@@ -142,6 +142,8 @@ void MainWindow::BuildMenus() {
   tools->addSeparator();
   AddWindowItem(tools, "ImportItems1", "&Import Item Database...", "import",
                 [this] { model_.OpenItemImport(); });
+  AddWindowItem(tools, "QuickbarExport1", "Export Gems to &Quickbar...", "quickbar",
+                [this] { model_.OpenQuickbarExport(); });
   QAction* buildVault = AddItem(tools, "BuildVault1", "&Build Vault from XML Folder...", "");
   MarkWindowCommand(buildVault, "vaultbuild", "Build a vault file from a folder of XML item files");
   connect(buildVault, &QAction::triggered, this, [this] { Run([&] { model_.OpenVaultBuild(); }); });

@@ -202,9 +202,9 @@ constexpr std::array kSubWindows{
                    nullptr, PictureThrough<&TfrmGearMain::OpenVaultBuild>},
     SubWindowEntry{"import", "PATH,...", "item import", "alt+t i", kItemImportCaption,
                    OpenItemImport, AnyArgument, PictureOfItemImport},
-    // Opened from the report window and the workbench, not from the main window's keys.
-    SubWindowEntry{"quickbar", "INI", "quickbar export", "", kQuickbarCaption, OpenQuickbarExport,
-                   AnyArgument, PictureOfQuickbarExport},
+    // Also opened from the report window and the workbench's spellcraft tab.
+    SubWindowEntry{"quickbar", "INI", "quickbar export", "alt+t q", kQuickbarCaption,
+                   OpenQuickbarExport, AnyArgument, PictureOfQuickbarExport},
 };
 
 }  // namespace
