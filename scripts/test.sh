@@ -18,6 +18,6 @@ ctest --test-dir "$build" --output-on-failure -j"$jobs"
 # The real program with its real dialogs under Xvfb, to its exit.
 "$root/scripts/desktop-smoke.sh" "$build"
 
-"$root/scripts/fuzz.sh" 10
+"$root/scripts/fuzz.sh" 5
 
 "$root/scripts/check-package.sh"
