@@ -71,12 +71,6 @@ expected=(
   /usr/share/doc/quillmark/copyright
   /usr/share/doc/quillmark/changelog.gz
 )
-for pair in znk:zenkcraft mmr:loki; do
-  check "*.${pair%%:*} is application/x-${pair#*:}-template" \
-    grep -q "application/x-${pair#*:}-template:\*\.${pair%%:*}$" "$work/mime/globs2"
-done
-check "Kort's templates are told by their root element, not by .xml" \
-  grep -q "SCTemplate application/x-kort-template" "$work/mime/XMLnamespaces"
 for size in 16 22 24 32 48 64 128 256; do
   expected+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
@@ -126,6 +120,12 @@ for pair in qmc:template qmy:old-template qmx:item qmi:old-item; do
   check "*.${pair%%:*} is application/x-quillmark-${pair#*:}" \
     grep -q "application/x-quillmark-${pair#*:}:\*\.${pair%%:*}$" "$work/mime/globs2"
 done
+for pair in znk:zenkcraft mmr:loki; do
+  check "*.${pair%%:*} is application/x-${pair#*:}-template" \
+    grep -q "application/x-${pair#*:}-template:\*\.${pair%%:*}$" "$work/mime/globs2"
+done
+check "Kort's templates are told by their root element, not by .xml" \
+  grep -q "SCTemplate application/x-kort-template" "$work/mime/XMLnamespaces"
 for size in 16 22 24 32 48 64 128 256; do
   check "the ${size}px icon is ${size} x ${size}" bash -c 'file -b "$1" | grep -q "PNG image data, $2 x $2"' \
     _ "$dest/usr/share/icons/hicolor/${size}x${size}/apps/$id.png" "$size"
