@@ -6,6 +6,7 @@
 #include "core/item_lists.h"
 #include "core/race_table.h"
 #include "core/text.h"
+#include "interop/quoted_text.h"
 
 namespace qm {
 namespace {
@@ -63,20 +64,16 @@ int FirstClassOf(int realm) {
   return 0;
 }
 
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
-
 void PlaceClass(const CharacterWords& words, int realm, ForeignTemplate& tpl) {
   bool inRealm = false;
   int classIndex = ClassNamed(words.Class, realm, inRealm);
   if (classIndex < 0) {
     classIndex = FirstClassOf(realm);
-    tpl.Warnings.push_back("class " + Quoted(words.Class) + " unknown; " +
+    tpl.Warnings.push_back("class " + QuotedText(words.Class) + " unknown; " +
                            std::string(BareClassName(classIndex)) + " stands in");
   } else if (realm >= 0 && !inRealm) {
     tpl.Warnings.push_back(
-        "class " + Quoted(words.Class) + " does not exist in " +
+        "class " + QuotedText(words.Class) + " does not exist in " +
         std::string(RealmList()[static_cast<std::size_t>(realm)]) + "; " +
         std::string(RealmList()[static_cast<std::size_t>(RealmOfClass(classIndex))]) +
         "'s is taken");
@@ -97,7 +94,7 @@ void PlaceRace(const CharacterWords& words, ForeignTemplate& tpl) {
   }
   const int realm = RealmOfClass(tpl.Record.ClassIndex);
   tpl.Warnings.push_back(
-      "race " + Quoted(words.Race) +
+      "race " + QuotedText(words.Race) +
       (RaceValuesOf(race)
            ? " does not exist in " + std::string(RealmList()[static_cast<std::size_t>(realm)])
            : std::string(" unknown")) +
@@ -117,12 +114,12 @@ void PlaceCharacter(const CharacterWords& words, ForeignTemplate& tpl) {
   const std::string name = Utf8ToCp1252(words.Name);
   tpl.Record.CharName.Assign(name);
   if (name.size() > kNameCapacity) {
-    tpl.Warnings.push_back("name " + Quoted(words.Name) + " cut to " +
+    tpl.Warnings.push_back("name " + QuotedText(words.Name) + " cut to " +
                            std::to_string(kNameCapacity) + " characters");
   }
   const int realm = RealmNamed(words.Realm);
   if (realm < 0 && !words.Realm.empty()) {
-    tpl.Warnings.push_back("realm " + Quoted(words.Realm) + " unknown; the class decides it");
+    tpl.Warnings.push_back("realm " + QuotedText(words.Realm) + " unknown; the class decides it");
   }
   PlaceClass(words, realm, tpl);
   PlaceRace(words, tpl);

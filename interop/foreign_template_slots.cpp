@@ -5,6 +5,7 @@
 
 #include "core/item_lists.h"
 #include "core/text.h"
+#include "interop/quoted_text.h"
 
 namespace qm {
 namespace {
@@ -16,10 +17,6 @@ constexpr int kFastestSpeedTenths = 15;  // "1.5", the first speed after "N/A"
 constexpr int kSlowestSpeedTenths = 60;  // "6.0"
 constexpr std::uint8_t kOtherSpeed = 47;
 constexpr int kNoWeaponsConfig = 4;
-
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
 
 bool IsEmpty(const ForeignItem& item) {
   return item.Name.empty() && item.Bonuses.empty();
@@ -49,11 +46,12 @@ void PutBonuses(const ForeignItem& item, int slot, TItemRecord& record, ForeignT
   int row = 0;
   for (const ForeignBonus& bonus : item.Bonuses) {
     if (bonus.Code <= 0) {
-      tpl.Warnings.push_back(SlotWhere(slot) + ": unknown bonus " + Quoted(bonus.Name) +
+      tpl.Warnings.push_back(SlotWhere(slot) + ": unknown bonus " + QuotedText(bonus.Name) +
                              " left out");
     } else if (row == kBonusRows) {
       tpl.Warnings.push_back(SlotWhere(slot) + ": no row for an eleventh bonus, " +
-                             Quoted(bonus.Name) + " " + std::to_string(bonus.Value) + " left out");
+                             QuotedText(bonus.Name) + " " + std::to_string(bonus.Value) +
+                             " left out");
     } else {
       record.BonusCode[row] = static_cast<std::uint8_t>(bonus.Code);
       record.BonusValue[row] = bonus.Value;
@@ -68,7 +66,7 @@ void PlaceItem(const ForeignItem& item, int slot, ForeignTemplate& tpl) {
   const std::string name = Utf8ToCp1252(ItemName(item, slot));
   record.Name.Assign(name);
   if (name.size() > kItemNameCapacity) {
-    tpl.Warnings.push_back(SlotWhere(slot) + ": name " + Quoted(item.Name) + " cut to " +
+    tpl.Warnings.push_back(SlotWhere(slot) + ": name " + QuotedText(item.Name) + " cut to " +
                            std::to_string(kItemNameCapacity) + " characters");
   }
   record.ItemType = item.Crafted ? kItemTypePlayerCrafted : 0;
@@ -115,8 +113,9 @@ void WarnLeftOut(const std::vector<SlotCandidate>& candidates, const SlotCandida
   for (const SlotCandidate& c : candidates) {
     if (&c == &chosen || c.Item.Bonuses.empty()) continue;
     tpl.Warnings.push_back(SlotWhere(slot) + ": " + std::to_string(candidates.size()) +
-                           " items for the slot; " + Quoted(ItemName(chosen.Item, slot)) +
-                           " is the equipped one, " + Quoted(ItemName(c.Item, slot)) + " left out");
+                           " items for the slot; " + QuotedText(ItemName(chosen.Item, slot)) +
+                           " is the equipped one, " + QuotedText(ItemName(c.Item, slot)) +
+                           " left out");
   }
 }
 

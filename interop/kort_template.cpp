@@ -9,6 +9,7 @@
 #include "interop/foreign_template_slots.h"
 #include "interop/kort_item.h"
 #include "interop/kort_vocabulary.h"
+#include "interop/quoted_text.h"
 #include "interop/template_xml.h"
 #include "interop/xml_source.h"
 
@@ -17,10 +18,6 @@ namespace {
 
 constexpr int kLowestRank = 1;
 constexpr int kHighestRank = 13;
-
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
-}
 
 // What the active outfit says of an item, by its TemplateIndex.
 using Outfit = std::map<int, bool>;  // index -> equipped
@@ -67,7 +64,7 @@ class KortReading {
     if (!rank) return;
     const int kept = std::clamp(*rank, kLowestRank, kHighestRank);
     if (kept != *rank) {
-      tpl_.Warnings.push_back("realm rank " + Quoted(text) + " is outside 1-13; " +
+      tpl_.Warnings.push_back("realm rank " + QuotedText(text) + " is outside 1-13; " +
                               std::to_string(kept) + " kept");
     }
     tpl_.Record.RealmRank = static_cast<std::uint8_t>(kept);
@@ -120,8 +117,9 @@ class KortReading {
     }
     if (slot == 0) {
       if (!candidate.Item.Bonuses.empty()) {
-        tpl_.Warnings.push_back("item at " + Quoted(location) + ": a location we cannot place; " +
-                                Quoted(candidate.Item.Name) + " left out");
+        tpl_.Warnings.push_back("item at " + QuotedText(location) +
+                                ": a location we cannot place; " + QuotedText(candidate.Item.Name) +
+                                " left out");
       }
       return;
     }

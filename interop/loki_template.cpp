@@ -7,6 +7,7 @@
 #include "interop/foreign_template_slots.h"
 #include "interop/kort_vocabulary.h"
 #include "interop/loki_vocabulary.h"
+#include "interop/quoted_text.h"
 #include "interop/template_xml.h"
 #include "interop/xml_source.h"
 #include "spellcraft/spellcraft_gems.h"
@@ -17,10 +18,6 @@ namespace {
 
 std::string_view Attribute(const pugi::xml_node& node, const char* name) {
   return node.attribute(name).as_string();
-}
-
-std::string Quoted(std::string_view text) {
-  return "\"" + std::string(text) + "\"";
 }
 
 class LokiReading {
@@ -51,19 +48,19 @@ class LokiReading {
     const std::string_view origin = Attribute(node, "origin");
     const bool crafted = SameTextIgnoringCase(origin, "crafted");
     if (!crafted && !SameTextIgnoringCase(origin, "drop")) {
-      tpl_.Warnings.push_back("item at " + Quoted(loc) + ": origin " + Quoted(origin) +
+      tpl_.Warnings.push_back("item at " + QuotedText(loc) + ": origin " + QuotedText(origin) +
                               " unknown; its dropped variant is read");
     }
     const int slot = LokiSlot(loc);
-    const std::string where = slot != 0 ? SlotWhere(slot) : "item at " + Quoted(loc);
+    const std::string where = slot != 0 ? SlotWhere(slot) : "item at " + QuotedText(loc);
     SlotCandidate inUse;
     inUse.Preferred = true;
     inUse.Equipped = !SameTextIgnoringCase(Attribute(node, "equip"), "no");
     inUse.Item = ItemOf(node.child(crafted ? "crafted" : "drop"), crafted, slot, where);
     if (slot == 0) {
       if (!inUse.Item.Bonuses.empty()) {
-        tpl_.Warnings.push_back(where + ": a location we cannot place; " + Quoted(inUse.Item.Name) +
-                                " left out");
+        tpl_.Warnings.push_back(where + ": a location we cannot place; " +
+                                QuotedText(inUse.Item.Name) + " left out");
       }
       return;
     }
@@ -135,9 +132,9 @@ class LokiReading {
     const int gemIndex = GemIndexOfCode(code);
     const std::span<const int> ladder = GemValueLadder(gemIndex);
     if (gemIndex == 0) {
-      tpl_.Warnings.push_back(where + ": no gem gives " + Quoted(name) + "; left out");
+      tpl_.Warnings.push_back(where + ": no gem gives " + QuotedText(name) + "; left out");
     } else if (*amount < 0 || *amount >= static_cast<int>(ladder.size())) {
-      tpl_.Warnings.push_back(where + ": gem " + Quoted(name) + " has tier index " +
+      tpl_.Warnings.push_back(where + ": gem " + QuotedText(name) + " has tier index " +
                               std::to_string(*amount) + ", past the last of ours (" +
                               std::to_string(ladder.size() - 1) + "); left out");
     } else {

@@ -11,6 +11,7 @@
 #include "core/bonus_catalogue.h"
 #include "core/class_table.h"
 #include "core/text.h"
+#include "interop/quoted_text.h"
 #include "interop/read_position.h"
 #include "interop/source_text.h"
 #include "interop/xml_source.h"
@@ -39,14 +40,6 @@ std::string_view Trimmed(std::string_view text) {
 
 std::string_view Text(const pugi::xml_node& node, const char* child) {
   return Trimmed(node.child(child).text().as_string());
-}
-
-// A text of the file inside a message; its line breaks and tabs become
-// blanks, so every message stays one line.
-std::string Quoted(std::string_view text) {
-  std::string quoted = "\"";
-  for (const char c : text) quoted += static_cast<unsigned char>(c) < 0x20 ? ' ' : c;
-  return quoted + "\"";
 }
 
 // The record keeps Windows-1252; a text cut to its field is named.
@@ -117,8 +110,8 @@ class Reader {
 
   void SetError(const pugi::xml_node& node, const std::string& why) {
     if (!error_.empty()) return;
-    error_ =
-        std::string(file_) + ", line " + std::to_string(LineOfOffset(text_, Offset(node))) + ": " + why;
+    error_ = std::string(file_) + ", line " + std::to_string(LineOfOffset(text_, Offset(node))) +
+             ": " + why;
   }
 
   // A child holding a whole number; nullopt when it is missing or empty, and
@@ -130,7 +123,7 @@ class Reader {
     long long value = 0;
     const auto [end, code] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (code != std::errc() || end != text.data() + text.size()) {
-      SetError(node, std::string(child) + " " + Quoted(text) + " is not a number");
+      SetError(node, std::string(child) + " " + QuotedText(text) + " is not a number");
       return std::nullopt;
     }
     return value;
@@ -153,14 +146,14 @@ class Reader {
     if (realm < 0) {
       for (int r = 0; r < 3 && classIndex < 0; ++r) classIndex = ZenkcraftClassOf(className, r);
       realm = classIndex >= 0 ? RealmOfClass(classIndex) : 0;
-      out_.Warnings.push_back("realm " + Quoted(realmWord) + " is not known; read as " +
+      out_.Warnings.push_back("realm " + QuotedText(realmWord) + " is not known; read as " +
                               std::string(ZenkcraftRealmWord(realm)));
     } else {
       classIndex = ZenkcraftClassOf(className, realm);
     }
     if (classIndex < 0) {
       classIndex = kFirstClassOf[realm];
-      out_.Warnings.push_back("class " + Quoted(className) + " does not exist in " +
+      out_.Warnings.push_back("class " + QuotedText(className) + " does not exist in " +
                               std::string(ZenkcraftRealmWord(realm)) + "; the template keeps " +
                               std::string(ZenkcraftClassWord(classIndex)));
     }
@@ -168,7 +161,7 @@ class Reader {
     const std::string_view race = Text(root, "race");
     const int raceIndex = race.empty() ? 0 : ZenkcraftRaceOf(race, classIndex);
     if (raceIndex < 0) {
-      out_.Warnings.push_back("race " + Quoted(race) + " does not exist in " +
+      out_.Warnings.push_back("race " + QuotedText(race) + " does not exist in " +
                               std::string(ZenkcraftRealmWord(realm)) + "; left as <None>");
     }
     tpl.RaceIndex = static_cast<std::uint8_t>(raceIndex < 0 ? 0 : raceIndex);
@@ -188,11 +181,11 @@ class Reader {
       const std::string words = std::string(type) + " " + std::string(attribute);
       const int code = ZenkcraftBonusCode(type, attribute);
       if (code == 0) {
-        item.Warnings.push_back(where + ": unknown bonus " + Quoted(words) + " left out");
+        item.Warnings.push_back(where + ": unknown bonus " + QuotedText(words) + " left out");
         rows.push_back({});
       } else if (amount && (*amount < INT32_MIN || *amount > INT32_MAX)) {
-        item.Warnings.push_back(where + ": " + Quoted(words) + " value " + std::to_string(*amount) +
-                                " cannot be held, left out");
+        item.Warnings.push_back(where + ": " + QuotedText(words) + " value " +
+                                std::to_string(*amount) + " cannot be held, left out");
         rows.push_back({});
       } else {
         rows.push_back({code, static_cast<std::int32_t>(amount.value_or(0))});
@@ -210,7 +203,7 @@ class Reader {
     item.Name = Text(node, "itemName");
     const std::string_view position = Text(node, "allowedPosition");
     item.Slot = ZenkcraftSlotOf(position);
-    const std::string named = item.Name.empty() ? std::string("(no name)") : Quoted(item.Name);
+    const std::string named = item.Name.empty() ? std::string("(no name)") : QuotedText(item.Name);
     const std::string where = item.Slot == 0 ? "item " + named
                                              : "slot " + std::to_string(item.Slot) + " " +
                                                    std::string(SlotName(item.Slot));
@@ -220,7 +213,7 @@ class Reader {
     TItemRecord& record = item.Record;
     const std::optional<int> itemType = ZenkcraftItemTypeOf(source);
     if (!itemType && !source.empty()) {
-      item.Warnings.push_back(where + ": source " + Quoted(source) +
+      item.Warnings.push_back(where + ": source " + QuotedText(source) +
                               " is not known; read as a drop");
     }
     record.ItemType = static_cast<std::uint8_t>(itemType.value_or(0));
@@ -230,7 +223,7 @@ class Reader {
     if (!error_.empty()) return std::nullopt;
     if (item.Name.empty() && rows.empty()) return std::nullopt;  // an empty position
     if (item.Slot == 0) {
-      out_.Warnings.push_back(where + ": position " + Quoted(position) +
+      out_.Warnings.push_back(where + ": position " + QuotedText(position) +
                               " is no slot of ours, left out");
       return std::nullopt;
     }
@@ -259,7 +252,8 @@ class Reader {
       if (r >= static_cast<std::size_t>(kBonusRows)) {
         if (rows[r].Code == 0) continue;
         item.Warnings.push_back(where + ": bonus " + std::to_string(r + 1) + " " +
-                                Quoted(BonusName(rows[r].Code)) + " left out (an item holds ten)");
+                                QuotedText(BonusName(rows[r].Code)) +
+                                " left out (an item holds ten)");
         continue;
       }
       record.BonusCode[r] = static_cast<std::uint8_t>(rows[r].Code);
@@ -279,8 +273,8 @@ class Reader {
       for (const ReadItem& item : items) {
         if (item.Slot != slot || &item == chosen) continue;
         std::string line = where + ": " + (item.Enabled ? "second" : "disabled") + " item " +
-                           Quoted(item.Name) + " left out";
-        if (chosen != nullptr) line += "; " + Quoted(chosen->Name) + " is used";
+                           QuotedText(item.Name) + " left out";
+        if (chosen != nullptr) line += "; " + QuotedText(chosen->Name) + " is used";
         out_.Warnings.push_back(std::move(line));
       }
       if (chosen == nullptr) continue;
@@ -294,7 +288,7 @@ class Reader {
     const std::string_view word = Text(root, "selectedWeaponType");
     const int config = ZenkcraftWeaponConfigOf(word);
     if (config < 0 && !word.empty()) {
-      out_.Warnings.push_back("weapon " + Quoted(word) +
+      out_.Warnings.push_back("weapon " + QuotedText(word) +
                               " is not known; the right and left hand are counted");
     }
     // Zenkcraft counts the right hand's weapon unless it is told otherwise.
