@@ -2,6 +2,7 @@
 
 #include <charconv>
 
+#include "interop/quoted_text.h"
 #include "interop/read_limits.h"
 #include "interop/read_position.h"
 
@@ -45,7 +46,7 @@ std::optional<int> TemplateXml::Number(const pugi::xml_node& where, std::string_
   const char* end = text.data() + text.size();
   const auto [ptr, ec] = std::from_chars(text.data(), end, number);
   if (ec == std::errc() && ptr == end) return number;
-  Fail(where, std::string(what) + " \"" + std::string(text) + "\" is not a whole number");
+  Fail(where, std::string(what) + " " + QuotedText(text) + " is not a whole number");
   return std::nullopt;
 }
 
