@@ -38,5 +38,11 @@ done
 fixtures="$root/tests/interop/data"
 "$program" --screenshot "$out/import.png" --window \
   "import:$fixtures/official,$fixtures/chatlog,$fixtures/emulator,$fixtures/moras,$fixtures/kort"
+# The quickbar export previewing the overcharged chest's gems onto a character file.
+"$program" --screenshot "$out/quickbar.png" --window "quickbar:$fixtures/game_ini/character.ini" \
+  --size 900x500 "$build/samples/albion-overcharged.qmc"
+# A Zenkcraft template given on the command line, read as a new template.
+"$program" --screenshot "$out/main-window-zenkcraft.png" "$fixtures/zenkcraft/every_slot.znk"
 echo "wrote $out/main-window.png, $out/main-window-template.png, $out/workbench-*.png,"
-echo "  $out/browser.png, $out/report.png, $out/salvage.png, $out/compare.png, $out/about.png and $out/import.png"
+echo "  $out/browser.png, $out/report.png, $out/salvage.png, $out/compare.png, $out/about.png, $out/import.png,"
+echo "  $out/quickbar.png and $out/main-window-zenkcraft.png"
