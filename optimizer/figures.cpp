@@ -1,6 +1,7 @@
 #include "optimizer/figures.h"
 
 #include <algorithm>
+#include <array>
 
 #include "core/class_table.h"
 #include "core/text.h"
@@ -66,23 +67,40 @@ bool IsCountedSkill(int code) {
   return code >= 23 && code <= 249;
 }
 
+// The fields and skill rows of a class's figures, in their fixed order; row
+// is null for the fields.
 template <typename Visit>
-void ForEachFigureName(int classIndex, Visit visit) {
+void ForEachFigureField(int classIndex, Visit visit) {
   const ClassInfo& info = ClassOf(classIndex);
   const bool hasAcuity = AcuityFieldsOf(info.Acuity).Valid;
-  for (F field : kEffectiveStats) {
-    if (field == F::kAcuity && !hasAcuity) continue;
-    visit(std::string(FieldInfo(field).Name), field, -1);
-  }
-  for (F field : kPlainFigures) visit(std::string(FieldInfo(field).Name), field, -1);
-  for (const SkillRow& row : info.Rows) {
-    if (row.Label.empty() || !IsCountedSkill(row.Code)) continue;
-    // Crush, Slash and Thrust are both resists and weapon skills; the resist
-    // keeps the plain name.
-    std::string name = Cp1252ToUtf8(row.Label);
-    if (StatFieldOfName(name)) name += " (skill)";
-    visit(std::move(name), F::kSkillCap, row.Code);
-  }
+  for (F field : kEffectiveStats)
+    if (field != F::kAcuity || hasAcuity) visit(field, nullptr);
+  for (F field : kPlainFigures) visit(field, nullptr);
+  for (const SkillRow& row : info.Rows)
+    if (!row.Label.empty() && IsCountedSkill(row.Code)) visit(F::kSkillCap, &row);
+}
+
+std::string FigureName(F field, const SkillRow* row) {
+  if (!row) return std::string(FieldInfo(field).Name);
+  // Crush, Slash and Thrust are both resists and weapon skills; the resist
+  // keeps the plain name.
+  std::string name = Cp1252ToUtf8(row->Label);
+  if (StatFieldOfName(name)) name += " (skill)";
+  return name;
+}
+
+// The names of each class's figures, made once: CappedFigures runs in the
+// innermost loop of every search over templates.
+const std::vector<std::string>& NamesOf(int classIndex) {
+  static const auto names = [] {
+    std::array<std::vector<std::string>, kClassTableSize + 1> table;
+    for (int c = 0; c <= kClassTableSize; ++c)
+      ForEachFigureField(c, [&](F field, const SkillRow* row) {
+        table[static_cast<std::size_t>(c)].push_back(FigureName(field, row));
+      });
+    return table;
+  }();
+  return names[static_cast<std::size_t>(std::clamp(classIndex, 0, kClassTableSize))];
 }
 
 }  // namespace
@@ -100,11 +118,13 @@ std::vector<FigureParts> CappedFigures(const TTemplateRecord& tpl) {
   const TTotalsRecord& totals = result.Totals;
   const TCapsRecord& caps = result.Caps;
   const int acuityKind = ClassOf(tpl.ClassIndex).Acuity;
+  const std::vector<std::string>& names = NamesOf(tpl.ClassIndex);
   std::vector<FigureParts> figures;
-  ForEachFigureName(tpl.ClassIndex, [&](std::string name, F field, int skillCode) {
-    FigureParts figure{std::move(name)};
-    if (skillCode >= 0) {
-      figure.Value = SkillBonusTotal(skillCode, tpl) + tpl.RealmRank - 1;
+  figures.reserve(names.size());
+  ForEachFigureField(tpl.ClassIndex, [&](F field, const SkillRow* row) {
+    FigureParts figure{names[figures.size()]};
+    if (row) {
+      figure.Value = SkillBonusTotal(row->Code, tpl) + tpl.RealmRank - 1;
       figure.CapBase = caps.SkillCap;
     } else if (HasCapIncrease(field, acuityKind) || field == F::kPowerPool) {
       figure.Value = field == F::kAcuity ? AcuityTotal(totals, acuityKind) : GetStat(totals, field);
@@ -116,16 +136,13 @@ std::vector<FigureParts> CappedFigures(const TTemplateRecord& tpl) {
       figure.Value = GetStat(totals, field);
       figure.CapBase = GetStat(caps, field);
     }
-    figures.push_back(std::move(figure));
+    figures.push_back(figure);
   });
   return figures;
 }
 
 std::vector<std::string> FigureNames(int classIndex) {
-  std::vector<std::string> names;
-  ForEachFigureName(classIndex,
-                    [&](std::string name, F, int) { names.push_back(std::move(name)); });
-  return names;
+  return NamesOf(classIndex);
 }
 
 double Objective(const TTemplateRecord& tpl, std::span<const double> weights) {

@@ -6,6 +6,7 @@
 // solver is recomputed by.
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/template_record.h"
@@ -17,7 +18,7 @@ namespace qm {
 // CapIncreaseLimit), with CapIncrease and CapIncreaseLimit both 0 for figures
 // no cap increase raises.
 struct FigureParts {
-  std::string Name;
+  std::string_view Name;  // lives as long as the program
   int Value = 0;
   int CapBase = 0;
   int CapIncrease = 0;

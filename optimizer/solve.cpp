@@ -292,7 +292,7 @@ std::string CheckAnswer(const OptimizerModel& model, const OptimizerResult& resu
   for (std::size_t f = 0; f < figures.size(); ++f) {
     const auto& minimum = model.Figures[f].Minimum;
     if (minimum && figures[f].Capped() < *minimum)
-      return "The optimizer's answer was refused: " + figures[f].Name + " is below its minimum.";
+      return "The optimizer's answer was refused: " + std::string(figures[f].Name) + " is below its minimum.";
   }
   for (std::size_t p = 0; p < model.Pieces.size(); ++p) {
     if (result.Crafted[p].Charge * 2 > model.Pieces[p].ChargeLimit)
