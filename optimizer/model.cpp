@@ -65,9 +65,35 @@ std::vector<bool> RelevantMask(const std::vector<ModelFigure>& figures) {
   return relevant;
 }
 
+// How far each figure's value can usefully rise above its value on the
+// emptied template: up to the highest cap the vault's cap raises and the cap
+// increase limit allow.
+std::vector<int> RoomBelowCaps(const OptimizerModel& model) {
+  std::vector<int> room;
+  for (std::size_t f = 0; f < model.Figures.size(); ++f) {
+    const FigureParts& base = model.Figures[f].Base;
+    int cap = base.CapBase + base.CapIncreaseLimit;
+    for (const ItemColumn& item : model.Items) cap += std::max(0, item.Parts.CapBase[f]);
+    room.push_back(cap - base.Value);
+  }
+  return room;
+}
+
+// A tier that fills every figure it raises to its highest cap, and raises no
+// cap: the gem's higher tiers cost more and add nothing that counts.
+bool FillsToTheCaps(const SlotContribution& parts, const std::vector<bool>& relevant,
+                    const std::vector<int>& room) {
+  for (std::size_t f = 0; f < parts.Value.size(); ++f) {
+    if (!relevant[f]) continue;
+    if (parts.CapBase[f] != 0 || parts.CapIncrease[f] != 0) return false;
+    if (parts.Value[f] > 0 && parts.Value[f] < room[f]) return false;
+  }
+  return true;
+}
+
 CraftedPiece PieceOf(const OptimizerRequest& request, const TTemplateRecord& emptied,
                      const std::vector<FigureParts>& base, const std::vector<bool>& relevant,
-                     int slot) {
+                     const std::vector<int>& room, int slot) {
   const TTemplateRecord& tpl = request.Template;
   const SpellcraftOptions& craft = request.Spellcraft;
   CraftedPiece piece;
@@ -95,7 +121,14 @@ CraftedPiece PieceOf(const OptimizerRequest& request, const TTemplateRecord& emp
       for (auto* v : {&none.Value, &none.CapBase, &none.CapIncrease}) v->assign(v->size(), 0);
       if (AtLeastAsGood(none, column.Parts, relevant)) break;  // no tier of it counts
       if (column.Cost * 2 > piece.ChargeLimit) break;          // this tier and above never fit
+      // A gem whose first tier already lies wholly above the caps counts for nothing.
+      bool useful = false;
+      for (std::size_t f = 0; f < room.size(); ++f)
+        useful = useful || (relevant[f] && column.Parts.Value[f] > 0 && room[f] > 0);
+      if (!useful) break;
+      const bool fills = FillsToTheCaps(column.Parts, relevant, room);
       piece.Gems.push_back(std::move(column));
+      if (fills) break;
     }
   }
   return piece;
@@ -130,14 +163,15 @@ Result<OptimizerModel> BuildModel(const OptimizerRequest& request) {
   for (const ModelFigure& f : model.Figures) base.push_back(f.Base);
 
   for (int slot = 1; slot <= kSlotCount; ++slot) {
-    if (request.Mode(slot) == SlotMode::kFromVault) {
-      for (std::size_t i : SlotCandidates(model.Emptied, slot, request.Vault, relevant)) {
-        model.Items.push_back(
-            {slot, i, ContributionOf(model.Emptied, base, slot, request.Vault.Items[i])});
-      }
-    } else if (request.Mode(slot) == SlotMode::kSpellcraft) {
-      model.Pieces.push_back(PieceOf(request, model.Emptied, base, relevant, slot));
-    }
+    if (request.Mode(slot) != SlotMode::kFromVault) continue;
+    for (std::size_t i : SlotCandidates(model.Emptied, slot, request.Vault, relevant))
+      model.Items.push_back(
+          {slot, i, ContributionOf(model.Emptied, base, slot, request.Vault.Items[i])});
+  }
+  const std::vector<int> room = RoomBelowCaps(model);
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    if (request.Mode(slot) == SlotMode::kSpellcraft)
+      model.Pieces.push_back(PieceOf(request, model.Emptied, base, relevant, room, slot));
   }
   return model;
 }

@@ -292,7 +292,8 @@ std::string CheckAnswer(const OptimizerModel& model, const OptimizerResult& resu
   for (std::size_t f = 0; f < figures.size(); ++f) {
     const auto& minimum = model.Figures[f].Minimum;
     if (minimum && figures[f].Capped() < *minimum)
-      return "The optimizer's answer was refused: " + std::string(figures[f].Name) + " is below its minimum.";
+      return "The optimizer's answer was refused: " + std::string(figures[f].Name) +
+             " is below its minimum.";
   }
   for (std::size_t p = 0; p < model.Pieces.size(); ++p) {
     if (result.Crafted[p].Charge * 2 > model.Pieces[p].ChargeLimit)
@@ -333,6 +334,11 @@ JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVaria
     parm.gmi_cuts = GLP_ON;
     parm.cov_cuts = GLP_ON;
     parm.clq_cuts = GLP_ON;
+  }
+  if (variant.Heuristics) {
+    parm.fp_heur = GLP_ON;
+    parm.ps_heur = GLP_ON;
+    parm.ps_tm_lim = static_cast<int>(std::min(request.TimeLimitSeconds * 100, 5000.0));
   }
   const int code = glp_intopt(prob.get(), &parm);
   const int status = glp_mip_status(prob.get());

@@ -36,6 +36,7 @@ struct ModelVariant {
   bool OrderPieces = false;  // identical pieces take their designs in order of worth
   bool GreedyStart = false;  // the branch and cut starts from a greedy template
   bool Cuts = false;         // GLPK's cover, clique, MIR and Gomory cuts
+  bool Heuristics = false;   // GLPK's feasibility pump and proximity search
 };
 
 // Finished with the best template found (Optimal or Stopped saying how good it
