@@ -75,6 +75,8 @@ constexpr ModelVariant kVariants[] = {
     {false, false, true, false},   // 2: GLPK's cuts
     {true, false, true, false},    // 3: ordered, with cuts
     {true, false, false, true},    // 4: ordered, with GLPK's heuristics
+    {true, true, false, false},    // 5: ordered, from the greedy template
+    {false, true, false, false},   // 6: from the greedy template
 };
 
 // Arguments: character, crafted pieces, model variant.

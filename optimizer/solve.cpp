@@ -9,6 +9,7 @@
 #include <memory>
 
 #include "optimizer/figures.h"
+#include "optimizer/greedy_fill.h"
 #include "spellcraft/spellcraft_gems.h"
 #include "spellcraft/spellcraft_item.h"
 
@@ -201,6 +202,7 @@ struct SearchWatch {
   Clock::time_point LastReport;
   double Bound = std::numeric_limits<double>::infinity();
   bool Cancelled = false;
+  std::vector<double> GreedyColumns;  // the greedy template's columns, offered once
 };
 
 double RelativeGap(double best, double bound) {
@@ -216,6 +218,10 @@ void OnSearchEvent(glp_tree* tree, void* info) {
     return;
   }
   const int reason = glp_ios_reason(tree);
+  if (reason == GLP_IHEUR && !watch.GreedyColumns.empty()) {
+    glp_ios_heur_sol(tree, watch.GreedyColumns.data());
+    watch.GreedyColumns.clear();
+  }
   if (reason != GLP_ISELECT && reason != GLP_IBINGO) return;
   if (const int node = glp_ios_best_node(tree); node != 0)
     watch.Bound = std::min(watch.Bound, glp_ios_node_bound(tree, node));
@@ -302,6 +308,63 @@ std::string CheckAnswer(const OptimizerModel& model, const OptimizerResult& resu
   return {};
 }
 
+ColumnChoice SearchChoice(glp_prob* prob, const OptimizerModel& model, const Columns& cols) {
+  ColumnChoice choice;
+  for (std::size_t i = 0; i < model.Items.size(); ++i)
+    choice.Items.push_back(glp_mip_col_val(prob, cols.Item[i]) > 0.5);
+  for (std::size_t p = 0; p < model.Pieces.size(); ++p) {
+    choice.Gems.emplace_back();
+    for (std::size_t g = 0; g < model.Pieces[p].Gems.size(); ++g)
+      choice.Gems[p].push_back(glp_mip_col_val(prob, cols.Gem[p][g]) > 0.5);
+  }
+  return choice;
+}
+
+OptimizerResult Assemble(const OptimizerRequest& request, const OptimizerModel& model,
+                         const ColumnChoice& choice) {
+  OptimizerResult result;
+  result.Template = model.Emptied;
+  for (std::size_t i = 0; i < model.Items.size(); ++i) {
+    if (choice.Items[i])
+      result.Template.Slot(model.Items[i].Slot) = request.Vault.Items[model.Items[i].Item];
+  }
+  for (std::size_t p = 0; p < model.Pieces.size(); ++p) {
+    std::vector<const GemColumn*> gems;
+    for (std::size_t g = 0; g < model.Pieces[p].Gems.size(); ++g)
+      if (choice.Gems[p][g]) gems.push_back(&model.Pieces[p].Gems[g]);
+    CraftedDesign design;
+    result.Template.Slot(model.Pieces[p].Slot) =
+        CraftedItemOf(request, model.Pieces[p], gems, design);
+    result.Crafted.push_back(std::move(design));
+  }
+  return result;
+}
+
+// Every column's value for the greedy template, in GLPK's numbering, so the
+// search can start from it.
+std::vector<double> StartingPoint(const OptimizerModel& model, const Columns& cols,
+                                  const ColumnChoice& choice, int columnCount) {
+  std::vector<double> values(static_cast<std::size_t>(columnCount) + 1, 0);
+  auto at = [&](int column) -> double& { return values[static_cast<std::size_t>(column)]; };
+  for (std::size_t i = 0; i < model.Items.size(); ++i) at(cols.Item[i]) = choice.Items[i];
+  for (std::size_t p = 0; p < model.Pieces.size(); ++p) {
+    double high = 0;
+    for (std::size_t g = 0; g < model.Pieces[p].Gems.size(); ++g) {
+      at(cols.Gem[p][g]) = choice.Gems[p][g];
+      if (choice.Gems[p][g]) high = std::max(high, model.Pieces[p].Gems[g].Cost);
+    }
+    at(cols.HighGem[p]) = high;
+  }
+  const FigureLevels levels = LevelsOf(model, choice);
+  for (std::size_t f = 0; f < model.Figures.size(); ++f) {
+    if (cols.Capped[f] != 0) at(cols.Capped[f]) = levels.Capped(model, f);
+    if (cols.CapRaise[f] != 0)
+      at(cols.CapRaise[f]) =
+          std::clamp(levels.CapIncrease[f], 0.0, double(model.Figures[f].Base.CapIncreaseLimit));
+  }
+  return values;
+}
+
 }  // namespace
 
 double RequestObjective(const OptimizerRequest& request, const TTemplateRecord& tpl) {
@@ -321,10 +384,24 @@ JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVaria
   std::unique_ptr<glp_prob, ProbDeleter> prob(glp_create_prob());
   const Columns cols = BuildProblem(prob.get(), model, variant);
 
-  SearchWatch watch{&request, start, start};
+  const ColumnChoice greedy = GreedyFill(model);
+  SearchWatch watch;
+  watch.Request = &request;
+  watch.Start = watch.LastReport = start;
+  if (variant.GreedyStart)
+    watch.GreedyColumns = StartingPoint(model, cols, greedy, glp_get_num_cols(prob.get()));
   glp_iocp parm;
   glp_init_iocp(&parm);
-  parm.presolve = GLP_ON;
+  // The greedy start is given in the model's own columns, which the
+  // presolver would renumber.
+  parm.presolve = variant.GreedyStart ? GLP_OFF : GLP_ON;
+  if (variant.GreedyStart) {
+    glp_smcp lp;
+    glp_init_smcp(&lp);
+    lp.msg_lev = GLP_MSG_OFF;
+    if (glp_simplex(prob.get(), &lp) != 0 || glp_get_status(prob.get()) != GLP_OPT)
+      return JobOutcome<OptimizerResult>::Failed("No template meets the minimums.");
+  }
   parm.msg_lev = GLP_MSG_OFF;
   parm.tm_lim = static_cast<int>(std::min(request.TimeLimitSeconds * 1000, 2e9));
   parm.cb_func = OnSearchEvent;
@@ -344,36 +421,34 @@ JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVaria
   const int status = glp_mip_status(prob.get());
   if (code == GLP_ENOPFS || status == GLP_NOFEAS)
     return JobOutcome<OptimizerResult>::Failed("No template meets the minimums.");
-  if (status != GLP_OPT && status != GLP_FEAS) {
+
+  // The search's template, or the greedy one where the search has none better.
+  const FigureLevels greedyLevels = LevelsOf(model, greedy);
+  const double greedyObjective = greedyLevels.Objective(model);
+  bool greedyMeetsMinimums = true;
+  for (std::size_t f = 0; f < model.Figures.size(); ++f) {
+    const auto& minimum = model.Figures[f].Minimum;
+    if (minimum && greedyLevels.Capped(model, f) < *minimum) greedyMeetsMinimums = false;
+  }
+  const bool searchFound = status == GLP_OPT || status == GLP_FEAS;
+  const bool takeGreedy = greedyMeetsMinimums && !(status == GLP_OPT && code == 0) &&
+                          (!searchFound || glp_mip_obj_val(prob.get()) < greedyObjective);
+  if (!searchFound && !takeGreedy) {
     if (watch.Cancelled) return JobOutcome<OptimizerResult>::Cancelled();
     if (code == GLP_ETMLIM || code == GLP_ESTOP)
       return JobOutcome<OptimizerResult>::Failed("No template was found within the time limit.");
     return JobOutcome<OptimizerResult>::Failed("The solver could not solve the model.");
   }
+  const ColumnChoice choice = takeGreedy ? greedy : SearchChoice(prob.get(), model, cols);
+  const double solverObjective = takeGreedy ? greedyObjective : glp_mip_obj_val(prob.get());
 
-  OptimizerResult result;
-  result.Template = model.Emptied;
-  for (std::size_t i = 0; i < model.Items.size(); ++i) {
-    if (glp_mip_col_val(prob.get(), cols.Item[i]) > 0.5)
-      result.Template.Slot(model.Items[i].Slot) = request.Vault.Items[model.Items[i].Item];
-  }
-  for (std::size_t p = 0; p < model.Pieces.size(); ++p) {
-    std::vector<const GemColumn*> gems;
-    for (std::size_t g = 0; g < model.Pieces[p].Gems.size(); ++g)
-      if (glp_mip_col_val(prob.get(), cols.Gem[p][g]) > 0.5)
-        gems.push_back(&model.Pieces[p].Gems[g]);
-    CraftedDesign design;
-    result.Template.Slot(model.Pieces[p].Slot) =
-        CraftedItemOf(request, model.Pieces[p], gems, design);
-    result.Crafted.push_back(std::move(design));
-  }
+  OptimizerResult result = Assemble(request, model, choice);
   result.Weights = WeightsOf(model);
   result.Objective = Objective(result.Template, result.Weights);
-  const double solverObjective = glp_mip_obj_val(prob.get());
   if (std::string refusal = CheckAnswer(model, result, solverObjective); !refusal.empty())
     return JobOutcome<OptimizerResult>::Failed(refusal);
 
-  result.Optimal = code == 0 && status == GLP_OPT;
+  result.Optimal = !takeGreedy && code == 0 && status == GLP_OPT;
   result.Stopped = !result.Optimal;
   result.Bound = result.Optimal ? result.Objective : std::max(watch.Bound, result.Objective);
   result.Gap = RelativeGap(result.Objective, result.Bound);

@@ -34,7 +34,7 @@ struct OptimizerResult {
 // How the model is put to GLPK; the defaults are the fastest measured.
 struct ModelVariant {
   bool OrderPieces = false;  // identical pieces take their designs in order of worth
-  bool GreedyStart = false;  // the branch and cut starts from a greedy template
+  bool GreedyStart = false;  // the search starts from the greedy template
   bool Cuts = false;         // GLPK's cover, clique, MIR and Gomory cuts
   bool Heuristics = false;   // GLPK's feasibility pump and proximity search
 };
