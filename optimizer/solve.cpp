@@ -385,10 +385,18 @@ JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVaria
   const Columns cols = BuildProblem(prob.get(), model, variant);
 
   const ColumnChoice greedy = GreedyFill(model);
+  const FigureLevels greedyLevels = LevelsOf(model, greedy);
+  const double greedyObjective = greedyLevels.Objective(model);
+  bool greedyMeetsMinimums = true;
+  for (std::size_t f = 0; f < model.Figures.size(); ++f) {
+    const auto& minimum = model.Figures[f].Minimum;
+    if (minimum && greedyLevels.Capped(model, f) < *minimum) greedyMeetsMinimums = false;
+  }
   SearchWatch watch;
   watch.Request = &request;
   watch.Start = watch.LastReport = start;
-  if (variant.GreedyStart)
+  // A start below a minimum is no template at all: GLPK would take it as given.
+  if (variant.GreedyStart && greedyMeetsMinimums)
     watch.GreedyColumns = StartingPoint(model, cols, greedy, glp_get_num_cols(prob.get()));
   glp_iocp parm;
   glp_init_iocp(&parm);
@@ -423,13 +431,7 @@ JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVaria
     return JobOutcome<OptimizerResult>::Failed("No template meets the minimums.");
 
   // The search's template, or the greedy one where the search has none better.
-  const FigureLevels greedyLevels = LevelsOf(model, greedy);
-  const double greedyObjective = greedyLevels.Objective(model);
-  bool greedyMeetsMinimums = true;
-  for (std::size_t f = 0; f < model.Figures.size(); ++f) {
-    const auto& minimum = model.Figures[f].Minimum;
-    if (minimum && greedyLevels.Capped(model, f) < *minimum) greedyMeetsMinimums = false;
-  }
+  // The search's template, or the greedy one where the search has none better.
   const bool searchFound = status == GLP_OPT || status == GLP_FEAS;
   const bool takeGreedy = greedyMeetsMinimums && !(status == GLP_OPT && code == 0) &&
                           (!searchFound || glp_mip_obj_val(prob.get()) < greedyObjective);

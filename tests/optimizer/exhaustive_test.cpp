@@ -208,7 +208,7 @@ void ExpectAnswerKeepsTheRules(const Instance& instance, const OptimizerResult& 
 
 int InstanceCount() {
   const char* text = std::getenv("QM_OPTIMIZER_INSTANCES");
-  return text ? std::atoi(text) : 40;
+  return text ? std::atoi(text) : 24;
 }
 
 TEST(OptimizerExhaustive, FindsTheOptimumOfEverySmallProblem) {
