@@ -130,6 +130,13 @@ Columns BuildProblem(glp_prob* prob, const OptimizerModel& model, const ModelVar
       perGem.back().Add(column, 1);
     }
     build.UpperRow(count, kGemSlotCount);
+    // The highest gem costs at least the mean of the four or fewer gems. The
+    // model holds without it, but its relaxation would spread a piece's points
+    // thinly over many gems, each too cheap to raise the highest.
+    Row mean = charge;
+    for (double& coefficient : mean.Coefficients) coefficient = -coefficient;
+    mean.Add(high, kGemSlotCount);
+    build.LowerRow(mean, 0);
     charge.Add(high, 1);
     build.UpperRow(charge, piece.ChargeLimit);
     for (Row& tiers : perGem) build.UpperRow(tiers, 1);
