@@ -73,10 +73,9 @@ constexpr ModelVariant kVariants[] = {
     {false, false, false, false},  // 0: the plain model
     {true, false, false, false},   // 1: interchangeable pieces ordered
     {false, false, true, false},   // 2: GLPK's cuts
-    {true, false, true, false},    // 3: ordered, with cuts
-    {true, false, false, true},    // 4: ordered, with GLPK's heuristics
-    {true, true, false, false},    // 5: ordered, from the greedy template
-    {false, true, false, false},   // 6: from the greedy template
+    {false, false, false, true},   // 3: GLPK's heuristics
+    {false, true, false, false},   // 4: from the greedy template
+    {false, true, true, true},     // 5: greedy start, cuts and heuristics
 };
 
 // Arguments: character, crafted pieces, model variant.
