@@ -6,6 +6,7 @@
 #include <functional>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "core/template_record.h"
@@ -57,6 +58,9 @@ struct OptimizerRequest {
   VaultCandidates Vault;
   SpellcraftOptions Spellcraft;
   std::vector<FigureGoal> Goals;
+  // Figures to fill first, one after another: each as far as it goes with the
+  // ones before it kept at what they reached, then the weighted goal.
+  std::vector<std::string> FillOrder;
   double TimeLimitSeconds = 30;
   CancelToken Cancel;
   std::function<void(const OptimizerProgress&)> OnProgress;

@@ -381,7 +381,66 @@ double RequestObjective(const OptimizerRequest& request, const TTemplateRecord& 
   return Objective(tpl, weights);
 }
 
+namespace {
+
+JobOutcome<OptimizerResult> OptimizeWeighted(const OptimizerRequest& request, ModelVariant variant);
+
+// The capped value of a named figure in a template.
+int CappedFigure(const TTemplateRecord& tpl, const std::string& name) {
+  for (const FigureParts& figure : CappedFigures(tpl))
+    if (figure.Name == name) return figure.Capped();
+  return 0;
+}
+
+// One search per figure of the fill order, each keeping the figures before it
+// at what they reached, then the weighted goal; the time is shared evenly.
+JobOutcome<OptimizerResult> OptimizeInOrder(const OptimizerRequest& request, ModelVariant variant) {
+  OptimizerRequest stage = request;
+  stage.FillOrder.clear();
+  const double share = request.TimeLimitSeconds / double(request.FillOrder.size() + 1);
+  stage.TimeLimitSeconds = share;
+  std::vector<FigureGoal> reached;
+  bool proven = true;
+  for (const std::string& figure : request.FillOrder) {
+    stage.Goals = reached;
+    stage.Goals.push_back({figure, 1, std::nullopt});
+    // A figure the weighted goal bounds from below keeps its minimum.
+    for (const FigureGoal& goal : request.Goals)
+      if (goal.Minimum) stage.Goals.push_back({goal.Figure, 0, goal.Minimum});
+    JobOutcome<OptimizerResult> outcome = OptimizeWeighted(stage, variant);
+    if (!outcome.IsFinished()) return outcome;
+    proven = proven && outcome.Value().Optimal;
+    reached.push_back({figure, 0, CappedFigure(outcome.Value().Template, figure)});
+    if (outcome.Value().Stopped && request.Cancel.Cancelled()) return outcome;
+  }
+  stage.Goals = request.Goals;
+  for (const FigureGoal& goal : reached) stage.Goals.push_back(goal);
+  JobOutcome<OptimizerResult> outcome = OptimizeWeighted(stage, variant);
+  if (!outcome.IsFinished()) return outcome;
+  OptimizerResult result = outcome.Value();
+  // The bound holds for the last stage only; an earlier stage that was not
+  // proven leaves the whole answer unproven.
+  result.Optimal = result.Optimal && proven;
+  result.Stopped = !result.Optimal;
+  return JobOutcome<OptimizerResult>::Finished(std::move(result));
+}
+
+}  // namespace
+
 JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVariant variant) {
+  if (request.FillOrder.empty()) return OptimizeWeighted(request, variant);
+  for (const std::string& figure : request.FillOrder) {
+    const std::vector<std::string> names = FigureNames(request.Template.ClassIndex);
+    if (std::find(names.begin(), names.end(), figure) == names.end())
+      return JobOutcome<OptimizerResult>::Failed("Unknown figure: " + figure + ".");
+  }
+  return OptimizeInOrder(request, variant);
+}
+
+namespace {
+
+JobOutcome<OptimizerResult> OptimizeWeighted(const OptimizerRequest& request,
+                                             ModelVariant variant) {
   const Clock::time_point start = Clock::now();
   auto built = BuildModel(request);
   if (!built.Ok()) return JobOutcome<OptimizerResult>::Failed(built.Error());
@@ -464,5 +523,7 @@ JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVaria
   result.Seconds = std::chrono::duration<double>(Clock::now() - start).count();
   return JobOutcome<OptimizerResult>::Finished(std::move(result));
 }
+
+}  // namespace
 
 }  // namespace qm

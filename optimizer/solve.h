@@ -39,7 +39,9 @@ struct ModelVariant {
   bool Heuristics = false;   // GLPK's feasibility pump and proximity search
 };
 
-// Finished with the best template found (Optimal or Stopped saying how good it
+// A fill order is searched one figure after another (see OptimizerRequest),
+// the time limit shared between the searches; the answer is proven only when
+// every search was. Finished with the best template found (Optimal or Stopped saying how good it
 // is); Cancelled when stopped before any template was found; Failed with a
 // one-line message for a request that is wrong, for minimums no template
 // meets, and for an answer the totals engine does not confirm.

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "optimizer/figures.h"
 #include "optimizer/solve.h"
 #include "optimizer/utility_goals.h"
 
@@ -31,6 +32,10 @@ TEST(OptimizerRequest, SaysWhatIsWrongWithARequest) {
          r.Goals.push_back({"Strength", -1, std::nullopt});
        },
        "The weight of Strength must be a number not below 0."},
+      {[](OptimizerRequest& r) {
+         r.FillOrder = {"Strength", "Luck"};
+       },
+       "Unknown figure: Luck."},
       {[](OptimizerRequest& r) { r.TimeLimitSeconds = 0; }, "The time limit must be positive."},
       {[](OptimizerRequest& r) { r.Spellcraft.OverchargePoints = 6; },
        "The overcharge allowance must be 0 to 5 points."},
@@ -81,6 +86,34 @@ TEST(OptimizerRequest, ACancelKeepsTheBestTemplateSoFar) {
   EXPECT_TRUE(outcome.Value().Stopped);
   EXPECT_FALSE(outcome.Value().Optimal);
   EXPECT_GT(outcome.Value().Objective, 0);
+}
+
+int CappedValue(const TTemplateRecord& tpl, std::string_view name) {
+  for (const FigureParts& figure : CappedFigures(tpl))
+    if (figure.Name == name) return figure.Capped();
+  return -1;
+}
+
+// A small piece holds a full gem of one stat only: the fill order decides which.
+TEST(OptimizerRequest, FillsTheOrderedFiguresFirst) {
+  OptimizerRequest request;
+  request.Template = EmptyTemplate();
+  request.Template.ClassIndex = 1;
+  request.Template.CharLevel = 50;
+  request.Mode(kChest) = SlotMode::kSpellcraft;
+  request.Spellcraft.ItemLevel = 10;
+  request.Spellcraft.AllowedGems = {1, 2};  // Strength, Constitution
+  request.Goals = {{"Strength", 1, std::nullopt}};
+  const JobOutcome<OptimizerResult> weighted = Optimize(request);
+  request.FillOrder = {"Constitution"};
+  const JobOutcome<OptimizerResult> ordered = Optimize(request);
+  ASSERT_TRUE(weighted.IsFinished() && ordered.IsFinished());
+
+  const int strengthAlone = CappedValue(weighted.Value().Template, "Strength");
+  const int constitutionFirst = CappedValue(ordered.Value().Template, "Constitution");
+  EXPECT_EQ(constitutionFirst, strengthAlone);  // the same gem ladder and cost
+  EXPECT_LT(CappedValue(ordered.Value().Template, "Strength"), strengthAlone);
+  EXPECT_TRUE(ordered.Value().Optimal);
 }
 
 }  // namespace
