@@ -1,6 +1,7 @@
 #include "optimizer/greedy_fill.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "spellcraft/spellcraft_state.h"
 
@@ -15,19 +16,32 @@ void Add(FigureLevels& levels, const SlotContribution& parts, double sign) {
   }
 }
 
-// Whether a piece's gems, with one gem's tier set to column g (or the gem
-// added), stay within four gems and the charge limit.
-bool Fits(const CraftedPiece& piece, const std::vector<bool>& taken, std::size_t g) {
-  double sum = piece.Gems[g].Cost;
-  double high = sum;
-  int count = 1;
+// Twice a piece's charge: its gems' costs with the highest counted twice.
+double TwiceCharge(const CraftedPiece& piece, const std::vector<bool>& taken) {
+  double sum = 0;
+  double high = 0;
   for (std::size_t k = 0; k < taken.size(); ++k) {
-    if (!taken[k] || piece.Gems[k].GemIndex == piece.Gems[g].GemIndex) continue;
+    if (!taken[k]) continue;
     sum += piece.Gems[k].Cost;
     high = std::max(high, piece.Gems[k].Cost);
-    ++count;
   }
-  return count <= kGemSlotCount && sum + high <= piece.ChargeLimit;
+  return sum + high;
+}
+
+// Twice the charge of a piece's gems with one gem's tier set to column g (or
+// the gem added); nothing when that goes over four gems or the charge limit.
+std::optional<double> TwiceChargeWith(const CraftedPiece& piece, const std::vector<bool>& taken,
+                                      std::size_t g) {
+  std::vector<bool> changed = taken;
+  int count = 0;
+  for (std::size_t k = 0; k < changed.size(); ++k) {
+    if (piece.Gems[k].GemIndex == piece.Gems[g].GemIndex) changed[k] = false;
+    count += changed[k];
+  }
+  changed[g] = true;
+  const double twice = TwiceCharge(piece, changed);
+  if (count + 1 > kGemSlotCount || twice > piece.ChargeLimit) return std::nullopt;
+  return twice;
 }
 
 }  // namespace
@@ -83,13 +97,17 @@ ColumnChoice GreedyFill(const OptimizerModel& model) {
     std::vector<bool>* bestSet = nullptr;
     std::size_t bestColumn = 0;
     std::vector<std::size_t> bestDropped;
+    // A vault entry is judged by its gain; a gem by its gain per imbue point
+    // it adds, and only while no entry gains.
     auto consider = [&](std::vector<bool>& taken, std::size_t column, const SlotContribution& parts,
-                        std::vector<std::size_t> dropped, const auto& partsOf) {
+                        std::vector<std::size_t> dropped, const auto& partsOf, double points) {
       std::vector<const SlotContribution*> droppedParts;
       for (std::size_t d : dropped) droppedParts.push_back(&partsOf(d));
       const double gain = gainOf(parts, droppedParts);
-      if (gain > bestGain) {
-        bestGain = gain;
+      if (gain <= 1e-9) return;
+      const double score = points > 0 ? gain / std::max(points, 0.5) : gain;
+      if (score > bestGain) {
+        bestGain = score;
         bestSet = &taken;
         bestColumn = column;
         bestDropped = std::move(dropped);
@@ -100,19 +118,26 @@ ColumnChoice GreedyFill(const OptimizerModel& model) {
       std::vector<std::size_t> dropped;
       for (std::size_t k = 0; k < model.Items.size(); ++k)
         if (choice.Items[k] && model.Items[k].Slot == model.Items[i].Slot) dropped.push_back(k);
-      consider(choice.Items, i, model.Items[i].Parts, dropped,
-               [&](std::size_t k) -> const SlotContribution& { return model.Items[k].Parts; });
+      consider(
+          choice.Items, i, model.Items[i].Parts, dropped,
+          [&](std::size_t k) -> const SlotContribution& { return model.Items[k].Parts; }, 0);
     }
-    for (std::size_t p = 0; p < model.Pieces.size(); ++p) {
+    const bool entryGains = bestSet != nullptr;
+    for (std::size_t p = 0; p < model.Pieces.size() && !entryGains; ++p) {
       const CraftedPiece& piece = model.Pieces[p];
+      const double twiceNow = TwiceCharge(piece, choice.Gems[p]);
       for (std::size_t g = 0; g < piece.Gems.size(); ++g) {
-        if (choice.Gems[p][g] || !Fits(piece, choice.Gems[p], g)) continue;
+        if (choice.Gems[p][g]) continue;
+        const std::optional<double> twice = TwiceChargeWith(piece, choice.Gems[p], g);
+        if (!twice) continue;
         std::vector<std::size_t> dropped;
         for (std::size_t k = 0; k < piece.Gems.size(); ++k)
           if (choice.Gems[p][k] && piece.Gems[k].GemIndex == piece.Gems[g].GemIndex)
             dropped.push_back(k);
-        consider(choice.Gems[p], g, piece.Gems[g].Parts, dropped,
-                 [&](std::size_t k) -> const SlotContribution& { return piece.Gems[k].Parts; });
+        consider(
+            choice.Gems[p], g, piece.Gems[g].Parts, dropped,
+            [&](std::size_t k) -> const SlotContribution& { return piece.Gems[k].Parts; },
+            *twice - twiceNow);
       }
     }
     if (!bestSet) break;
