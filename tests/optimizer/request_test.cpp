@@ -7,13 +7,14 @@
 namespace qm {
 namespace {
 
-OptimizerRequest SixCraftedPieces() {
+OptimizerRequest CraftedPieces(int pieces) {
   OptimizerRequest request;
   request.Template = EmptyTemplate();
   request.Template.ClassIndex = 1;
   request.Template.CharLevel = 50;
   request.Template.RealmRank = 1;
-  for (int slot = kChest; slot <= kFeet; ++slot) request.Mode(slot) = SlotMode::kSpellcraft;
+  for (int slot = kChest; slot < kChest + pieces; ++slot)
+    request.Mode(slot) = SlotMode::kSpellcraft;
   request.Goals = UtilityGoals(request.Template.ClassIndex);
   return request;
 }
@@ -47,7 +48,7 @@ TEST(OptimizerRequest, SaysWhatIsWrongWithARequest) {
        "No template meets the minimums."},
   };
   for (const Case& c : cases) {
-    OptimizerRequest request = SixCraftedPieces();
+    OptimizerRequest request = CraftedPieces(1);
     c.change(request);
     const JobOutcome<OptimizerResult> outcome = Optimize(request);
     EXPECT_EQ(outcome.End(), JobEnd::kFailed);
@@ -58,7 +59,7 @@ TEST(OptimizerRequest, SaysWhatIsWrongWithARequest) {
 // Six pieces of every gem are more than a second proves: the answer says how
 // far from the bound it may be, and the progress said so on the way.
 TEST(OptimizerRequest, StopsAtTheTimeLimitWithTheBestTemplateAndItsGap) {
-  OptimizerRequest request = SixCraftedPieces();
+  OptimizerRequest request = CraftedPieces(6);
   request.TimeLimitSeconds = 1;
   int reports = 0;
   request.OnProgress = [&](const OptimizerProgress& progress) {
@@ -79,7 +80,7 @@ TEST(OptimizerRequest, StopsAtTheTimeLimitWithTheBestTemplateAndItsGap) {
 
 // A cancel keeps the best template so far, marked as not proven.
 TEST(OptimizerRequest, ACancelKeepsTheBestTemplateSoFar) {
-  OptimizerRequest request = SixCraftedPieces();
+  OptimizerRequest request = CraftedPieces(6);
   request.Cancel.Cancel();
   const JobOutcome<OptimizerResult> outcome = Optimize(request);
   ASSERT_TRUE(outcome.IsFinished()) << outcome.Message();
