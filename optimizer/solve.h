@@ -36,7 +36,7 @@ struct ModelVariant {
   bool OrderPieces = false;  // identical pieces take their designs in order of worth
   bool GreedyStart = false;  // the search starts from the greedy template
   bool Cuts = false;         // GLPK's cover, clique, MIR and Gomory cuts
-  bool Heuristics = false;   // GLPK's feasibility pump and proximity search
+  bool Heuristics = true;    // GLPK's feasibility pump and proximity search
 };
 
 // A fill order is searched one figure after another (see OptimizerRequest),
