@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <optional>
 
 #include "optimizer/figures.h"
 #include "optimizer/glpk_problem.h"
@@ -31,11 +32,31 @@ struct SearchWatch {
   Clock::time_point LastReport;
   double Bound = std::numeric_limits<double>::infinity();
   bool Cancelled = false;
-  std::vector<double> GreedyColumns;  // the greedy template's columns, offered once
+  std::vector<double> GreedyColumns;
+  std::optional<double> Greedy;  // the greedy template's objective, when it meets the minimums  //
+                                 // the greedy template's columns, offered once
 };
 
 double RelativeGap(double best, double bound) {
   return std::max(0.0, bound - best) / std::max(1.0, std::abs(bound));
+}
+
+// Tells the request's listeners the best objective, the bound and their gap.
+void Announce(const SearchWatch& watch, OptimizerProgress progress, Clock::time_point now) {
+  const OptimizerRequest& request = *watch.Request;
+  if (progress.Best) progress.Gap = RelativeGap(*progress.Best, progress.Bound);
+  if (request.OnProgress) request.OnProgress(progress);
+  if (!request.Progress) return;
+  const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - watch.Start);
+  char line[128];
+  if (progress.Best) {
+    std::snprintf(line, sizeof line, "Best %.1f, bound %.1f, gap %.2f%%", *progress.Best,
+                  progress.Bound, progress.Gap * 100);
+  } else {
+    std::snprintf(line, sizeof line, "Bound %.1f, no template yet", progress.Bound);
+  }
+  request.Progress(static_cast<std::uint64_t>(elapsed.count()),
+                   static_cast<std::uint64_t>(request.TimeLimitSeconds * 1000), line);
 }
 
 void OnSearchEvent(glp_tree* tree, void* info) {
@@ -58,24 +79,12 @@ void OnSearchEvent(glp_tree* tree, void* info) {
   if (reason == GLP_ISELECT && now - watch.LastReport < std::chrono::milliseconds(100)) return;
   watch.LastReport = now;
   OptimizerProgress progress;
+  progress.Best = watch.Greedy;
   progress.Bound = watch.Bound;
-  if (glp_ios_mip_gap(tree) != std::numeric_limits<double>::max()) {
-    progress.Best = glp_mip_obj_val(glp_ios_get_prob(tree));
-    progress.Gap = RelativeGap(*progress.Best, watch.Bound);
-  }
-  if (request.OnProgress) request.OnProgress(progress);
-  if (request.Progress) {
-    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - watch.Start);
-    char line[128];
-    if (progress.Best) {
-      std::snprintf(line, sizeof line, "Best %.1f, bound %.1f, gap %.2f%%", *progress.Best,
-                    progress.Bound, progress.Gap * 100);
-    } else {
-      std::snprintf(line, sizeof line, "Bound %.1f, no template yet", progress.Bound);
-    }
-    request.Progress(static_cast<std::uint64_t>(elapsed.count()),
-                     static_cast<std::uint64_t>(request.TimeLimitSeconds * 1000), line);
-  }
+  if (glp_ios_mip_gap(tree) != std::numeric_limits<double>::max())
+    progress.Best = std::max(progress.Best.value_or(-std::numeric_limits<double>::infinity()),
+                             glp_mip_obj_val(glp_ios_get_prob(tree)));
+  Announce(watch, progress, now);
 }
 
 TItemRecord CraftedItemOf(const OptimizerRequest& request, const CraftedPiece& piece,
@@ -103,6 +112,19 @@ TItemRecord CraftedItemOf(const OptimizerRequest& request, const CraftedPiece& p
   const SpellcraftContext context =
       SpellcraftContextOf(piece.Slot, tpl.ClassIndex, tpl.CharLevel, false, false, false);
   return BuildCraftedItem(state, context, CraftedItemVariant::kReturned);
+}
+
+// A bound that needs no search: every weighed figure at the highest cap the
+// columns could give it. It stands in until the search has one of its own.
+double CapsBound(const OptimizerModel& model) {
+  double bound = 0;
+  for (std::size_t f = 0; f < model.Figures.size(); ++f) {
+    const ModelFigure& figure = model.Figures[f];
+    double cap = figure.Base.CapBase + figure.Base.CapIncreaseLimit;
+    for (const ItemColumn& item : model.Items) cap += std::max(0, item.Parts.CapBase[f]);
+    bound += figure.Weight * cap;
+  }
+  return bound;
 }
 
 std::vector<double> WeightsOf(const OptimizerModel& model) {
@@ -246,6 +268,9 @@ JobOutcome<OptimizerResult> OptimizeWeighted(const OptimizerRequest& request,
   SearchWatch watch;
   watch.Request = &request;
   watch.Start = watch.LastReport = start;
+  watch.Bound = CapsBound(model);
+  if (greedyMeetsMinimums) watch.Greedy = greedyObjective;
+  Announce(watch, {watch.Greedy, watch.Bound, 0}, Clock::now());
   // A start below a minimum is no template at all: GLPK would take it as given.
   if (variant.GreedyStart && greedyMeetsMinimums)
     watch.GreedyColumns = StartingPoint(model, cols, greedy, glp_get_num_cols(prob.get()));
@@ -262,7 +287,10 @@ JobOutcome<OptimizerResult> OptimizeWeighted(const OptimizerRequest& request,
       return JobOutcome<OptimizerResult>::Failed("No template meets the minimums.");
   }
   parm.msg_lev = GLP_MSG_OFF;
-  parm.tm_lim = static_cast<int>(std::min(request.TimeLimitSeconds * 1000, 2e9));
+  // The limit counts from the call: building the model took part of it.
+  const double left =
+      request.TimeLimitSeconds - std::chrono::duration<double>(Clock::now() - start).count();
+  parm.tm_lim = static_cast<int>(std::clamp(left * 1000, 1.0, 2e9));
   parm.cb_func = OnSearchEvent;
   parm.cb_info = &watch;
   if (variant.Cuts) {
@@ -293,7 +321,14 @@ JobOutcome<OptimizerResult> OptimizeWeighted(const OptimizerRequest& request,
     return JobOutcome<OptimizerResult>::Failed("The solver could not solve the model.");
   }
   const ColumnChoice choice = takeGreedy ? greedy : SearchChoice(prob.get(), model, cols);
-  const double solverObjective = takeGreedy ? greedyObjective : glp_mip_obj_val(prob.get());
+  // The model's value of the chosen columns. A template a GLPK heuristic found
+  // may leave its capped-figure columns below their mins, so GLPK's own value
+  // can only fall short of it, never exceed it.
+  const double solverObjective = LevelsOf(model, choice).Objective(model);
+  if (!takeGreedy && glp_mip_obj_val(prob.get()) >
+                         solverObjective + kCheckTolerance * std::max(1.0, solverObjective))
+    return JobOutcome<OptimizerResult>::Failed(
+        "The optimizer's answer was refused: the solver valued it above its columns.");
 
   OptimizerResult result = Assemble(request, model, choice);
   result.Weights = WeightsOf(model);

@@ -87,6 +87,8 @@ TEST(OptimizerRequest, ACancelKeepsTheBestTemplateSoFar) {
   EXPECT_TRUE(outcome.Value().Stopped);
   EXPECT_FALSE(outcome.Value().Optimal);
   EXPECT_GT(outcome.Value().Objective, 0);
+  EXPECT_GE(outcome.Value().Bound, outcome.Value().Objective);
+  EXPECT_LT(outcome.Value().Gap, 1);
 }
 
 int CappedValue(const TTemplateRecord& tpl, std::string_view name) {
