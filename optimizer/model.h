@@ -1,0 +1,64 @@
+#pragma once
+// The optimizer's problem in linear form: the template with every slot that
+// may change emptied, each figure's parts on it, and the columns that can be
+// added back — one per vault candidate and slot, one per gem and tier of each
+// spellcrafted piece — each with what it adds to the figures.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/result.h"
+#include "optimizer/optimizer_request.h"
+#include "optimizer/slot_contribution.h"
+
+namespace qm {
+
+struct ModelFigure {
+  FigureParts Base;  // on the emptied template
+  double Weight = 0;
+  std::optional<int> Minimum;
+  bool Relevant() const { return Weight > 0 || Minimum.has_value(); }
+};
+
+struct ItemColumn {
+  int Slot = 0;
+  std::size_t Item = 0;  // position in the request's vault candidates
+  SlotContribution Parts;
+};
+
+struct GemColumn {
+  int GemIndex = 0;  // gem bonus list index
+  int Tier = 0;      // position in the gem's value ladder
+  int Value = 0;
+  double Cost = 0;  // imbue points
+  SlotContribution Parts;
+};
+
+struct CraftedPiece {
+  int Slot = 0;
+  int Level = 51;
+  int ArmourIndex = 0;
+  int Capacity = 0;
+  // The largest sum of the gems' costs with the highest counted twice: twice
+  // the charge the overcharge allowance lets the piece reach.
+  double ChargeLimit = 0;
+  std::vector<GemColumn> Gems;
+};
+
+struct OptimizerModel {
+  TTemplateRecord Emptied{};
+  std::vector<ModelFigure> Figures;
+  std::vector<ItemColumn> Items;
+  std::vector<CraftedPiece> Pieces;
+};
+
+// The gem bonus list indexes a realm's crafters can use: the attribute,
+// resist and common views and the realm's own.
+std::vector<int> RealmGems(int realm, bool allowSkillGems);
+
+// The model of a request, or a one-line message saying what in the request
+// is wrong (an unknown figure, a negative weight, a slot that cannot be
+// spellcrafted, an allowance outside 0..5, a time limit that is not positive).
+Result<OptimizerModel> BuildModel(const OptimizerRequest& request);
+
+}  // namespace qm

@@ -1,0 +1,54 @@
+#pragma once
+// The optimizer: the model solved exactly by GLPK's branch and cut within the
+// time limit, the answer turned back into a template and checked against the
+// totals engine before anyone sees it.
+#include <string>
+#include <vector>
+
+#include "optimizer/model.h"
+#include "ports/job.h"
+#include "spellcraft/spellcraft_state.h"
+
+namespace qm {
+
+// A spellcrafted piece of the answer, as the workbench would show it.
+struct CraftedDesign {
+  int Slot = 0;
+  std::vector<TSpellcraftGem> Gems;  // the gems that hold a bonus
+  double Charge = 0;                 // imbue points, the highest gem counted twice, halved
+  int Capacity = 0;
+};
+
+struct OptimizerResult {
+  TTemplateRecord Template{};
+  double Objective = 0;  // recomputed from Template by Objective()
+  double Bound = 0;      // no template of the request does better
+  double Gap = 0;        // (Bound - Objective) / max(1, |Bound|)
+  bool Optimal = false;  // proven: the search ended with no gap
+  bool Stopped = false;  // cancelled or out of time before the proof
+  double Seconds = 0;
+  std::vector<CraftedDesign> Crafted;
+  std::vector<double> Weights;  // per figure, in CappedFigures' order
+};
+
+// How the model is put to GLPK; the defaults are the fastest measured.
+struct ModelVariant {
+  bool OrderPieces = false;  // identical pieces take their designs in order of worth
+  bool GreedyStart = false;  // the search starts from the greedy template
+  bool Cuts = false;         // GLPK's cover, clique, MIR and Gomory cuts
+  bool Heuristics = true;    // GLPK's feasibility pump and proximity search
+};
+
+// A fill order is searched one figure after another (see OptimizerRequest),
+// the time limit shared between the searches; the answer is proven only when
+// every search was. Finished with the best template found (Optimal or Stopped saying how good it
+// is); Cancelled when stopped before any template was found; Failed with a
+// one-line message for a request that is wrong, for minimums no template
+// meets, and for an answer the totals engine does not confirm.
+JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVariant variant = {});
+
+// The objective of a template for the request's goal, as the answer's check
+// computes it.
+double RequestObjective(const OptimizerRequest& request, const TTemplateRecord& tpl);
+
+}  // namespace qm

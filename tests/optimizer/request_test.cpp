@@ -1,0 +1,123 @@
+#include <gtest/gtest.h>
+
+#include "optimizer/figures.h"
+#include "optimizer/solve.h"
+#include "optimizer/utility_goals.h"
+
+namespace qm {
+namespace {
+
+OptimizerRequest CraftedPieces(int pieces) {
+  OptimizerRequest request;
+  request.Template = EmptyTemplate();
+  request.Template.ClassIndex = 1;
+  request.Template.CharLevel = 50;
+  request.Template.RealmRank = 1;
+  for (int slot = kChest; slot < kChest + pieces; ++slot)
+    request.Mode(slot) = SlotMode::kSpellcraft;
+  request.Goals = UtilityGoals(request.Template.ClassIndex);
+  return request;
+}
+
+TEST(OptimizerRequest, SaysWhatIsWrongWithARequest) {
+  struct Case {
+    void (*change)(OptimizerRequest&);
+    const char* message;
+  };
+  const Case cases[] = {
+      {[](OptimizerRequest& r) {
+         r.Goals.push_back({"Luck", 1, std::nullopt});
+       },
+       "Unknown figure: Luck."},
+      {[](OptimizerRequest& r) {
+         r.Goals.push_back({"Strength", -1, std::nullopt});
+       },
+       "The weight of Strength must be a number not below 0."},
+      {[](OptimizerRequest& r) {
+         r.FillOrder = {"Strength", "Luck"};
+       },
+       "Unknown figure: Luck."},
+      {[](OptimizerRequest& r) { r.TimeLimitSeconds = 0; }, "The time limit must be positive."},
+      {[](OptimizerRequest& r) { r.Spellcraft.OverchargePoints = 6; },
+       "The overcharge allowance must be 0 to 5 points."},
+      {[](OptimizerRequest& r) { r.Mode(kRing1) = SlotMode::kSpellcraft; },
+       "Slot 5 (Ring 1) cannot be spellcrafted."},
+      {[](OptimizerRequest& r) {
+         r.Goals.push_back({"HitPoints", 1, 100000});
+       },
+       "No template meets the minimums."},
+  };
+  for (const Case& c : cases) {
+    OptimizerRequest request = CraftedPieces(1);
+    c.change(request);
+    const JobOutcome<OptimizerResult> outcome = Optimize(request);
+    EXPECT_EQ(outcome.End(), JobEnd::kFailed);
+    EXPECT_EQ(outcome.Message(), c.message);
+  }
+}
+
+// Six pieces of every gem are more than a second proves: the answer says how
+// far from the bound it may be, and the progress said so on the way.
+TEST(OptimizerRequest, StopsAtTheTimeLimitWithTheBestTemplateAndItsGap) {
+  OptimizerRequest request = CraftedPieces(6);
+  request.TimeLimitSeconds = 1;
+  int reports = 0;
+  request.OnProgress = [&](const OptimizerProgress& progress) {
+    ++reports;
+    if (progress.Best) {
+      EXPECT_GE(progress.Bound + 1e-9, *progress.Best);
+    }
+  };
+  const JobOutcome<OptimizerResult> outcome = Optimize(request);
+  ASSERT_TRUE(outcome.IsFinished()) << outcome.Message();
+  const OptimizerResult& result = outcome.Value();
+  EXPECT_TRUE(result.Stopped);
+  EXPECT_FALSE(result.Optimal);
+  EXPECT_GT(result.Gap, 0);
+  EXPECT_GE(result.Bound, result.Objective);
+  EXPECT_GT(reports, 0);
+}
+
+// A cancel keeps the best template so far, marked as not proven.
+TEST(OptimizerRequest, ACancelKeepsTheBestTemplateSoFar) {
+  OptimizerRequest request = CraftedPieces(6);
+  request.Cancel.Cancel();
+  const JobOutcome<OptimizerResult> outcome = Optimize(request);
+  ASSERT_TRUE(outcome.IsFinished()) << outcome.Message();
+  EXPECT_TRUE(outcome.Value().Stopped);
+  EXPECT_FALSE(outcome.Value().Optimal);
+  EXPECT_GT(outcome.Value().Objective, 0);
+  EXPECT_GE(outcome.Value().Bound, outcome.Value().Objective);
+  EXPECT_LT(outcome.Value().Gap, 1);
+}
+
+int CappedValue(const TTemplateRecord& tpl, std::string_view name) {
+  for (const FigureParts& figure : CappedFigures(tpl))
+    if (figure.Name == name) return figure.Capped();
+  return -1;
+}
+
+// A small piece holds a full gem of one stat only: the fill order decides which.
+TEST(OptimizerRequest, FillsTheOrderedFiguresFirst) {
+  OptimizerRequest request;
+  request.Template = EmptyTemplate();
+  request.Template.ClassIndex = 1;
+  request.Template.CharLevel = 50;
+  request.Mode(kChest) = SlotMode::kSpellcraft;
+  request.Spellcraft.ItemLevel = 10;
+  request.Spellcraft.AllowedGems = {1, 2};  // Strength, Constitution
+  request.Goals = {{"Strength", 1, std::nullopt}};
+  const JobOutcome<OptimizerResult> weighted = Optimize(request);
+  request.FillOrder = {"Constitution"};
+  const JobOutcome<OptimizerResult> ordered = Optimize(request);
+  ASSERT_TRUE(weighted.IsFinished() && ordered.IsFinished());
+
+  const int strengthAlone = CappedValue(weighted.Value().Template, "Strength");
+  const int constitutionFirst = CappedValue(ordered.Value().Template, "Constitution");
+  EXPECT_EQ(constitutionFirst, strengthAlone);  // the same gem ladder and cost
+  EXPECT_LT(CappedValue(ordered.Value().Template, "Strength"), strengthAlone);
+  EXPECT_TRUE(ordered.Value().Optimal);
+}
+
+}  // namespace
+}  // namespace qm
