@@ -30,6 +30,11 @@ Status CheckRequest(const OptimizerRequest& request) {
   const SpellcraftOptions& craft = request.Spellcraft;
   if (craft.OverchargePoints < 0 || craft.OverchargePoints > kMaxOverchargePoints)
     return Status::Failure("The overcharge allowance must be 0 to 5 points.");
+  if (craft.MinSuccessPercent && (*craft.MinSuccessPercent < 0 || *craft.MinSuccessPercent > 100))
+    return Status::Failure("The least overcharge success must be 0 to 100 percent.");
+  if (craft.MinSuccessPercent &&
+      (craft.CraftSkill < kMinCraftSkill || craft.CraftSkill > kMaxCraftSkill))
+    return Status::Failure("The spellcraft skill must be 1 to 1200.");
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     if (request.Mode(slot) == SlotMode::kSpellcraft && !MayBeSpellcrafted(slot))
       return Status::Failure("Slot " + std::to_string(slot) + " (" + std::string(SlotName(slot)) +
@@ -104,7 +109,7 @@ CraftedPiece PieceOf(const OptimizerRequest& request, const TTemplateRecord& emp
       armour ? std::clamp<int>(ClassOf(tpl.ClassIndex).MaxArmor, 0, kNonArmour - 1) : kNonArmour;
   piece.Capacity = ImbueCapacity(piece.Level, piece.ArmourIndex);
   // A charge of capacity + n + 0.5 is still n whole points over.
-  piece.ChargeLimit = 2.0 * (piece.Capacity + craft.OverchargePoints) + 1;
+  piece.ChargeLimit = 2.0 * (piece.Capacity + AllowedOvercharge(craft)) + 1;
 
   const std::vector<int> gems = craft.AllowedGems.empty()
                                     ? RealmGems(RealmOfClass(tpl.ClassIndex), craft.AllowSkillGems)
@@ -135,6 +140,17 @@ CraftedPiece PieceOf(const OptimizerRequest& request, const TTemplateRecord& emp
 }
 
 }  // namespace
+
+int AllowedOvercharge(const SpellcraftOptions& craft) {
+  if (!craft.MinSuccessPercent) return craft.OverchargePoints;
+  // The chance falls with every point over, so the allowance is the last
+  // point count that still gives it.
+  int points = 0;
+  for (int n = 1; n <= kMaxOverchargePoints; ++n)
+    if (OverchargeSuccess(n, 0, craft.CraftSkill, craft.Quality) >= *craft.MinSuccessPercent)
+      points = n;
+  return points;
+}
 
 std::vector<int> RealmGems(int realm, bool allowSkillGems) {
   std::set<int> gems;

@@ -56,6 +56,10 @@ struct OptimizerModel {
 // resist and common views and the realm's own.
 std::vector<int> RealmGems(int realm, bool allowSkillGems);
 
+// Whole points a design may go over its capacity: the allowance, or the most
+// that keep the least overcharge success asked for.
+int AllowedOvercharge(const SpellcraftOptions& craft);
+
 // The model of a request, or a one-line message saying what in the request
 // is wrong (an unknown figure, a negative weight, a slot that cannot be
 // spellcrafted, an allowance outside 0..5, a time limit that is not positive).

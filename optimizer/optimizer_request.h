@@ -32,7 +32,12 @@ struct VaultCandidates {
 struct SpellcraftOptions {
   int ItemLevel = 51;
   int Quality = 99;
-  int OverchargePoints = 0;      // whole points a design may go over its capacity, 0..5
+  int OverchargePoints = 0;  // whole points a design may go over its capacity, 0..5
+  // Instead of the allowance: the least overcharge success in percent, at the
+  // crafter's spellcraft skill, each design must keep. The allowance becomes
+  // the most whole points over that still give it.
+  std::optional<int> MinSuccessPercent;
+  int CraftSkill = 1000;
   bool AllowSkillGems = true;    // skill, all-skill and focus gems
   std::vector<int> AllowedGems;  // gem bonus list indexes; empty: every gem of the realm
 };

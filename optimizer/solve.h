@@ -19,6 +19,14 @@ struct CraftedDesign {
   int Capacity = 0;
 };
 
+// A minimum no template of the request reaches: Best is the most the figure
+// reaches on its own. The answer is then the best template without it.
+struct UnmetMinimum {
+  std::string Figure;
+  int Minimum = 0;
+  int Best = 0;
+};
+
 struct OptimizerResult {
   TTemplateRecord Template{};
   double Objective = 0;  // recomputed from Template by Objective()
@@ -29,6 +37,7 @@ struct OptimizerResult {
   double Seconds = 0;
   std::vector<CraftedDesign> Crafted;
   std::vector<double> Weights;  // per figure, in CappedFigures' order
+  std::vector<UnmetMinimum> Unmet;
 };
 
 // How the model is put to GLPK; the defaults are the fastest measured.
