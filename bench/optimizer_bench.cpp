@@ -70,12 +70,14 @@ OptimizerRequest BenchmarkRequest(int character, int craftedPieces) {
 }
 
 constexpr ModelVariant kVariants[] = {
-    {false, false, false, false},  // 0: the plain model
-    {true, false, false, false},   // 1: interchangeable pieces ordered
-    {false, false, true, false},   // 2: GLPK's cuts
-    {false, false, false, true},   // 3: GLPK's heuristics
-    {false, true, false, false},   // 4: from the greedy template
-    {false, true, true, true},     // 5: greedy start, cuts and heuristics
+    {false, false, false, false, false},  // 0: the plain model, gem by gem
+    {true, false, false, false, false},   // 1: interchangeable pieces ordered
+    {false, false, true, false, false},   // 2: GLPK's cuts
+    {false, false, false, true, false},   // 3: GLPK's heuristics
+    {false, true, false, false, false},   // 4: from the greedy template
+    {false, true, true, true, false},     // 5: greedy start, cuts and heuristics
+    {false, true, false, false, true},    // 6: whole designs over identical pieces
+    {false, true, true, false, true},     // 7: whole designs with GLPK's cuts
 };
 
 // Arguments: character, crafted pieces, model variant.

@@ -5,75 +5,12 @@
 #include <algorithm>
 #include <limits>
 
+#include "optimizer/glpk_builder.h"
+
 #include "spellcraft/spellcraft_state.h"
 
 namespace qm {
-namespace {
-
-// One row of the matrix being assembled: coefficients by column.
-struct Row {
-  std::vector<int> Columns;
-  std::vector<double> Coefficients;
-  void Add(int column, double coefficient) {
-    if (coefficient == 0) return;
-    Columns.push_back(column);
-    Coefficients.push_back(coefficient);
-  }
-};
-
-class ProblemBuilder {
- public:
-  explicit ProblemBuilder(glp_prob* prob) : prob_(prob) {}
-
-  int Column(double lower, double upper, int kind, double objective) {
-    const int column = glp_add_cols(prob_, 1);
-    const int type = lower == -kInf && upper == kInf ? GLP_FR
-                     : upper == kInf                 ? GLP_LO
-                     : lower == -kInf                ? GLP_UP
-                     : lower == upper                ? GLP_FX
-                                                     : GLP_DB;
-    glp_set_col_bnds(prob_, column, type, lower == -kInf ? 0 : lower, upper == kInf ? 0 : upper);
-    glp_set_col_kind(prob_, column, kind);
-    glp_set_obj_coef(prob_, column, objective);
-    return column;
-  }
-  int Binary() { return Column(0, 1, GLP_BV, 0); }
-
-  void UpperRow(const Row& row, double upper) { AddRow(row, GLP_UP, 0, upper); }
-  void LowerRow(const Row& row, double lower) { AddRow(row, GLP_LO, lower, 0); }
-
-  static constexpr double kInf = std::numeric_limits<double>::infinity();
-
- private:
-  void AddRow(const Row& row, int type, double lower, double upper) {
-    if (row.Columns.empty()) return;
-    const int index = glp_add_rows(prob_, 1);
-    glp_set_row_bnds(prob_, index, type, lower, upper);
-    // GLPK reads both arrays from position 1.
-    std::vector<int> columns{0};
-    std::vector<double> values{0};
-    columns.insert(columns.end(), row.Columns.begin(), row.Columns.end());
-    values.insert(values.end(), row.Coefficients.begin(), row.Coefficients.end());
-    glp_set_mat_row(prob_, index, static_cast<int>(row.Columns.size()), columns.data(),
-                    values.data());
-  }
-
-  glp_prob* prob_;
-};
-
-bool SameDesignSpace(const CraftedPiece& a, const CraftedPiece& b) {
-  if (a.ChargeLimit != b.ChargeLimit || a.Gems.size() != b.Gems.size()) return false;
-  for (std::size_t g = 0; g < a.Gems.size(); ++g) {
-    const GemColumn& x = a.Gems[g];
-    const GemColumn& y = b.Gems[g];
-    if (x.GemIndex != y.GemIndex || x.Tier != y.Tier || x.Parts.Value != y.Parts.Value ||
-        x.Parts.CapBase != y.Parts.CapBase || x.Parts.CapIncrease != y.Parts.CapIncrease)
-      return false;
-  }
-  return true;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 Columns BuildProblem(glp_prob* prob, const OptimizerModel& model, const ModelVariant& variant) {
   glp_set_obj_dir(prob, GLP_MAX);

@@ -152,6 +152,18 @@ int AllowedOvercharge(const SpellcraftOptions& craft) {
   return points;
 }
 
+bool SameDesignSpace(const CraftedPiece& a, const CraftedPiece& b) {
+  if (a.ChargeLimit != b.ChargeLimit || a.Gems.size() != b.Gems.size()) return false;
+  for (std::size_t g = 0; g < a.Gems.size(); ++g) {
+    const GemColumn& x = a.Gems[g];
+    const GemColumn& y = b.Gems[g];
+    if (x.GemIndex != y.GemIndex || x.Tier != y.Tier || x.Parts.Value != y.Parts.Value ||
+        x.Parts.CapBase != y.Parts.CapBase || x.Parts.CapIncrease != y.Parts.CapIncrease)
+      return false;
+  }
+  return true;
+}
+
 std::vector<int> RealmGems(int realm, bool allowSkillGems) {
   std::set<int> gems;
   auto take = [&](int archetype) {

@@ -60,6 +60,10 @@ std::vector<int> RealmGems(int realm, bool allowSkillGems);
 // that keep the least overcharge success asked for.
 int AllowedOvercharge(const SpellcraftOptions& craft);
 
+// Whether two pieces offer the same gems with the same worth and limit, so
+// that either may take any design of the other.
+bool SameDesignSpace(const CraftedPiece& a, const CraftedPiece& b);
+
 // The model of a request, or a one-line message saying what in the request
 // is wrong (an unknown figure, a negative weight, a slot that cannot be
 // spellcrafted, an allowance outside 0..5, a time limit that is not positive).

@@ -10,82 +10,17 @@
 #include <optional>
 
 #include "optimizer/figures.h"
-#include "optimizer/glpk_problem.h"
 #include "optimizer/greedy_fill.h"
+#include "optimizer/search.h"
 #include "spellcraft/spellcraft_gems.h"
 #include "spellcraft/spellcraft_item.h"
 
 namespace qm {
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using Clock = OptimizerClock;
 constexpr double kCheckTolerance = 1e-6;
-
-struct ProbDeleter {
-  void operator()(glp_prob* prob) const { glp_delete_prob(prob); }
-};
-
-// What the branch and cut reports while it runs.
-struct SearchWatch {
-  const OptimizerRequest* Request = nullptr;
-  Clock::time_point Start;
-  Clock::time_point LastReport;
-  double Bound = std::numeric_limits<double>::infinity();
-  bool Cancelled = false;
-  std::vector<double> GreedyColumns;
-  std::optional<double> Greedy;  // the greedy template's objective, when it meets the minimums  //
-                                 // the greedy template's columns, offered once
-};
-
-double RelativeGap(double best, double bound) {
-  return std::max(0.0, bound - best) / std::max(1.0, std::abs(bound));
-}
-
-// Tells the request's listeners the best objective, the bound and their gap.
-void Announce(const SearchWatch& watch, OptimizerProgress progress, Clock::time_point now) {
-  const OptimizerRequest& request = *watch.Request;
-  if (progress.Best) progress.Gap = RelativeGap(*progress.Best, progress.Bound);
-  if (request.OnProgress) request.OnProgress(progress);
-  if (!request.Progress) return;
-  const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(now - watch.Start);
-  char line[128];
-  if (progress.Best) {
-    std::snprintf(line, sizeof line, "Best %.1f, bound %.1f, gap %.2f%%", *progress.Best,
-                  progress.Bound, progress.Gap * 100);
-  } else {
-    std::snprintf(line, sizeof line, "Bound %.1f, no template yet", progress.Bound);
-  }
-  request.Progress(static_cast<std::uint64_t>(elapsed.count()),
-                   static_cast<std::uint64_t>(request.TimeLimitSeconds * 1000), line);
-}
-
-void OnSearchEvent(glp_tree* tree, void* info) {
-  auto& watch = *static_cast<SearchWatch*>(info);
-  const OptimizerRequest& request = *watch.Request;
-  if (request.Cancel.Cancelled()) {
-    watch.Cancelled = true;
-    glp_ios_terminate(tree);
-    return;
-  }
-  const int reason = glp_ios_reason(tree);
-  if (reason == GLP_IHEUR && !watch.GreedyColumns.empty()) {
-    glp_ios_heur_sol(tree, watch.GreedyColumns.data());
-    watch.GreedyColumns.clear();
-  }
-  if (reason != GLP_ISELECT && reason != GLP_IBINGO) return;
-  if (const int node = glp_ios_best_node(tree); node != 0)
-    watch.Bound = std::min(watch.Bound, glp_ios_node_bound(tree, node));
-  const Clock::time_point now = Clock::now();
-  if (reason == GLP_ISELECT && now - watch.LastReport < std::chrono::milliseconds(100)) return;
-  watch.LastReport = now;
-  OptimizerProgress progress;
-  progress.Best = watch.Greedy;
-  progress.Bound = watch.Bound;
-  if (glp_ios_mip_gap(tree) != std::numeric_limits<double>::max())
-    progress.Best = std::max(progress.Best.value_or(-std::numeric_limits<double>::infinity()),
-                             glp_mip_obj_val(glp_ios_get_prob(tree)));
-  Announce(watch, progress, now);
-}
+constexpr char kNoTemplateText[] = "No template meets the minimums.";
 
 TItemRecord CraftedItemOf(const OptimizerRequest& request, const CraftedPiece& piece,
                           const std::vector<const GemColumn*>& gems, CraftedDesign& design) {
@@ -234,14 +169,71 @@ JobOutcome<OptimizerResult> OptimizeInOrder(const OptimizerRequest& request, Mod
 
 }  // namespace
 
+namespace {
+
+JobOutcome<OptimizerResult> OptimizeGoal(const OptimizerRequest& request, ModelVariant variant) {
+  return request.FillOrder.empty() ? OptimizeWeighted(request, variant)
+                                   : OptimizeInOrder(request, variant);
+}
+
+// When no template meets every minimum: each minimum's figure is raised on
+// its own as far as it goes, the minimums it cannot reach are named with
+// that best and left out, and the goal is searched again without them.
+JobOutcome<OptimizerResult> OptimizeWithoutUnmet(const OptimizerRequest& request,
+                                                 ModelVariant variant, Clock::time_point start) {
+  auto left = [&] {
+    return request.TimeLimitSeconds - std::chrono::duration<double>(Clock::now() - start).count();
+  };
+  std::size_t minimums = 0;
+  for (const FigureGoal& goal : request.Goals) minimums += goal.Minimum.has_value();
+  OptimizerRequest alone = request;
+  alone.FillOrder.clear();
+  OptimizerRequest without = request;
+  std::vector<UnmetMinimum> unmet;
+  for (FigureGoal& goal : without.Goals) {
+    if (!goal.Minimum) continue;
+    alone.Goals = {{goal.Figure, 1, std::nullopt}};
+    alone.TimeLimitSeconds = std::max(0.1, left() / double(minimums + 1));
+    const JobOutcome<OptimizerResult> most = OptimizeWeighted(alone, variant);
+    if (!most.IsFinished()) return most;
+    // The bound, rounded down, is the most the figure can reach for sure.
+    const OptimizerResult& raised = most.Value();
+    const int best = raised.Optimal ? static_cast<int>(std::lround(raised.Objective))
+                                    : static_cast<int>(std::floor(raised.Bound + 1e-6));
+    if (best < *goal.Minimum) {
+      unmet.push_back({goal.Figure, *goal.Minimum, best});
+      goal.Minimum.reset();
+    }
+  }
+  if (unmet.empty())
+    return JobOutcome<OptimizerResult>::Failed(
+        "No template meets all the minimums together, though each can be met on its own.");
+  without.TimeLimitSeconds = std::max(0.1, left());
+  JobOutcome<OptimizerResult> outcome = OptimizeGoal(without, variant);
+  if (!outcome.IsFinished()) return outcome;
+  OptimizerResult result = outcome.Value();
+  result.Unmet = std::move(unmet);
+  return JobOutcome<OptimizerResult>::Finished(std::move(result));
+}
+
+}  // namespace
+
 JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVariant variant) {
-  if (request.FillOrder.empty()) return OptimizeWeighted(request, variant);
+  const Clock::time_point start = Clock::now();
   for (const std::string& figure : request.FillOrder) {
     const std::vector<std::string> names = FigureNames(request.Template.ClassIndex);
     if (std::find(names.begin(), names.end(), figure) == names.end())
       return JobOutcome<OptimizerResult>::Failed("Unknown figure: " + figure + ".");
   }
-  return OptimizeInOrder(request, variant);
+  JobOutcome<OptimizerResult> outcome = OptimizeGoal(request, variant);
+  if (outcome.End() == JobEnd::kFailed && outcome.Message() == kNoTemplateText)
+    return OptimizeWithoutUnmet(request, variant, start);
+  return outcome;
+}
+
+std::string UnmetText(const UnmetMinimum& unmet) {
+  return unmet.Figure + " at least " + std::to_string(unmet.Minimum) + " cannot be met: at best " +
+         std::to_string(unmet.Best) + ".";
 }
 
 namespace {
@@ -249,17 +241,16 @@ namespace {
 JobOutcome<OptimizerResult> OptimizeWeighted(const OptimizerRequest& request,
                                              ModelVariant variant) {
   const Clock::time_point start = Clock::now();
+  const Clock::time_point deadline =
+      start + std::chrono::duration_cast<Clock::duration>(
+                  std::chrono::duration<double>(request.TimeLimitSeconds));
   auto built = BuildModel(request);
   if (!built.Ok()) return JobOutcome<OptimizerResult>::Failed(built.Error());
   const OptimizerModel& model = built.Value();
 
   glp_term_out(GLP_OFF);
-  std::unique_ptr<glp_prob, ProbDeleter> prob(glp_create_prob());
-  const Columns cols = BuildProblem(prob.get(), model, variant);
-
   const ColumnChoice greedy = GreedyFill(model);
   const FigureLevels greedyLevels = LevelsOf(model, greedy);
-  const double greedyObjective = greedyLevels.Objective(model);
   bool greedyMeetsMinimums = true;
   for (std::size_t f = 0; f < model.Figures.size(); ++f) {
     const auto& minimum = model.Figures[f].Minimum;
@@ -269,76 +260,48 @@ JobOutcome<OptimizerResult> OptimizeWeighted(const OptimizerRequest& request,
   watch.Request = &request;
   watch.Start = watch.LastReport = start;
   watch.Bound = CapsBound(model);
-  if (greedyMeetsMinimums) watch.Greedy = greedyObjective;
-  Announce(watch, {watch.Greedy, watch.Bound, 0}, Clock::now());
-  // A start below a minimum is no template at all: GLPK would take it as given.
-  if (variant.GreedyStart && greedyMeetsMinimums)
-    watch.GreedyColumns = StartingPoint(model, cols, greedy, glp_get_num_cols(prob.get()));
-  glp_iocp parm;
-  glp_init_iocp(&parm);
-  // The greedy start is given in the model's own columns, which the
-  // presolver would renumber.
-  parm.presolve = variant.GreedyStart ? GLP_OFF : GLP_ON;
-  if (variant.GreedyStart) {
-    glp_smcp lp;
-    glp_init_smcp(&lp);
-    lp.msg_lev = GLP_MSG_OFF;
-    if (glp_simplex(prob.get(), &lp) != 0 || glp_get_status(prob.get()) != GLP_OPT)
-      return JobOutcome<OptimizerResult>::Failed("No template meets the minimums.");
-  }
-  parm.msg_lev = GLP_MSG_OFF;
-  // The limit counts from the call: building the model took part of it.
-  const double left =
-      request.TimeLimitSeconds - std::chrono::duration<double>(Clock::now() - start).count();
-  parm.tm_lim = static_cast<int>(std::clamp(left * 1000, 1.0, 2e9));
-  parm.cb_func = OnSearchEvent;
-  parm.cb_info = &watch;
-  if (variant.Cuts) {
-    parm.mir_cuts = GLP_ON;
-    parm.gmi_cuts = GLP_ON;
-    parm.cov_cuts = GLP_ON;
-    parm.clq_cuts = GLP_ON;
-  }
-  if (variant.Heuristics) {
-    parm.fp_heur = GLP_ON;
-    parm.ps_heur = GLP_ON;
-    parm.ps_tm_lim = static_cast<int>(std::min(request.TimeLimitSeconds * 100, 5000.0));
-  }
-  const int code = glp_intopt(prob.get(), &parm);
-  const int status = glp_mip_status(prob.get());
-  if (code == GLP_ENOPFS || status == GLP_NOFEAS)
-    return JobOutcome<OptimizerResult>::Failed("No template meets the minimums.");
+  if (greedyMeetsMinimums) watch.Known = greedyLevels.Objective(model);
+  Announce(watch, {watch.Known, watch.Bound, 0});
 
-  // The search's template, or the greedy one where the search has none better.
-  // The search's template, or the greedy one where the search has none better.
-  const bool searchFound = status == GLP_OPT || status == GLP_FEAS;
-  const bool takeGreedy = greedyMeetsMinimums && !(status == GLP_OPT && code == 0) &&
-                          (!searchFound || glp_mip_obj_val(prob.get()) < greedyObjective);
-  if (!searchFound && !takeGreedy) {
-    if (watch.Cancelled) return JobOutcome<OptimizerResult>::Cancelled();
-    if (code == GLP_ETMLIM || code == GLP_ESTOP)
-      return JobOutcome<OptimizerResult>::Failed("No template was found within the time limit.");
-    return JobOutcome<OptimizerResult>::Failed("The solver could not solve the model.");
+  SearchAnswer answer;
+  if (variant.WholeDesigns && !model.Pieces.empty()) {
+    answer = SearchByDesigns(model, variant, watch, greedy, deadline);
+    // Over the designs it found the search may miss a template that meets
+    // the minimums; gem by gem it cannot.
+    if (answer.What == SearchAnswer::Kind::kFailed)
+      answer = SearchByGems(model, variant, watch, greedy, deadline);
+  } else {
+    answer = SearchByGems(model, variant, watch, greedy, deadline);
   }
-  const ColumnChoice choice = takeGreedy ? greedy : SearchChoice(prob.get(), model, cols);
+  switch (answer.What) {
+    case SearchAnswer::Kind::kFound:
+      break;
+    case SearchAnswer::Kind::kNoTemplate:
+      return JobOutcome<OptimizerResult>::Failed(kNoTemplateText);
+    case SearchAnswer::Kind::kCancelled:
+      return JobOutcome<OptimizerResult>::Cancelled();
+    case SearchAnswer::Kind::kOutOfTime:
+      return JobOutcome<OptimizerResult>::Failed("No template was found within the time limit.");
+    case SearchAnswer::Kind::kFailed:
+      return JobOutcome<OptimizerResult>::Failed("The solver could not solve the model.");
+  }
   // The model's value of the chosen columns. A template a GLPK heuristic found
   // may leave its capped-figure columns below their mins, so GLPK's own value
   // can only fall short of it, never exceed it.
-  const double solverObjective = LevelsOf(model, choice).Objective(model);
-  if (!takeGreedy && glp_mip_obj_val(prob.get()) >
-                         solverObjective + kCheckTolerance * std::max(1.0, solverObjective))
+  const double modelValue = LevelsOf(model, answer.Choice).Objective(model);
+  if (answer.SolverValue > modelValue + kCheckTolerance * std::max(1.0, modelValue))
     return JobOutcome<OptimizerResult>::Failed(
         "The optimizer's answer was refused: the solver valued it above its columns.");
 
-  OptimizerResult result = Assemble(request, model, choice);
+  OptimizerResult result = Assemble(request, model, answer.Choice);
   result.Weights = WeightsOf(model);
   result.Objective = Objective(result.Template, result.Weights);
-  if (std::string refusal = CheckAnswer(model, result, solverObjective); !refusal.empty())
+  if (std::string refusal = CheckAnswer(model, result, modelValue); !refusal.empty())
     return JobOutcome<OptimizerResult>::Failed(refusal);
 
-  result.Optimal = !takeGreedy && code == 0 && status == GLP_OPT;
+  result.Optimal = answer.Proven;
   result.Stopped = !result.Optimal;
-  result.Bound = result.Optimal ? result.Objective : std::max(watch.Bound, result.Objective);
+  result.Bound = result.Optimal ? result.Objective : std::max(answer.Bound, result.Objective);
   result.Gap = RelativeGap(result.Objective, result.Bound);
   result.Seconds = std::chrono::duration<double>(Clock::now() - start).count();
   return JobOutcome<OptimizerResult>::Finished(std::move(result));

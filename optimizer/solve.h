@@ -46,15 +46,23 @@ struct ModelVariant {
   bool GreedyStart = false;  // the search starts from the greedy template
   bool Cuts = false;         // GLPK's cover, clique, MIR and Gomory cuts
   bool Heuristics = true;    // GLPK's feasibility pump and proximity search
+  // Each piece chosen as a whole design, designs generated as needed and
+  // counted over identical pieces (else one binary per gem tier of each piece).
+  bool WholeDesigns = true;
 };
 
 // A fill order is searched one figure after another (see OptimizerRequest),
 // the time limit shared between the searches; the answer is proven only when
 // every search was. Finished with the best template found (Optimal or Stopped saying how good it
 // is); Cancelled when stopped before any template was found; Failed with a
-// one-line message for a request that is wrong, for minimums no template
-// meets, and for an answer the totals engine does not confirm.
+// one-line message for a request that is wrong, for minimums that can each
+// be met but not together, and for an answer the totals engine does not
+// confirm. Minimums no template reaches are named in Unmet with the most
+// their figures reach, and the answer is the best template without them.
 JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVariant variant = {});
+
+// "Hit Points at least 200 cannot be met: at best 180."
+std::string UnmetText(const UnmetMinimum& unmet);
 
 // The objective of a template for the request's goal, as the answer's check
 // computes it.

@@ -42,10 +42,8 @@ TEST(OptimizerRequest, SaysWhatIsWrongWithARequest) {
        "The overcharge allowance must be 0 to 5 points."},
       {[](OptimizerRequest& r) { r.Mode(kRing1) = SlotMode::kSpellcraft; },
        "Slot 5 (Ring 1) cannot be spellcrafted."},
-      {[](OptimizerRequest& r) {
-         r.Goals.push_back({"HitPoints", 1, 100000});
-       },
-       "No template meets the minimums."},
+      {[](OptimizerRequest& r) { r.Spellcraft.MinSuccessPercent = 101; },
+       "The least overcharge success must be 0 to 100 percent."},
   };
   for (const Case& c : cases) {
     OptimizerRequest request = CraftedPieces(1);
@@ -53,6 +51,36 @@ TEST(OptimizerRequest, SaysWhatIsWrongWithARequest) {
     const JobOutcome<OptimizerResult> outcome = Optimize(request);
     EXPECT_EQ(outcome.End(), JobEnd::kFailed);
     EXPECT_EQ(outcome.Message(), c.message);
+  }
+}
+
+// A minimum no template reaches is named with the most its figure reaches,
+// and the answer is the best template without it.
+TEST(OptimizerRequest, NamesAMinimumNoTemplateReaches) {
+  OptimizerRequest request = CraftedPieces(1);
+  request.Goals.push_back({"HitPoints", 0, 100000});
+  const JobOutcome<OptimizerResult> outcome = Optimize(request);
+  ASSERT_TRUE(outcome.IsFinished()) << outcome.Message();
+  ASSERT_EQ(outcome.Value().Unmet.size(), 1u);
+  const UnmetMinimum& unmet = outcome.Value().Unmet[0];
+  // The piece's best hit point gem alone on top of the template.
+  OptimizerRequest most = CraftedPieces(1);
+  most.Goals = {{"HitPoints", 1, std::nullopt}};
+  EXPECT_EQ(unmet.Best, static_cast<int>(Optimize(most).Value().Objective));
+  EXPECT_EQ(UnmetText(unmet),
+            "HitPoints at least 100000 cannot be met: at best " + std::to_string(unmet.Best) + ".");
+}
+
+// A least overcharge success becomes the most points over that still give it.
+TEST(OptimizerRequest, ALeastSuccessBecomesAnAllowance) {
+  struct Case {
+    int skill, percent, points;
+  };
+  for (const Case& c : {Case{1000, 90, 4}, Case{1000, 80, 5}, Case{500, 80, 1}, Case{500, 95, 0}}) {
+    SpellcraftOptions craft;
+    craft.CraftSkill = c.skill;
+    craft.MinSuccessPercent = c.percent;
+    EXPECT_EQ(AllowedOvercharge(craft), c.points) << c.skill << " " << c.percent;
   }
 }
 

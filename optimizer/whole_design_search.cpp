@@ -1,0 +1,144 @@
+// The search by whole designs: the relaxation over every design first, which
+// gives the bound, then the branch and cut over the designs it used, then,
+// if time is left, again over every design that could still beat the best
+// template, which proves it optimal when that search ends.
+#include <glpk.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "optimizer/design_master.h"
+#include "optimizer/search.h"
+
+namespace qm {
+namespace {
+
+// Designs per group in the first round of the search, and at most.
+constexpr std::size_t kFirstRoundDesigns = 250;
+constexpr std::size_t kMostDesigns = 16000;
+constexpr double kProofTolerance = 1e-6;
+
+struct SearchRun {
+  int Code = 0;
+  bool Found = false;
+  bool Proven = false;  // the search ended: its best is the best of its designs
+  bool Ended = false;   // the same, or none of its designs meets the minimums
+  double Value = 0;
+};
+
+SearchRun RunSearch(glp_prob* prob, SearchWatch& watch, OptimizerClock::time_point deadline,
+                    const ModelVariant& variant) {
+  glp_iocp parm;
+  glp_init_iocp(&parm);
+  parm.msg_lev = GLP_MSG_OFF;
+  parm.presolve = GLP_OFF;  // the known template is given in the problem's own columns
+  parm.tm_lim = MillisecondsLeft(deadline);
+  parm.cb_func = OnSearchEvent;
+  parm.cb_info = &watch;
+  if (variant.Cuts) {
+    parm.mir_cuts = GLP_ON;
+    parm.cov_cuts = GLP_ON;
+    parm.gmi_cuts = GLP_ON;
+  }
+  SearchRun run;
+  run.Code = glp_intopt(prob, &parm);
+  const int status = glp_mip_status(prob);
+  run.Found = status == GLP_OPT || status == GLP_FEAS;
+  run.Proven = run.Code == 0 && status == GLP_OPT;
+  run.Ended = run.Proven || (run.Code == 0 && status == GLP_NOFEAS);
+  if (run.Found) run.Value = glp_mip_obj_val(prob);
+  return run;
+}
+
+bool Reoptimize(glp_prob* prob) {
+  glp_smcp parm;
+  glp_init_smcp(&parm);
+  parm.msg_lev = GLP_MSG_OFF;
+  return glp_simplex(prob, &parm) == 0 && glp_get_status(prob) == GLP_OPT;
+}
+
+}  // namespace
+
+SearchAnswer SearchByDesigns(const OptimizerModel& model, const ModelVariant& variant,
+                             SearchWatch& watch, const ColumnChoice& greedy,
+                             OptimizerClock::time_point deadline) {
+  SearchAnswer answer;
+  const auto greedyAnswer = [&](bool proven) {
+    answer.What = SearchAnswer::Kind::kFound;
+    answer.Choice = greedy;
+    answer.SolverValue = *watch.Known;
+    answer.Proven = proven;
+    answer.Bound = proven ? *watch.Known : watch.Bound;
+    return answer;
+  };
+  const auto stopped = [&] {
+    if (watch.Known) return greedyAnswer(false);
+    answer.What = watch.Cancelled ? SearchAnswer::Kind::kCancelled : SearchAnswer::Kind::kOutOfTime;
+    return answer;
+  };
+
+  DesignMaster master(model);
+  if (watch.Known) master.AddDesignsOf(greedy);
+  const auto relaxation = master.Relax([&] {
+    watch.Cancelled = watch.Request->Cancel.Cancelled();
+    return watch.Cancelled || OptimizerClock::now() >= deadline;
+  });
+  switch (relaxation) {
+    case DesignMaster::Relaxation::kSolved:
+      break;
+    case DesignMaster::Relaxation::kInfeasible:
+      answer.What = SearchAnswer::Kind::kNoTemplate;
+      return answer;
+    case DesignMaster::Relaxation::kStopped:
+      return stopped();
+    case DesignMaster::Relaxation::kFailed:
+      answer.What = SearchAnswer::Kind::kFailed;
+      return answer;
+  }
+  watch.Bound = std::min(watch.Bound, master.Bound());
+  Announce(watch, {watch.Known, watch.Bound, 0});
+  if (watch.Known && *watch.Known >= watch.Bound - kProofTolerance * std::max(1.0, watch.Bound))
+    return greedyAnswer(true);
+
+  // Rounds of branch and cut over more and more designs, the nearest to the
+  // relaxation's first. A round that ends bounds every template: those of
+  // its designs by its optimum, the others by the reach of its designs.
+  watch.NodeBoundsHold = false;
+  const double relaxed = master.Bound();
+  ColumnChoice best = greedy;
+  double bestValue = watch.Known.value_or(-std::numeric_limits<double>::infinity());
+  std::size_t designs = kFirstRoundDesigns;
+  while (!answer.Proven && !watch.Cancelled && OptimizerClock::now() < deadline) {
+    const double room = std::isfinite(bestValue) ? relaxed - bestValue : relaxed;
+    const double reach = master.AddDesignsWithin(room, designs);
+    if (!Reoptimize(master.Problem())) break;
+    if (std::isfinite(bestValue)) watch.KnownColumns = master.StartingPoint(best);
+    const SearchRun run = RunSearch(master.Problem(), watch, deadline, variant);
+    if (run.Found && run.Value > bestValue) {
+      best = master.SearchChoice();
+      bestValue = run.Value;
+      answer.FromSearch = true;
+      watch.Known = bestValue;
+    }
+    if (!run.Ended) break;  // out of time or cancelled
+    const double slack = kProofTolerance * std::max(1.0, std::abs(relaxed));
+    watch.Bound = std::min(watch.Bound, std::max(bestValue, relaxed - reach + slack));
+    answer.Proven = std::isfinite(bestValue) && bestValue >= watch.Bound - slack;
+    Announce(watch, {watch.Known, watch.Bound, 0});
+    if (reach >= room || designs >= kMostDesigns) break;
+    designs *= 4;
+  }
+  if (!std::isfinite(bestValue)) {
+    if (watch.Cancelled) return stopped();
+    answer.What = SearchAnswer::Kind::kFailed;
+    return answer;
+  }
+  answer.What = SearchAnswer::Kind::kFound;
+  answer.Choice = std::move(best);
+  answer.SolverValue = bestValue;
+  answer.Bound = answer.Proven ? bestValue : watch.Bound;
+  return answer;
+}
+
+}  // namespace qm
