@@ -41,11 +41,13 @@ DesignMaster::DesignMaster(const OptimizerModel& model) : model_(model), prob_(g
   for (const Row& row : slotRows) build.UpperRow(row, 1);
 
   for (const auto& pieces : GroupsOf(model)) {
-    Group group{pieces, DesignSearch(model.Pieces[pieces.front()]), 0, {}, {}};
+    Group group{pieces, DesignSearch(model.Pieces[pieces.front()]), 0, {}, {}, {}};
     group.Row = glp_add_rows(prob_, 1);
     glp_set_row_bnds(prob_, group.Row, GLP_UP, 0, static_cast<double>(pieces.size()));
     groups_.push_back(std::move(group));
   }
+  for (Group& group : groups_)
+    group.GemRows.assign(model.Pieces[group.Pieces.front()].Gems.size(), 0);
   for (const CraftedPiece& piece : model.Pieces)
     for (const GemColumn& gem : piece.Gems)
       for (const auto* parts : {&gem.Parts.Value, &gem.Parts.CapBase, &gem.Parts.CapIncrease})
@@ -91,6 +93,11 @@ DesignMaster::DesignMaster(const OptimizerModel& model) : model_(model), prob_(g
       shortfall_.push_back(shortfall);
     }
   }
+  // Paying for an unmet row must cost more than any template is worth.
+  penalty_ = 1;
+  for (const ModelFigure& figure : model.Figures)
+    penalty_ += figure.Weight * (figure.Base.CapBase + figure.Base.CapIncreaseLimit + 1000.0);
+  penalty_ *= 1000;
 }
 
 DesignMaster::~DesignMaster() {
@@ -112,15 +119,17 @@ std::vector<double> DesignMaster::GemWorth(const Group& group) const {
   std::vector<double> worth;
   worth.reserve(piece.Gems.size());
   auto dual = [&](int row) { return row == 0 ? 0.0 : glp_get_row_dual(prob_, row); };
-  for (const GemColumn& gem : piece.Gems) {
-    double w = 0;
+  for (std::size_t g = 0; g < piece.Gems.size(); ++g) {
+    const GemColumn& gem = piece.Gems[g];
+    double w = -dual(group.GemRows[g]);
     for (std::size_t f = 0; f < capped_.size(); ++f) {
       if (capped_[f] == 0) continue;
       w += dual(valueRow_[f]) * gem.Parts.Value[f] + dual(capRow_[f]) * gem.Parts.CapBase[f] +
            dual(raiseRow_[f]) * gem.Parts.CapIncrease[f];
     }
-    // The rows' duals are never negative; what shows below zero is rounding.
-    worth.push_back(std::max(0.0, w));
+    // The figure rows' duals are never negative, so without branch rows what
+    // shows below zero is rounding.
+    worth.push_back(group.GemRows[g] == 0 && w < 0 ? 0.0 : w);
   }
   return worth;
 }
@@ -145,6 +154,8 @@ int DesignMaster::AddDesign(Group& group, const PieceDesign& design) {
   }
   Row entries;
   entries.Add(group.Row, 1);
+  for (std::uint16_t g : design)
+    if (group.GemRows[g] != 0) entries.Add(group.GemRows[g], 1);
   for (std::size_t f = 0; f < capped_.size(); ++f) {
     if (capped_[f] == 0) continue;
     entries.Add(valueRow_[f], -value[f]);
@@ -162,6 +173,7 @@ bool DesignMaster::RelaxStep(bool& improved) {
   glp_smcp parm;
   glp_init_smcp(&parm);
   parm.msg_lev = GLP_MSG_OFF;
+  parm.meth = GLP_DUALP;  // after a branch's bounds the basis stays dual feasible
   if (glp_simplex(prob_, &parm) != 0 || glp_get_status(prob_) != GLP_OPT) return false;
   // Each group's best design bounds what all its designs, known or not, can
   // add to the relaxation: the relaxation's value plus that much per piece.
@@ -253,14 +265,103 @@ double DesignMaster::AddDesignsWithin(double room, std::size_t limit) {
 }
 
 ColumnChoice DesignMaster::SearchChoice() const {
+  return ChoiceOf(true);
+}
+
+int DesignMaster::GemRow(std::size_t k, std::size_t gem) {
+  Group& group = groups_[k];
+  if (group.GemRows[gem] != 0) return group.GemRows[gem];
+  Row row;
+  for (std::size_t d = 0; d < group.Designs.size(); ++d)
+    if (std::find(group.Designs[d].begin(), group.Designs[d].end(), gem) != group.Designs[d].end())
+      row.Add(group.Columns[d], 1);
+  // Paid columns on both sides keep any bound on the row within reach.
+  ProblemBuilder build(prob_);
+  const double cost = penaltyAllowed_ ? -penalty_ : 0;
+  const int under = build.Column(0, ProblemBuilder::kInf, GLP_CV, cost);
+  const int over = build.Column(0, ProblemBuilder::kInf, GLP_CV, cost);
+  row.Add(under, 1);
+  row.Add(over, -1);
+  penalties_.push_back(under);
+  penalties_.push_back(over);
+  group.GemRows[gem] = build.UpperRow(row, ProblemBuilder::kInf);
+  glp_set_row_bnds(prob_, group.GemRows[gem], GLP_FR, 0, 0);
+  return group.GemRows[gem];
+}
+
+void DesignMaster::SetBranches(const std::vector<Branch>& branches) {
+  for (Group& group : groups_)
+    for (int row : group.GemRows)
+      if (row != 0) glp_set_row_bnds(prob_, row, GLP_FR, 0, 0);
+  for (int column : items_) glp_set_col_bnds(prob_, column, GLP_DB, 0, 1);
+  for (const Branch& branch : branches) {
+    if (branch.OnItem) {
+      const int column = items_[branch.Group];
+      glp_set_col_bnds(prob_, column, branch.Lower == branch.Upper ? GLP_FX : GLP_DB, branch.Lower,
+                       branch.Upper);
+      continue;
+    }
+    const int row = GemRow(branch.Group, branch.Gem);
+    glp_set_row_bnds(prob_, row, branch.Lower == branch.Upper ? GLP_FX : GLP_DB, branch.Lower,
+                     branch.Upper);
+  }
+}
+
+void DesignMaster::AllowPenalties(bool allow) {
+  penaltyAllowed_ = allow;
+  for (int column : penalties_) {
+    glp_set_obj_coef(prob_, column, allow ? -penalty_ : 0);
+    glp_set_col_bnds(prob_, column, allow ? GLP_LO : GLP_FX, 0, 0);
+  }
+  for (int column : shortfall_) {
+    glp_set_obj_coef(prob_, column, allow ? -penalty_ : 0);
+    glp_set_col_bnds(prob_, column, allow ? GLP_LO : GLP_FX, 0, 0);
+  }
+}
+
+std::size_t DesignMaster::GemCount(std::size_t group) const {
+  return groups_[group].GemRows.size();
+}
+
+double DesignMaster::PiecesWithGem(std::size_t k, std::size_t gem) const {
+  const Group& group = groups_[k];
+  double pieces = 0;
+  for (std::size_t d = 0; d < group.Designs.size(); ++d)
+    if (std::find(group.Designs[d].begin(), group.Designs[d].end(), gem) != group.Designs[d].end())
+      pieces += glp_get_col_prim(prob_, group.Columns[d]);
+  return pieces;
+}
+
+double DesignMaster::ItemTaken(std::size_t item) const {
+  return glp_get_col_prim(prob_, items_[item]);
+}
+
+bool DesignMaster::RelaxationIsWhole() const {
+  auto whole = [](double x) { return std::abs(x - std::round(x)) < 1e-6; };
+  for (int column : items_)
+    if (!whole(glp_get_col_prim(prob_, column))) return false;
+  for (const Group& group : groups_)
+    for (int column : group.Columns)
+      if (!whole(glp_get_col_prim(prob_, column))) return false;
+  for (int column : penalties_)
+    if (glp_get_col_prim(prob_, column) > 1e-9) return false;
+  for (int column : shortfall_)
+    if (glp_get_col_prim(prob_, column) > 1e-9) return false;
+  return true;
+}
+
+ColumnChoice DesignMaster::ChoiceOf(bool fromSearch) const {
+  auto value = [&](int column) {
+    return fromSearch ? glp_mip_col_val(prob_, column) : glp_get_col_prim(prob_, column);
+  };
   ColumnChoice choice;
-  for (int column : items_) choice.Items.push_back(glp_mip_col_val(prob_, column) > 0.5);
+  for (int column : items_) choice.Items.push_back(value(column) > 0.5);
   for (const CraftedPiece& piece : model_.Pieces)
     choice.Gems.emplace_back(piece.Gems.size(), false);
   for (const Group& group : groups_) {
     std::vector<const PieceDesign*> taken;
     for (std::size_t d = 0; d < group.Designs.size(); ++d) {
-      const long count = std::lround(glp_mip_col_val(prob_, group.Columns[d]));
+      const long count = std::lround(value(group.Columns[d]));
       for (long n = 0; n < count; ++n) taken.push_back(&group.Designs[d]);
     }
     // The same designs always land on the same slots.
@@ -270,6 +371,18 @@ ColumnChoice DesignMaster::SearchChoice() const {
       for (std::uint16_t g : *taken[n]) choice.Gems[group.Pieces[n]][g] = true;
   }
   return choice;
+}
+
+ColumnChoice DesignMaster::RelaxedChoice() const {
+  return ChoiceOf(false);
+}
+
+bool DesignMaster::SearchPaysPenalty() const {
+  for (int column : penalties_)
+    if (glp_mip_col_val(prob_, column) > 1e-9) return true;
+  for (int column : shortfall_)
+    if (glp_mip_col_val(prob_, column) > 1e-9) return true;
+  return false;
 }
 
 }  // namespace qm

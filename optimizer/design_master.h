@@ -53,6 +53,37 @@ class DesignMaster {
   // The columns the search's best integer solution takes.
   ColumnChoice SearchChoice() const;
 
+  // For branching on the relaxation: how many pieces of a group take a gem
+  // tier, and whether a vault entry is taken, each held within bounds that
+  // the pricing respects. Branch rows that cannot be met are paid for
+  // rather than refused, so a node's relaxation is always solved and its
+  // bound holds.
+  struct Branch {
+    bool OnItem = false;
+    std::size_t Group = 0;  // or the model item when OnItem
+    std::size_t Gem = 0;    // position in the group's piece's Gems
+    double Lower = 0, Upper = 0;
+  };
+  void SetBranches(const std::vector<Branch>& branches);
+  // Prices designs until none gains, under the current branches.
+  template <class Stop>
+  Relaxation Reprice(Stop&& stop);
+  const OptimizerModel& Model() const { return model_; }
+  std::size_t GroupCount() const { return groups_.size(); }
+  std::size_t GroupPieces(std::size_t group) const { return groups_[group].Pieces.size(); }
+  std::size_t GemCount(std::size_t group) const;
+  // The relaxation's number of pieces of group taking gem, and its value of item.
+  double PiecesWithGem(std::size_t group, std::size_t gem) const;
+  double ItemTaken(std::size_t item) const;
+  // Whether the relaxation takes whole designs and entries and pays nothing
+  // for unmet rows: then it is a template.
+  bool RelaxationIsWhole() const;
+  ColumnChoice RelaxedChoice() const;
+  // Whether the search's best integer solution pays for unmet rows.
+  bool SearchPaysPenalty() const;
+  // Forbids or allows paying for unmet rows (a search must not).
+  void AllowPenalties(bool allow);
+
  private:
   struct Group {
     std::vector<std::size_t> Pieces;  // model piece positions, ascending slots
@@ -60,12 +91,15 @@ class DesignMaster {
     int Row = 0;  // designs taken ≤ pieces
     std::vector<PieceDesign> Designs;
     std::vector<int> Columns;
+    std::vector<int> GemRows;  // per gem column: pieces taking it, made when branched on
   };
   bool RelaxStep(bool& improved);
   void SetPhase(bool feasibility);
   std::vector<double> GemWorth(const Group& group) const;
   double GroupDual(const Group& group) const;
   int AddDesign(Group& group, const PieceDesign& design);
+  int GemRow(std::size_t group, std::size_t gem);
+  ColumnChoice ChoiceOf(bool fromSearch) const;
 
   const OptimizerModel& model_;
   glp_prob* prob_;
@@ -75,6 +109,9 @@ class DesignMaster {
   std::vector<int> raise_;      // per figure a cap increase raises
   std::vector<int> shortfall_;  // per figure with a minimum, in phase one
   std::vector<int> valueRow_, capRow_, raiseRow_;
+  std::vector<int> penalties_;  // paid columns of the branch rows and minimums
+  double penalty_ = 0;
+  bool penaltyAllowed_ = false;
   double bound_ = 0;
   // The converged relaxation's gem worths and group duals, which the proof
   // needs after a search has replaced the problem's basic solution.
@@ -96,6 +133,16 @@ DesignMaster::Relaxation DesignMaster::Relax(Stop&& stop) {
     }
     // Below zero, the shortfall of the minimums cannot vanish.
     if (feasibility && bound_ < -1e-6) return Relaxation::kInfeasible;
+  }
+  return Relaxation::kSolved;
+}
+
+template <class Stop>
+DesignMaster::Relaxation DesignMaster::Reprice(Stop&& stop) {
+  bool improved = true;
+  while (improved) {
+    if (stop()) return Relaxation::kStopped;
+    if (!RelaxStep(improved)) return Relaxation::kFailed;
   }
   return Relaxation::kSolved;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <numeric>
 
 #include "spellcraft/spellcraft_state.h"
 
@@ -26,6 +27,13 @@ DesignSearch::DesignSearch(const CraftedPiece& piece) {
     ++kinds_.back().Count;
   }
   limit_ = Quarters(piece.ChargeLimit);
+  // Whole-point costs make the table four times smaller.
+  int unit = limit_;
+  for (int c : cost_) unit = std::gcd(unit, c);
+  if (unit > 1) {
+    for (int& c : cost_) c /= unit;
+    limit_ /= unit;
+  }
 }
 
 PricedDesign DesignSearch::Best(const std::vector<double>& worth) const {
@@ -38,8 +46,16 @@ PricedDesign DesignSearch::Best(const std::vector<double>& worth) const {
   std::sort(levels.begin(), levels.end());
   levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
 
+  // Kinds without a tier worth anything take no part.
+  std::vector<Kind> kinds;
+  for (const Kind& kind : kinds_)
+    for (std::size_t t = 0; t < kind.Count; ++t)
+      if (worth[kind.First + t] > 0) {
+        kinds.push_back(kind);
+        break;
+      }
   PricedDesign best;
-  const std::size_t kindCount = kinds_.size();
+  const std::size_t kindCount = kinds.size();
   for (int high : levels) {
     const int budget = limit_ - high;
     if (budget < high) break;  // not even the highest gem alone fits
@@ -52,7 +68,7 @@ PricedDesign DesignSearch::Best(const std::vector<double>& worth) const {
     };
     value[at(0, 0, 0)] = 0;
     for (std::size_t k = 0; k < kindCount; ++k) {
-      const Kind& kind = kinds_[k];
+      const Kind& kind = kinds[k];
       for (int n = 0; n <= kSlots; ++n) {
         for (int c = 0; c <= budget; ++c) {
           const double here = value[at(k, n, c)];
@@ -86,7 +102,7 @@ PricedDesign DesignSearch::Best(const std::vector<double>& worth) const {
     for (std::size_t k = kindCount; k-- > 0;) {
       const std::int16_t t = taken[at(k + 1, bestN, bestC)];
       if (t < 0) continue;
-      const std::size_t g = kinds_[k].First + static_cast<std::size_t>(t);
+      const std::size_t g = kinds[k].First + static_cast<std::size_t>(t);
       best.Gems.push_back(static_cast<std::uint16_t>(g));
       bestN -= 1;
       bestC -= cost_[g];

@@ -8,15 +8,15 @@
 #include <cmath>
 #include <limits>
 
+#include "optimizer/design_branching.h"
 #include "optimizer/design_master.h"
 #include "optimizer/search.h"
 
 namespace qm {
 namespace {
 
-// Designs per group in the first round of the search, and at most.
+// Designs per group for the first template's branch and cut.
 constexpr std::size_t kFirstRoundDesigns = 250;
-constexpr std::size_t kMostDesigns = 16000;
 constexpr double kProofTolerance = 1e-6;
 
 struct SearchRun {
@@ -101,33 +101,40 @@ SearchAnswer SearchByDesigns(const OptimizerModel& model, const ModelVariant& va
   if (watch.Known && *watch.Known >= watch.Bound - kProofTolerance * std::max(1.0, watch.Bound))
     return greedyAnswer(true);
 
-  // Rounds of branch and cut over more and more designs, the nearest to the
-  // relaxation's first. A round that ends bounds every template: those of
-  // its designs by its optimum, the others by the reach of its designs.
+  // A first template from the branch and cut over the designs nearest the
+  // relaxation, in a short part of the time; then branch and price, which
+  // improves it and proves it.
   watch.NodeBoundsHold = false;
   const double relaxed = master.Bound();
   ColumnChoice best = greedy;
   double bestValue = watch.Known.value_or(-std::numeric_limits<double>::infinity());
-  std::size_t designs = kFirstRoundDesigns;
-  while (!answer.Proven && !watch.Cancelled && OptimizerClock::now() < deadline) {
+  {
     const double room = std::isfinite(bestValue) ? relaxed - bestValue : relaxed;
-    const double reach = master.AddDesignsWithin(room, designs);
-    if (!Reoptimize(master.Problem())) break;
-    if (std::isfinite(bestValue)) watch.KnownColumns = master.StartingPoint(best);
-    const SearchRun run = RunSearch(master.Problem(), watch, deadline, variant);
-    if (run.Found && run.Value > bestValue) {
-      best = master.SearchChoice();
-      bestValue = run.Value;
-      answer.FromSearch = true;
-      watch.Known = bestValue;
+    master.AddDesignsWithin(room, kFirstRoundDesigns);
+    const auto total = deadline - watch.Start;
+    const OptimizerClock::time_point roundEnd =
+        std::min(deadline, OptimizerClock::now() + total / 10 + std::chrono::milliseconds(200));
+    if (Reoptimize(master.Problem())) {
+      if (std::isfinite(bestValue)) watch.KnownColumns = master.StartingPoint(best);
+      const SearchRun run = RunSearch(master.Problem(), watch, roundEnd, variant);
+      if (run.Found && !master.SearchPaysPenalty() && run.Value > bestValue) {
+        best = master.SearchChoice();
+        bestValue = run.Value;
+        answer.FromSearch = true;
+        watch.Known = bestValue;
+      }
     }
-    if (!run.Ended) break;  // out of time or cancelled
-    const double slack = kProofTolerance * std::max(1.0, std::abs(relaxed));
-    watch.Bound = std::min(watch.Bound, std::max(bestValue, relaxed - reach + slack));
-    answer.Proven = std::isfinite(bestValue) && bestValue >= watch.Bound - slack;
-    Announce(watch, {watch.Known, watch.Bound, 0});
-    if (reach >= room || designs >= kMostDesigns) break;
-    designs *= 4;
+  }
+  Announce(watch, {watch.Known, watch.Bound, 0});
+  if (!watch.Cancelled && OptimizerClock::now() < deadline && Reoptimize(master.Problem())) {
+    const BranchOutcome branched = BranchAndPrice(master, watch, bestValue, deadline);
+    if (branched.Best && *branched.Best > bestValue) {
+      best = branched.Choice;
+      bestValue = *branched.Best;
+      answer.FromSearch = true;
+    }
+    watch.Bound = std::min(watch.Bound, std::max(branched.Bound, bestValue));
+    answer.Proven = branched.Complete && std::isfinite(bestValue);
   }
   if (!std::isfinite(bestValue)) {
     if (watch.Cancelled) return stopped();
