@@ -13,6 +13,7 @@
 #include "core/class_table.h"
 #include "optimizer/solve.h"
 #include "optimizer/utility_goals.h"
+#include "realistic_vault.h"
 #include "vault/vault.h"
 
 namespace qm {
@@ -50,6 +51,21 @@ const std::vector<long long>& VaultIndices() {
   return indices;
 }
 
+// The first 13,000 entries of a vault shaped like the real one.
+constexpr std::size_t kLargeVaultEntries = 13'000;
+const Vault& LargeVault() {
+  static const Vault vault = [] {
+    Vault loaded;
+    const VaultLoadStatus status = loaded.LoadPacked(RealisticPackedVault());
+    (void)status;
+    std::vector<TItemRecord> first(loaded.Entries().begin(),
+                                   loaded.Entries().begin() + kLargeVaultEntries);
+    loaded.Assign(std::move(first));
+    return loaded;
+  }();
+  return vault;
+}
+
 OptimizerRequest BenchmarkRequest(int character, int craftedPieces) {
   OptimizerRequest request;
   TTemplateRecord& tpl = request.Template;
@@ -80,11 +96,20 @@ constexpr ModelVariant kVariants[] = {
     {false, true, true, false, true},     // 7: whole designs with GLPK's cuts
 };
 
-// Arguments: character, crafted pieces, model variant.
+// Arguments: character, crafted pieces, model variant, and 1 for the
+// 13,000-entry vault instead of the bundled one.
 void BM_Optimize(benchmark::State& state) {
   const int character = static_cast<int>(state.range(0));
   OptimizerRequest request = BenchmarkRequest(character, static_cast<int>(state.range(1)));
   const ModelVariant variant = kVariants[state.range(2)];
+  std::vector<long long> largeIndices;
+  if (state.range(3) == 1) {
+    largeIndices.resize(LargeVault().Count());
+    for (std::size_t i = 0; i < largeIndices.size(); ++i)
+      largeIndices[i] = static_cast<long long>(i);
+    request.Vault = {LargeVault().Entries().subspan(1),
+                     std::span<const long long>(largeIndices).subspan(1)};
+  }
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     double withinOnePercent = -1;
@@ -113,7 +138,9 @@ void BM_Optimize(benchmark::State& state) {
 void Arguments(benchmark::internal::Benchmark* bench) {
   for (int variant = 0; variant < static_cast<int>(std::size(kVariants)); ++variant)
     for (int character = 0; character < static_cast<int>(std::size(kCharacters)); ++character)
-      for (int pieces : {1, 2, 6}) bench->Args({character, pieces, variant});
+      for (int pieces : {1, 2, 6}) bench->Args({character, pieces, variant, 0});
+  for (int character = 0; character < static_cast<int>(std::size(kCharacters)); ++character)
+    bench->Args({character, 6, 6, 1});
 }
 
 BENCHMARK(BM_Optimize)->Apply(Arguments)->Iterations(1)->Unit(benchmark::kSecond);

@@ -12,6 +12,7 @@
 #include "optimizer/figures.h"
 #include "optimizer/greedy_fill.h"
 #include "optimizer/search.h"
+#include "optimizer/tie_break.h"
 #include "spellcraft/spellcraft_gems.h"
 #include "spellcraft/spellcraft_item.h"
 
@@ -285,6 +286,7 @@ JobOutcome<OptimizerResult> OptimizeWeighted(const OptimizerRequest& request,
     case SearchAnswer::Kind::kFailed:
       return JobOutcome<OptimizerResult>::Failed("The solver could not solve the model.");
   }
+  LowerWastedGems(model, answer.Choice);
   // The model's value of the chosen columns. A template a GLPK heuristic found
   // may leave its capped-figure columns below their mins, so GLPK's own value
   // can only fall short of it, never exceed it.

@@ -1,8 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstring>
+
 #include "optimizer/figures.h"
 #include "optimizer/solve.h"
+#include "optimizer/tie_break.h"
 #include "optimizer/utility_goals.h"
+#include "spellcraft/spellcraft_gems.h"
 
 namespace qm {
 namespace {
@@ -69,6 +74,51 @@ TEST(OptimizerRequest, NamesAMinimumNoTemplateReaches) {
   EXPECT_EQ(unmet.Best, static_cast<int>(Optimize(most).Value().Objective));
   EXPECT_EQ(UnmetText(unmet),
             "HitPoints at least 100000 cannot be met: at best " + std::to_string(unmet.Best) + ".");
+}
+
+// Of the templates worth the same, the answer takes one whose gems stop at
+// the cap: a ring brings Strength near it, two pieces may add the rest, and
+// no gem can go a tier lower (or out) without Strength falling short.
+TEST(OptimizerRequest, SpendsNoGemTierAboveTheCap) {
+  OptimizerRequest request = CraftedPieces(2);
+  TItemRecord ring = EmptyItem();
+  ring.Name.Assign("Strong ring");
+  ring.SlotKind = static_cast<std::uint8_t>(SlotKindOf(kRing1));
+  ring.Realm = 3;
+  ring.Level = 1;
+  ring.ServerNormal = ring.ServerCoop = ring.ServerPvP = ring.ServerClassic = 1;
+  std::memset(ring.ClassUsable, 1, sizeof ring.ClassUsable);
+  ring.BonusCode[0] = 1;  // Strength
+  ring.BonusValue[0] = 50;
+  request.Template.Slot(kRing1) = ring;
+  request.Goals = {{"Strength", 1, std::nullopt}};
+  // Both pieces at the Strength gem's dearest tier: worth as much as less.
+  const Result<OptimizerModel> model = BuildModel(request);
+  ASSERT_TRUE(model.Ok());
+  ColumnChoice choice{{}, {}};
+  for (const CraftedPiece& piece : model.Value().Pieces) {
+    choice.Gems.emplace_back(piece.Gems.size(), false);
+    for (std::size_t g = piece.Gems.size(); g-- > 0;)
+      if (piece.Gems[g].GemIndex == 1) {
+        choice.Gems.back()[g] = true;
+        break;
+      }
+  }
+  choice.Items.assign(model.Value().Items.size(), false);
+  const double worth = LevelsOf(model.Value(), choice).Objective(model.Value());
+  LowerWastedGems(model.Value(), choice);
+  const FigureLevels levels = LevelsOf(model.Value(), choice);
+  EXPECT_DOUBLE_EQ(levels.Objective(model.Value()), worth);
+  for (std::size_t p = 0; p < choice.Gems.size(); ++p) {
+    const std::vector<GemColumn>& gems = model.Value().Pieces[p].Gems;
+    for (std::size_t g = 0; g < gems.size(); ++g) {
+      if (!choice.Gems[p][g]) continue;
+      ColumnChoice lower = choice;
+      lower.Gems[p][g] = false;
+      if (g > 0 && gems[g - 1].GemIndex == gems[g].GemIndex) lower.Gems[p][g - 1] = true;
+      EXPECT_LT(LevelsOf(model.Value(), lower).Objective(model.Value()), worth) << p << " " << g;
+    }
+  }
 }
 
 // A least overcharge success becomes the most points over that still give it.
