@@ -21,6 +21,9 @@ struct Node {
   }
 };
 
+// Every this many nodes the search dives from the node it split.
+constexpr std::size_t kNodesPerDive = 50;
+
 double Fractionality(double x) {
   return std::abs(x - std::round(x));
 }
@@ -104,6 +107,50 @@ std::optional<double> SearchNode(DesignMaster& master, OptimizerClock::time_poin
   return found;
 }
 
+// A dive from a node: the entry or gem tier the relaxation takes most of
+// is fixed as taken, the relaxation priced again, until it is a template
+// or nothing is left to fix. Cheap, and it finds templates long before the
+// best-bound order reaches them.
+template <class Stop>
+std::optional<double> Dive(DesignMaster& master, std::vector<Branch> branches, Stop&& stop,
+                           ColumnChoice& choice) {
+  const OptimizerModel& model = master.Model();
+  for (int step = 0; step < 200; ++step) {
+    master.SetBranches(branches);
+    if (master.Reprice(stop) != DesignMaster::Relaxation::kSolved) return std::nullopt;
+    if (master.RelaxationIsWhole()) {
+      choice = master.RelaxedChoice();
+      return glp_get_obj_val(master.Problem());
+    }
+    std::optional<Branch> fix;
+    double most = 1e-6;
+    for (std::size_t i = 0; i < model.Items.size(); ++i) {
+      const double x = master.ItemTaken(i);
+      if (Fractionality(x) > 1e-6 && x > most) {
+        most = x;
+        fix = Branch{true, i, 0, 1, 1};
+      }
+    }
+    if (!fix) {
+      most = -1;
+      for (std::size_t k = 0; k < master.GroupCount(); ++k) {
+        for (std::size_t g = 0; g < master.GemCount(k); ++g) {
+          const double pieces = master.PiecesWithGem(k, g);
+          const double part = pieces - std::floor(pieces);
+          if (Fractionality(pieces) > 1e-6 && part > most) {
+            most = part;
+            fix =
+                Branch{false, k, g, std::ceil(pieces), static_cast<double>(master.GroupPieces(k))};
+          }
+        }
+      }
+    }
+    if (!fix) return std::nullopt;
+    branches.push_back(*fix);
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 BranchOutcome BranchAndPrice(DesignMaster& master, SearchWatch& watch, double known,
@@ -130,6 +177,7 @@ BranchOutcome BranchAndPrice(DesignMaster& master, SearchWatch& watch, double kn
     return std::min(bound, watch.Bound);
   };
   bool stopped = false;
+  std::size_t settled = 0;
   while (!open.empty()) {
     if (open.top().Bound <= best + tolerance) {  // no open node can beat the best
       open = {};
@@ -184,6 +232,17 @@ BranchOutcome BranchAndPrice(DesignMaster& master, SearchWatch& watch, double kn
     up.Upper = branch->OnItem ? 1 : static_cast<double>(master.GroupPieces(branch->Group));
     open.push(Child(node, down, bound));
     open.push(Child(node, up, bound));
+    if (settled++ % kNodesPerDive == 0) {
+      ColumnChoice dived;
+      const std::optional<double> found = Dive(master, node.Branches, stop, dived);
+      if (found && *found > best + tolerance) {
+        best = *found;
+        outcome.Best = best;
+        outcome.Choice = std::move(dived);
+        watch.Known = best;
+        Announce(watch, {watch.Known, openBound(), 0});
+      }
+    }
     if (OptimizerClock::now() - watch.LastReport > std::chrono::milliseconds(100)) {
       watch.LastReport = OptimizerClock::now();
       Announce(watch, {watch.Known, openBound(), 0});
