@@ -140,7 +140,7 @@ void Arguments(benchmark::internal::Benchmark* bench) {
     for (int character = 0; character < static_cast<int>(std::size(kCharacters)); ++character)
       for (int pieces : {1, 2, 6}) bench->Args({character, pieces, variant, 0});
   for (int character = 0; character < static_cast<int>(std::size(kCharacters)); ++character)
-    bench->Args({character, 6, 6, 1});
+    for (int variant : {5, 6}) bench->Args({character, 6, variant, 1});
 }
 
 BENCHMARK(BM_Optimize)->Apply(Arguments)->Iterations(1)->Unit(benchmark::kSecond);

@@ -32,6 +32,10 @@ double Fractionality(double x) {
 // the same entry or gem tier.
 Node Child(const Node& parent, Branch branch, double bound) {
   Node child{parent.Branches, bound};
+  if (!branch.Excluded.empty()) {
+    child.Branches.push_back(std::move(branch));
+    return child;
+  }
   for (Branch& earlier : child.Branches) {
     if (earlier.OnItem == branch.OnItem && earlier.Group == branch.Group &&
         earlier.Gem == branch.Gem) {
@@ -44,6 +48,50 @@ Node Child(const Node& parent, Branch branch, double bound) {
   return child;
 }
 
+// A split of the slot whose entries the relaxation spreads most: the
+// entries it takes, dearest first, up to half its share in one part, the
+// rest of the slot's entries in the other. Every template leaves out one
+// part or the other, and the relaxation takes some of both.
+std::optional<std::pair<Branch, Branch>> SlotSplit(const DesignMaster& master,
+                                                   const OptimizerModel& model) {
+  int chosen = 0;
+  double spread = 1e-6;
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    double top = 0, sum = 0;
+    for (std::size_t i = 0; i < model.Items.size(); ++i)
+      if (model.Items[i].Slot == slot) {
+        top = std::max(top, master.ItemTaken(i));
+        sum += master.ItemTaken(i);
+      }
+    if (sum - top > spread) {
+      spread = sum - top;
+      chosen = slot;
+    }
+  }
+  if (chosen == 0) return std::nullopt;
+  std::vector<std::pair<double, std::size_t>> taken;
+  Branch first, second;
+  double share = 0;
+  for (std::size_t i = 0; i < model.Items.size(); ++i) {
+    if (model.Items[i].Slot != chosen) continue;
+    const double x = master.ItemTaken(i);
+    if (x > 1e-9) {
+      taken.emplace_back(-x, i);
+      share += x;
+    } else {
+      second.Excluded.push_back(i);
+    }
+  }
+  std::sort(taken.begin(), taken.end());
+  // taken holds at least two entries, so each part gets one.
+  double half = 0;
+  for (const auto& [negative, i] : taken) {
+    (half < share / 2 ? first : second).Excluded.push_back(i);
+    half -= negative;
+  }
+  return std::make_pair(first, second);
+}
+
 // The most fractional vault entry, else the most fractional gem tier count.
 std::optional<Branch> BranchOf(const DesignMaster& master, const OptimizerModel& model) {
   std::optional<Branch> chosen;
@@ -52,7 +100,7 @@ std::optional<Branch> BranchOf(const DesignMaster& master, const OptimizerModel&
     const double x = master.ItemTaken(i);
     if (Fractionality(x) > most) {
       most = Fractionality(x);
-      chosen = Branch{true, i, 0, x, x};
+      chosen = Branch{true, i, 0, x, x, {}};
     }
   }
   if (chosen) return chosen;
@@ -61,7 +109,7 @@ std::optional<Branch> BranchOf(const DesignMaster& master, const OptimizerModel&
       const double pieces = master.PiecesWithGem(k, g);
       if (Fractionality(pieces) > most) {
         most = Fractionality(pieces);
-        chosen = Branch{false, k, g, pieces, pieces};
+        chosen = Branch{false, k, g, pieces, pieces, {}};
       }
     }
   }
@@ -128,7 +176,7 @@ std::optional<double> Dive(DesignMaster& master, std::vector<Branch> branches, S
       const double x = master.ItemTaken(i);
       if (Fractionality(x) > 1e-6 && x > most) {
         most = x;
-        fix = Branch{true, i, 0, 1, 1};
+        fix = Branch{true, i, 0, 1, 1, {}};
       }
     }
     if (!fix) {
@@ -139,8 +187,8 @@ std::optional<double> Dive(DesignMaster& master, std::vector<Branch> branches, S
           const double part = pieces - std::floor(pieces);
           if (Fractionality(pieces) > 1e-6 && part > most) {
             most = part;
-            fix =
-                Branch{false, k, g, std::ceil(pieces), static_cast<double>(master.GroupPieces(k))};
+            fix = Branch{false, k, g, std::ceil(pieces), static_cast<double>(master.GroupPieces(k)),
+                         {}};
           }
         }
       }
@@ -208,6 +256,11 @@ BranchOutcome BranchAndPrice(DesignMaster& master, SearchWatch& watch, double kn
       outcome.Choice = master.RelaxedChoice();
       watch.Known = best;
       Announce(watch, {watch.Known, openBound(), 0});
+      continue;
+    }
+    if (const auto split = SlotSplit(master, model)) {
+      open.push(Child(node, split->first, bound));
+      open.push(Child(node, split->second, bound));
       continue;
     }
     const std::optional<Branch> branch = BranchOf(master, model);

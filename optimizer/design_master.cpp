@@ -295,6 +295,8 @@ void DesignMaster::SetBranches(const std::vector<Branch>& branches) {
       if (row != 0) glp_set_row_bnds(prob_, row, GLP_FR, 0, 0);
   for (int column : items_) glp_set_col_bnds(prob_, column, GLP_DB, 0, 1);
   for (const Branch& branch : branches) {
+    for (std::size_t item : branch.Excluded) glp_set_col_bnds(prob_, items_[item], GLP_FX, 0, 0);
+    if (!branch.Excluded.empty()) continue;
     if (branch.OnItem) {
       const int column = items_[branch.Group];
       glp_set_col_bnds(prob_, column, branch.Lower == branch.Upper ? GLP_FX : GLP_DB, branch.Lower,

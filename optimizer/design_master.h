@@ -63,6 +63,7 @@ class DesignMaster {
     std::size_t Group = 0;  // or the model item when OnItem
     std::size_t Gem = 0;    // position in the group's piece's Gems
     double Lower = 0, Upper = 0;
+    std::vector<std::size_t> Excluded;  // vault entries left out, when not empty
   };
   void SetBranches(const std::vector<Branch>& branches);
   // Prices designs until none gains, under the current branches.
