@@ -3,12 +3,12 @@
 // writes them: the keys and the buttons they replace, then the backup it
 // kept. --dry-run shows the keys and writes nothing.
 #include <ctime>
-#include <filesystem>
 #include <ostream>
 
 #include "cli/args.h"
 #include "cli/command.h"
 #include "cli/commands.h"
+#include "cli/program_files.h"
 #include "cli/record_files.h"
 #include "core/class_table.h"
 #include "core/file_io.h"
@@ -23,13 +23,6 @@ namespace {
 constexpr std::string_view kUsage =
     "quickbar FILE.qmc --ini PATH [--bar 1-3] [--page 1-10] [--slot 1-10] "
     "[--server-kind KIND | --recipes TABLE] [--realm-switch] [--dry-run]";
-
-// The folder of the running program, where the shipped tables are found.
-std::string ProgramDirectory() {
-  std::error_code error;
-  const auto self = std::filesystem::read_symlink("/proc/self/exe", error);
-  return error ? std::string() : self.parent_path().string();
-}
 
 Result<RecipeTable> LoadRecipes(const Args& args) {
   if (const auto file = args.Value("recipes")) return ReadRecipeTable(*file);

@@ -9,7 +9,7 @@ constexpr const Command* kCommands[] = {
     &kSummaryCommand,        &kTotalsCommand,         &kUtilityCommand,   &kVaultBuildCommand,
     &kVaultDescribeCommand,  &kVaultInfoCommand,      &kVaultPackCommand, &kVaultSearchCommand,
     &kVaultUnpackCommand,    &kCompareCommand,        &kQuickbarCommand,  &kShoppingCommand,
-    &kImportTemplateCommand, &kExportTemplateCommand,
+    &kImportTemplateCommand, &kExportTemplateCommand, &kOptimizeCommand,
 };
 
 }  // namespace

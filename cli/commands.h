@@ -15,6 +15,7 @@ extern const Command kExportTemplateCommand;
 extern const Command kGemCommand;
 extern const Command kImportCommand;
 extern const Command kImportTemplateCommand;
+extern const Command kOptimizeCommand;
 extern const Command kQuickbarCommand;
 extern const Command kReportCommand;
 extern const Command kSalvageCommand;

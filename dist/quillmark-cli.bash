@@ -6,7 +6,7 @@ _quillmark_cli() {
   local cur prev words cword
   _init_completion || return
 
-  local commands="breakdown compare convert export-template gem import import-template quickbar
+  local commands="breakdown compare convert export-template gem import import-template optimize quickbar
     report salvage shopping show spellcraft summary totals utility vault --help --version"
   local vault_commands="build describe info pack search unpack"
 
@@ -62,6 +62,17 @@ _quillmark_cli() {
       ;;
     import) options="--slot-filter --out --json" files='@(qmx|qmi|xml)' ;;
     shopping) options="--json" files='@(qmc|qmy)' ;;
+    optimize)
+      options="--vault --weight --order --min --lock --craft --empty --from-vault --verified-only
+        --owned --level --quality --overcharge --min-success --skill --no-toa-gems --time-limit
+        --out --json"
+      files='@(qmc|qmy|znk|mmr|xml)'
+      case $prev in
+        --vault) files='qmv' ;;
+        --owned) files='txt' ;;
+        --out) files='qmc' ;;
+      esac
+      ;;
     quickbar)
       options="--ini --bar --page --slot --server-kind --recipes --realm-switch --dry-run"
       files='@(qmc|qmy)'
