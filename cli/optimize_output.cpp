@@ -42,9 +42,7 @@ std::vector<std::string> OptimizeLines(const OptimizerResult& result) {
       "Seconds: " + FormatDecimals(result.Seconds, 1),
   };
   for (const CraftedDesign& design : result.Crafted) lines.push_back(PieceLine(design));
-  for (const UnmetMinimum& unmet : result.Unmet)
-    lines.push_back(unmet.Figure + " at least " + std::to_string(unmet.Minimum) +
-                    " cannot be met: at best " + std::to_string(unmet.Best) + ".");
+  for (const UnmetMinimum& unmet : result.Unmet) lines.push_back(UnmetText(unmet));
   return lines;
 }
 
