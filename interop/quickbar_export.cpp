@@ -66,9 +66,9 @@ int HotkeyIndex(int page, int slot) {
   return (page - 1) * kQuickbarPageSlots + (slot - 1);
 }
 
-std::vector<QuickbarGem> DistinctGems(const std::vector<CraftedPiece>& pieces) {
+std::vector<QuickbarGem> DistinctGems(const std::vector<CraftedPieceGems>& pieces) {
   std::vector<QuickbarGem> gems;
-  for (const CraftedPiece& piece : pieces) {
+  for (const CraftedPieceGems& piece : pieces) {
     for (const CraftedGem& gem : piece.Gems) {
       auto known = std::find_if(gems.begin(), gems.end(), [&](const QuickbarGem& g) {
         return g.Code == gem.Code && g.Tier == gem.Tier;
@@ -122,7 +122,7 @@ Status CheckCharacterFile(const GameIni& ini) {
   return Status::Success();
 }
 
-Result<QuickbarPlan> PlanQuickbar(const std::vector<CraftedPiece>& pieces, int realm,
+Result<QuickbarPlan> PlanQuickbar(const std::vector<CraftedPieceGems>& pieces, int realm,
                                   const RecipeTable& recipes, const GameIni& ini,
                                   const QuickbarPlacement& at, bool realmSwitch) {
   const std::vector<QuickbarGem> gems = DistinctGems(pieces);

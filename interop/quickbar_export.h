@@ -43,7 +43,7 @@ struct QuickbarGem {
   int Count = 0;  // how often the template's pieces take it
 };
 // Each distinct gem and tier of the pieces once, in the order they first come.
-std::vector<QuickbarGem> DistinctGems(const std::vector<CraftedPiece>& pieces);
+std::vector<QuickbarGem> DistinctGems(const std::vector<CraftedPieceGems>& pieces);
 
 struct QuickbarButton {
   std::string Key;      // "Hotkey_12"
@@ -71,7 +71,7 @@ bool CraftsForSeveralRealms(const GameIni& ini);
 Status CheckCharacterFile(const GameIni& ini);
 // The buttons for the gems at a placement; refused for pieces without gems
 // and for buttons that would run past the bar's last key.
-Result<QuickbarPlan> PlanQuickbar(const std::vector<CraftedPiece>& pieces, int realm,
+Result<QuickbarPlan> PlanQuickbar(const std::vector<CraftedPieceGems>& pieces, int realm,
                                   const RecipeTable& recipes, const GameIni& ini,
                                   const QuickbarPlacement& at, bool realmSwitch);
 

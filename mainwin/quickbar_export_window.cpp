@@ -156,7 +156,7 @@ void TfrmQuickbarExport::Refresh() {
   view_.RealmSwitch.Enabled = false;
   const std::string& path = view_.IniFile.Text;
   view_.Restore.Enabled = !path.empty() && !QuickbarBackups(path).empty();
-  const std::vector<CraftedPiece> pieces = CraftedPieces(tpl_);
+  const std::vector<CraftedPieceGems> pieces = CraftedPieces(tpl_);
   view_.CopyShopping.Enabled = !pieces.empty();
   NotifyViewChanged();
   if (pieces.empty()) return ShowRefusal(std::string(kNoGems));

@@ -33,7 +33,7 @@ std::string GroupLine(std::string_view heading, const std::vector<MaterialCount>
 ShoppingList BuildShoppingList(const TTemplateRecord& tpl) {
   ShoppingList list;
   const int realm = RealmOfClass(tpl.ClassIndex);
-  for (const CraftedPiece& piece : CraftedPieces(tpl)) {
+  for (const CraftedPieceGems& piece : CraftedPieces(tpl)) {
     ShoppingPiece shopping{piece.Slot, std::string(SlotName(piece.Slot)), {}};
     for (const CraftedGem& gem : piece.Gems) {
       std::string name = GemName(gem.Code, gem.Tier, realm);

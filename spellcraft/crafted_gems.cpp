@@ -11,12 +11,12 @@ constexpr int kTierRowOffset = 4;
 
 }  // namespace
 
-std::vector<CraftedPiece> CraftedPieces(const TTemplateRecord& tpl) {
-  std::vector<CraftedPiece> pieces;
+std::vector<CraftedPieceGems> CraftedPieces(const TTemplateRecord& tpl) {
+  std::vector<CraftedPieceGems> pieces;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     const TItemRecord& item = tpl.Slot(slot);
     if (!IsSpellcrafted(item)) continue;
-    CraftedPiece piece{slot, {}};
+    CraftedPieceGems piece{slot, {}};
     for (int row = 0; row < kGemRowCount; ++row) {
       if (item.BonusCode[row] == 0) continue;
       piece.Gems.push_back({item.BonusCode[row], item.BonusValue[row + kTierRowOffset]});

@@ -14,13 +14,13 @@ struct CraftedGem {
   bool operator==(const CraftedGem&) const = default;
 };
 
-struct CraftedPiece {
+struct CraftedPieceGems {
   int Slot = 0;  // 1..19
   std::vector<CraftedGem> Gems;
 };
 
 // Every spellcrafted slot that holds at least one gem, slots in order, each
 // with its gems in row order; a row with code 0 is an empty gem slot.
-std::vector<CraftedPiece> CraftedPieces(const TTemplateRecord& tpl);
+std::vector<CraftedPieceGems> CraftedPieces(const TTemplateRecord& tpl);
 
 }  // namespace qm

@@ -193,7 +193,7 @@ TEST(QuickbarRecipes, ShippedTableGivesEachRealmsGemLadders) {
   auto ini = ReadGameIni(folder.File("c.ini"));
   for (const auto& ladder : ladders) {
     SCOPED_TRACE(std::to_string(ladder.realm) + " " + std::to_string(ladder.code));
-    std::vector<CraftedPiece> pieces;
+    std::vector<CraftedPieceGems> pieces;
     for (int tier = 0; tier < 10; ++tier) pieces.push_back({kChest, {{ladder.code, tier}}});
     auto plan = PlanQuickbar(pieces, ladder.realm, recipes, ini.Value(), {}, false);
     ASSERT_TRUE(plan.Ok()) << plan.Error();
