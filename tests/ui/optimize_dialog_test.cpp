@@ -5,11 +5,15 @@
 // The samples first: a field of theirs is named as a Qt keyword.
 #include "tools/samples.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTableWidget>
 #include <QtTest>
 #include <vector>
@@ -78,6 +82,26 @@ class OptimizeDialogTest : public QObject {
     QVERIFY(!optimize->isEnabled());
     QCOMPARE(dialog.findChild<QLabel*>("lHint")->text().toStdString(), qm::kHintNoSlot);
     QM_VERIFY_VIEW(qm::testing::ViewMismatches(dialog, dialog.Model().View()));
+    QStringList unnamed;
+    for (QWidget* w : dialog.findChildren<QWidget*>()) {
+      // Qt's own parts (header views, spin box editors, scroll buttons) are named by Qt.
+      if (w->objectName().isEmpty() || w->objectName().startsWith("qt_")) continue;
+      const bool control = qobject_cast<QComboBox*>(w) || qobject_cast<QLineEdit*>(w) ||
+                           qobject_cast<QAbstractButton*>(w) || qobject_cast<QSpinBox*>(w) ||
+                           qobject_cast<QAbstractItemView*>(w) || qobject_cast<QTabWidget*>(w);
+      if (control && QAccessible::queryAccessibleInterface(w)->text(QAccessible::Name).isEmpty())
+        unnamed << w->objectName();
+    }
+    QCOMPARE(unnamed, QStringList());
+
+    // Only owned items: the one ticked in the list of names.
+    QTest::keyClick(dialog.findChild<QComboBox*>("cbVault"), Qt::Key_End);
+    QTest::keyClicks(dialog.findChild<QLineEdit*>("eOwnedFilter"), "torc");
+    auto* owned = dialog.findChild<QListView*>("lvOwned");
+    QCOMPARE(owned->model()->rowCount(), 1);
+    owned->model()->setData(owned->model()->index(0, 0), Qt::Checked, Qt::CheckStateRole);
+    QCOMPARE(dialog.findChild<QLabel*>("lOwnedCount")->text(),
+             QString("1 item marked as owned, of 1."));
 
     // The neck from the vault, the chest spellcrafted, for a second at most.
     QTest::keyClick(ModeBox(dialog, qm::kNeck), Qt::Key_Down);
