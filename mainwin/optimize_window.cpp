@@ -110,6 +110,9 @@ SlotMode TfrmOptimize::ModeOf(int slot) const {
 }
 
 void TfrmOptimize::ShowSlots() {
+  view_.DefaultModes.Enabled =
+      std::any_of(settings_.SlotChoices.begin(), settings_.SlotChoices.end(),
+                  [](const auto& choice) { return choice.has_value(); });
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     OptimizeSlotView& row = view_.Slots[static_cast<std::size_t>(slot - 1)];
     const std::string item = Trimmed(source_.Template.Slot(slot).Name.View());
@@ -129,6 +132,15 @@ void TfrmOptimize::SlotModeChange(int slot, int index) {
   const ViewChange change(*this);
   settings_.SlotChoices[static_cast<std::size_t>(slot - 1)] =
       offered[static_cast<std::size_t>(index)];
+  SaveOptimizeSettings(store_, settings_, kSlotKeys);
+  ShowSlots();
+  UpdateOptimize();
+}
+
+void TfrmOptimize::DefaultModesClick() {
+  if (Running()) return;
+  const ViewChange change(*this);
+  settings_.SlotChoices = {};
   SaveOptimizeSettings(store_, settings_, kSlotKeys);
   ShowSlots();
   UpdateOptimize();

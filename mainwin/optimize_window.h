@@ -69,18 +69,19 @@ struct OptimizeView {
   std::string Caption{kOptimizeCaption};
   int Page = 0;  // tabPages: 0 slots and items, 1 goal and spellcraft, 2 result
   std::array<OptimizeSlotView, kSlotCount> Slots;
-  ComboState Vault;                         // cbVault
-  TextBoxState OwnedFilter;                 // eOwnedFilter
-  ControlState OwnedList;                   // lvOwned; its rows through OwnedRowCount and OwnedRow
-  LabelState OwnedCount;                    // lOwnedCount
-  SpinBoxState ItemLevel;                   // seItemLevel
-  SpinBoxState Quality;                     // seQuality
-  CheckState LimitPoints;                   // rbPoints
-  SpinBoxState Points;                      // sePoints
-  CheckState LimitSuccess;                  // rbSuccess
-  SpinBoxState Success;                     // seSuccess
-  LabelState Skill;                         // lSkill: the crafter's skill the success is taken at
-  CheckState SkillGems;                     // cbSkillGems
+  ControlState DefaultModes;  // bDefaultModes: enabled while a slot has a mode of the player's
+  ComboState Vault;           // cbVault
+  TextBoxState OwnedFilter;   // eOwnedFilter
+  ControlState OwnedList;     // lvOwned; its rows through OwnedRowCount and OwnedRow
+  LabelState OwnedCount;      // lOwnedCount
+  SpinBoxState ItemLevel;     // seItemLevel
+  SpinBoxState Quality;       // seQuality
+  CheckState LimitPoints;     // rbPoints
+  SpinBoxState Points;        // sePoints
+  CheckState LimitSuccess;    // rbSuccess
+  SpinBoxState Success;       // seSuccess
+  LabelState Skill;           // lSkill: the crafter's skill the success is taken at
+  CheckState SkillGems;       // cbSkillGems
   std::vector<GoalLineView> Goals;          // gGoals
   ControlState RestoreDefaults;             // bRestoreDefaults
   SpinBoxState TimeLimit;                   // seTimeLimit
@@ -112,6 +113,8 @@ class TfrmOptimize : public ViewNotifier {
   void PageChange(int page);
 
   void SlotModeChange(int slot, int index);
+  // bDefaultModes: every slot back to what the template suggests.
+  void DefaultModesClick();
   void VaultChange(int index);
   void OwnedFilterChange(const std::string& text);
   // A row of the filtered owned list marked or unmarked.

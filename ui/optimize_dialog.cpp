@@ -150,6 +150,11 @@ QWidget* OptimizeDialog::BuildSlotsPage() {
             [this, slot](int index) { model_.SlotModeChange(slot, index); });
   }
   grid->setColumnStretch(2, 1);
+  defaultModes_ = MakeButton("bDefaultModes", "Default Mod&es", page,
+                             "Every slot as the template suggests: unique, artifact and Myth items "
+                             "kept, armour spellcrafted, the rest from the vault");
+  connect(defaultModes_, &QPushButton::clicked, this, [this] { model_.DefaultModesClick(); });
+  grid->addWidget(defaultModes_, kSlotCount, 1, 1, 2, Qt::AlignLeft);
 
   auto* itemsBox = MakeGroupBox(QStringLiteral("Vault items to choose from"), "gbItems", page);
   auto* vault =
@@ -224,7 +229,7 @@ QWidget* OptimizeDialog::BuildGoalPage() {
   limitPoints_->setObjectName("rbPoints");
   points_ = MakeSpin("sePoints", "Overcharge points at most", page);
   points_->setSuffix(QStringLiteral(" points"));
-  limitSuccess_ = new QRadioButton(QStringLiteral("Overcharge &success at least"), page);
+  limitSuccess_ = new QRadioButton(QStringLiteral("Overcharge s&uccess at least"), page);
   limitSuccess_->setObjectName("rbSuccess");
   success_ = MakeSpin("seSuccess", "Overcharge success at least, in percent", page);
   success_->setSuffix(QStringLiteral("%"));
@@ -384,6 +389,7 @@ void OptimizeDialog::Refresh() {
   skill_.Apply(view.Skill);
   ApplyCheck(skillGems_, view.SkillGems);
   ApplyGoals();
+  ApplyControl(defaultModes_, view.DefaultModes);
   ApplyControl(restoreDefaults_, view.RestoreDefaults, view.Busy.Disabling("bRestoreDefaults"));
   ApplySpin(timeLimit_, view.TimeLimit);
   timeLimit_->setEnabled(!busy);

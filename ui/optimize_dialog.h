@@ -69,8 +69,8 @@ class OptimizeDialog : public QDialog {
   QTableWidget* compare_ = nullptr;
   std::vector<ComparisonLineView> shownCompare_;  // what compare_ shows
   TableBinding crafted_;
-  QPushButton *restoreDefaults_ = nullptr, *optimize_ = nullptr, *apply_ = nullptr,
-              *discard_ = nullptr, *close_ = nullptr;
+  QPushButton *defaultModes_ = nullptr, *restoreDefaults_ = nullptr, *optimize_ = nullptr,
+              *apply_ = nullptr, *discard_ = nullptr, *close_ = nullptr;
   ProgressPanel* progress_ = nullptr;
   // Last member: it goes first, stopping a search before what it reports to.
   JobRunner runner_;

@@ -115,6 +115,7 @@ bool IsOptimizeShot(std::string_view argument) {
 // page; "optimize:running" a second into a search,
 // as its progress then shows; "optimize:result" after a search of two seconds.
 int PictureOfOptimize(SubWindowHost& host, const WindowPicture& picture) {
+  if (host.Model().View().Class.Selection < 0) return 1;  // no character, no window
   host.Model().OpenOptimizeTemplate();
   auto& dialog = host.Window<OptimizeDialog>([]() -> OptimizeDialog* { return nullptr; });
   TfrmOptimize& model = dialog.Model();

@@ -78,6 +78,10 @@ TEST_F(OptimizeWindow, EveryChoiceComesBackInTheNextWindow) {
 
   again.RestoreDefaultsClick();
   EXPECT_EQ(again.Goals(), DefaultGoalRows(kArmsman));
+  EXPECT_TRUE(again.View().DefaultModes.Enabled);
+  again.DefaultModesClick();
+  EXPECT_EQ(again.View().Slots[kNeck - 1].Mode.Text(), "From vault");
+  EXPECT_FALSE(again.View().DefaultModes.Enabled);
 }
 
 TEST_F(OptimizeWindow, SaysWhyItCannotStart) {

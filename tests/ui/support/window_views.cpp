@@ -318,7 +318,8 @@ std::vector<std::string> ViewMismatches(const QWidget& dialog, const OptimizeVie
   check.Label("lUnmet", view.Unmet);
   check.Table("tCrafted", view.Crafted);
   for (const auto& [name, state] :
-       {std::pair{"lvOwned", &view.OwnedList}, std::pair{"bRestoreDefaults", &view.RestoreDefaults},
+       {std::pair{"lvOwned", &view.OwnedList}, std::pair{"bDefaultModes", &view.DefaultModes},
+        std::pair{"bRestoreDefaults", &view.RestoreDefaults},
         std::pair{"bOptimize", &view.Optimize}, std::pair{"bApply", &view.Apply},
         std::pair{"bDiscard", &view.Discard}})
     check.Control(name, *state);
