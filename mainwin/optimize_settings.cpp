@@ -104,7 +104,7 @@ OptimizeSettings LoadOptimizeSettings(SettingsStorePort& store) {
   if (store.ValueExists("OptimizeOwned")) {
     const std::string names = store.ReadString("OptimizeOwned");
     for (std::string_view name : Split(names, kListSeparator))
-      settings.Owned.insert(Unescaped(name));
+      if (!name.empty()) settings.Owned.insert(Unescaped(name));  // no item goes without a name
   }
   settings.ItemLevel = ReadRanged(store, "OptimizeItemLevel", 1, 51, settings.ItemLevel);
   settings.Quality = ReadRanged(store, "OptimizeQuality", 94, 100, settings.Quality);
