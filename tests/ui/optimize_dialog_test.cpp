@@ -94,6 +94,16 @@ class OptimizeDialogTest : public QObject {
     }
     QCOMPARE(unnamed, QStringList());
 
+    // A weight typed into the goal table counts; a text that is no number does not.
+    auto* goals = dialog.findChild<QTableWidget*>("gGoals");
+    QCOMPARE(goals->item(0, 0)->text(), QString("Strength"));
+    goals->item(0, 1)->setText("3");
+    goals->item(0, 1)->setText("lots");
+    QCOMPARE(goals->item(0, 1)->text(), QString("3"));
+    QCOMPARE(dialog.Model().Goals()[0].Weight, 3.0);
+    QTest::mouseClick(dialog.findChild<QPushButton*>("bRestoreDefaults"), Qt::LeftButton);
+    QCOMPARE(goals->item(0, 1)->text(), QString("0.667"));
+
     // Only owned items: the one ticked in the list of names.
     QTest::keyClick(dialog.findChild<QComboBox*>("cbVault"), Qt::Key_End);
     QTest::keyClicks(dialog.findChild<QLineEdit*>("eOwnedFilter"), "torc");
