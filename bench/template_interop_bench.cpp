@@ -19,7 +19,7 @@ namespace {
 
 constexpr int kDruid = 21;
 
-TItemRecord CraftedPiece(int slot) {
+TItemRecord CraftedPieceGems(int slot) {
   TSpellcraftState state;
   const int gems[] = {2, 10, 82, 18};  // Constitution, Hit Points, Nature, Body Resist
   for (int k = 0; k < kGemSlotCount; ++k) {
@@ -44,7 +44,7 @@ TTemplateRecord FullTemplate() {
   tpl.WeaponConfig = 0;
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     if (slot >= kChest && slot <= kFeet) {
-      tpl.Slot(slot) = CraftedPiece(slot);
+      tpl.Slot(slot) = CraftedPieceGems(slot);
       continue;
     }
     tpl.Slot(slot) = samples::MakeItem("Item of " + std::string(SlotName(slot)), {{1, 10},

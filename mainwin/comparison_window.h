@@ -24,6 +24,7 @@ struct ComparisonLineView {
   std::array<std::string, 5> Cells;  // as kComparisonColumns
   qm::Colour Colour = kBlack;
   ComparisonDirection Direction = ComparisonDirection::kSame;
+  bool operator==(const ComparisonLineView&) const = default;
 };
 
 struct ComparisonWindowView {

@@ -172,6 +172,11 @@ class TfrmGearMain : public StartupMainWindow, public ViewNotifier {
   void OpenHerald();
   void OpenAbout() { windows_.Open("about", {}); }
   void OpenQuickbarExport() { windows_.Open("quickbar", QuickbarRequest{tpl_}); }
+  // The optimizer over the template; a proposal the player accepts comes
+  // back through ApplyOptimizedTemplate.
+  void OpenOptimizeTemplate();
+  // The proposal's slots in place as one history step, "Optimize Template".
+  void ApplyOptimizedTemplate(const TTemplateRecord& proposal);
 
   // Hover panels: a figure label with its tag, and a slot's name or measure label.
   void StatEnter(int tag, bool senderIsLabel = true);

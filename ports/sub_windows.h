@@ -2,6 +2,7 @@
 // What the main window asks of the other windows. The desktop program backs
 // these with its windows; tests and the CLI with scripted fakes.
 #include <array>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -31,9 +32,18 @@ struct QuickbarRequest {
   TTemplateRecord Template{};
 };
 
+// The template the optimizer starts from, the crafter's skill the workbench
+// keeps, and the main window's command that puts an accepted proposal in
+// place as one step of its history.
+struct OptimizeTemplateRequest {
+  TTemplateRecord Template{};
+  int CraftSkill = 0;
+  std::function<void(const TTemplateRecord&)> Apply;
+};
+
 // What opening a window hands it: nothing, or the request that window reads.
-using SubWindowRequest =
-    std::variant<std::monostate, ReportRequest, ComparisonRequest, QuickbarRequest>;
+using SubWindowRequest = std::variant<std::monostate, ReportRequest, ComparisonRequest,
+                                      QuickbarRequest, OptimizeTemplateRequest>;
 
 // The main window opens every other window by its name: the name the desktop
 // registers it under and "quillmark --screenshot --window NAME" takes

@@ -41,8 +41,13 @@ fixtures="$root/tests/interop/data"
 # The quickbar export previewing the overcharged chest's gems onto a character file.
 "$program" --screenshot "$out/quickbar.png" --window "quickbar:$fixtures/game_ini/character.ini" \
   --size 900x500 "$build/samples/albion-overcharged.qmc"
+# The optimizer over the armsman: its slots, its goal, a search under way and a proposal.
+for state in "" goal running result; do
+  "$program" --screenshot "$out/optimize${state:+-$state}.png" --window "optimize${state:+:$state}" \
+    --size 1000x720 "$build/samples/albion-armsman.qmc"
+done
 # A Zenkcraft template given on the command line, read as a new template.
 "$program" --screenshot "$out/main-window-zenkcraft.png" "$fixtures/zenkcraft/every_slot.znk"
 echo "wrote $out/main-window.png, $out/main-window-template.png, $out/workbench-*.png,"
 echo "  $out/browser.png, $out/report.png, $out/salvage.png, $out/compare.png, $out/about.png, $out/import.png,"
-echo "  $out/quickbar.png and $out/main-window-zenkcraft.png"
+echo "  $out/quickbar.png, $out/optimize*.png and $out/main-window-zenkcraft.png"

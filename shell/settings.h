@@ -71,6 +71,8 @@ class Settings {
 
   SettingsRecord& Record() { return record_; }
   const SettingsRecord& Record() const { return record_; }
+  // The store itself, for the windows that keep values of their own beside the record's.
+  SettingsStorePort& Store() { return store_; }
   const std::string& ProgramPath() const { return programPath_; }
   const std::string& ProgramDirectory() const { return programDirectory_; }
   // Where the start and template directories default to: the program

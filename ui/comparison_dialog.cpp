@@ -8,13 +8,12 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "ui/comparison_table.h"
 #include "ui/text_codec.h"
 #include "ui/view_binding.h"
 
 namespace qm::ui {
 namespace {
-
-constexpr const char* kDirectionWords[] = {"worse", "better", "unchanged"};
 
 QLabel* MakeLabel(const char* objectName, const char* accessible, QWidget* parent) {
   auto* label = new QLabel(parent);
@@ -41,21 +40,7 @@ ComparisonDialog::ComparisonDialog(QWidget* parent) : QDialog(parent) {
   connect(changedOnly_, &QCheckBox::toggled, this,
           [this](bool checked) { model_.ShowChangedOnly(checked); });
 
-  table_ = new QTableWidget(0, static_cast<int>(kComparisonColumns.size()), this);
-  table_->setObjectName("gFigures");
-  table_->setAccessibleName(QStringLiteral("Compared figures"));
-  table_->setAccessibleDescription(
-      QStringLiteral("Every figure of both templates and the difference; worse first, in red, "
-                     "then better, in blue, then unchanged"));
-  QStringList headers;
-  for (std::string_view column : kComparisonColumns) headers << ToQt(column);
-  table_->setHorizontalHeaderLabels(headers);
-  table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  table_->setSelectionBehavior(QAbstractItemView::SelectRows);
-  table_->verticalHeader()->setVisible(false);
-  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 4);
-  table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-  table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);  // the figure
+  table_ = MakeComparisonTable("gFigures", QStringLiteral("Compared figures"), this);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   close_ = buttons->button(QDialogButtonBox::Close);
@@ -96,26 +81,7 @@ void ComparisonDialog::Refresh() {
     const QSignalBlocker blocker(changedOnly_);
     changedOnly_->setChecked(view.ChangedOnly.Checked);
   }
-  table_->setUpdatesEnabled(false);
-  table_->setRowCount(static_cast<int>(view.Lines.size()));
-  for (std::size_t r = 0; r < view.Lines.size(); ++r) {
-    const ComparisonLineView& line = view.Lines[r];
-    const QColor colour = ToQColor(line.Colour);
-    const QString direction =
-        QString::fromLatin1(kDirectionWords[static_cast<std::size_t>(line.Direction)]);
-    for (std::size_t c = 0; c < line.Cells.size(); ++c) {
-      const QString text = ToQt(line.Cells[c]);
-      auto* item = new QTableWidgetItem(text);
-      item->setForeground(colour);
-      if (c >= 2) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
-      // A screen reader hears the direction the colour shows.
-      item->setData(Qt::AccessibleTextRole,
-                    ToQt(kComparisonColumns[c]) + QStringLiteral(" ") + text +
-                        (c == 4 ? QStringLiteral(", ") + direction : QString()));
-      table_->setItem(static_cast<int>(r), static_cast<int>(c), item);
-    }
-  }
-  table_->setUpdatesEnabled(true);
+  ApplyComparisonLines(table_, view.Lines);
 }
 
 }  // namespace qm::ui

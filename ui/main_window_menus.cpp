@@ -144,6 +144,8 @@ void MainWindow::BuildMenus() {
                 [this] { model_.OpenItemImport(); });
   AddWindowItem(tools, "QuickbarExport1", "Export Gems to &Quickbar...", "quickbar",
                 [this] { model_.OpenQuickbarExport(); });
+  AddWindowItem(tools, "OptimizeTemplate1", "&Optimize Template...", "optimize",
+                [this] { model_.OpenOptimizeTemplate(); });
   QAction* buildVault = AddItem(tools, "BuildVault1", "&Build Vault from XML Folder...", "");
   MarkWindowCommand(buildVault, "vaultbuild", "Build a vault file from a folder of XML item files");
   connect(buildVault, &QAction::triggered, this, [this] { Run([&] { model_.OpenVaultBuild(); }); });

@@ -11,6 +11,7 @@
 #include "mainwin/browser_host.h"
 #include "mainwin/comparison_window.h"
 #include "mainwin/main_window.h"
+#include "optimizer/solve.h"
 #include "report/report_window.h"
 #include "salvage/salvage_model.h"
 #include "shell/about_box.h"
@@ -18,6 +19,7 @@
 #include "ui/about_dialog.h"
 #include "ui/comparison_dialog.h"
 #include "ui/item_import_dialog.h"
+#include "ui/optimize_dialog.h"
 #include "ui/options_dialog.h"
 #include "ui/quickbar_export_dialog.h"
 #include "ui/report_dialog.h"
@@ -94,6 +96,44 @@ int PictureOfQuickbarExport(SubWindowHost& host, const WindowPicture& picture) {
     auto& dialog =
         host.Window<QuickbarExportDialog>([]() -> QuickbarExportDialog* { return nullptr; });
     dialog.Model().IniFileChange(std::string(picture.argument));
+  }
+  return host.RenderShown(picture);
+}
+
+void OpenOptimize(SubWindowHost& host, const SubWindowRequest& request) {
+  host.Present(host.Window<OptimizeDialog>([&] {
+    return new OptimizeDialog(host.CurrentSettings().Store(), TheVault().Entries(), host.Parent());
+  }),
+               std::get<OptimizeTemplateRequest>(request));
+}
+
+bool IsOptimizeShot(std::string_view argument) {
+  return argument.empty() || argument == "goal" || argument == "running" || argument == "result";
+}
+
+// "optimize" with its slots, "optimize:goal" with its goal and spellcraft
+// page; "optimize:running" a second into a search,
+// as its progress then shows; "optimize:result" after a search of two seconds.
+int PictureOfOptimize(SubWindowHost& host, const WindowPicture& picture) {
+  if (host.Model().View().Class.Selection < 0) return 1;  // no character, no window
+  host.Model().OpenOptimizeTemplate();
+  auto& dialog = host.Window<OptimizeDialog>([]() -> OptimizeDialog* { return nullptr; });
+  TfrmOptimize& model = dialog.Model();
+  if (picture.argument == "goal") model.PageChange(1);
+  if (picture.argument == "result") {
+    model.TimeLimitChange(2);
+    if (model.OptimizeClick()) model.JobEnded(Optimize(model.Request()));
+  } else if (picture.argument == "running" && model.OptimizeClick()) {
+    // The search's own reports reach the model; the window stays as it is mid-search.
+    OptimizerRequest request = model.Request();
+    request.TimeLimitSeconds = 1;
+    const auto total = static_cast<std::uint64_t>(model.Settings().TimeLimitSeconds) * 1000;
+    JobProgress last;
+    request.Progress = [&](std::uint64_t done, std::uint64_t, std::string_view phase) {
+      last = {done, total, std::string(phase)};
+    };
+    (void)Optimize(request);
+    model.JobProgressed(last);
   }
   return host.RenderShown(picture);
 }
@@ -205,6 +245,8 @@ constexpr std::array kSubWindows{
     // Also opened from the report window and the workbench's spellcraft tab.
     SubWindowEntry{"quickbar", "INI", "quickbar export", "alt+t q", kQuickbarCaption,
                    OpenQuickbarExport, AnyArgument, PictureOfQuickbarExport},
+    SubWindowEntry{"optimize", "STATE", "template optimizer", "alt+t o", kOptimizeCaption,
+                   OpenOptimize, IsOptimizeShot, PictureOfOptimize},
 };
 
 }  // namespace

@@ -90,6 +90,17 @@ TEST(History, EveryKindOfChangeUndoesToTheSameBytesAndTotalsAndRedoes) {
          f.user.answers = {Answer::Ok};
          f.window.ClearAllSlots();
        }},
+      {"Optimize Template",
+       [](MainWindowFixture& f) {
+         // A proposal of two slots, applied while the window is open, is one step.
+         f.windows.duringOptimize = [](const OptimizeTemplateRequest& request) {
+           TTemplateRecord proposal = request.Template;
+           proposal.Slot(kBelt) = samples::MakeItem("Optimized Belt", {{1, 12}});
+           InitItem(proposal.Slot(kRing1));
+           request.Apply(proposal);
+         };
+         f.window.OpenOptimizeTemplate();
+       }},
   };
   for (const Change& change : changes) {
     SCOPED_TRACE(change.action);

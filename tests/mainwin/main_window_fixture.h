@@ -44,6 +44,7 @@ class FakeSubWindows : public SubWindowPort {
   std::vector<ComparisonRequest> comparisons;
   int vaultBrowserRuns = 0, salvageRuns = 0, optionsRuns = 0;
   std::function<void()> duringReport, duringOptions;
+  std::function<void(const OptimizeTemplateRequest&)> duringOptimize;
   void Open(std::string_view window, const SubWindowRequest& request) override {
     opened.emplace_back(window);
     if (window == "report") {
@@ -58,6 +59,8 @@ class FakeSubWindows : public SubWindowPort {
     } else if (window == "options") {
       ++optionsRuns;
       if (duringOptions) duringOptions();
+    } else if (window == "optimize" && duringOptimize) {
+      duringOptimize(std::get<OptimizeTemplateRequest>(request));
     }
   }
 };

@@ -33,15 +33,16 @@ class SubWindowTableTest : public QObject {
 
   void PicturesTakeTheWindowsOfTheTable() {
     const std::pair<const char*, bool> names[] = {
-        {"report", true},           {"compare", true},    {"compare:/tmp/a.qmc", true},
-        {"workbench:9:load", true}, {"workbench", false}, {"workbench:20", false},
-        {"report:x", false},        {"nothing", false},   {"import:/tmp/a.json", true},
+        {"report", true},           {"compare", true},     {"compare:/tmp/a.qmc", true},
+        {"workbench:9:load", true}, {"workbench", false},  {"workbench:20", false},
+        {"report:x", false},        {"nothing", false},    {"import:/tmp/a.json", true},
+        {"optimize:result", true},  {"optimize:x", false},
     };
     for (const auto& [name, known] : names)
       QVERIFY2(qm::ui::SubWindowHost::Knows(name) == known, name);
     QCOMPARE(qm::ui::SubWindowUsage(),
              std::string("workbench:SLOT[:TAB]|browser|report|salvage|options|compare[:FILE]|"
-                         "about|vaultbuild|import[:PATH,...]|quickbar[:INI]"));
+                         "about|vaultbuild|import[:PATH,...]|quickbar[:INI]|optimize[:STATE]"));
   }
 
   void TheRegistryOpensWhatIsRegisteredWithItsRequest() {

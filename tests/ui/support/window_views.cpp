@@ -292,4 +292,38 @@ std::vector<std::string> ViewMismatches(const QWidget& dialog, const QuickbarExp
   return check.Mismatches();
 }
 
+std::vector<std::string> ViewMismatches(const QWidget& dialog, const OptimizeView& view) {
+  ViewCheck check(&dialog);
+  for (int slot = 1; slot <= kSlotCount; ++slot) {
+    const OptimizeSlotView& row = view.Slots[static_cast<std::size_t>(slot - 1)];
+    const std::string name = SlotObjectName('x', slot).substr(1);
+    check.Label("lItem" + name, row.Item);
+    check.Combo("cbMode" + name, row.Mode);
+  }
+  check.Combo("cbVault", view.Vault);
+  check.TextBox("eOwnedFilter", view.OwnedFilter);
+  check.Label("lOwnedCount", view.OwnedCount);
+  check.SpinBox("seItemLevel", view.ItemLevel);
+  check.SpinBox("seQuality", view.Quality);
+  check.Check("rbPoints", view.LimitPoints);
+  check.SpinBox("sePoints", view.Points);
+  check.Check("rbSuccess", view.LimitSuccess);
+  check.SpinBox("seSuccess", view.Success);
+  check.Label("lSkill", view.Skill);
+  check.Check("cbSkillGems", view.SkillGems);
+  check.SpinBox("seTimeLimit", view.TimeLimit);
+  check.Label("lHint", view.Hint);
+  check.Label("lSearch", view.Search);
+  check.Label("lOutcome", view.Outcome);
+  check.Label("lUnmet", view.Unmet);
+  check.Table("tCrafted", view.Crafted);
+  for (const auto& [name, state] :
+       {std::pair{"lvOwned", &view.OwnedList}, std::pair{"bDefaultModes", &view.DefaultModes},
+        std::pair{"bRestoreDefaults", &view.RestoreDefaults},
+        std::pair{"bOptimize", &view.Optimize}, std::pair{"bApply", &view.Apply},
+        std::pair{"bDiscard", &view.Discard}})
+    check.Control(name, *state);
+  return check.Mismatches();
+}
+
 }  // namespace qm::testing

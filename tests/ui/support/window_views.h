@@ -9,6 +9,7 @@
 #include "interop/item_import_model.h"
 #include "mainwin/comparison_window.h"
 #include "mainwin/main_window.h"
+#include "mainwin/optimize_window.h"
 #include "mainwin/quickbar_export_window.h"
 #include "report/report_window.h"
 #include "salvage/salvage_model.h"
@@ -32,5 +33,6 @@ std::vector<std::string> ViewMismatches(const QWidget& dialog, const ComparisonW
 std::vector<std::string> ViewMismatches(const QWidget& dialog, const SalvageView& view);
 std::vector<std::string> ViewMismatches(const QWidget& dialog, const ItemImportView& view);
 std::vector<std::string> ViewMismatches(const QWidget& dialog, const QuickbarExportView& view);
+std::vector<std::string> ViewMismatches(const QWidget& dialog, const OptimizeView& view);
 
 }  // namespace qm::testing
