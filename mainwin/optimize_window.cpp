@@ -16,11 +16,6 @@ namespace {
 constexpr std::array<std::string_view, 4> kModeTexts = {"Keep", "From vault", "Spellcraft",
                                                         "Empty"};
 
-// The slots the workbench spellcrafts: the cloak, the armour and the weapons.
-bool MayBeSpellcrafted(int slot) {
-  return slot == kCloak || (slot >= kChest && slot <= kRanged);
-}
-
 std::string Trimmed(std::string_view text) {
   const std::size_t first = text.find_first_not_of(' ');
   if (first == std::string_view::npos) return {};

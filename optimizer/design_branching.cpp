@@ -37,8 +37,8 @@ Node Child(const Node& parent, Branch branch, double bound) {
     return child;
   }
   for (Branch& earlier : child.Branches) {
-    if (earlier.OnItem == branch.OnItem && earlier.Group == branch.Group &&
-        earlier.Gem == branch.Gem) {
+    if (earlier.Excluded.empty() && earlier.OnItem == branch.OnItem &&
+        earlier.Group == branch.Group && earlier.Gem == branch.Gem) {
       earlier.Lower = std::max(earlier.Lower, branch.Lower);
       earlier.Upper = std::min(earlier.Upper, branch.Upper);
       return child;

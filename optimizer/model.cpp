@@ -5,6 +5,7 @@
 
 #include "core/class_table.h"
 #include "optimizer/candidates.h"
+#include "optimizer/slot_choice.h"
 #include "spellcraft/spellcraft_gems.h"
 #include "spellcraft/spellcraft_limits.h"
 #include "spellcraft/spellcraft_state.h"
@@ -19,10 +20,6 @@ bool IsSkillGem(int gemIndex) {
   const GemCategory category = GemCategoryOf(gemIndex);
   return category == GemCategory::kSkill || category == GemCategory::kAllSkill ||
          category == GemCategory::kFocus;
-}
-
-bool MayBeSpellcrafted(int slot) {
-  return slot == kCloak || (slot >= kChest && slot <= kRanged);
 }
 
 Status CheckRequest(const OptimizerRequest& request) {
@@ -192,9 +189,13 @@ Result<OptimizerModel> BuildModel(const OptimizerRequest& request) {
 
   for (int slot = 1; slot <= kSlotCount; ++slot) {
     if (request.Mode(slot) != SlotMode::kFromVault) continue;
-    for (std::size_t i : SlotCandidates(model.Emptied, slot, request.Vault, relevant))
-      model.Items.push_back(
-          {slot, i, ContributionOf(model.Emptied, base, slot, request.Vault.Items[i])});
+    for (std::size_t i : SlotCandidates(model.Emptied, slot, request.Vault, relevant)) {
+      const TItemRecord& item = request.Vault.Items[i];
+      model.Items.push_back({slot, &item, ContributionOf(model.Emptied, base, slot, item)});
+    }
+    const TItemRecord& current = request.Template.Slot(slot);
+    if (!current.Name.View().empty() && MayWear(model.Emptied, slot, current))
+      model.Items.push_back({slot, &current, ContributionOf(model.Emptied, base, slot, current)});
   }
   const std::vector<int> room = RoomBelowCaps(model);
   for (int slot = 1; slot <= kSlotCount; ++slot) {

@@ -22,7 +22,9 @@ struct ModelFigure {
 
 struct ItemColumn {
   int Slot = 0;
-  std::size_t Item = 0;  // position in the request's vault candidates
+  // The vault candidate, or the item the slot holds now, which stays on
+  // offer so that the answer never loses it for want of a vault entry.
+  const TItemRecord* Record = nullptr;
   SlotContribution Parts;
 };
 
@@ -64,7 +66,8 @@ int AllowedOvercharge(const SpellcraftOptions& craft);
 // that either may take any design of the other.
 bool SameDesignSpace(const CraftedPiece& a, const CraftedPiece& b);
 
-// The model of a request, or a one-line message saying what in the request
+// The model of a request; its item columns point into the request, which
+// must outlive it. Or a one-line message saying what in the request
 // is wrong (an unknown figure, a negative weight, a slot that cannot be
 // spellcrafted, an allowance outside 0..5, a time limit that is not positive).
 Result<OptimizerModel> BuildModel(const OptimizerRequest& request);

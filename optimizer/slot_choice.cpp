@@ -16,6 +16,10 @@ bool KeptByDefault(const TItemRecord& item) {
 
 }  // namespace
 
+bool MayBeSpellcrafted(int slot) {
+  return slot == kCloak || (slot >= kChest && slot <= kRanged);
+}
+
 std::array<SlotMode, kSlotCount> DefaultSlotModes(const TTemplateRecord& tpl) {
   std::array<SlotMode, kSlotCount> modes{};
   for (int slot = 1; slot <= kSlotCount; ++slot) {

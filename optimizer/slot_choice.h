@@ -12,6 +12,9 @@
 
 namespace qm {
 
+// The slots the workbench spellcrafts: the cloak, the armour and the weapons.
+bool MayBeSpellcrafted(int slot);
+
 // Slots holding a unique, artifact or Myth item stay; the other jewellery,
 // cloak, belt, weapon and Myth slots come from the vault; the six armour
 // pieces are spellcrafted.

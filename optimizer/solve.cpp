@@ -100,8 +100,7 @@ OptimizerResult Assemble(const OptimizerRequest& request, const OptimizerModel& 
   OptimizerResult result;
   result.Template = model.Emptied;
   for (std::size_t i = 0; i < model.Items.size(); ++i) {
-    if (choice.Items[i])
-      result.Template.Slot(model.Items[i].Slot) = request.Vault.Items[model.Items[i].Item];
+    if (choice.Items[i]) result.Template.Slot(model.Items[i].Slot) = *model.Items[i].Record;
   }
   for (std::size_t p = 0; p < model.Pieces.size(); ++p) {
     std::vector<const GemColumn*> gems;
@@ -228,7 +227,10 @@ JobOutcome<OptimizerResult> Optimize(const OptimizerRequest& request, ModelVaria
   }
   JobOutcome<OptimizerResult> outcome = OptimizeGoal(request, variant);
   if (outcome.End() == JobEnd::kFailed && outcome.Message() == kNoTemplateText)
-    return OptimizeWithoutUnmet(request, variant, start);
+    outcome = OptimizeWithoutUnmet(request, variant, start);
+  // GLPK keeps an environment for each thread that used it; a worker thread
+  // that ends would leave it behind.
+  glp_free_env();
   return outcome;
 }
 

@@ -47,14 +47,6 @@ QComboBox* ModeBox(const QWidget& dialog, int slot) {
 
 }  // namespace
 
-// GLPK keeps an environment for each thread it runs on, which only
-// glp_free_env gives back; the search leaves it behind when its worker
-// thread ends. Until the optimizer frees it itself, the leak checker is told
-// of that one allocation and no other.
-extern "C" const char* __lsan_default_suppressions() {
-  return "leak:glp_init_env\n";
-}
-
 class OptimizeDialogTest : public QObject {
   Q_OBJECT
  private slots:
