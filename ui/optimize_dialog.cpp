@@ -25,24 +25,11 @@
 #include "ui/owned_names_model.h"
 #include "ui/progress_panel.h"
 #include "ui/text_codec.h"
+#include "ui/view_binding.h"
 #include "ui/widget_factory.h"
 
 namespace qm::ui {
 namespace {
-
-QSpinBox* MakeSpin(const char* objectName, const char* accessible, QWidget* parent) {
-  auto* spin = new QSpinBox(parent);
-  spin->setObjectName(QString::fromLatin1(objectName));
-  spin->setAccessibleName(QString::fromLatin1(accessible));
-  return spin;
-}
-
-void ApplySpin(QSpinBox* spin, const SpinBoxState& state) {
-  const QSignalBlocker blocker(spin);
-  spin->setRange(state.Minimum, state.Maximum);
-  spin->setValue(state.Value);
-  spin->setEnabled(state.Enabled);
-}
 
 void ApplyCheck(QAbstractButton* button, const CheckState& state) {
   const QSignalBlocker blocker(button);

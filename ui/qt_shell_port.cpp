@@ -58,7 +58,8 @@ QString MimeTypeEntry(const QString& mimeType, const QString& comment, const QSt
                  "    <root-XML namespaceURI=\"\" localName=\"%1\"/>\n")
                  .arg(xmlRoot);
   }
-  if (!extension.isEmpty()) entry += QStringLiteral("    <glob pattern=\"*.%1\"/>\n").arg(extension);
+  if (!extension.isEmpty())
+    entry += QStringLiteral("    <glob pattern=\"*.%1\"/>\n").arg(extension);
   return entry + QStringLiteral("  </mime-type>\n");
 }
 

@@ -17,29 +17,18 @@
 #include <QVBoxLayout>
 
 #include "ui/text_codec.h"
+#include "ui/view_binding.h"
+#include "ui/widget_factory.h"
 
 namespace qm::ui {
 namespace {
 
-QPushButton* MakeButton(const char* objectName, const char* caption, QWidget* parent) {
+// A button of a caption in UTF-8, as this window writes its own.
+QPushButton* MakeUtf8Button(const char* objectName, const char* caption, QWidget* parent) {
   auto* button = new QPushButton(QString::fromUtf8(caption), parent);
   button->setObjectName(QString::fromLatin1(objectName));
   button->setAutoDefault(false);
   return button;
-}
-
-QSpinBox* MakeSpin(const char* objectName, const char* accessible, QWidget* parent) {
-  auto* spin = new QSpinBox(parent);
-  spin->setObjectName(QString::fromLatin1(objectName));
-  spin->setAccessibleName(QString::fromLatin1(accessible));
-  return spin;
-}
-
-void ApplySpin(QSpinBox* spin, const SpinBoxState& state) {
-  const QSignalBlocker blocker(spin);
-  spin->setRange(state.Minimum, state.Maximum);
-  spin->setValue(state.Value);
-  spin->setEnabled(state.Enabled);
 }
 
 void ApplyControl(QWidget* widget, const ControlState& state) {
@@ -63,7 +52,7 @@ QuickbarExportDialog::QuickbarExportDialog(UserPort& user, FileDialogPort& files
   iniFile_ = new QLineEdit(this);
   iniFile_->setObjectName("eIniFile");
   iniFile_->setAccessibleName(QStringLiteral("Character's settings file"));
-  browse_ = MakeButton("btnBrowse", "&Browse\xE2\x80\xA6", this);
+  browse_ = MakeUtf8Button("btnBrowse", "&Browse\xE2\x80\xA6", this);
   auto* fileRow = new QHBoxLayout;
   fileRow->addWidget(iniFile_, 1);
   fileRow->addWidget(browse_);
@@ -72,7 +61,7 @@ QuickbarExportDialog::QuickbarExportDialog(UserPort& user, FileDialogPort& files
   kind->setObjectName("cbServerKind");
   kind->setAccessibleName(QStringLiteral("Server kind"));
   serverKind_ = ComboBinding(kind);
-  loadRecipes_ = MakeButton("btnLoadRecipes", "&Load Table\xE2\x80\xA6", this);
+  loadRecipes_ = MakeUtf8Button("btnLoadRecipes", "&Load Table\xE2\x80\xA6", this);
   auto* recipes = new QLabel(this);
   recipes->setObjectName("lRecipes");
   recipes_ = LabelBinding(recipes);
@@ -114,9 +103,9 @@ QuickbarExportDialog::QuickbarExportDialog(UserPort& user, FileDialogPort& files
   status->setWordWrap(true);
   status_ = LabelBinding(status);
 
-  export_ = MakeButton("btnExport", "&Export", this);
-  restore_ = MakeButton("btnRestore", "&Restore Quickbar\xE2\x80\xA6", this);
-  copyShopping_ = MakeButton("btnCopyShopping", "Copy Shopping &List", this);
+  export_ = MakeUtf8Button("btnExport", "&Export", this);
+  restore_ = MakeUtf8Button("btnRestore", "&Restore Quickbar\xE2\x80\xA6", this);
+  copyShopping_ = MakeUtf8Button("btnCopyShopping", "Copy Shopping &List", this);
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
   buttons->button(QDialogButtonBox::Close)->setObjectName("btnClose");
   buttons->addButton(export_, QDialogButtonBox::ActionRole);

@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
+#include <QSpinBox>
 
 #include "ui/text_codec.h"
 
@@ -67,6 +68,13 @@ void ApplyMenuItem(QAction* action, const MenuItemState& state) {
   if (action->isCheckable()) action->setChecked(state.Checked);
   action->setEnabled(state.Enabled);
   action->setVisible(state.Visible);
+}
+
+void ApplySpin(QSpinBox* spin, const SpinBoxState& state) {
+  const QSignalBlocker blocker(spin);
+  spin->setRange(state.Minimum, state.Maximum);
+  spin->setValue(state.Value);
+  spin->setEnabled(state.Enabled);
 }
 
 }  // namespace qm::ui

@@ -14,6 +14,7 @@ class QAction;
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QSpinBox;
 
 namespace qm::ui {
 
@@ -50,6 +51,9 @@ void SetLabelText(QLabel* label, const QString& text);
 // A text box's text, where the model's differs, with the caret left where the
 // player had it, and its enabled state.
 void ApplyLineEdit(QLineEdit* edit, const TextBoxState& state);
+
+// A spin box's range, value and enabled state, without echoing a change.
+void ApplySpin(QSpinBox* spin, const SpinBoxState& state);
 
 // A menu item: caption, check mark, enabled and visible state.
 void ApplyMenuItem(QAction* action, const MenuItemState& state);

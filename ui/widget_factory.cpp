@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 
 #include "ui/amount_box.h"
 
@@ -54,6 +55,13 @@ AmountBox* MakeAmountBox(int limit, bool spinButtons, const QString& objectName,
   box->setObjectName(objectName);
   box->setAccessibleName(accessible);
   return box;
+}
+
+QSpinBox* MakeSpin(const char* objectName, const char* accessible, QWidget* parent) {
+  auto* spin = new QSpinBox(parent);
+  spin->setObjectName(QString::fromLatin1(objectName));
+  spin->setAccessibleName(QString::fromLatin1(accessible));
+  return spin;
 }
 
 QGroupBox* MakeGroupBox(const QString& caption, const char* objectName, QWidget* parent) {

@@ -8,6 +8,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QSpinBox;
 class QTableWidget;
 class QWidget;
 
@@ -38,6 +39,9 @@ QLabel* MakeBuddyLabel(const QString& caption, QWidget* buddy, QWidget* parent);
 // An amount box of the given limit, with or without spin buttons.
 AmountBox* MakeAmountBox(int limit, bool spinButtons, const QString& objectName,
                          const QString& accessible, QWidget* parent);
+
+// A spin box named for tests and for screen readers.
+QSpinBox* MakeSpin(const char* objectName, const char* accessible, QWidget* parent);
 
 QGroupBox* MakeGroupBox(const QString& caption, const char* objectName, QWidget* parent);
 
