@@ -136,6 +136,37 @@ CraftedPiece PieceOf(const OptimizerRequest& request, const TTemplateRecord& emp
   return piece;
 }
 
+// No column adds more to a figure than the room below its highest cap: a
+// column that would, fills it alone, so the figure's capped value is the same
+// either way. The relaxation then cannot take a sliver of a large bonus to
+// fill a cap exactly.
+void ClipToRoom(OptimizerModel& model, const std::vector<int>& room) {
+  auto clip = [&](SlotContribution& parts) {
+    for (std::size_t f = 0; f < room.size(); ++f)
+      parts.Value[f] = std::min(parts.Value[f], std::max(0, room[f]));
+  };
+  for (ItemColumn& item : model.Items) clip(item.Parts);
+  for (CraftedPiece& piece : model.Pieces)
+    for (GemColumn& gem : piece.Gems) clip(gem.Parts);
+}
+
+// Clipped, more entries of a slot are no better than another of it.
+void DropDominatedItems(OptimizerModel& model, const std::vector<bool>& relevant) {
+  std::vector<ItemColumn> kept;
+  for (ItemColumn& item : model.Items) {
+    // Among equals the one met first, the lower vault index, stays.
+    const bool beaten = std::any_of(kept.begin(), kept.end(), [&](const ItemColumn& other) {
+      return other.Slot == item.Slot && AtLeastAsGood(other.Parts, item.Parts, relevant);
+    });
+    if (beaten) continue;
+    std::erase_if(kept, [&](const ItemColumn& other) {
+      return other.Slot == item.Slot && AtLeastAsGood(item.Parts, other.Parts, relevant);
+    });
+    kept.push_back(std::move(item));
+  }
+  model.Items = std::move(kept);
+}
+
 }  // namespace
 
 int AllowedOvercharge(const SpellcraftOptions& craft) {
@@ -202,6 +233,8 @@ Result<OptimizerModel> BuildModel(const OptimizerRequest& request) {
     if (request.Mode(slot) == SlotMode::kSpellcraft)
       model.Pieces.push_back(PieceOf(request, model.Emptied, base, relevant, room, slot));
   }
+  ClipToRoom(model, room);
+  DropDominatedItems(model, relevant);
   return model;
 }
 
