@@ -22,7 +22,7 @@ struct Node {
 };
 
 // Every this many nodes the search dives from the node it split.
-constexpr std::size_t kNodesPerDive = 50;
+constexpr std::size_t kNodesPerDive = 10;
 
 double Fractionality(double x) {
   return std::abs(x - std::round(x));
