@@ -1,4 +1,5 @@
 #include "optimizer/design_branching.h"
+#include "optimizer/search.h"
 
 #include <glpk.h>
 
@@ -136,11 +137,8 @@ int ObjectiveGrid(const OptimizerModel& model) {
 std::optional<double> SearchNode(DesignMaster& master, OptimizerClock::time_point deadline) {
   master.AllowPenalties(false);
   glp_prob* prob = master.Problem();
-  glp_smcp lp;
-  glp_init_smcp(&lp);
-  lp.msg_lev = GLP_MSG_OFF;
   std::optional<double> found;
-  if (glp_simplex(prob, &lp) == 0 && glp_get_status(prob) == GLP_OPT) {
+  if (SolveRelaxation(prob)) {
     glp_iocp parm;
     glp_init_iocp(&parm);
     parm.msg_lev = GLP_MSG_OFF;

@@ -28,6 +28,14 @@ std::vector<std::vector<std::size_t>> GroupsOf(const OptimizerModel& model) {
   return groups;
 }
 
+// The design a choice gives piece p: the positions of its chosen gems.
+PieceDesign DesignOf(const ColumnChoice& choice, std::size_t p) {
+  PieceDesign design;
+  for (std::size_t g = 0; g < choice.Gems[p].size(); ++g)
+    if (choice.Gems[p][g]) design.push_back(static_cast<std::uint16_t>(g));
+  return design;
+}
+
 }  // namespace
 
 DesignMaster::DesignMaster(const OptimizerModel& model) : model_(model), prob_(glp_create_prob()) {
@@ -200,9 +208,7 @@ bool DesignMaster::RelaxStep(bool& improved) {
 void DesignMaster::AddDesignsOf(const ColumnChoice& choice) {
   for (Group& group : groups_) {
     for (std::size_t p : group.Pieces) {
-      PieceDesign design;
-      for (std::size_t g = 0; g < choice.Gems[p].size(); ++g)
-        if (choice.Gems[p][g]) design.push_back(static_cast<std::uint16_t>(g));
+      const PieceDesign design = DesignOf(choice, p);
       if (!design.empty()) AddDesign(group, design);
     }
   }
@@ -214,9 +220,7 @@ std::vector<double> DesignMaster::StartingPoint(const ColumnChoice& choice) cons
   for (std::size_t i = 0; i < items_.size(); ++i) at(items_[i]) = choice.Items[i];
   for (const Group& group : groups_) {
     for (std::size_t p : group.Pieces) {
-      PieceDesign design;
-      for (std::size_t g = 0; g < choice.Gems[p].size(); ++g)
-        if (choice.Gems[p][g]) design.push_back(static_cast<std::uint16_t>(g));
+      const PieceDesign design = DesignOf(choice, p);
       const auto known = std::find(group.Designs.begin(), group.Designs.end(), design);
       if (known != group.Designs.end())
         at(group.Columns[static_cast<std::size_t>(known - group.Designs.begin())]) += 1;

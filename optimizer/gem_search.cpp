@@ -15,6 +15,30 @@ int MillisecondsLeft(OptimizerClock::time_point deadline) {
   return static_cast<int>(std::clamp(left, 1.0, 2e9));
 }
 
+bool SolveRelaxation(glp_prob* prob) {
+  glp_smcp parm;
+  glp_init_smcp(&parm);
+  parm.msg_lev = GLP_MSG_OFF;
+  return glp_simplex(prob, &parm) == 0 && glp_get_status(prob) == GLP_OPT;
+}
+
+glp_iocp SearchParameters(SearchWatch& watch, OptimizerClock::time_point deadline,
+                          const ModelVariant& variant) {
+  glp_iocp parm;
+  glp_init_iocp(&parm);
+  parm.msg_lev = GLP_MSG_OFF;
+  parm.tm_lim = MillisecondsLeft(deadline);
+  parm.cb_func = OnSearchEvent;
+  parm.cb_info = &watch;
+  if (variant.Cuts) {
+    parm.mir_cuts = GLP_ON;
+    parm.gmi_cuts = GLP_ON;
+    parm.cov_cuts = GLP_ON;
+    parm.clq_cuts = GLP_ON;
+  }
+  return parm;
+}
+
 SearchAnswer SearchByGems(const OptimizerModel& model, const ModelVariant& variant,
                           SearchWatch& watch, const ColumnChoice& greedy,
                           OptimizerClock::time_point deadline) {
@@ -26,30 +50,16 @@ SearchAnswer SearchByGems(const OptimizerModel& model, const ModelVariant& varia
   // A start below a minimum is no template at all: GLPK would take it as given.
   if (variant.GreedyStart && watch.Known)
     watch.KnownColumns = StartingPoint(model, cols, greedy, glp_get_num_cols(prob.get()));
-  glp_iocp parm;
-  glp_init_iocp(&parm);
+  glp_iocp parm = SearchParameters(watch, deadline, variant);
   // The greedy start is given in the model's own columns, which the
   // presolver would renumber.
   parm.presolve = variant.GreedyStart ? GLP_OFF : GLP_ON;
   SearchAnswer answer;
   if (variant.GreedyStart) {
-    glp_smcp lp;
-    glp_init_smcp(&lp);
-    lp.msg_lev = GLP_MSG_OFF;
-    if (glp_simplex(prob.get(), &lp) != 0 || glp_get_status(prob.get()) != GLP_OPT) {
+    if (!SolveRelaxation(prob.get())) {
       answer.What = SearchAnswer::Kind::kNoTemplate;
       return answer;
     }
-  }
-  parm.msg_lev = GLP_MSG_OFF;
-  parm.tm_lim = MillisecondsLeft(deadline);
-  parm.cb_func = OnSearchEvent;
-  parm.cb_info = &watch;
-  if (variant.Cuts) {
-    parm.mir_cuts = GLP_ON;
-    parm.gmi_cuts = GLP_ON;
-    parm.cov_cuts = GLP_ON;
-    parm.clq_cuts = GLP_ON;
   }
   if (variant.Heuristics) {
     parm.fp_heur = GLP_ON;

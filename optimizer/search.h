@@ -3,6 +3,8 @@
 // binary per gem tier of each piece), and by whole designs grouped over
 // identical pieces (design_master.h). Both start from the greedy template,
 // stop at the deadline or a cancel, and say what they found.
+#include <glpk.h>
+
 #include "optimizer/greedy_fill.h"
 #include "optimizer/search_watch.h"
 #include "optimizer/solve.h"
@@ -31,5 +33,14 @@ SearchAnswer SearchByDesigns(const OptimizerModel& model, const ModelVariant& va
 
 // GLPK's time limit in milliseconds for the time left until deadline.
 int MillisecondsLeft(OptimizerClock::time_point deadline);
+
+// Solves the linear relaxation of prob from its current basis, quietly;
+// true when it has an optimum.
+bool SolveRelaxation(glp_prob* prob);
+
+// A branch and cut that reports to watch, stops at deadline and uses GLPK's
+// cuts when the variant asks for them.
+glp_iocp SearchParameters(SearchWatch& watch, OptimizerClock::time_point deadline,
+                          const ModelVariant& variant);
 
 }  // namespace qm

@@ -29,18 +29,8 @@ struct SearchRun {
 
 SearchRun RunSearch(glp_prob* prob, SearchWatch& watch, OptimizerClock::time_point deadline,
                     const ModelVariant& variant) {
-  glp_iocp parm;
-  glp_init_iocp(&parm);
-  parm.msg_lev = GLP_MSG_OFF;
+  glp_iocp parm = SearchParameters(watch, deadline, variant);
   parm.presolve = GLP_OFF;  // the known template is given in the problem's own columns
-  parm.tm_lim = MillisecondsLeft(deadline);
-  parm.cb_func = OnSearchEvent;
-  parm.cb_info = &watch;
-  if (variant.Cuts) {
-    parm.mir_cuts = GLP_ON;
-    parm.cov_cuts = GLP_ON;
-    parm.gmi_cuts = GLP_ON;
-  }
   SearchRun run;
   run.Code = glp_intopt(prob, &parm);
   const int status = glp_mip_status(prob);
@@ -49,13 +39,6 @@ SearchRun RunSearch(glp_prob* prob, SearchWatch& watch, OptimizerClock::time_poi
   run.Ended = run.Proven || (run.Code == 0 && status == GLP_NOFEAS);
   if (run.Found) run.Value = glp_mip_obj_val(prob);
   return run;
-}
-
-bool Reoptimize(glp_prob* prob) {
-  glp_smcp parm;
-  glp_init_smcp(&parm);
-  parm.msg_lev = GLP_MSG_OFF;
-  return glp_simplex(prob, &parm) == 0 && glp_get_status(prob) == GLP_OPT;
 }
 
 }  // namespace
@@ -114,7 +97,7 @@ SearchAnswer SearchByDesigns(const OptimizerModel& model, const ModelVariant& va
     const auto total = deadline - watch.Start;
     const OptimizerClock::time_point roundEnd =
         std::min(deadline, OptimizerClock::now() + total / 10 + std::chrono::milliseconds(200));
-    if (Reoptimize(master.Problem())) {
+    if (SolveRelaxation(master.Problem())) {
       if (std::isfinite(bestValue)) watch.KnownColumns = master.StartingPoint(best);
       const SearchRun run = RunSearch(master.Problem(), watch, roundEnd, variant);
       if (run.Found && !master.SearchPaysPenalty() && run.Value > bestValue) {
@@ -126,7 +109,7 @@ SearchAnswer SearchByDesigns(const OptimizerModel& model, const ModelVariant& va
     }
   }
   Announce(watch, {watch.Known, watch.Bound, 0});
-  if (!watch.Cancelled && OptimizerClock::now() < deadline && Reoptimize(master.Problem())) {
+  if (!watch.Cancelled && OptimizerClock::now() < deadline && SolveRelaxation(master.Problem())) {
     const BranchOutcome branched = BranchAndPrice(master, watch, bestValue, deadline);
     if (branched.Best && *branched.Best > bestValue) {
       best = branched.Choice;
