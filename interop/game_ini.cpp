@@ -26,6 +26,13 @@ bool IsComment(std::string_view trimmed) {
   return !trimmed.empty() && (trimmed.front() == ';' || trimmed.front() == '#');
 }
 
+// The file's last line may have no end of its own, or a lone "\r" that a
+// line end after it would leave inside the line's value.
+void EndLastLine(std::string& out, const std::string& eol) {
+  if (out.empty() || out.back() == '\n') return;
+  out += out.back() == '\r' ? "\n" : eol;
+}
+
 }  // namespace
 
 GameIni::GameIni(std::string bytes) : bytes_(std::move(bytes)) {}
@@ -150,13 +157,11 @@ std::string GameIni::WithValues(const std::vector<IniAssignment>& assignments) c
     }
     const auto more = added.find(i);
     if (more == added.end()) continue;
-    // The file's last line may have no end of its own (or a lone "\r").
-    if (bytes_[line.Next - 1] != '\n')
-      out += bytes_[line.Next - 1] == '\r' && eol == "\r\n" ? "\n" : eol;
+    EndLastLine(out, eol);
     for (const std::string& text : more->second) out += text + eol;
   }
   for (const auto& [name, keys] : newSections) {
-    if (!out.empty() && out.back() != '\n') out += eol;
+    EndLastLine(out, eol);
     out += "[" + name + "]" + eol;
     for (const std::string& text : keys) out += text + eol;
   }

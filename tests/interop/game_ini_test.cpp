@@ -25,6 +25,8 @@ TEST(GameIni, AddsMissingKeysAndSectionsWithTheFilesOwnLineEnd) {
        "[Quickbar]\nHotkey_0=1\nHotkey_4=x\n[Quickbar3]\nHotkey_4=x\n"},
       {"a lone carriage return ends the file", "[Quickbar]\r\nA=1\r",
        "[Quickbar]\r\nA=1\r\nHotkey_4=x\r\n[Quickbar3]\r\nHotkey_4=x\r\n"},
+      {"a lone carriage return ends a changed last line", "[Quickbar]\r\nHotkey_4=1\r",
+       "[Quickbar]\r\nHotkey_4=x\r\n[Quickbar3]\r\nHotkey_4=x\r\n"},
       {"blank lines stay after the new key", "[Quickbar]\r\nA=1\r\n\r\n[B]\r\n",
        "[Quickbar]\r\nA=1\r\nHotkey_4=x\r\n\r\n[B]\r\n[Quickbar3]\r\nHotkey_4=x\r\n"},
   };
