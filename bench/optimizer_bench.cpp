@@ -3,11 +3,14 @@
 // armour pieces spellcrafted, the utility weights as the goal. Each run
 // reports the objective, the proven bound, the gap at the time limit, the
 // time to a template within 1 % of the bound and whether it was proven
-// optimal. QM_OPTIMIZER_SECONDS sets the time limit (30 by default).
+// optimal. QM_OPTIMIZER_SECONDS sets the time limit (30 by default);
+// QM_OPTIMIZER_TRACE prints each new best and bound with its time.
 #include <benchmark/benchmark.h>
 
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string_view>
 
 #include "core/class_table.h"
@@ -113,7 +116,18 @@ void BM_Optimize(benchmark::State& state) {
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     double withinOnePercent = -1;
+    static const bool trace = std::getenv("QM_OPTIMIZER_TRACE") != nullptr;
+    std::optional<double> tracedBest;
+    double tracedBound = 0;
     request.OnProgress = [&](const OptimizerProgress& progress) {
+      // With QM_OPTIMIZER_TRACE, each change of the best or the bound, timed.
+      if (trace && (progress.Best != tracedBest || progress.Bound != tracedBound)) {
+        tracedBest = progress.Best;
+        tracedBound = progress.Bound;
+        std::fprintf(stderr, "%7.2f s  best %9.3f  bound %9.3f  gap %6.2f %%\n",
+                     std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count(),
+                     progress.Best.value_or(0), progress.Bound, progress.Gap * 100);
+      }
       if (withinOnePercent < 0 && progress.Best && progress.Gap <= 0.01)
         withinOnePercent =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
