@@ -259,10 +259,15 @@ BranchOutcome BranchAndPrice(DesignMaster& master, SearchWatch& watch, double kn
     if (const auto split = SlotSplit(master, model)) {
       open.push(Child(node, split->first, bound));
       open.push(Child(node, split->second, bound));
-      continue;
-    }
-    const std::optional<Branch> branch = BranchOf(master, model);
-    if (!branch) {
+    } else if (const std::optional<Branch> branch = BranchOf(master, model)) {
+      Branch down = *branch, up = *branch;
+      down.Lower = 0;
+      down.Upper = std::floor(branch->Lower);
+      up.Lower = std::ceil(branch->Lower);
+      up.Upper = branch->OnItem ? 1 : static_cast<double>(master.GroupPieces(branch->Group));
+      open.push(Child(node, down, bound));
+      open.push(Child(node, up, bound));
+    } else {
       // Whole counts of every gem tier, yet designs taken in part: no split
       // of this kind helps. The branch and cut over the node's designs may
       // still reach its bound, which settles it.
@@ -276,13 +281,6 @@ BranchOutcome BranchAndPrice(DesignMaster& master, SearchWatch& watch, double kn
       if (!found || *found < bound - tolerance) unsettled = std::max(unsettled, bound);
       continue;
     }
-    Branch down = *branch, up = *branch;
-    down.Lower = 0;
-    down.Upper = std::floor(branch->Lower);
-    up.Lower = std::ceil(branch->Lower);
-    up.Upper = branch->OnItem ? 1 : static_cast<double>(master.GroupPieces(branch->Group));
-    open.push(Child(node, down, bound));
-    open.push(Child(node, up, bound));
     if (settled++ % kNodesPerDive == 0) {
       ColumnChoice dived;
       const std::optional<double> found = Dive(master, node.Branches, stop, dived);

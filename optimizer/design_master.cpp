@@ -187,6 +187,7 @@ bool DesignMaster::RelaxStep(bool& improved) {
   // add to the relaxation: the relaxation's value plus that much per piece.
   double bound = glp_get_obj_val(prob_);
   improved = false;
+  const int columnsBefore = glp_get_num_cols(prob_);
   worth_.clear();
   groupDual_.clear();
   for (Group& group : groups_) {
@@ -196,10 +197,10 @@ bool DesignMaster::RelaxStep(bool& improved) {
     const double gain = best.Worth - groupDual_.back();
     if (gain <= kWorthTolerance * std::max(1.0, std::abs(bound))) continue;
     bound += gain * static_cast<double>(group.Pieces.size());
-    if (!best.Gems.empty()) {
-      AddDesign(group, best.Gems);
-      improved = true;
-    }
+    // A design already in the problem that prices above its share is the
+    // simplex's rounding: the bound keeps its gain, but adding it again
+    // would change nothing and the pricing would never end.
+    if (!best.Gems.empty() && AddDesign(group, best.Gems) > columnsBefore) improved = true;
   }
   bound_ = bound;
   return true;

@@ -1,6 +1,7 @@
 #include "optimizer/model.h"
 
 #include <algorithm>
+#include <array>
 #include <set>
 
 #include "core/class_table.h"
@@ -69,13 +70,19 @@ std::vector<bool> RelevantMask(const std::vector<ModelFigure>& figures) {
 
 // How far each figure's value can usefully rise above its value on the
 // emptied template: up to the highest cap the vault's cap raises and the cap
-// increase limit allow.
+// increase limit allow. A slot holds one entry, so it raises a cap by at
+// most its largest raise.
 std::vector<int> RoomBelowCaps(const OptimizerModel& model) {
   std::vector<int> room;
   for (std::size_t f = 0; f < model.Figures.size(); ++f) {
     const FigureParts& base = model.Figures[f].Base;
+    std::array<int, kSlotCount + 1> raise{};
+    for (const ItemColumn& item : model.Items) {
+      int& slot = raise[static_cast<std::size_t>(item.Slot)];
+      slot = std::max(slot, item.Parts.CapBase[f]);
+    }
     int cap = base.CapBase + base.CapIncreaseLimit;
-    for (const ItemColumn& item : model.Items) cap += std::max(0, item.Parts.CapBase[f]);
+    for (int r : raise) cap += r;
     room.push_back(cap - base.Value);
   }
   return room;
