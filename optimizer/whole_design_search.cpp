@@ -10,6 +10,7 @@
 
 #include "optimizer/design_branching.h"
 #include "optimizer/design_master.h"
+#include "optimizer/recraft_pairs.h"
 #include "optimizer/search.h"
 
 namespace qm {
@@ -96,7 +97,9 @@ SearchAnswer SearchByDesigns(const OptimizerModel& model, const ModelVariant& va
     master.AddDesignsWithin(room, kFirstRoundDesigns);
     const auto total = deadline - watch.Start;
     const OptimizerClock::time_point roundEnd =
-        std::min(deadline, OptimizerClock::now() + total / 10 + std::chrono::milliseconds(200));
+        std::min(deadline, OptimizerClock::now() + total / 10 +
+                               std::min<OptimizerClock::duration>(std::chrono::milliseconds(200),
+                                                                  total / 4));
     if (SolveRelaxation(master.Problem())) {
       if (std::isfinite(bestValue)) watch.KnownColumns = master.StartingPoint(best);
       const SearchRun run = RunSearch(master.Problem(), watch, roundEnd, variant);
@@ -106,6 +109,15 @@ SearchAnswer SearchByDesigns(const OptimizerModel& model, const ModelVariant& va
         answer.FromSearch = true;
         watch.Known = bestValue;
       }
+    }
+  }
+  // More than two pieces: trades of gems between pieces, pair by pair.
+  if (std::isfinite(bestValue) && model.Pieces.size() > 2) {
+    const double recrafted = RecraftPairs(model, *watch.Request, best, deadline);
+    if (recrafted > bestValue) {
+      bestValue = recrafted;
+      answer.FromSearch = true;
+      watch.Known = bestValue;
     }
   }
   Announce(watch, {watch.Known, watch.Bound, 0});
