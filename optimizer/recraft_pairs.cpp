@@ -65,6 +65,7 @@ double RecraftPairs(const OptimizerModel& model, const OptimizerRequest& request
   OptimizerRequest quiet;
   quiet.Cancel = request.Cancel;
   const std::size_t pieces = model.Pieces.size();
+  if (pieces < 2) return current;
   // Round and round the pairs until every pair has been tried since the
   // last gain.
   std::size_t sinceGain = 0;

@@ -113,7 +113,10 @@ SearchAnswer SearchByDesigns(const OptimizerModel& model, const ModelVariant& va
   }
   // More than two pieces: trades of gems between pieces, pair by pair.
   if (std::isfinite(bestValue) && model.Pieces.size() > 2) {
-    const double recrafted = RecraftPairs(model, *watch.Request, best, deadline);
+    // Half the time left at most, so that the bound still falls.
+    const auto now = OptimizerClock::now();
+    const double recrafted =
+        RecraftPairs(model, *watch.Request, best, now + (std::max(deadline, now) - now) / 2);
     if (recrafted > bestValue) {
       bestValue = recrafted;
       answer.FromSearch = true;
